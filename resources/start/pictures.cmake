@@ -1,0 +1,1 @@
+quarvel_picture(start start/start.svg 603 457)

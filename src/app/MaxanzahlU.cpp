@@ -1,0 +1,97 @@
+#include "app/MaxanzahlU.h"
+
+#include "app/MessageBox.h"
+#include "app/PassCount.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace quarvel {
+
+TfrmMaxanzahl::TfrmMaxanzahl(AppState& state, Windows& windows, QWidget* parent)
+    : QuarvelDialog(state, windows, parent, QStringLiteral("Durchgänge"), 392, 173) {
+    setObjectName(QStringLiteral("TfrmMaxanzahl"));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(19);
+    Client()->setFont(font);
+
+    grpMax_ = new QGroupBox(QStringLiteral(" Max. Anzahl der Durchgänge (3-10) "), Client());
+    grpMax_->setObjectName(QStringLiteral("grpMax"));
+    grpMax_->setGeometry(8, 8, 377, 105);
+
+    edtMaxzahl_ = new QLineEdit(QStringLiteral("3"), grpMax_);
+    edtMaxzahl_->setObjectName(QStringLiteral("edtMaxzahl"));
+    edtMaxzahl_->setGeometry(120, 48, 140, 30);
+    edtMaxzahl_->installEventFilter(this);
+    edtMaxzahl_->setAccessibleName(QStringLiteral("Anzahl der Durchgänge"));
+
+    bitBtn1_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                               QStringLiteral("&Schließen"), Client());
+    bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
+    bitBtn1_->setGeometry(8, 128, 140, 40);
+    bitBtn1_->setAutoDefault(false);
+    connect(bitBtn1_, &QPushButton::clicked, this, &QDialog::reject);
+
+    bitBtn2_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
+                               QStringLiteral("OK"), Client());
+    bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
+    bitBtn2_->setGeometry(246, 128, 140, 40);
+    bitBtn2_->setAutoDefault(false);
+    connect(bitBtn2_, &QPushButton::clicked, this, &TfrmMaxanzahl::BitBtn2Click);
+
+    setTabOrder(edtMaxzahl_, bitBtn1_);
+    setTabOrder(bitBtn1_, bitBtn2_);
+}
+
+void TfrmMaxanzahl::FormActivate() {
+    CentreOver(this, parentWidget());
+    edtMaxzahl_->setFocus();
+}
+
+bool TfrmMaxanzahl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edtMaxzahl_) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString text = key->text();
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter) return true;
+            if (!text.isEmpty() && text.at(0).isPrint()) {
+                return !PassCountKeyAccepted(text.at(0).unicode());
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            edtMaxzahlExit();
+        }
+    }
+    return QuarvelDialog::eventFilter(watched, event);
+}
+
+void TfrmMaxanzahl::edtMaxzahlExit() {
+    if (checking_) return;
+    checking_ = true;
+    const PassCountCheck check = CheckPassCount(edtMaxzahl_->text().toStdString());
+    edtMaxzahl_->setText(QString::fromStdString(check.Text));
+    if (check.Message) ShowInformation(this, QString::fromUtf8(kPassCountOutOfRange.data(),
+                                                              static_cast<int>(kPassCountOutOfRange.size())));
+    if (check.Refocus) edtMaxzahl_->setFocus();
+    checking_ = false;
+}
+
+void TfrmMaxanzahl::BitBtn2Click() {
+    // A click has already taken the focus from the field and so checked it; a
+    // keyboard shortcut may not have, so check again (it is idempotent).
+    const PassCountCheck check = CheckPassCount(edtMaxzahl_->text().toStdString());
+    if (check.Message) {
+        edtMaxzahlExit();
+        return;
+    }
+    edtMaxzahl_->setText(QString::fromStdString(check.Text));
+    state_.Selection.MaxPasses = PassCountValue(check.Text);
+    accept();
+}
+
+} // namespace quarvel

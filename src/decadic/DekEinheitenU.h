@@ -1,0 +1,17 @@
+#pragma once
+// Placeholder until the window is built: caption, designed size and "Schließen".
+
+#include "app/Windows.h"
+
+namespace quarvel {
+
+class TfrmDekEinheiten : public QuarvelDialog {
+    Q_OBJECT
+  public:
+    TfrmDekEinheiten(AppState& state, Windows& windows, QWidget* parent);
+
+  protected:
+    void done(int result) override;
+};
+
+} // namespace quarvel
