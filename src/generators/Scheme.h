@@ -1,0 +1,56 @@
+#pragma once
+// The common scheme of the measure task generators. Every generator is data: a
+// pair table over PairDraw 1..100 whose rows name a unit pair, a factor and the
+// pattern tables for both directions. One engine runs that data.
+
+#include "app/AppState.h"
+#include "generators/GlobalU.h"
+
+#include <span>
+#include <string_view>
+
+namespace quarvel {
+
+// PatternDraw lo..hi selects Pattern. AnswerDecimals >= 0 is a band's note that
+// sets the answer's decimals; -1 leaves them to the rule.
+struct PatternBand {
+    int Lo;
+    int Hi;
+    Pattern P;
+    int AnswerDecimals = -1;
+};
+using PatternTable = std::span<const PatternBand>;
+
+// PairDraw lo..hi: direction 1 converts From -> To (multiply by 10^FactorExponent),
+// direction 2 To -> From (divide). M serves direction 1, D direction 2.
+struct PairBand {
+    int Lo;
+    int Hi;
+    std::string_view From; // the larger (or equally large) unit
+    std::string_view To;
+    int FactorExponent;
+    PatternTable M;
+    PatternTable D;
+};
+
+enum class GivenRounding {
+    None,            // the answer comes from the pattern's value as it is
+    Direction1,      // direction 1 reads the given value back from its text first
+    Direction1Large, // the same, only for factors of 1000 and more
+};
+
+struct GeneratorSpec {
+    std::string_view Name; // "GenerateLaenge3"
+    std::span<const PairBand> Pairs;
+    int AnswerWidth = 170;     // ToUnitLeft = AnswerLeft + AnswerWidth + 30
+    bool TrimAnswer = false;   // pass AnswerText through TrimTrailingZeros
+    GivenRounding Rounding = GivenRounding::None;
+};
+
+constexpr int kAnswerLeft = 400;
+
+// Fills TaskSheet[index] from the spec: draws DirectionDraw, PairDraw and
+// PatternDraw (in that order), then the pattern's own digits.
+void RunGenerator(const GeneratorSpec& spec, AppState& state, int index);
+
+} // namespace quarvel
