@@ -1,9 +1,59 @@
 // Renders Quarvel's windows on the offscreen platform into PNG files, one per
-// window and state:  screens OUTPUT-FOLDER
+// window and state:  screens OUTPUT-FOLDER [SCALE]
+#include "Shots.h"
+
+#include "app/MaxanzahlU.h"
+#include "app/StartU.h"
+#include "decadic/DekEinheitenU.h"
+#include "engine/AuswertungU.h"
+#include "engine/EinheitenU.h"
+#include "engine/KombinationenU.h"
+#include "reference/InformationU.h"
+#include "reference/VerwandlungskettenU.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace quarvel::screens {
+
+void Shots::Save(QWidget* window, const QString& name) const {
+    window->ensurePolished();
+    window->adjustSize();
+    const QString path = QDir(Folder).filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path)) std::fprintf(stderr, "screens: cannot write %s\n", qPrintable(path));
+    std::printf("%s\n", qPrintable(path));
+}
+
+} // namespace quarvel::screens
 
 int main(int argc, char** argv) {
+    using namespace quarvel;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: screens OUTPUT-FOLDER [SCALE]\n");
+        return 2;
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const double scale = argc > 2 ? std::atof(argv[2]) : 1.0;
+    if (scale > 0 && scale != 1.0) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
+    QDir().mkpath(QString::fromLocal8Bit(argv[1]));
+
+    AppState state;
+    Windows windows;
+    TfrmStart start(state, windows, [] { return QSize(1280, 1024); });
+    windows.Start = &start;
+    windows.Verwandlungsketten = new TfrmVerwandlungsketten(state, windows, &start);
+    windows.Einheiten = new TfrmEinheiten(state, windows, &start);
+    windows.Maxanzahl = new TfrmMaxanzahl(state, windows, &start);
+    windows.Auswertung = new TfrmAuswertung(state, windows, &start);
+    windows.Kombinationen = new TfrmKombinationen(state, windows, &start);
+    windows.Information = new TfrmInformation(state, windows, &start);
+    windows.DekEinheiten = new TfrmDekEinheiten(state, windows, &start);
+
+    screens::Shots shots{QString::fromLocal8Bit(argv[1]), scale, state, windows};
+    screens::ShotsApp(shots);
     return 0;
 }

@@ -1,0 +1,27 @@
+#pragma once
+// The screenshot tool's shared context: one application state and the eight
+// windows, and a way to save a window's picture under a self-explaining name.
+
+#include "app/AppState.h"
+#include "app/Windows.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace quarvel::screens {
+
+struct Shots {
+    QString Folder;
+    qreal Scale = 1.0; // device pixel ratio of the pictures
+    AppState& State;
+    Windows& Wins;
+
+    // Grabs the whole window (menu bar included) into Folder/<name>.png.
+    void Save(QWidget* window, const QString& name) const;
+};
+
+// Each subsystem adds its pictures in a file of its own.
+void ShotsApp(Shots& shots);
+
+} // namespace quarvel::screens
