@@ -1,0 +1,21 @@
+#pragma once
+// The five levels of the mixed cubic and litre volume task generators. Each level is a
+// table-driven GeneratorSpec run by RunGenerator.
+
+#include "app/AppState.h"
+#include "generators/Scheme.h"
+
+#include <span>
+
+namespace quarvel {
+
+void GenerateRaumGemischt1(AppState& state, int index);
+void GenerateRaumGemischt2(AppState& state, int index);
+void GenerateRaumGemischt3(AppState& state, int index);
+void GenerateRaumGemischt4(AppState& state, int index);
+void GenerateRaumGemischt5(AppState& state, int index);
+
+// The specs of levels 1..5, in level order.
+std::span<const GeneratorSpec> RaumGemischtSpecs();
+
+} // namespace quarvel
