@@ -1,13 +1,6 @@
 // Quarvel: a drill program for converting units and for the decadic number system.
 #include "app/AppState.h"
-#include "app/MaxanzahlU.h"
-#include "app/StartU.h"
-#include "decadic/DekEinheitenU.h"
-#include "engine/AuswertungU.h"
-#include "engine/EinheitenU.h"
-#include "engine/KombinationenU.h"
-#include "reference/InformationU.h"
-#include "reference/VerwandlungskettenU.h"
+#include "app/Program.h"
 
 #include <QApplication>
 
@@ -18,18 +11,7 @@ int main(int argc, char** argv) {
 
     quarvel::AppState state;
     quarvel::Windows windows;
-
-    // Every window is created once, in this order, and lives until the end.
-    quarvel::TfrmStart start(state, windows);
-    windows.Start = &start;
-    windows.Verwandlungsketten = new quarvel::TfrmVerwandlungsketten(state, windows, &start);
-    windows.Einheiten = new quarvel::TfrmEinheiten(state, windows, &start);
-    windows.Maxanzahl = new quarvel::TfrmMaxanzahl(state, windows, &start);
-    windows.Auswertung = new quarvel::TfrmAuswertung(state, windows, &start);
-    windows.Kombinationen = new quarvel::TfrmKombinationen(state, windows, &start);
-    windows.Information = new quarvel::TfrmInformation(state, windows, &start);
-    windows.DekEinheiten = new quarvel::TfrmDekEinheiten(state, windows, &start);
-
-    start.show();
+    const auto start = quarvel::CreateWindows(state, windows);
+    start->show();
     return QApplication::exec();
 }

@@ -2,14 +2,7 @@
 // window and state:  screens OUTPUT-FOLDER [SCALE]
 #include "Shots.h"
 
-#include "app/MaxanzahlU.h"
-#include "app/StartU.h"
-#include "decadic/DekEinheitenU.h"
-#include "engine/AuswertungU.h"
-#include "engine/EinheitenU.h"
-#include "engine/KombinationenU.h"
-#include "reference/InformationU.h"
-#include "reference/VerwandlungskettenU.h"
+#include "app/Program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,15 +36,7 @@ int main(int argc, char** argv) {
 
     AppState state;
     Windows windows;
-    TfrmStart start(state, windows, [] { return QSize(1280, 1024); });
-    windows.Start = &start;
-    windows.Verwandlungsketten = new TfrmVerwandlungsketten(state, windows, &start);
-    windows.Einheiten = new TfrmEinheiten(state, windows, &start);
-    windows.Maxanzahl = new TfrmMaxanzahl(state, windows, &start);
-    windows.Auswertung = new TfrmAuswertung(state, windows, &start);
-    windows.Kombinationen = new TfrmKombinationen(state, windows, &start);
-    windows.Information = new TfrmInformation(state, windows, &start);
-    windows.DekEinheiten = new TfrmDekEinheiten(state, windows, &start);
+    const auto start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
 
     screens::Shots shots{QString::fromLocal8Bit(argv[1]), scale, state, windows};
     screens::ShotsApp(shots);
