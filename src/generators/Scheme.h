@@ -7,6 +7,7 @@
 #include "generators/GlobalU.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quarvel {
@@ -42,12 +43,27 @@ enum class GivenRounding {
 struct GeneratorSpec {
     std::string_view Name; // "GenerateLaenge3"
     std::span<const PairBand> Pairs;
-    int AnswerWidth = 170;     // ToUnitLeft = AnswerLeft + AnswerWidth + 30
-    bool TrimAnswer = false;   // pass AnswerText through TrimTrailingZeros
+    int AnswerWidth = 170;   // ToUnitLeft = AnswerLeft + AnswerWidth + 30
+    bool TrimAnswer = false; // pass AnswerText through TrimTrailingZeros
     GivenRounding Rounding = GivenRounding::None;
 };
 
 constexpr int kAnswerLeft = 400;
+
+// value x 10^shift in fixed-point notation with exactly `places` decimals:
+// decimal comma, no thousands separator, every integer digit, "0" before the
+// comma below 1. Works on the digits, so no value is ever rounded through a
+// float; digits beyond `places` are rounded half up (the generators always
+// ask for enough places, so this never happens there).
+std::string WriteDecimal(const ExactNumber& value, int shift, int places);
+
+// The answer's decimals as the generators derive them from the pattern alone:
+// direction 1 multiplies by 10^k, direction 2 divides.
+int RuleAnswerDecimals(Pattern pattern, int factorExponent, int direction);
+
+// The band holding `draw`; throws std::logic_error for a table with a gap.
+const PairBand& FindPairBand(std::span<const PairBand> pairs, int draw);
+const PatternBand& FindPatternBand(PatternTable table, int draw);
 
 // Fills TaskSheet[index] from the spec: draws DirectionDraw, PairDraw and
 // PatternDraw (in that order), then the pattern's own digits.
