@@ -1,0 +1,46 @@
+#pragma once
+// Character-by-character text drawing with a small markup, for task lines, the
+// conversion chain and the information pages:
+//   "^"  the next character is raised and small
+//   "!"  the next character is lowered and small
+//   "#"  task text: the next character comes from the symbol set (a, b, g and
+//        U+00B9 show as α, β, γ and ≠); information text: toggles between the
+//        normal and the highlight colour
+// Sizes are points on a 96-dpi screen. Fonts are set by pixel size so that a
+// picture looks the same whatever resolution the display reports. y is always
+// the top of the text. Each glyph advances by its own width (no kerning), so a
+// measured width matches the drawing exactly.
+//
+// The painter's background mode and brush are left as the caller set them: a
+// window that wants the glyph boxes filled sets an opaque background itself.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QPainter;
+
+namespace quarvel {
+
+// round(size * 0.75), ties to even: 20 -> 15, 12 -> 9, 14 -> 10, 18 -> 14.
+int SmallSize(int size);
+
+// Bold "Arial" (or its metric twin Liberation Sans) at `size` points.
+QFont TaskFont(int size);
+
+// Draws a task text with its upper left corner at (x, y) in bold at `size`.
+// The painter's pen colour is restored afterwards; its font stays the task font.
+void DrawTaskText(QPainter& canvas, int x, int y, const QColor& colour, const QString& text,
+                  int size);
+
+// The width DrawTaskText needs for `text` ("#" counts 3 pixels, the symbol
+// character after it counts as an ordinary one). Leaves TaskFont(size) set.
+int MeasureTaskText(QPainter& canvas, const QString& text, int size);
+
+// Draws an information line at (x, y). Each "#" flips between `normal` and
+// `highlight`; every call starts in `normal`. Only the bold flag of the
+// painter's font follows `bold`; italic, underline and the like are kept.
+void DrawInfoText(QPainter& canvas, int x, int y, const QColor& normal, const QColor& highlight,
+                  int size, const QString& text, bool bold);
+
+} // namespace quarvel

@@ -1,0 +1,334 @@
+// The task-line renderer, checked through a paint device that records every
+// text call (text, position, font, colour) instead of rasterising it.
+#include "engine/FontU.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTest>
+
+#include <vector>
+
+namespace quarvel {
+namespace {
+
+struct TextCall {
+    QString Text;
+    QPointF Baseline;
+    QFont Font;
+    QColor Colour;
+};
+
+class RecordingEngine : public QPaintEngine {
+  public:
+    RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & QPaintEngine::DirtyPen) pen_ = state.pen();
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    // Underlines and opaque text boxes arrive here; only text is of interest.
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+        Calls.push_back({item.text(), p, item.font(), pen_.color()});
+    }
+    Type type() const override { return QPaintEngine::User; }
+
+    std::vector<TextCall> Calls;
+
+  private:
+    QPen pen_;
+};
+
+class RecordingDevice : public QPaintDevice {
+  public:
+    QPaintEngine* paintEngine() const override { return &engine_; }
+    std::vector<TextCall>& Calls() { return engine_.Calls; }
+
+  protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+        case PdmHeight:
+            return 400;
+        case PdmWidthMM:
+        case PdmHeightMM:
+            return 106;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+  private:
+    mutable RecordingEngine engine_;
+};
+
+int Width(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+int Ascent(int size) {
+    return QFontMetrics(TaskFont(size)).ascent();
+}
+
+// Bounding box of the pixels that are not white.
+QRect InkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != Qt::white) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class FontTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void smallSizeRoundsHalvesToEven() {
+        QCOMPARE(SmallSize(20), 15);
+        QCOMPARE(SmallSize(12), 9);
+        QCOMPARE(SmallSize(14), 10); // 10.5 -> 10
+        QCOMPARE(SmallSize(18), 14); // 13.5 -> 14
+        QCOMPARE(SmallSize(11), 8);  // 8.25
+        QCOMPARE(SmallSize(13), 10); // 9.75
+        QCOMPARE(SmallSize(2), 2);   // 1.5 -> 2
+        QCOMPARE(SmallSize(6), 4);   // 4.5 -> 4
+    }
+
+    void taskFontIsBoldArialAtScreenPixels() {
+        const QFont font = TaskFont(12);
+        QVERIFY(font.bold());
+        QCOMPARE(font.families().value(0), QStringLiteral("Arial"));
+        QCOMPARE(font.pixelSize(), 16);
+        QCOMPARE(TaskFont(20).pixelSize(), 27);
+        QCOMPARE(TaskFont(15).pixelSize(), 20);
+        // The stand-in must really be a sans face with Arial's widths, or every
+        // centred label and every line length would be off.
+        const QFontInfo info(font);
+        QVERIFY2(info.family().contains(QStringLiteral("Arial")) ||
+                     info.family().contains(QStringLiteral("Liberation Sans")),
+                 qPrintable(info.family()));
+    }
+
+    void raisedExponentFollowsTheBaseCharacter() {
+        RecordingDevice device;
+        {
+            QPainter p(&device);
+            DrawTaskText(p, 10, 50, Qt::black, QStringLiteral("km^2"), 20);
+        }
+        const auto& calls = device.Calls();
+        QCOMPARE(calls.size(), std::size_t{3});
+        const QFont big = TaskFont(20);
+        QCOMPARE(calls[0].Text, QStringLiteral("k"));
+        QCOMPARE(calls[1].Text, QStringLiteral("m"));
+        QCOMPARE(calls[2].Text, QStringLiteral("2"));
+        QCOMPARE(calls[0].Baseline, QPointF(10, 50 + Ascent(20)));
+        QCOMPARE(calls[1].Baseline, QPointF(10 + Width(big, "k"), 50 + Ascent(20)));
+        QCOMPARE(calls[2].Baseline.x(), 10.0 + Width(big, "k") + Width(big, "m"));
+        QCOMPARE(calls[2].Baseline.y(), 50.0 - 7 + Ascent(15));
+        QCOMPARE(calls[0].Font.pixelSize(), 27);
+        QCOMPARE(calls[2].Font.pixelSize(), 20);
+        QVERIFY(calls[2].Font.bold());
+        for (const TextCall& call : calls)
+            QCOMPARE(call.Colour, QColor(Qt::black));
+    }
+
+    void loweredCharacterSitsBelowAndSizeReturns() {
+        RecordingDevice device;
+        {
+            QPainter p(&device);
+            DrawTaskText(p, 0, 30, Qt::red, QStringLiteral("H!2O"), 12);
+        }
+        const auto& calls = device.Calls();
+        QCOMPARE(calls.size(), std::size_t{3});
+        QCOMPARE(calls[1].Baseline.y(), 30.0 + 9 + Ascent(9));
+        QCOMPARE(calls[1].Font.pixelSize(), 12);
+        QCOMPARE(calls[2].Font.pixelSize(), 16);
+        QCOMPARE(calls[2].Baseline.x(), 0.0 + Width(TaskFont(12), "H") + Width(TaskFont(9), "2"));
+        QCOMPARE(calls[2].Colour, QColor(Qt::red));
+    }
+
+    void measureIsTheSumOfGlyphWidths() {
+        QImage image(10, 10, QImage::Format_RGB32);
+        QPainter p(&image);
+        const QFont big = TaskFont(20);
+        const QFont small = TaskFont(15);
+        QCOMPARE(MeasureTaskText(p, QStringLiteral("m^2"), 20),
+                 Width(big, "m") + Width(small, "2"));
+        QCOMPARE(MeasureTaskText(p, QStringLiteral("dm^3"), 12),
+                 Width(TaskFont(12), "d") + Width(TaskFont(12), "m") + Width(TaskFont(9), "3"));
+        QCOMPARE(MeasureTaskText(p, QStringLiteral("#a"), 12), 3 + Width(TaskFont(12), "a"));
+        QCOMPARE(MeasureTaskText(p, QString(), 12), 0);
+        QCOMPARE(MeasureTaskText(p, QStringLiteral("^"), 12), 0);
+        // Glyph by glyph: no kerning pair may shrink the sum.
+        const QString word = QStringLiteral("AVAToWa");
+        int sum = 0;
+        for (const QChar c : word)
+            sum += Width(TaskFont(12), QString(c));
+        QCOMPARE(MeasureTaskText(p, word, 12), sum);
+        QCOMPARE(p.font(), TaskFont(12));
+    }
+
+    void measureMatchesWhatIsDrawn() {
+        RecordingDevice device;
+        QPainter p(&device);
+        const QString text = QStringLiteral("12,5 cm^3 = 0,0125 dm^3");
+        DrawTaskText(p, 0, 0, Qt::black, text, 20);
+        const TextCall& last = device.Calls().back();
+        const int end = static_cast<int>(last.Baseline.x()) + Width(TaskFont(15), "3");
+        QCOMPARE(MeasureTaskText(p, text, 20), end);
+    }
+
+    void markupAtTheEndDrawsOnlyWhatCameBefore() {
+        for (const QString& text :
+             {QStringLiteral("ab^"), QStringLiteral("ab!"), QStringLiteral("ab#")}) {
+            RecordingDevice device;
+            {
+                QPainter p(&device);
+                DrawTaskText(p, 0, 0, Qt::black, text, 12);
+            }
+            QCOMPARE(device.Calls().size(), std::size_t{2});
+            QCOMPARE(device.Calls()[1].Text, QStringLiteral("b"));
+        }
+    }
+
+    void symbolLettersBecomeGreekAndOthersOnlyAdvance() {
+        RecordingDevice device;
+        {
+            QPainter p(&device);
+            DrawTaskText(p, 0, 20, Qt::black, QStringLiteral("#x.#a#b#g#") + QChar(0xB9) + "!", 12);
+        }
+        const auto& calls = device.Calls();
+        QCOMPARE(calls.size(), std::size_t{5});
+        const QFont normal = TaskFont(12);
+        const QFont symbol = TaskFont(14);
+        // "#x" leaves a gap as wide as "x" and draws nothing.
+        QCOMPARE(calls[0].Text, QStringLiteral("."));
+        QCOMPARE(calls[0].Baseline.x(), double(Width(normal, "x")));
+        QCOMPARE(calls[1].Text, QStringLiteral("α"));
+        QCOMPARE(calls[2].Text, QStringLiteral("β"));
+        QCOMPARE(calls[3].Text, QStringLiteral("γ"));
+        QCOMPARE(calls[4].Text, QStringLiteral("≠"));
+        QCOMPARE(calls[1].Font.pixelSize(), 19);
+        QCOMPARE(calls[1].Baseline.y(), 20.0 - 3 + Ascent(14));
+        QCOMPARE(calls[2].Baseline.x(), calls[1].Baseline.x() + Width(symbol, "α"));
+    }
+
+    void emptyTextDrawsNothing() {
+        RecordingDevice device;
+        {
+            QPainter p(&device);
+            DrawTaskText(p, 0, 0, Qt::black, QString(), 12);
+            DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QString(), true);
+            DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QStringLiteral("##"), true);
+        }
+        QVERIFY(device.Calls().empty());
+    }
+
+    void infoTextFlipsColourAtEveryHash() {
+        RecordingDevice device;
+        {
+            QPainter p(&device);
+            DrawInfoText(p, 5, 10, Qt::black, Qt::red, 12, QStringLiteral("a#b#c#d^2"), true);
+            DrawInfoText(p, 5, 40, Qt::black, Qt::red, 12, QStringLiteral("e"), true);
+        }
+        const auto& calls = device.Calls();
+        QCOMPARE(calls.size(), std::size_t{6});
+        QCOMPARE(calls[0].Colour, QColor(Qt::black));
+        QCOMPARE(calls[1].Colour, QColor(Qt::red));
+        QCOMPARE(calls[2].Colour, QColor(Qt::black));
+        // After the third "#" the rest of the line stays highlighted...
+        QCOMPARE(calls[3].Colour, QColor(Qt::red));
+        QCOMPARE(calls[4].Colour, QColor(Qt::red));
+        QCOMPARE(calls[4].Baseline.y(), 10.0 - 4 + Ascent(9));
+        // ...and the next call starts over in the normal colour.
+        QCOMPARE(calls[5].Colour, QColor(Qt::black));
+        // "#" takes no room.
+        QCOMPARE(calls[1].Baseline.x(), 5.0 + Width(TaskFont(12), "a"));
+    }
+
+    void infoTextBoldSwitchKeepsOtherStyles() {
+        RecordingDevice device;
+        {
+            QPainter p(&device);
+            QFont font = p.font();
+            font.setItalic(true);
+            font.setUnderline(true);
+            font.setBold(true);
+            p.setFont(font);
+            DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QStringLiteral("x"), false);
+            DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QStringLiteral("y"), true);
+        }
+        const auto& calls = device.Calls();
+        QCOMPARE(calls.size(), std::size_t{2});
+        QVERIFY(!calls[0].Font.bold());
+        QVERIFY(calls[0].Font.italic());
+        QVERIFY(calls[0].Font.underline());
+        QVERIFY(calls[1].Font.bold());
+        QVERIFY(calls[1].Font.italic());
+        QCOMPARE(calls[0].Font.pixelSize(), 16);
+    }
+
+    void drawingLeavesThePenForTheCallersLines() {
+        QImage image(10, 10, QImage::Format_RGB32);
+        QPainter p(&image);
+        p.setPen(QPen(Qt::blue, 2));
+        DrawTaskText(p, 0, 0, Qt::red, QStringLiteral("x"), 12);
+        DrawInfoText(p, 0, 0, Qt::red, Qt::green, 12, QStringLiteral("#x"), true);
+        QCOMPARE(p.pen().color(), QColor(Qt::blue));
+        QCOMPARE(p.pen().width(), 2);
+    }
+
+    void pixelsLandWhereTheTopIsGiven() {
+        // A real raster: the ink of a capital starts a little below y (the
+        // font's internal leading) and never above it.
+        QImage image(200, 80, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            DrawTaskText(p, 20, 30, Qt::black, QStringLiteral("HE"), 12);
+        }
+        const QRect ink = InkBox(image);
+        QVERIFY(ink.isValid());
+        QVERIFY2(ink.top() >= 30 && ink.top() <= 36, qPrintable(QString::number(ink.top())));
+        QVERIFY(ink.left() >= 20 && ink.left() <= 23);
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter measure(&scratch);
+        QVERIFY(ink.right() < 20 + MeasureTaskText(measure, QStringLiteral("HE"), 12));
+    }
+
+    void opaqueBackgroundIsTheCallersChoice() {
+        QImage image(100, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.setBackgroundMode(Qt::OpaqueMode);
+            p.setBackground(QColor(255, 255, 200));
+            DrawTaskText(p, 10, 10, Qt::black, QStringLiteral("m"), 12);
+        }
+        // The glyph box is filled with the painter's background colour.
+        QCOMPARE(image.pixelColor(11, 11), QColor(255, 255, 200));
+        QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+    }
+};
+
+} // namespace quarvel
+
+QTEST_MAIN(quarvel::FontTest)
+#include "FontTest.moc"
