@@ -3,6 +3,7 @@
 // capacity, the way the task records hold their short strings.
 
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,9 @@ template <std::size_t Capacity> class BoundedText {
 
     friend bool operator==(const BoundedText& a, const BoundedText& b) = default;
     friend bool operator==(const BoundedText& a, std::string_view b) { return a.text_ == b; }
+    friend bool operator==(const BoundedText& a, const char* b) { return a.text_ == b; }
+    friend bool operator==(const BoundedText& a, const std::string& b) { return a.text_ == b; }
+    friend std::ostream& operator<<(std::ostream& out, const BoundedText& t) { return out << t.text_; }
 
   private:
     std::string text_;
