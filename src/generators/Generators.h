@@ -1,0 +1,33 @@
+#pragma once
+// Every measure task generator and mixing dispatcher by name, for the task
+// dump, the tests and the benchmarks. The exercise windows call the
+// generators directly.
+
+#include "app/AppState.h"
+#include "generators/Scheme.h"
+
+#include <span>
+#include <string_view>
+
+namespace quarvel {
+
+// A generator or dispatcher: fills TaskSheet[index] (1..5).
+using GeneratorFn = void (*)(AppState&, int);
+
+struct NamedGenerator {
+    std::string_view Name;
+    GeneratorFn Fn;
+};
+
+// The 31 generators ("GenerateLaenge1" .. "GenerateRaumGemischt5") and the 25
+// dispatchers ("MixLM1" .. "MixAlle5").
+std::span<const NamedGenerator> MeasureGenerators();
+// nullptr for an unknown name.
+GeneratorFn FindMeasureGenerator(std::string_view name);
+
+// The table of every generator, in the order of MeasureGenerators().
+std::span<const GeneratorSpec> AllSpecs();
+// nullptr when `name` is no table-driven generator (a dispatcher, say).
+const GeneratorSpec* FindSpec(std::string_view name);
+
+} // namespace quarvel
