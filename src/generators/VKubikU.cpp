@@ -434,7 +434,7 @@ constexpr PairBand Pairs[] = {
 } // namespace kubik5
 // clang-format on
 
-constexpr std::array kSpecs{
+constexpr std::array kLevels{
     GeneratorSpec{.Name = "GenerateKubik1",
                   .Pairs = kubik1::Pairs,
                   .AnswerWidth = 170,
@@ -462,10 +462,9 @@ constexpr std::array kSpecs{
                   .Rounding = GivenRounding::Direction1},
 };
 
+// RunGenerator also records the level's name as the last generator.
 void Run(int level, AppState& state, int index) {
-    const GeneratorSpec& spec = kSpecs.at(static_cast<std::size_t>(level - 1));
-    RunGenerator(spec, state, index);
-    state.Draws.LastGenerator = spec.Name;
+    RunGenerator(kLevels.at(static_cast<std::size_t>(level - 1)), state, index);
 }
 
 } // namespace
@@ -487,7 +486,7 @@ void GenerateKubik5(AppState& state, int index) {
 }
 
 std::span<const GeneratorSpec> KubikSpecs() {
-    return kSpecs;
+    return kLevels;
 }
 
 } // namespace quarvel

@@ -15,7 +15,7 @@ void GenerateKubik3(AppState& state, int index);
 void GenerateKubik4(AppState& state, int index);
 void GenerateKubik5(AppState& state, int index);
 
-// The specs of levels 1..5, in level order.
+// The generator tables of levels 1..5, in level order.
 std::span<const GeneratorSpec> KubikSpecs();
 
 } // namespace quarvel

@@ -743,7 +743,7 @@ constexpr PairBand Pairs[] = {
 } // namespace liter5
 // clang-format on
 
-constexpr std::array kSpecs{
+constexpr std::array kLevels{
     GeneratorSpec{.Name = "GenerateLiter1",
                   .Pairs = liter1::Pairs,
                   .AnswerWidth = 170,
@@ -771,10 +771,9 @@ constexpr std::array kSpecs{
                   .Rounding = GivenRounding::Direction1Large},
 };
 
+// RunGenerator also records the level's name as the last generator.
 void Run(int level, AppState& state, int index) {
-    const GeneratorSpec& spec = kSpecs.at(static_cast<std::size_t>(level - 1));
-    RunGenerator(spec, state, index);
-    state.Draws.LastGenerator = spec.Name;
+    RunGenerator(kLevels.at(static_cast<std::size_t>(level - 1)), state, index);
 }
 
 } // namespace
@@ -796,7 +795,7 @@ void GenerateLiter5(AppState& state, int index) {
 }
 
 std::span<const GeneratorSpec> LiterSpecs() {
-    return kSpecs;
+    return kLevels;
 }
 
 } // namespace quarvel

@@ -15,7 +15,7 @@ void GenerateLiter3(AppState& state, int index);
 void GenerateLiter4(AppState& state, int index);
 void GenerateLiter5(AppState& state, int index);
 
-// The specs of levels 1..5, in level order.
+// The generator tables of levels 1..5, in level order.
 std::span<const GeneratorSpec> LiterSpecs();
 
 } // namespace quarvel

@@ -828,7 +828,7 @@ constexpr PairBand Pairs[] = {
 } // namespace gemischt5
 // clang-format on
 
-constexpr std::array kSpecs{
+constexpr std::array kLevels{
     GeneratorSpec{.Name = "GenerateRaumGemischt1",
                   .Pairs = gemischt1::Pairs,
                   .AnswerWidth = 170,
@@ -856,10 +856,9 @@ constexpr std::array kSpecs{
                   .Rounding = GivenRounding::Direction1Large},
 };
 
+// RunGenerator also records the level's name as the last generator.
 void Run(int level, AppState& state, int index) {
-    const GeneratorSpec& spec = kSpecs.at(static_cast<std::size_t>(level - 1));
-    RunGenerator(spec, state, index);
-    state.Draws.LastGenerator = spec.Name;
+    RunGenerator(kLevels.at(static_cast<std::size_t>(level - 1)), state, index);
 }
 
 } // namespace
@@ -881,7 +880,7 @@ void GenerateRaumGemischt5(AppState& state, int index) {
 }
 
 std::span<const GeneratorSpec> RaumGemischtSpecs() {
-    return kSpecs;
+    return kLevels;
 }
 
 } // namespace quarvel

@@ -15,7 +15,7 @@ void GenerateRaumGemischt3(AppState& state, int index);
 void GenerateRaumGemischt4(AppState& state, int index);
 void GenerateRaumGemischt5(AppState& state, int index);
 
-// The specs of levels 1..5, in level order.
+// The generator tables of levels 1..5, in level order.
 std::span<const GeneratorSpec> RaumGemischtSpecs();
 
 } // namespace quarvel
