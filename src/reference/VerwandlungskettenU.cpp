@@ -1,22 +1,100 @@
 #include "reference/VerwandlungskettenU.h"
 
-#include "app/Selection.h"
+#include "app/StartU.h"
+#include "engine/FontU.h"
 
+#include <QEvent>
+#include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 
 namespace quarvel {
 
+namespace {
+
+QColor ToColor(Rgb c) {
+    return QColor(c.R, c.G, c.B);
+}
+
+} // namespace
+
 TfrmVerwandlungsketten::TfrmVerwandlungsketten(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Umwandlungskette"), 367, 154) {
+    : QuarvelDialog(state, windows, parent, QStringLiteral("Umwandlungskette"), ChainDefaultWidth,
+                    ChainClientHeight) {
     setObjectName(QStringLiteral("TfrmVerwandlungsketten"));
     QAction* close = MenuBar()->addAction(QStringLiteral("Schließen"));
     close->setObjectName(QStringLiteral("menSchliessen"));
-    connect(close, &QAction::triggered, this, &QDialog::accept);
+    connect(close, &QAction::triggered, this, &TfrmVerwandlungsketten::menSchliessenClick);
+    Client()->installEventFilter(this);
+    Client()->setAutoFillBackground(true);
 }
 
-void TfrmVerwandlungsketten::done(int result) {
-    
-    QuarvelDialog::done(result);
+void TfrmVerwandlungsketten::menSchliessenClick() {
+    accept();
+}
+
+void TfrmVerwandlungsketten::FormActivate() {
+    QPalette palette = Client()->palette();
+    palette.setColor(QPalette::Window, ToColor(ChainBackground));
+    Client()->setPalette(palette);
+
+    layout_ = ChainFor(state_.Selection.AreaCode);
+    if (layout_) {
+        SetClientSize(layout_->Width, ChainClientHeight);
+        setWindowTitle(QString::fromStdString(layout_->Title));
+        // The new width must be in force before the window can be centred.
+        layout()->activate();
+    }
+    CentreOverMainWindow();
+    xMid_ = Client()->width() / 2;
+    yMid_ = Client()->height() / 2;
+    Client()->update();
+}
+
+void TfrmVerwandlungsketten::CentreOverMainWindow() {
+    const QWidget* main = windows_.Start;
+    if (main == nullptr) {
+        CentreOver(this, nullptr);
+        return;
+    }
+    // The main window may be hidden behind an exercise window; its place still counts.
+    const QRect over = main->frameGeometry();
+    const QSize size = frameGeometry().size();
+    move(over.left() + (over.width() - size.width()) / 2,
+         over.top() + (over.height() - size.height()) / 2);
+}
+
+bool TfrmVerwandlungsketten::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Client() && event->type() == QEvent::Paint) FormPaint();
+    return QuarvelDialog::eventFilter(watched, event);
+}
+
+void TfrmVerwandlungsketten::FormPaint() {
+    if (!layout_) return;
+    QPainter canvas(Client());
+    // Text boxes are filled with the window colour, like the background itself.
+    canvas.setBackgroundMode(Qt::OpaqueMode);
+    canvas.setBackground(ToColor(ChainBackground));
+
+    const int width = Client()->width();
+    canvas.setPen(QPen(Qt::black, ChainPenWidth));
+    canvas.drawLine(ChainAxisMargin, yMid_, width - ChainAxisMargin, yMid_);
+    for (const ChainStroke& tick : layout_->Ticks) {
+        canvas.setPen(QPen(ToColor(tick.Colour), ChainPenWidth));
+        canvas.drawLine(xMid_ + tick.X, yMid_ + tick.Top, xMid_ + tick.X, yMid_ + tick.Bottom);
+    }
+    for (const ChainStroke& stroke : layout_->Strokes) {
+        canvas.setPen(QPen(ToColor(stroke.Colour), ChainPenWidth));
+        canvas.drawLine(xMid_ + stroke.X, yMid_ + stroke.Top, xMid_ + stroke.X,
+                        yMid_ + stroke.Bottom);
+    }
+    // Labels last: their filled boxes keep a word whole where a marker runs into it.
+    for (const ChainLabel& label : layout_->Labels) {
+        const QString text = QString::fromStdString(label.Text);
+        const int half = MeasureTaskText(canvas, text, label.Size) / 2;
+        DrawTaskText(canvas, xMid_ + label.X - half, yMid_ + label.Y, ToColor(label.Colour), text,
+                     label.Size);
+    }
 }
 
 } // namespace quarvel

@@ -1,7 +1,13 @@
 #pragma once
-// Placeholder until the window is built: caption, designed size and "Schließen".
+// The conversion chain window: the chain of units of the chosen training on a
+// horizontal axis with the factors between neighbours, or the place-value
+// table for the number-system trainings. Opened modally from the exercise
+// windows; nothing in it is interactive.
 
 #include "app/Windows.h"
+#include "reference/ChainGeometry.h"
+
+#include <optional>
 
 namespace quarvel {
 
@@ -10,8 +16,23 @@ class TfrmVerwandlungsketten : public QuarvelDialog {
   public:
     TfrmVerwandlungsketten(AppState& state, Windows& windows, QWidget* parent);
 
+    // What the last activation chose to draw (nothing for AreaCode 0).
+    const std::optional<ChainLayout>& Layout() const { return layout_; }
+    int xMid() const { return xMid_; }
+    int yMid() const { return yMid_; }
+
   protected:
-    void done(int result) override;
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void menSchliessenClick();
+    void FormPaint();
+    void CentreOverMainWindow();
+
+    std::optional<ChainLayout> layout_;
+    int xMid_ = 0;
+    int yMid_ = 0;
 };
 
 } // namespace quarvel

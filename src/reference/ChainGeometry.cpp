@@ -1,0 +1,172 @@
+#include "reference/ChainGeometry.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace quarvel {
+
+namespace {
+
+// Where things sit relative to the axis.
+constexpr int UnitRow = 10;    // unit and place names, below
+constexpr int FactorRow = -25; // factors and group names, above
+constexpr int MarkerTop = -22; // red markers above the axis
+constexpr int MarkerBottom = -12;
+constexpr int TickReach = 3;
+constexpr int TickStep = 50;
+
+using Place = std::pair<const char*, int>;
+
+void AddTicks(ChainLayout& layout, int reach) {
+    for (int x = -reach; x <= reach; x += TickStep)
+        layout.Ticks.push_back({x, -TickReach, TickReach, Black});
+}
+
+void AddLabels(ChainLayout& layout, std::initializer_list<Place> places, int y, Rgb colour,
+               int size) {
+    const ChainSide side = y < 0 ? ChainSide::Above : ChainSide::Below;
+    for (const auto& [text, x] : places)
+        layout.Labels.push_back({text, x, y, colour, size, side});
+}
+
+void AddStrokes(ChainLayout& layout, std::initializer_list<int> xs, int top, int bottom,
+                Rgb colour) {
+    for (const int x : xs)
+        layout.Strokes.push_back({x, top, bottom, colour});
+}
+
+ChainLayout Decadic() {
+    ChainLayout layout{600, "Dekadische Einheiten", {}, {}, {}};
+    AddTicks(layout, 275);
+    AddLabels(layout,
+              {{"HMd", -275},
+               {"ZMd", -225},
+               {"Md", -175},
+               {"HM", -125},
+               {"ZM", -75},
+               {"M", -25},
+               {"HT", 25},
+               {"ZT", 75},
+               {"T", 125},
+               {"H", 175},
+               {"Z", 225},
+               {"E", 275}},
+              UnitRow, Black, 12);
+    AddLabels(layout, {{"Milliarden", -225}, {"Millionen", -75}, {"Tausender", 75}}, FactorRow, Red,
+              12);
+    AddStrokes(layout, {-275, -175, -125, -25, 25, 125}, MarkerTop, MarkerBottom, Red);
+    return layout;
+}
+
+ChainLayout Decimal() {
+    ChainLayout layout{750, "Dekadische und dezimale Einheiten", {}, {}, {}};
+    AddTicks(layout, 325);
+    AddLabels(layout,
+              {{"HT", -325},
+               {"ZT", -275},
+               {"T", -225},
+               {"H", -175},
+               {"Z", -125},
+               {"E", -75},
+               {"z", -25},
+               {"h", 25},
+               {"t", 75},
+               {"zt", 125},
+               {"ht", 175},
+               {"m", 225},
+               {"zm", 275},
+               {"hm", 325}},
+              UnitRow, Black, 12);
+    AddLabels(layout, {{"Tausender", -275}, {"Tausendstel", 125}, {"Millionstel", 275}}, FactorRow,
+              Red, 11);
+    AddStrokes(layout, {-325, -225, 75, 175, 225, 325}, MarkerTop, MarkerBottom, Red);
+    // Which places belong to the whole and which to the fraction, below the names.
+    AddStrokes(layout, {-325, -125, -75, -25, 325}, 35, 45, Blue);
+    AddLabels(layout, {{"Dekadische Einheiten", -200}, {"Dezimale Einheiten", 150}}, 32, Blue, 12);
+    return layout;
+}
+
+ChainLayout Length() {
+    ChainLayout layout{350, "Umwandlungskette für Längenmaße", {}, {}, {}};
+    AddTicks(layout, 150);
+    // hm and dam are not taught: their ticks stay unnamed, and km to m is one step.
+    AddLabels(layout, {{"km", -150}, {"m", 0}, {"dm", 50}, {"cm", 100}, {"mm", 150}}, UnitRow,
+              Black, 12);
+    AddLabels(layout, {{"1000", -75}, {"10", 25}, {"10", 75}, {"10", 125}}, FactorRow, Red, 12);
+    AddStrokes(layout, {-150, 0, 50, 100, 150}, MarkerTop, MarkerBottom, Red);
+    return layout;
+}
+
+ChainLayout Mass() {
+    ChainLayout layout{500, "Umwandlungskette für Massenmaße", {}, {}, {}};
+    AddTicks(layout, 225);
+    AddLabels(
+        layout,
+        {{"t", -225}, {"kg", -75}, {"dag", 25}, {"g", 75}, {"dg", 125}, {"cg", 175}, {"mg", 225}},
+        UnitRow, Black, 12);
+    AddLabels(layout,
+              {{"1000", -150}, {"100", -25}, {"10", 50}, {"10", 100}, {"10", 150}, {"10", 200}},
+              FactorRow, Red, 12);
+    AddStrokes(layout, {-225, -75, 25, 75, 125, 175, 225}, MarkerTop, MarkerBottom, Red);
+    return layout;
+}
+
+ChainLayout Area() {
+    ChainLayout layout{650, "Umwandlungskette für Flächenmaße", {}, {}, {}};
+    AddTicks(layout, 300);
+    AddLabels(layout,
+              {{"km^2", -300},
+               {"ha", -200},
+               {"a", -100},
+               {"m^2", 0},
+               {"dm^2", 100},
+               {"cm^2", 200},
+               {"mm^2", 300}},
+              UnitRow, Black, 12);
+    AddLabels(layout,
+              {{"100", -250}, {"100", -150}, {"100", -50}, {"100", 50}, {"100", 150}, {"100", 250}},
+              FactorRow, Red, 12);
+    AddStrokes(layout, {-300, -200, -100, 0, 100, 200, 300}, MarkerTop, MarkerBottom, Red);
+    return layout;
+}
+
+// Cubic units below the axis, litre units above, so that "l" stands over
+// "dm^3" and "ml" over "cm^3".
+ChainLayout Volume() {
+    ChainLayout layout{500, "Umwandlungskette für Raummaße", {}, {}, {}};
+    AddTicks(layout, 225);
+    AddLabels(layout, {{"m^3", -225}, {"dm^3", -75}, {"cm^3", 75}, {"mm^3", 225}}, UnitRow, Black,
+              12);
+    AddLabels(layout, {{"1000", -150}, {"1000", 0}, {"1000", 150}}, 27, Red, 12);
+    AddStrokes(layout, {-225, -75, 75, 225}, 32, 42, Red);
+    AddLabels(layout, {{"hl", -175}, {"l", -75}, {"dl", -25}, {"cl", 25}, {"ml", 75}}, FactorRow,
+              Black, 12);
+    AddLabels(layout, {{"100", -125}, {"10", -50}, {"10", 0}, {"10", 50}}, -48, Red, 12);
+    AddStrokes(layout, {-175, -75, -25, 25, 75}, -45, -35, Red);
+    return layout;
+}
+
+} // namespace
+
+std::optional<ChainLayout> ChainFor(int areaCode) {
+    switch (areaCode) {
+    case 1:
+    case 2:
+        return Decadic();
+    case 3:
+    case 4:
+        return Decimal();
+    case 5:
+        return Length();
+    case 6:
+        return Mass();
+    case 7:
+        return Area();
+    case 8:
+        return Volume();
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace quarvel

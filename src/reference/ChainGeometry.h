@@ -1,0 +1,53 @@
+#pragma once
+// What the conversion chain window draws for each training, as plain data:
+// the window's width and title, the labels and the short vertical strokes.
+// x values are offsets from the middle of the client area, y values offsets
+// from the axis (negative = above). A label is centred on its x and its y is
+// the top of the text.
+
+#include "reference/Rgb.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quarvel {
+
+enum class ChainSide { Above, Below };
+
+struct ChainLabel {
+    std::string Text; // UTF-8, with "^" before a raised exponent
+    int X = 0;
+    int Y = 0;
+    Rgb Colour;
+    int Size = 12;
+    ChainSide Side = ChainSide::Below;
+};
+
+// A vertical line from (X, Top) to (X, Bottom).
+struct ChainStroke {
+    int X = 0;
+    int Top = 0;
+    int Bottom = 0;
+    Rgb Colour;
+};
+
+struct ChainLayout {
+    int Width = 0;
+    std::string Title;
+    std::vector<ChainLabel> Labels;
+    std::vector<ChainStroke> Ticks;   // black, across the axis
+    std::vector<ChainStroke> Strokes; // coloured markers off the axis
+};
+
+// The client width and title the window keeps when no training is chosen.
+inline constexpr int ChainDefaultWidth = 367;
+inline constexpr int ChainClientHeight = 154;
+inline constexpr int ChainAxisMargin = 15;
+inline constexpr int ChainPenWidth = 2;
+inline constexpr Rgb ChainBackground{255, 255, 200};
+
+// The drawing for AreaCode 1..8; nothing for any other value.
+std::optional<ChainLayout> ChainFor(int areaCode);
+
+} // namespace quarvel
