@@ -1,0 +1,269 @@
+#include "engine/AuswertungU.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace quarvel {
+namespace {
+
+// What the pupil sees at one step.
+struct Seen {
+    int GaugeRight;
+    int GaugeWrong;
+    QString LabelRight;
+    QString LabelWrong;
+    bool CloseVisible;
+
+    bool operator==(const Seen&) const = default;
+};
+
+Seen Observe(const TfrmAuswertung& dialog) {
+    return {dialog.gauRichtig()->value(), dialog.gauFalsch()->value(), dialog.lblPRichtig()->text(),
+            dialog.lblPFalsch()->text(), dialog.btnSchliessen()->isVisible()};
+}
+
+char* toString(const Seen& seen) {
+    return QTest::toString(QStringLiteral("%1/%2 %3 %4 close %5")
+                               .arg(seen.GaugeRight)
+                               .arg(seen.GaugeWrong)
+                               .arg(seen.LabelRight, seen.LabelWrong)
+                               .arg(seen.CloseVisible));
+}
+
+const QString kVerdict100 = QStringLiteral("Sehr gut! Du bist ein Einheitenprofi.");
+const QString kVerdict0 = QStringLiteral("Du musst noch sehr viel üben!");
+const QString kVerdict66 =
+    QStringLiteral("Du bist schon recht gut. Ein wenig Übung wäre aber günstig.");
+
+} // namespace
+
+class AuswertungTest : public QObject {
+    Q_OBJECT
+
+    AppState state_;
+    Windows windows_;
+    std::unique_ptr<QWidget> start_;
+    TfrmAuswertung* dialog_ = nullptr;
+    std::vector<Seen> steps_;
+
+    void Score(float points, int tries) {
+        state_.Score.TotalPoints = points;
+        state_.Score.TotalTries = tries;
+    }
+
+    // Shows the dialog and lets the animation run to its end.
+    void Run() {
+        QSignalSpy finished(dialog_, &TfrmAuswertung::AnimationFinished);
+        dialog_->show();
+        if (finished.isEmpty()) QVERIFY(finished.wait(5000));
+        QVERIFY(!dialog_->Animating());
+    }
+
+  private slots:
+    void init() {
+        state_ = AppState{};
+        start_ = std::make_unique<QWidget>();
+        dialog_ = new TfrmAuswertung(state_, windows_, start_.get());
+        dialog_->SetStepInterval(0);
+        steps_.clear();
+        connect(dialog_, &TfrmAuswertung::StepShown, this, [this](int s) {
+            QCOMPARE(s, static_cast<int>(steps_.size()));
+            steps_.push_back(Observe(*dialog_));
+        });
+    }
+    void cleanup() { start_.reset(); }
+
+    void Layout() {
+        QCOMPARE(dialog_->windowTitle(), QStringLiteral("Auswertung"));
+        QCOMPARE(dialog_->Client()->size(), QSize(392, 433));
+        QVERIFY(!(dialog_->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(dialog_->windowFlags() & Qt::WindowMinMaxButtonsHint));
+        const TfrmAuswertung fresh(state_, windows_, nullptr);
+        QCOMPARE(fresh.StepInterval(), 100);
+
+        struct Place {
+            const char* name;
+            QRect geometry;
+        };
+        const Place places[] = {
+            {"lblAnzeige", {0, 0, 392, 44}},     {"lblRichtig", {90, 56, 100, 25}},
+            {"lblFalsch", {210, 56, 100, 25}},   {"gauRichtig", {90, 88, 100, 250}},
+            {"gauFalsch", {210, 88, 100, 250}},  {"lblPRichtig", {90, 204, 100, 19}},
+            {"lblPFalsch", {210, 204, 100, 19}}, {"pnlRichtig", {90, 352, 100, 32}},
+            {"pnlFalsch", {210, 352, 100, 32}},  {"btnSchliessen", {90, 392, 220, 36}},
+        };
+        for (const Place& place : places) {
+            const auto* widget = dialog_->findChild<QWidget*>(QString::fromLatin1(place.name));
+            QVERIFY2(widget != nullptr, place.name);
+            QCOMPARE(widget->geometry(), place.geometry);
+        }
+        QCOMPARE(dialog_->lblRichtig()->text(), QStringLiteral("Richtig"));
+        QCOMPARE(dialog_->lblFalsch()->text(), QStringLiteral("Falsch"));
+        QCOMPARE(dialog_->btnSchliessen()->text(), QStringLiteral("Schließen"));
+        QVERIFY(dialog_->btnSchliessen()->isHidden());
+        QVERIFY(dialog_->lblAnzeige()->wordWrap());
+        QCOMPARE(dialog_->lblAnzeige()->font().pixelSize(), 16);
+        QVERIFY(dialog_->lblAnzeige()->font().bold());
+        QCOMPARE(dialog_->lblRichtig()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(dialog_->lblFalsch()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(dialog_->pnlRichtig()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(dialog_->pnlFalsch()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(dialog_->gauRichtig()->BarColour(), QColor(185, 233, 249));
+        QCOMPARE(dialog_->gauFalsch()->BarColour(), QColor(255, 145, 145));
+        QVERIFY(!dialog_->gauRichtig()->isTextVisible());
+        // The percentages lie on top of the gauges and let them show through.
+        QVERIFY(!dialog_->lblPRichtig()->autoFillBackground());
+        const QWidget* client = dialog_->Client();
+        QVERIFY(client->children().indexOf(dialog_->lblPRichtig()) >
+                client->children().indexOf(dialog_->gauRichtig()));
+    }
+
+    void AllRightAnimatesOverEveryPercent() {
+        Score(15.0F, 15);
+        Run();
+        QCOMPARE(steps_.size(), std::size_t{101});
+        for (int s = 0; s <= 100; ++s) {
+            QCOMPARE(steps_[s].GaugeRight, s);
+            QCOMPARE(steps_[s].GaugeWrong, 100 - s);
+            QVERIFY(!steps_[s].CloseVisible);
+        }
+        QCOMPARE(steps_.front(), (Seen{0, 100, "0,000 %", "100,000 %", false}));
+        QCOMPARE(steps_[25], (Seen{25, 75, "25,000 %", "75,000 %", false}));
+        QCOMPARE(Observe(*dialog_), (Seen{100, 0, "100,000 %", "0,000 %", true}));
+        QCOMPARE(dialog_->pnlRichtig()->text(), QStringLiteral("15,0 / 15"));
+        QCOMPARE(dialog_->pnlFalsch()->text(), QStringLiteral("0,0 / 15"));
+        QCOMPARE(dialog_->lblAnzeige()->text(), kVerdict100);
+        QCOMPARE(dialog_->lblAnzeige()->palette().color(QPalette::WindowText),
+                 QColor(102, 153, 51));
+    }
+
+    void AllWrongShowsTheEndAtOnce() {
+        Score(0.0F, 30);
+        Run();
+        QVERIFY(steps_.empty());
+        QCOMPARE(Observe(*dialog_), (Seen{0, 100, "0,000 %", "100,000 %", true}));
+        QCOMPARE(dialog_->pnlRichtig()->text(), QStringLiteral("0,0 / 30"));
+        QCOMPARE(dialog_->pnlFalsch()->text(), QStringLiteral("30,0 / 30"));
+        QCOMPARE(dialog_->lblAnzeige()->text(), kVerdict0);
+    }
+
+    void PartialScoreCountsUpToTheExactShares() {
+        Score(12.5F, 17);
+        Run();
+        const Evaluation expected(12.5F, 17);
+        QCOMPARE(steps_.size(), std::size_t{75});
+        for (int s = 0; s < 75; ++s) {
+            const EvaluationFrame frame = expected.Step(s);
+            QCOMPARE(steps_[s], (Seen{s, 100 - s, QString::fromStdString(frame.LabelRight),
+                                      QString::fromStdString(frame.LabelWrong), false}));
+        }
+        QCOMPARE(steps_.back(), (Seen{74, 26, "73,529 %", "26,471 %", false}));
+        QCOMPARE(Observe(*dialog_), (Seen{74, 26, "73,529 %", "26,471 %", true}));
+        QCOMPARE(dialog_->PercentRight(), 74);
+        QCOMPARE(dialog_->pnlRichtig()->text(), QStringLiteral("12,5 / 17"));
+        QCOMPARE(dialog_->pnlFalsch()->text(), QStringLiteral("4,5 / 17"));
+        QCOMPARE(dialog_->lblAnzeige()->text(), kVerdict66);
+        QCOMPARE(dialog_->gauRichtig()->accessibleDescription(),
+                 QStringLiteral("Richtig: 73,529 %"));
+        QCOMPARE(dialog_->gauFalsch()->accessibleDescription(), QStringLiteral("Falsch: 26,471 %"));
+        QCOMPARE(dialog_->pnlRichtig()->accessibleDescription(),
+                 QStringLiteral("Richtig: 12,5 / 17"));
+        QVERIFY(!dialog_->gauRichtig()->accessibleName().isEmpty());
+        QVERIFY(!dialog_->pnlFalsch()->accessibleName().isEmpty());
+    }
+
+    void CannotBeClosedDuringTheAnimation() {
+        Score(6.5F, 20); // 32 steps
+        bool tried = false;
+        connect(dialog_, &TfrmAuswertung::StepShown, this, [&](int s) {
+            if (s != 10) return;
+            tried = true;
+            QTest::keyClick(dialog_, Qt::Key_Escape);
+            QVERIFY(dialog_->isVisible());
+            QVERIFY(!dialog_->close());
+            QVERIFY(dialog_->isVisible());
+            dialog_->reject();
+            dialog_->accept();
+            QVERIFY(dialog_->isVisible());
+            QVERIFY(dialog_->Animating());
+        });
+        Run();
+        QVERIFY(tried);
+        QCOMPARE(steps_.size(), std::size_t{33});
+        QCOMPARE(dialog_->lblAnzeige()->text(), QStringLiteral("Du solltest noch viel üben!"));
+        QVERIFY(dialog_->btnSchliessen()->isVisible());
+        QTest::mouseClick(dialog_->btnSchliessen(), Qt::LeftButton);
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(dialog_->result(), int(QDialog::Accepted));
+    }
+
+    void ModalShowingReturnsAfterTheCloseButton() {
+        Score(7.5F, 20);
+        connect(dialog_, &TfrmAuswertung::AnimationFinished, this,
+                [this] { QTimer::singleShot(0, dialog_->btnSchliessen(), &QPushButton::click); });
+        QTimer::singleShot(5000, dialog_, [this] { dialog_->hide(); }); // a safety net only
+        QCOMPARE(dialog_->exec(), int(QDialog::Accepted));
+        QCOMPARE(steps_.size(), std::size_t{39});
+        QCOMPARE(dialog_->PercentRight(), 38);
+    }
+
+    void EachShowingStartsAfresh() {
+        Score(15.0F, 15);
+        Run();
+        QTest::mouseClick(dialog_->btnSchliessen(), Qt::LeftButton);
+        QVERIFY(!dialog_->isVisible());
+
+        Score(2.0F, 10);
+        steps_.clear();
+        QString verdictAtStart = QStringLiteral("unset");
+        bool closeHiddenAtStart = false;
+        connect(dialog_, &TfrmAuswertung::StepShown, this, [&](int s) {
+            if (s != 0) return;
+            verdictAtStart = dialog_->lblAnzeige()->text();
+            closeHiddenAtStart = dialog_->btnSchliessen()->isHidden();
+        });
+        Run();
+        QVERIFY(verdictAtStart.isEmpty());
+        QVERIFY(closeHiddenAtStart);
+        QCOMPARE(steps_.size(), std::size_t{21});
+        QCOMPARE(steps_.front(), (Seen{0, 100, "0,000 %", "100,000 %", false}));
+        QCOMPARE(Observe(*dialog_), (Seen{20, 80, "20,000 %", "80,000 %", true}));
+        QCOMPARE(dialog_->pnlRichtig()->text(), QStringLiteral("2,0 / 10"));
+        QCOMPARE(dialog_->pnlFalsch()->text(), QStringLiteral("8,0 / 10"));
+        QCOMPARE(dialog_->lblAnzeige()->text(), kVerdict0);
+        // Done: Escape may now close it like the button.
+        QTest::keyClick(dialog_, Qt::Key_Escape);
+        QVERIFY(!dialog_->isVisible());
+    }
+
+    void PaceFollowsTheStepInterval() {
+        Score(1.0F, 100); // PercentRight 1: two steps, then the end
+        dialog_->SetStepInterval(40);
+        QElapsedTimer clock;
+        clock.start();
+        Run();
+        QCOMPARE(steps_.size(), std::size_t{2});
+        // Two intervals pass: after step 0 and after the last step.
+        QVERIFY(clock.elapsed() >= 70);
+    }
+
+    void NoTriesShowsNothingRight() {
+        Score(0.0F, 0);
+        Run();
+        QCOMPARE(Observe(*dialog_), (Seen{0, 100, "0,000 %", "100,000 %", true}));
+        QCOMPARE(dialog_->pnlRichtig()->text(), QStringLiteral("0,0 / 0"));
+        QCOMPARE(dialog_->lblAnzeige()->text(), kVerdict0);
+    }
+};
+
+} // namespace quarvel
+
+QTEST_MAIN(quarvel::AuswertungTest)
+#include "AuswertungTest.moc"
