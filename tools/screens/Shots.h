@@ -23,5 +23,6 @@ struct Shots {
 
 // Each subsystem adds its pictures in a file of its own.
 void ShotsApp(Shots& shots);
+void ShotsEvaluation(Shots& shots);
 
 } // namespace quarvel::screens

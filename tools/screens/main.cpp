@@ -40,5 +40,6 @@ int main(int argc, char** argv) {
 
     screens::Shots shots{QString::fromLocal8Bit(argv[1]), scale, state, windows};
     screens::ShotsApp(shots);
+    screens::ShotsEvaluation(shots);
     return 0;
 }
