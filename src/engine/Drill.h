@@ -4,6 +4,7 @@
 // and pass their events in; nothing here knows about Qt.
 
 #include "app/AppState.h"
+#include "reference/Rgb.h"
 
 #include <array>
 #include <cstdint>
@@ -11,11 +12,6 @@
 #include <string>
 
 namespace quarvel {
-
-struct Rgb {
-    int R = 0, G = 0, B = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 enum class FaceKind { Neutral, Happy, Frowning, Sad };
 enum class MarkKind { Empty, Cross, Tick };

@@ -2,21 +2,25 @@
 
 #include "app/Selection.h"
 
-#include <QMenuBar>
-
 namespace quarvel {
 
 TfrmEinheiten::TfrmEinheiten(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Einheiten"), 1016, 722) {
-    setObjectName(QStringLiteral("TfrmEinheiten"));
-    QAction* close = MenuBar()->addAction(QStringLiteral("Schließen"));
-    close->setObjectName(QStringLiteral("menSchliessen"));
-    connect(close, &QAction::triggered, this, &QDialog::accept);
-}
+    : MeasureWindow(state, windows, parent, QStringLiteral("TfrmEinheiten"), LevelGroup::Measure,
+                    {{&SelectionState::LevelLaenge, "GenerateLaenge"},
+                     {&SelectionState::LevelMasse, "GenerateMasse"},
+                     {&SelectionState::LevelFlaeche, "GenerateFlaeche"},
+                     {&SelectionState::LevelKubik, "GenerateKubik"},
+                     {&SelectionState::LevelLiter, "GenerateLiter"},
+                     // the mixed volume level draws through the area/volume mix
+                     {&SelectionState::LevelGemischt, "MixFR"}}) {}
 
-void TfrmEinheiten::done(int result) {
-    ResetGroupLevels(state_.Selection, LevelGroup::Measure);
-    QuarvelDialog::done(result);
+QString TfrmEinheiten::Caption() const {
+    return LevelCaption({{&SelectionState::LevelLaenge, QStringLiteral("Längenmaße: ")},
+                         {&SelectionState::LevelMasse, QStringLiteral("Massenmaße: ")},
+                         {&SelectionState::LevelFlaeche, QStringLiteral("Flächenmaße: ")},
+                         {&SelectionState::LevelKubik, QStringLiteral("Volumenmaße-Kubik: ")},
+                         {&SelectionState::LevelLiter, QStringLiteral("Volumenmaße-Liter: ")},
+                         {&SelectionState::LevelGemischt, QStringLiteral("Volumenmaße-Gemischt: ")}});
 }
 
 } // namespace quarvel

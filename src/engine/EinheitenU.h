@@ -1,17 +1,18 @@
 #pragma once
-// Placeholder until the window is built: caption, designed size and "Schließen".
+// The unit-conversion window: drills of length, mass, area and volume.
 
-#include "app/Windows.h"
+#include "engine/MeasureWindow.h"
 
 namespace quarvel {
 
-class TfrmEinheiten : public QuarvelDialog {
+class TfrmEinheiten : public MeasureWindow {
     Q_OBJECT
   public:
     TfrmEinheiten(AppState& state, Windows& windows, QWidget* parent);
 
   protected:
-    void done(int result) override;
+    QString Caption() const override;
+    QString ChainCaption() const override { return QStringLiteral("Umwandlungskette"); }
 };
 
 } // namespace quarvel

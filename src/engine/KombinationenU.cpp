@@ -2,21 +2,23 @@
 
 #include "app/Selection.h"
 
-#include <QMenuBar>
-
 namespace quarvel {
 
 TfrmKombinationen::TfrmKombinationen(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Kombinationen"), 1016, 722) {
-    setObjectName(QStringLiteral("TfrmKombinationen"));
-    QAction* close = MenuBar()->addAction(QStringLiteral("Schließen"));
-    close->setObjectName(QStringLiteral("menSchliessen"));
-    connect(close, &QAction::triggered, this, &QDialog::accept);
-}
+    : MeasureWindow(state, windows, parent, QStringLiteral("TfrmKombinationen"), LevelGroup::Combination,
+                    {{&SelectionState::LevelLM, "MixLM"},
+                     {&SelectionState::LevelLF, "MixLF"},
+                     {&SelectionState::LevelLFM, "MixLFM"},
+                     {&SelectionState::LevelFR, "MixFR"},
+                     {&SelectionState::LevelAlle, "MixAlle"}}) {}
 
-void TfrmKombinationen::done(int result) {
-    ResetGroupLevels(state_.Selection, LevelGroup::Combination);
-    QuarvelDialog::done(result);
+QString TfrmKombinationen::Caption() const {
+    return LevelCaption(
+        {{&SelectionState::LevelLM, QStringLiteral("Kombination-Längennmaße und Massemaße: ")},
+         {&SelectionState::LevelLF, QStringLiteral("Kombination-Längennmaße und Flächenmaße: ")},
+         {&SelectionState::LevelLFM, QStringLiteral("Kombination-Längennmaße, Flächenmaße und Massemaße: ")},
+         {&SelectionState::LevelFR, QStringLiteral("Kombination-Flächenmaße und Raummaße: ")},
+         {&SelectionState::LevelAlle, QStringLiteral("Kombination-Alle metrischen Einheiten: ")}});
 }
 
 } // namespace quarvel

@@ -1,17 +1,18 @@
 #pragma once
-// Placeholder until the window is built: caption, designed size and "Schließen".
+// The combination window: drills mixing several kinds of unit.
 
-#include "app/Windows.h"
+#include "engine/MeasureWindow.h"
 
 namespace quarvel {
 
-class TfrmKombinationen : public QuarvelDialog {
+class TfrmKombinationen : public MeasureWindow {
     Q_OBJECT
   public:
     TfrmKombinationen(AppState& state, Windows& windows, QWidget* parent);
 
   protected:
-    void done(int result) override;
+    QString Caption() const override;
+    QString ChainCaption() const override { return {}; }
 };
 
 } // namespace quarvel

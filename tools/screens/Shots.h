@@ -23,6 +23,8 @@ struct Shots {
 
 // Each subsystem adds its pictures in a file of its own.
 void ShotsApp(Shots& shots);
+void ShotsDrill(Shots& shots);
 void ShotsEvaluation(Shots& shots);
+void ShotsReference(Shots& shots);
 
 } // namespace quarvel::screens

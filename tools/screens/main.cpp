@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
 
     screens::Shots shots{QString::fromLocal8Bit(argv[1]), scale, state, windows};
     screens::ShotsApp(shots);
+    screens::ShotsDrill(shots);
     screens::ShotsEvaluation(shots);
+    screens::ShotsReference(shots);
     return 0;
 }

@@ -1,0 +1,434 @@
+#include "engine/ExerciseWindow.h"
+
+#include "app/MessageBox.h"
+#include "app/Selection.h"
+#include "app/StartU.h"
+#include "engine/AnswerCheck.h"
+#include "engine/AuswertungU.h"
+#include "engine/Faces.h"
+#include "engine/FontU.h"
+#include "reference/VerwandlungskettenU.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+namespace quarvel {
+
+namespace {
+
+constexpr int kClientWidth = 1016;
+constexpr int kClientHeight = 722;
+const QColor kBackground(255, 255, 200);
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QFont BoldArial(int pixelSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+// A group box's caption and the number inside it share one colour.
+void SetGroupColour(QGroupBox* box, QLabel* label, const QColor& colour) {
+    SetTextColour(box, colour);
+    SetTextColour(label, colour);
+}
+
+Face ToFace(FaceKind kind) {
+    switch (kind) {
+    case FaceKind::Happy:
+        return Face::Happy;
+    case FaceKind::Frowning:
+        return Face::Frowning;
+    case FaceKind::Sad:
+        return Face::Sad;
+    case FaceKind::Neutral:
+        break;
+    }
+    return Face::Neutral;
+}
+
+QPixmap MarkFor(MarkKind kind, qreal ratio) {
+    if (kind == MarkKind::Empty) return {};
+    return MarkPixmap(kind == MarkKind::Tick ? Mark::Tick : Mark::Cross, ratio);
+}
+
+QLabel* Picture(QWidget* parent, const QString& name, const QRect& place) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+// The whole client area; the task lines are painted on it.
+class PaintBox : public QWidget {
+  public:
+    explicit PaintBox(ExerciseWindow* owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        owner_->pntEinheitenPaint(painter);
+    }
+
+  private:
+    ExerciseWindow* owner_;
+};
+
+ExerciseWindow::ExerciseWindow(AppState& state, Windows& windows, QWidget* parent,
+                               const QString& name, LevelGroup group)
+    : QuarvelDialog(state, windows, parent, QString(), kClientWidth, kClientHeight), group_(group) {
+    setObjectName(name);
+    BuildLayout();
+}
+
+void ExerciseWindow::InitDrill() { drill_ = std::make_unique<Drill>(state_, Rules()); }
+
+void ExerciseWindow::BuildLayout() {
+    QWidget* client = Client();
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    client->setPalette(palette);
+    client->setFont(BoldArial(24));
+    // Classic group boxes: the caption sits on the frame line.
+    client->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid #a09f8c; border-radius: 3px; margin-top: 13px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
+        " padding: 0px; background-color: rgb(255, 255, 200); }"));
+
+    pntEinheiten_ = new PaintBox(this, client);
+    pntEinheiten_->setObjectName(QStringLiteral("pntEinheiten"));
+    pntEinheiten_->setGeometry(0, 0, kClientWidth - 1, kClientHeight - 1);
+
+    lblAnzeige_ = new QLabel(client);
+    lblAnzeige_->setObjectName(QStringLiteral("lblAnzeige"));
+    lblAnzeige_->setGeometry(0, 0, 1015, 97);
+    lblAnzeige_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    lblAnzeige_->setWordWrap(true);
+    lblAnzeige_->setFont(BoldArial(21));
+
+    for (int i = 1; i <= kLines; ++i) {
+        const auto k = static_cast<std::size_t>(i - 1);
+        const int step = 100 * (i - 1);
+        img_[k] = Picture(client, QStringLiteral("img%1").arg(i), QRect(40, 100 + step, 63, 69));
+        imgZ_[k][0] = Picture(client, QStringLiteral("imgZ%11").arg(i), QRect(900, 120 + step, 40, 40));
+        imgZ_[k][1] = Picture(client, QStringLiteral("imgZ%12").arg(i), QRect(955, 120 + step, 40, 40));
+
+        auto* field = new QLineEdit(client);
+        field->setObjectName(QStringLiteral("edt%1").arg(i));
+        field->setGeometry(400, 114 + step, 170, 40);
+        field->setMaxLength(static_cast<int>(kAnswerCapacity));
+        field->setFont(BoldArial(27));
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, &ExerciseWindow::edtChange);
+        edt_[k] = field;
+    }
+
+    auto group = [client](const char* name, const QString& caption, const QRect& place,
+                          QLabel** label, const char* labelName) {
+        auto* box = new QGroupBox(caption, client);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(place);
+        *label = new QLabel(box);
+        (*label)->setObjectName(QString::fromLatin1(labelName));
+        (*label)->setGeometry(4, 20, place.width() - 8, place.height() - 24);
+        (*label)->setAlignment(Qt::AlignCenter);
+        (*label)->setFont(BoldArial(24));
+        box->setFont(BoldArial(24));
+        return box;
+    };
+    grpDurchgang_ = group("grpDurchgang", QStringLiteral(" Durchgang "), QRect(7, 642, 218, 70),
+                          &lblDurchgang_, "lblDurchgang");
+    SetGroupColour(grpDurchgang_, lblDurchgang_, QColor(0, 0, 128));
+    grpVersuche_ = group("grpVersuche", QStringLiteral(" Versuche "), QRect(240, 642, 153, 70),
+                         &lblAktVersuche_, "lblAktVersuche");
+    grpPunkte_ = group("grpPunkte", QStringLiteral(" Punkte "), QRect(408, 642, 153, 70),
+                       &lblAktPunkte_, "lblAktPunkte");
+
+    pnlZeit_ = new QLabel(client);
+    pnlZeit_->setObjectName(QStringLiteral("pnlZeit"));
+    pnlZeit_->setGeometry(800, 616, 201, 41);
+    pnlZeit_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlZeit_->setAlignment(Qt::AlignCenter);
+    SetTextColour(pnlZeit_, QColor(128, 0, 0));
+    pnlZeit_->hide();
+
+    btnAuswertung_ = new QPushButton(QStringLiteral("Auswertung"), client);
+    btnAuswertung_->setObjectName(QStringLiteral("btnAuswertung"));
+    btnWeiter_ = new QPushButton(QStringLiteral("Weiter"), client);
+    btnWeiter_->setObjectName(QStringLiteral("btnWeiter"));
+    for (QPushButton* button : {btnAuswertung_, btnWeiter_}) {
+        button->setGeometry(800, 670, 200, 40);
+        button->setFont(BoldArial(19));
+        button->setAutoDefault(false);
+    }
+    btnAuswertung_->hide();
+    connect(btnWeiter_, &QPushButton::clicked, this, &ExerciseWindow::btnWeiterClick);
+    connect(btnAuswertung_, &QPushButton::clicked, this, &ExerciseWindow::btnAuswertungClick);
+
+    // Enter in the last open field moves on to whichever button is visible.
+    setTabOrder(edt_[0], edt_[1]);
+    for (std::size_t k = 1; k + 1 < edt_.size(); ++k) setTabOrder(edt_[k], edt_[k + 1]);
+    setTabOrder(edt_[kLines - 1], btnAuswertung_);
+    setTabOrder(btnAuswertung_, btnWeiter_);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &ExerciseWindow::Timer1Timer);
+
+    menSchliessen_ = MenuBar()->addAction(QStringLiteral("Schließen"));
+    menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
+    connect(menSchliessen_, &QAction::triggered, this, &ExerciseWindow::menSchliessenClick);
+    menVerwandlung_ = MenuBar()->addAction(QString());
+    menVerwandlung_->setObjectName(QStringLiteral("menVerwandlung"));
+    menVerwandlung_->setVisible(false);
+    connect(menVerwandlung_, &QAction::triggered, this, &ExerciseWindow::menVerwandlungClick);
+}
+
+QLineEdit* ExerciseWindow::Field(int line) const { return edt_.at(static_cast<std::size_t>(line - 1)); }
+QLabel* ExerciseWindow::FacePicture(int line) const { return img_.at(static_cast<std::size_t>(line - 1)); }
+QLabel* ExerciseWindow::MarkPicture(int line, int tryNumber) const {
+    return imgZ_.at(static_cast<std::size_t>(line - 1)).at(static_cast<std::size_t>(tryNumber - 1));
+}
+
+void ExerciseWindow::FormActivate() {
+    state_.Rng->Randomize();
+    if (state_.Selection.FullScreen) setWindowState(windowState() | Qt::WindowMaximized);
+    CentreOver(this, windows_.Start);
+    drill_->StartDrill();
+    ShowCounters();
+    lblAktPunkte_->setText(QStringLiteral("0"));
+    ClearSheet();
+    btnAuswertung_->hide();
+    btnWeiter_->show();
+    setWindowTitle(Caption());
+    const QString chain = ChainCaption();
+    menVerwandlung_->setText(chain);
+    menVerwandlung_->setVisible(!chain.isEmpty());
+    ShowMessage({drilltext::kInstruction, kInstructionColour});
+    SetGroupColour(grpVersuche_, lblAktVersuche_, QColor(102, 51, 255));
+    SetGroupColour(grpPunkte_, lblAktPunkte_, QColor(255, 0, 102));
+    FillSheet();
+    StartTimer();
+    edt_[0]->setFocus();
+    pntEinheiten_->update();
+}
+
+void ExerciseWindow::StartTimer() {
+    if (state_.Selection.TimeDisplay) {
+        startTime_ = clock_->NowMilliseconds();
+        timer1_->start();
+        pnlZeit_->show();
+    } else {
+        pnlZeit_->hide();
+        timer1_->stop();
+    }
+    elapsed_ = 0;
+    pnlZeit_->setText(Q(FormatElapsed(0)));
+}
+
+void ExerciseWindow::Timer1Timer() {
+    // The panel shows the time taken at the previous tick, as the display
+    // always has: 00:00:00 at the first tick.
+    pnlZeit_->setText(Q(FormatElapsed(elapsed_ / 1000)));
+    elapsed_ = clock_->NowMilliseconds() - startTime_;
+}
+
+void ExerciseWindow::ClearSheet() {
+    ClearRecords();
+    drill_->ClearLines();
+    for (int i = 1; i <= kLines; ++i) ShowLine(i);
+}
+
+void ExerciseWindow::FillSheet() {
+    for (int i = 1; i <= kLines; ++i) {
+        FillLine(i);
+        QLineEdit* field = Field(i);
+        field->move(AnswerLeft(i), field->y());
+        field->setFixedWidth(state_.AnswerWidth);
+        field->setAccessibleName(AccessibleTask(i));
+    }
+}
+
+void ExerciseWindow::ShowLine(int i) {
+    const DrillLine& line = drill_->Line(i);
+    QLineEdit* field = Field(i);
+    if (field->text() != Q(line.FieldText)) field->setText(Q(line.FieldText));
+    field->setVisible(line.FieldVisible);
+    const qreal ratio = devicePixelRatioF();
+    FacePicture(i)->setPixmap(FacePixmap(ToFace(line.Face), ratio));
+    MarkPicture(i, 1)->setPixmap(MarkFor(line.FirstMark, ratio));
+    MarkPicture(i, 2)->setPixmap(MarkFor(line.SecondMark, ratio));
+}
+
+void ExerciseWindow::ShowCounters() {
+    lblDurchgang_->setText(Q(drill_->PassText()));
+    lblAktVersuche_->setText(Q(drill_->TriesText()));
+    lblAktPunkte_->setText(Q(drill_->PointsText()));
+}
+
+void ExerciseWindow::ShowMessage(const Message& message) {
+    lblAnzeige_->setText(Q(message.Text));
+    SetTextColour(lblAnzeige_, QColor(message.Colour.R, message.Colour.G, message.Colour.B));
+}
+
+void ExerciseWindow::edtChange() { ShowMessage({drilltext::kInstruction, kInstructionColour}); }
+
+int ExerciseWindow::LineOf(const QObject* field) const {
+    for (int i = 1; i <= kLines; ++i) {
+        if (Field(i) == field) return i;
+    }
+    return 0;
+}
+
+bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
+    const int line = LineOf(watched);
+    if (line == 0) return QuarvelDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+        const QString text = key->text();
+        if (text.size() == 1 && text.at(0).isPrint()) {
+            const std::optional<char32_t> accepted = FilterKey(line, text.at(0).unicode());
+            if (!accepted) return true;
+            if (*accepted != text.at(0).unicode()) {
+                Field(line)->insert(QString(QChar(static_cast<char16_t>(*accepted))));
+                edtChange();
+                return true;
+            }
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // Only leaving the field judges it; a menu or another program taking
+        // the focus for a moment does not.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) edtExit(line);
+    }
+    return QuarvelDialog::eventFilter(watched, event);
+}
+
+void ExerciseWindow::edtExit(int i) {
+    if (judging_) return;
+    judging_ = true;
+    QLineEdit* field = Field(i);
+    const ExitResult result = drill_->Exit(i, field->text().toStdString());
+    ShowLine(i);
+    if (result.Label) ShowMessage(*result.Label);
+    if (result.Outcome == ExitResult::Kind::TooManyCommas) {
+        ShowInformation(this, QString::fromUtf8(drilltext::kTooManyCommas));
+    }
+    if (result.KeepFocus) {
+        QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+    }
+    if (result.DrillComplete) {
+        btnAuswertung_->show();
+        btnWeiter_->hide();
+        timer1_->stop();
+    }
+    ShowCounters();
+    pntEinheiten_->repaint();
+    judging_ = false;
+}
+
+void ExerciseWindow::btnWeiterClick() {
+    const WeiterResult result = drill_->Weiter();
+    if (result.Missing > 0) {
+        ShowInformation(this, Q(drilltext::MissingEntries(result.Missing)));
+        Field(result.FocusLine)->setFocus();
+        return;
+    }
+    ClearRecords();
+    for (int i = 1; i <= kLines; ++i) ShowLine(i);
+    FillSheet();
+    ShowCounters();
+    edt_[0]->setFocus();
+    pntEinheiten_->repaint();
+}
+
+void ExerciseWindow::FreshDrill() {
+    drill_->StartDrill();
+    ShowCounters();
+    btnWeiter_->show();
+    btnAuswertung_->hide();
+    ClearSheet();
+    FillSheet();
+    ShowCounters();
+    StartTimer();
+    edt_[0]->setFocus();
+    pntEinheiten_->repaint();
+}
+
+void ExerciseWindow::btnAuswertungClick() {
+    if (windows_.Auswertung != nullptr) windows_.Auswertung->exec();
+    // The dialog belongs to the start window; take the focus back from it.
+    activateWindow();
+    FreshDrill();
+}
+
+void ExerciseWindow::menSchliessenClick() { accept(); }
+
+void ExerciseWindow::done(int result) {
+    // Closing by the menu or by the close box alike leaves no level of this
+    // group behind, so the next choice in the group opens a sheet of its own.
+    timer1_->stop();
+    ResetGroupLevels(state_.Selection, group_);
+    QuarvelDialog::done(result);
+}
+
+void ExerciseWindow::menVerwandlungClick() {
+    if (windows_.Verwandlungsketten != nullptr) windows_.Verwandlungsketten->exec();
+    activateWindow();
+    for (int i = 1; i <= kLines; ++i) {
+        if (Field(i)->text().isEmpty()) {
+            Field(i)->setFocus();
+            break;
+        }
+    }
+}
+
+void ExerciseWindow::pntEinheitenPaint(QPainter& painter) {
+    painter.setBackground(kBackground);
+    for (int i = 1; i <= kLines; ++i) DrawLine(painter, i);
+}
+
+void ExerciseWindow::DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer) {
+    const int y = 120 + 100 * (line - 1);
+    if (solved) {
+        DrawTaskText(painter, AnswerLeft(line), y, QColor(0, 0, 255), answer, 20);
+    } else {
+        DrawTaskText(painter, AnswerLeft(line), y, QColor(255, 0, 102),
+                     Q(drill_->Line(line).TypedText), 20);
+    }
+}
+
+QString SpokenUnit(const QString& unit) {
+    QString spoken = unit;
+    spoken.replace(QStringLiteral("^2"), QStringLiteral("²"));
+    spoken.replace(QStringLiteral("^3"), QStringLiteral("³"));
+    return spoken;
+}
+
+} // namespace quarvel

@@ -1,0 +1,126 @@
+#pragma once
+// The drill window shared by the unit-conversion, combination and decadic
+// windows: five answer lines with faces and try marks, the message label, the
+// pass, tries and points boxes, "Weiter"/"Auswertung" and the time panel. A
+// window derived from it says only what differs: caption, how the sheet is
+// filled and drawn, which keys a field takes and how answers are compared.
+
+#include "app/Selection.h"
+#include "app/Windows.h"
+#include "engine/Clock.h"
+#include "engine/Drill.h"
+
+#include <QPointer>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QPushButton;
+class QTimer;
+
+namespace quarvel {
+
+class ExerciseWindow : public QuarvelDialog {
+    Q_OBJECT
+  public:
+    ExerciseWindow(AppState& state, Windows& windows, QWidget* parent, const QString& name,
+                   LevelGroup group);
+
+    // Widgets by their names, for tests and the screenshot tool.
+    QLineEdit* Field(int line) const;
+    QLabel* FacePicture(int line) const;
+    QLabel* MarkPicture(int line, int tryNumber) const;
+    QLabel* lblAnzeige() const { return lblAnzeige_; }
+    QLabel* lblDurchgang() const { return lblDurchgang_; }
+    QLabel* lblAktVersuche() const { return lblAktVersuche_; }
+    QLabel* lblAktPunkte() const { return lblAktPunkte_; }
+    QLabel* pnlZeit() const { return pnlZeit_; }
+    QPushButton* btnWeiter() const { return btnWeiter_; }
+    QPushButton* btnAuswertung() const { return btnAuswertung_; }
+    QAction* menSchliessen() const { return menSchliessen_; }
+    QAction* menVerwandlung() const { return menVerwandlung_; }
+    QTimer* Timer1() const { return timer1_; }
+    const Drill& DrillState() const { return *drill_; }
+
+    void SetClock(std::shared_ptr<MonotonicClock> clock) { clock_ = std::move(clock); }
+
+    // Event handlers, public so that tests can drive them as the window does.
+    void btnWeiterClick();
+    void btnAuswertungClick();
+    void Timer1Timer();
+    void menSchliessenClick();
+    void menVerwandlungClick();
+
+  protected:
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void done(int result) override;
+
+    // What each window says itself.
+    virtual QString Caption() const = 0;
+    virtual void FillLine(int line) = 0;     // calls the generators for one line
+    virtual void ClearRecords() = 0;         // the record side of ClearSheet
+    virtual void DrawLine(QPainter& painter, int line) = 0;
+    virtual int AnswerLeft(int line) const = 0;
+    virtual QString AccessibleTask(int line) const = 0;
+    // The key as typed into `line`'s field, possibly changed; nothing swallows it.
+    virtual std::optional<char32_t> FilterKey(int line, char32_t key) const = 0;
+    // "Umwandlungskette", "Stellenwerttabelle", or empty for no such item.
+    virtual QString ChainCaption() const = 0;
+    virtual AnswerRules& Rules() = 0;
+
+    // Creates the drill once the derived window's rules exist.
+    void InitDrill();
+    void DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer);
+
+  private:
+    friend class PaintBox;
+    void BuildLayout();
+    void pntEinheitenPaint(QPainter& painter);
+    void ClearSheet();
+    void FillSheet();
+    void edtExit(int line);
+    void edtChange();
+    void ShowLine(int line);
+    void ShowCounters();
+    void ShowMessage(const Message& message);
+    void StartTimer();
+    void FreshDrill();
+    int LineOf(const QObject* field) const;
+
+    LevelGroup group_;
+    std::unique_ptr<Drill> drill_;
+    std::shared_ptr<MonotonicClock> clock_ = std::make_shared<MonotonicClock>();
+    std::int64_t startTime_ = 0;
+    std::int64_t elapsed_ = 0;
+    bool judging_ = false;
+
+    QWidget* pntEinheiten_ = nullptr;
+    QLabel* lblAnzeige_ = nullptr;
+    std::array<QLineEdit*, kLines> edt_{};
+    std::array<QLabel*, kLines> img_{};
+    std::array<std::array<QLabel*, 2>, kLines> imgZ_{};
+    QLabel* lblDurchgang_ = nullptr;
+    QLabel* lblAktVersuche_ = nullptr;
+    QLabel* lblAktPunkte_ = nullptr;
+    QGroupBox* grpDurchgang_ = nullptr;
+    QGroupBox* grpVersuche_ = nullptr;
+    QGroupBox* grpPunkte_ = nullptr;
+    QPushButton* btnWeiter_ = nullptr;
+    QPushButton* btnAuswertung_ = nullptr;
+    QLabel* pnlZeit_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QAction* menSchliessen_ = nullptr;
+    QAction* menVerwandlung_ = nullptr;
+};
+
+// "m^2" -> "m²": unit symbols for screen readers.
+QString SpokenUnit(const QString& unit);
+
+} // namespace quarvel

@@ -1,0 +1,274 @@
+// Whole drills in the unit-conversion and combination windows, driven with
+// real key events on the offscreen platform.
+#include "app/MessageBox.h"
+#include "app/Program.h"
+#include "engine/EinheitenU.h"
+#include "engine/KombinationenU.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace quarvel;
+
+namespace {
+
+// Closes the next modal window as soon as it lets itself be closed (the
+// evaluation only after its animation).
+void CloseNextModal(std::function<void(QWidget*)> inspect = {}) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, inspect] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        auto* close = modal->findChild<QPushButton*>(QStringLiteral("btnSchliessen"));
+        if (close != nullptr && !close->isVisible()) return;
+        if (inspect) inspect(modal);
+        poll->stop();
+        poll->deleteLater();
+        if (close != nullptr) {
+            close->click();
+        } else {
+            modal->close();
+        }
+    });
+    poll->start();
+}
+
+struct Fixture {
+    AppState state;
+    Windows windows;
+    std::unique_ptr<TfrmStart> start;
+    QStringList messages;
+
+    Fixture() {
+        state.Rng = std::make_shared<SeededRandom>(7);
+        start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
+        start->show();
+        SetInformationHandler([this](QWidget*, const QString& text) { messages << text; });
+    }
+    ~Fixture() { SetInformationHandler({}); }
+
+    // Opens a window as its menu item would, but without a nested event loop.
+    template <typename W> W* Open(W* window, int SelectionState::*level, int value) {
+        state.Selection.*level = value;
+        window->show();
+        QApplication::setActiveWindow(window);
+        window->activateWindow();
+        QCoreApplication::processEvents();
+        return window;
+    }
+};
+
+QString Expected(const AppState& state, int line) {
+    return QString::fromStdString(state.TaskSheet[line].AnswerText.str());
+}
+
+// Types into a line's field and presses Enter, as a pupil does.
+void Answer(ExerciseWindow* w, int line, const QString& text) {
+    QLineEdit* field = w->Field(line);
+    field->setFocus();
+    QCoreApplication::processEvents();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+QString Wrong(const QString& right) { return right == QStringLiteral("7") ? QStringLiteral("8") : QStringLiteral("7"); }
+
+} // namespace
+
+class ExerciseWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void layoutCaptionAndFreshSheet() {
+        Fixture f;
+        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Flächenmaße: FORTGESCHRITTENER"));
+        QCOMPARE(w->Client()->size(), QSize(1016, 722));
+        QCOMPARE(w->menVerwandlung()->text(), QStringLiteral("Umwandlungskette"));
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
+        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("0"));
+        QVERIFY(w->btnWeiter()->isVisible());
+        QVERIFY(!w->btnAuswertung()->isVisible());
+        QVERIFY(!w->pnlZeit()->isVisible());
+        for (int i = 1; i <= 5; ++i) {
+            QVERIFY(f.state.TaskSheet[i].Active);
+            QVERIFY(w->Field(i)->isVisible());
+            QVERIFY(w->Field(i)->text().isEmpty());
+            QCOMPARE(w->Field(i)->geometry(), QRect(400, 114 + 100 * (i - 1), f.state.AnswerWidth, 40));
+            QVERIFY(!w->FacePicture(i)->pixmap().isNull());
+            QVERIFY(w->MarkPicture(i, 1)->pixmap().isNull());
+            QVERIFY(w->Field(i)->accessibleName().startsWith(QStringLiteral("Aufgabe %1: ").arg(i)));
+        }
+        QCOMPARE(w->lblAnzeige()->text(),
+                 QStringLiteral("Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder "
+                                "klicke mit der Maus ins nächste Feld!"));
+        w->menSchliessenClick();
+        QCOMPARE(f.state.Selection.LevelFlaeche, 0);
+    }
+
+    void captionsByLevel() {
+        Fixture f;
+        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelMasse, 6);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Massenmaße: VOLKSSCHÜLER"));
+        for (int i = 1; i <= 5; ++i) {
+            for (const char* unit : {"dg", "cg", "mg"}) {
+                QVERIFY(f.state.TaskSheet[i].FromUnit != unit && f.state.TaskSheet[i].ToUnit != unit);
+            }
+        }
+        w->menSchliessenClick();
+        auto* k = f.Open(f.windows.Kombinationen, &SelectionState::LevelFR, 3);
+        QCOMPARE(k->windowTitle(), QStringLiteral("Kombination-Flächenmaße und Raummaße: FORTGESCHRITTENER"));
+        QVERIFY(!k->menVerwandlung()->isVisible());
+        k->menSchliessenClick();
+        auto* g = f.Open(f.windows.Einheiten, &SelectionState::LevelGemischt, 3);
+        QCOMPARE(g->windowTitle(), QStringLiteral("Volumenmaße-Gemischt: FORTGESCHRITTENER"));
+        g->menSchliessenClick();
+    }
+
+    void keyFilterAndCommaRule() {
+        Fixture f;
+        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 1);
+        // Level 1 answers are whole numbers: no comma, no point, no letters.
+        QLineEdit* field = w->Field(1);
+        field->setFocus();
+        QTest::keyClicks(field, "1,2.3 a-4");
+        QCOMPARE(field->text(), QStringLiteral("1234"));
+        field->clear(); // an empty field is not judged when it is left
+        f.state.TaskSheet[2].AnswerDecimals = 2;
+        w->Field(2)->setFocus();
+        QTest::keyClicks(w->Field(2), "1,2");
+        QCOMPARE(w->Field(2)->text(), QStringLiteral("1,2"));
+        w->Field(2)->clear();
+        // Pasted text with two commas: the message, nothing counted, focus stays.
+        w->Field(3)->setFocus();
+        w->Field(3)->setText(QStringLiteral("1,2,3"));
+        QTest::keyClick(w->Field(3), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.messages, QStringList{QStringLiteral("Es darf höchstens ein Komma vorhanden sein!")});
+        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("0"));
+        QTRY_VERIFY(w->Field(3)->hasFocus());
+        w->menSchliessenClick();
+    }
+
+    void wholeDrillThroughThreePasses() {
+        Fixture f;
+        f.state.Selection.MaxPasses = 3;
+        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 2);
+
+        // "Weiter" with lines 2 and 4 empty.
+        Answer(w, 1, Expected(f.state, 1));
+        Answer(w, 3, Expected(f.state, 3));
+        Answer(w, 5, Expected(f.state, 5));
+        w->btnWeiter()->click();
+        QCOMPARE(f.messages, QStringList{QStringLiteral("Es fehlen noch 2 Einträge!")});
+        QVERIFY(w->Field(2)->hasFocus());
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
+
+        // Line 2 wrong, then right at its second try; line 4 right.
+        Answer(w, 2, Wrong(Expected(f.state, 2)));
+        QCOMPARE(w->lblAnzeige()->text(), QStringLiteral("Deine Eingabe ist leider falsch!\nÜberprüfe deine "
+                                                        "Eingabe und versuche es noch einmal."));
+        QTRY_VERIFY(w->Field(2)->hasFocus());
+        Answer(w, 2, Expected(f.state, 2));
+        QCOMPARE(w->lblAnzeige()->text(), QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!"));
+        Answer(w, 4, Expected(f.state, 4));
+        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("6"));
+        QCOMPARE(w->lblAktPunkte()->text(), QStringLiteral("4,5"));
+        for (int i = 1; i <= 5; ++i) QVERIFY(!w->Field(i)->isVisible());
+
+        w->btnWeiter()->click();
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
+        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("0"));
+        QCOMPARE(w->lblAktPunkte()->text(), QStringLiteral("0,0"));
+        QVERIFY(w->Field(1)->isVisible() && w->Field(1)->text().isEmpty());
+
+        // "Weiter" while line 5 waits for its second try: leaving the field for
+        // the button judges that try first.
+        for (int i = 1; i <= 4; ++i) Answer(w, i, Expected(f.state, i));
+        Answer(w, 5, Wrong(Expected(f.state, 5)));
+        QTRY_VERIFY(w->Field(5)->hasFocus());
+        w->Field(5)->setText(Expected(f.state, 5));
+        w->btnWeiter()->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.state.Score.TryNumber, 1);
+        w->btnWeiter()->click();
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("3 / 3"));
+
+        // The last pass ends the drill; "Auswertung" replaces "Weiter".
+        for (int i = 1; i <= 5; ++i) {
+            QVERIFY(!w->btnAuswertung()->isVisible());
+            Answer(w, i, Expected(f.state, i));
+        }
+        QVERIFY(w->btnAuswertung()->isVisible());
+        QVERIFY(!w->btnWeiter()->isVisible());
+        QCOMPARE(f.state.Score.TotalTries, 6 + 6 + 5);
+        QCOMPARE(f.state.Score.TotalPoints, 4.5F + 4.5F + 5.0F);
+
+        float seenPoints = -1;
+        CloseNextModal([&](QWidget*) { seenPoints = f.state.Score.TotalPoints; });
+        w->btnAuswertung()->click();
+        QCOMPARE(seenPoints, 14.0F);
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
+        QCOMPARE(w->lblAktPunkte()->text(), QStringLiteral("0,0"));
+        QCOMPARE(f.state.Score.TotalTries, 0);
+        QVERIFY(w->btnWeiter()->isVisible());
+        QTRY_VERIFY(w->Field(1)->hasFocus());
+        w->menSchliessenClick();
+    }
+
+    void closingMidDrillStartsAfreshNextTime() {
+        Fixture f;
+        auto* w = f.Open(f.windows.Kombinationen, &SelectionState::LevelLM, 1);
+        for (int i = 1; i <= 5; ++i) Answer(w, i, Expected(f.state, i));
+        w->btnWeiter()->click();
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
+        w->menSchliessenClick();
+        QCOMPARE(f.state.Selection.LevelLM, 0);
+        f.Open(w, &SelectionState::LevelLM, 1);
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
+        QCOMPARE(f.state.Score.TotalTries, 0);
+        w->menSchliessenClick();
+    }
+
+    void timeDisplay() {
+        Fixture f;
+        auto clock = std::make_shared<ManualClock>();
+        f.windows.Einheiten->SetClock(clock);
+        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 1);
+        QVERIFY(!w->pnlZeit()->isVisible());
+        QVERIFY(!w->Timer1()->isActive());
+        w->menSchliessenClick();
+
+        f.state.Selection.TimeDisplay = true;
+        f.state.Selection.MaxPasses = 3;
+        f.state.Selection.CurrentPass = 1;
+        w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 1);
+        QVERIFY(w->pnlZeit()->isVisible());
+        QVERIFY(w->Timer1()->isActive());
+        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:00"));
+        clock->Advance(1000);
+        w->Timer1Timer();
+        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:00")); // shows the previous tick
+        clock->Advance(206000);
+        w->Timer1Timer();
+        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:01"));
+        w->Timer1Timer();
+        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:03:27"));
+        w->menSchliessenClick();
+        QVERIFY(!w->Timer1()->isActive());
+    }
+};
+
+QTEST_MAIN(ExerciseWindowTest)
+#include "ExerciseWindowTest.moc"

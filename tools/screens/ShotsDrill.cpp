@@ -1,0 +1,75 @@
+#include "Shots.h"
+
+#include "engine/EinheitenU.h"
+#include "engine/KombinationenU.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+namespace quarvel::screens {
+
+namespace {
+
+template <typename W> W* Open(Shots& shots, W* window, int SelectionState::*level, int value) {
+    shots.State.Rng = std::make_shared<SeededRandom>(static_cast<std::uint64_t>(value) * 31 + 5);
+    shots.State.Selection.*level = value;
+    window->show();
+    QApplication::setActiveWindow(window);
+    QCoreApplication::processEvents();
+    return window;
+}
+
+void Type(ExerciseWindow* w, int line, const QString& text) {
+    QLineEdit* field = w->Field(line);
+    field->setFocus();
+    QCoreApplication::processEvents();
+    field->clear();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+void ShotsDrill(Shots& shots) {
+    struct Training {
+        int SelectionState::*Level;
+        int Value;
+        const char* Name;
+    };
+    TfrmEinheiten* einheiten = shots.Wins.Einheiten;
+    for (const Training& t : {Training{&SelectionState::LevelLaenge, 3, "einheiten-laenge-3"},
+                              Training{&SelectionState::LevelMasse, 6, "einheiten-masse-6"},
+                              Training{&SelectionState::LevelMasse, 2, "einheiten-masse-2"},
+                              Training{&SelectionState::LevelFlaeche, 5, "einheiten-flaeche-5"},
+                              Training{&SelectionState::LevelKubik, 4, "einheiten-kubik-4"},
+                              Training{&SelectionState::LevelLiter, 5, "einheiten-liter-5"},
+                              Training{&SelectionState::LevelGemischt, 2, "einheiten-gemischt-2"}}) {
+        Open(shots, einheiten, t.Level, t.Value);
+        shots.Save(einheiten, QString::fromLatin1(t.Name));
+        einheiten->menSchliessenClick();
+    }
+
+    // Mid-drill: right, wrong then right, wrong twice, one waiting, one open.
+    shots.State.Selection.TimeDisplay = true;
+    auto* w = Open(shots, einheiten, &SelectionState::LevelLaenge, 2);
+    const auto answer = [&](int line) { return QString::fromStdString(shots.State.TaskSheet[line].AnswerText.str()); };
+    Type(w, 1, answer(1));
+    Type(w, 2, QStringLiteral("1"));
+    Type(w, 2, answer(2));
+    Type(w, 3, QStringLiteral("1"));
+    Type(w, 3, QStringLiteral("2"));
+    Type(w, 4, QStringLiteral("1"));
+    w->Timer1Timer();
+    shots.Save(w, QStringLiteral("einheiten-mitten-im-durchgang"));
+    w->menSchliessenClick();
+    shots.State.Selection.TimeDisplay = false;
+
+    TfrmKombinationen* kombi = shots.Wins.Kombinationen;
+    Open(shots, kombi, &SelectionState::LevelAlle, 4);
+    shots.Save(kombi, QStringLiteral("kombinationen-alle-4"));
+    kombi->menSchliessenClick();
+}
+
+} // namespace quarvel::screens
