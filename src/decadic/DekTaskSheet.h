@@ -3,6 +3,7 @@
 
 #include "app/BoundedText.h"
 #include "engine/TaskSheet.h"
+#include "generators/GlobalU.h"
 
 #include <cstdint>
 
@@ -11,6 +12,8 @@ namespace quarvel {
 struct TDekTaskRecord {
     std::int64_t IntValue = 0;
     float DecValue = 0.0F;
+    // DecValue exactly; every text of a decimal task is written from this.
+    ExactNumber DecExact;
     BoundedText<4> FromUnit;
     BoundedText<4> ToUnit;
     BoundedText<40> GivenText;
@@ -24,8 +27,8 @@ struct TDekTaskRecord {
 
 using TDekTaskSheet = Sheet<TDekTaskRecord>;
 
-// Values zeroed, texts emptied, the four flags cleared; FromUnit, ToUnit and
-// AnswerLeft stay (every generator that uses them writes them).
+// Values (also the exact decimal) zeroed, texts emptied, the four flags cleared; FromUnit, ToUnit
+// and AnswerLeft stay (every generator that uses them writes them).
 void ClearDekTaskRecords(TDekTaskSheet& sheet);
 
 } // namespace quarvel

@@ -1,0 +1,124 @@
+#include "decadic/DekAnswer.h"
+
+#include "decadic/PlaceValue.h"
+#include "engine/AnswerCheck.h"
+
+namespace quarvel {
+
+namespace {
+
+bool IsDigitKey(char32_t key) {
+    return key >= U'0' && key <= U'9';
+}
+
+bool AlwaysAccepted(char32_t key) {
+    return IsDigitKey(key) || key == kKeyBackspace || key == kKeyEnter;
+}
+
+std::optional<char32_t> DekNumNotationKey(char32_t key) {
+    switch (key) {
+    case U' ':
+    case U'E':
+    case U'Z':
+    case U'H':
+    case U'T':
+    case U'M':
+    case U'd':
+        return key;
+    case U'e':
+        return U'E';
+    case U'z':
+        return U'Z';
+    case U'h':
+        return U'H';
+    case U't':
+        return U'T';
+    case U'm':
+        return U'M';
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<char32_t> DezNumNotationKey(char32_t key) {
+    switch (key) {
+    case U' ':
+    case U'E':
+    case U'z':
+    case U'h':
+    case U't':
+    case U'm':
+        return key;
+    case U'e':
+        return U'E';
+    case U'Z':
+        return U'z';
+    case U'H':
+        return U'h';
+    case U'T':
+        return U't';
+    case U'M':
+        return U'm';
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<char32_t> DekKeyFilter(DekTraining training, bool answerIsNotation,
+                                     bool answerHasComma, char32_t key) {
+    if (AlwaysAccepted(key)) return key;
+    switch (training) {
+    case DekTraining::DekNum:
+        if (answerIsNotation) return DekNumNotationKey(key);
+        if (key == U' ') return key;
+        return std::nullopt;
+    case DekTraining::DezNum:
+        if (!answerHasComma) return DezNumNotationKey(key);
+        if (key == U',' || key == U' ') return key;
+        return std::nullopt;
+    case DekTraining::DekDek:
+    case DekTraining::DezDez:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::string DekExpectedAnswer(std::string_view answerText) {
+    std::string expected = TrimTrailingZeros(answerText);
+    if (!expected.empty() && expected.front() == ' ') expected.erase(0, 1);
+    return expected;
+}
+
+std::string DekComparedTyped(std::string_view trimmed, bool answerIsNotation) {
+    return DropZeroPlaces(NormalizeNotationAnswer(trimmed, answerIsNotation));
+}
+
+DekJudgement JudgeDekAnswer(std::string_view fieldText, const TDekTaskRecord& record) {
+    DekJudgement j;
+    if (fieldText.empty()) return j;
+    j.FieldText = TrimLeadingZeros(TrimTrailingZeros(fieldText));
+    j.ExpectedText = DekExpectedAnswer(record.AnswerText.str());
+    j.TypedText = j.FieldText;
+    if (CountCommas(j.FieldText) > 1) {
+        j.Outcome = DekJudgement::Kind::TooManyCommas;
+        return j;
+    }
+    j.TypedText = DekComparedTyped(j.FieldText, record.AnswerIsNotation);
+    j.Outcome =
+        j.TypedText == j.ExpectedText ? DekJudgement::Kind::Right : DekJudgement::Kind::Wrong;
+    return j;
+}
+
+std::string DekAnswerRules::TrimmedExpected(int line) {
+    TDekTaskRecord& record = sheet_[line];
+    record.AnswerText = DekExpectedAnswer(record.AnswerText.str());
+    return record.AnswerText.str();
+}
+
+std::string DekAnswerRules::ComparedTyped(int line, const std::string& trimmed) {
+    return DekComparedTyped(trimmed, sheet_[line].AnswerIsNotation);
+}
+
+} // namespace quarvel

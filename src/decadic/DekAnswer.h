@@ -1,0 +1,64 @@
+#pragma once
+// What the decadic window decides about typed answers, without Qt: which keys
+// an answer field takes (and which letters it changes to the expected case),
+// and how a typed answer is normalised and compared with the expected one.
+
+#include "decadic/DekTaskSheet.h"
+#include "engine/Drill.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quarvel {
+
+// The four trainings of the decadic window.
+enum class DekTraining { DekNum, DekDek, DezNum, DezDez };
+
+inline constexpr char32_t kKeyBackspace = U'\b';
+inline constexpr char32_t kKeyEnter = U'\r';
+
+// The key as the field should receive it, or nothing when it is swallowed.
+// A DekNum field takes the place letters when it expects notation and turns
+// "e z h t m" into "E Z H T M"; a DezNum field that expects notation turns
+// "e" into "E" and "Z H T M" into "z h t m". Digits and Backspace pass
+// everywhere, the blank where a numeral of DekNum or DezNum or any notation is
+// expected, the comma only where a DezNum answer has one. Enter passes too: the
+// window moves the focus on, which judges the answer.
+std::optional<char32_t> DekKeyFilter(DekTraining training, bool answerIsNotation,
+                                     bool answerHasComma, char32_t key);
+
+struct DekJudgement {
+    enum class Kind { Empty, TooManyCommas, Right, Wrong };
+    Kind Outcome = Kind::Empty;
+    std::string FieldText;    // the trimmed text written back into the field
+    std::string TypedText;    // as compared: blanks normalised, zero places dropped
+    std::string ExpectedText; // the record's AnswerText trimmed, without a leading blank
+};
+
+// The expected answer as it is compared: trailing zeros after a comma trimmed,
+// and the blank that heads a decimal notation below 1 removed.
+std::string DekExpectedAnswer(std::string_view answerText);
+// A trimmed typed text as it is compared with the expected one.
+std::string DekComparedTyped(std::string_view trimmed, bool answerIsNotation);
+
+// The judgement of one answer field that lost the focus. An empty field is not
+// judged; more than one comma is refused before anything is compared.
+// Otherwise the answer is right when the compared texts agree character for
+// character. The caller stores ExpectedText back into the record's AnswerText.
+DekJudgement JudgeDekAnswer(std::string_view fieldText, const TDekTaskRecord& record);
+
+// The drill's judgement rules over DekTaskSheet.
+class DekAnswerRules final : public AnswerRules {
+  public:
+    explicit DekAnswerRules(TDekTaskSheet& sheet) : sheet_(sheet) {}
+    std::string TrimmedExpected(int line) override;
+    std::string ComparedTyped(int line, const std::string& trimmed) override;
+    void SetSolved(int line, bool solved) override { sheet_[line].Solved = solved; }
+    bool Solved(int line) const override { return sheet_[line].Solved; }
+
+  private:
+    TDekTaskSheet& sheet_;
+};
+
+} // namespace quarvel

@@ -1,0 +1,27 @@
+#pragma once
+// Tasks from one decadic unit to another ("34 H" in "Z") and, from level 3 on,
+// from place-value notation to a count of one unit.
+
+#include "app/AppState.h"
+#include "decadic/DecadicScheme.h"
+
+namespace quarvel {
+
+void GenerateDekDek1(AppState& state, int index);
+void GenerateDekDek2(AppState& state, int index);
+void GenerateDekDek3(AppState& state, int index);
+void GenerateDekDek4(AppState& state, int index);
+void GenerateDekDek5(AppState& state, int index);
+
+const UnitLevel& DekDekLevel(int level);
+// Kind 1 (bigger unit to smaller): five bands on levels 1 to 3, ten on 4 and 5.
+NumberTable Kind1FiveBands();
+NumberTable Kind1TenBands();
+// Kind 2 (smaller unit to bigger): the numbers for a distance d of 1..6
+// places, each a multiple of 10^d. The decimal trainings use them too.
+NumberTable DistanceTable(int distance);
+// Kind 3: the pattern of `digits` digits (1..9) scaled by 10^exponent
+// (1..10-digits), "RandTwoDigitE3" for 2 and 3.
+Pattern ScaledPattern(int digits, int exponent);
+
+} // namespace quarvel
