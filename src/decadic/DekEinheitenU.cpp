@@ -1,22 +1,84 @@
 #include "decadic/DekEinheitenU.h"
 
-#include "app/Selection.h"
+#include "decadic/DecadicGenerators.h"
+#include "engine/FontU.h"
 
-#include <QMenuBar>
+#include <QPainter>
 
 namespace quarvel {
 
-TfrmDekEinheiten::TfrmDekEinheiten(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Dekadische Einheiten"), 1016, 722) {
-    setObjectName(QStringLiteral("TfrmDekEinheiten"));
-    QAction* close = MenuBar()->addAction(QStringLiteral("Schließen"));
-    close->setObjectName(QStringLiteral("menSchliessen"));
-    connect(close, &QAction::triggered, this, &QDialog::accept);
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+bool WithUnits(DekTraining training) {
+    return training == DekTraining::DekDek || training == DekTraining::DezDez;
 }
 
-void TfrmDekEinheiten::done(int result) {
-    ResetGroupLevels(state_.Selection, LevelGroup::Decadic);
-    QuarvelDialog::done(result);
+} // namespace
+
+TfrmDekEinheiten::TfrmDekEinheiten(AppState& state, Windows& windows, QWidget* parent)
+    : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmDekEinheiten"), LevelGroup::Decadic),
+      rules_(state.DekTaskSheet) {
+    InitDrill();
+}
+
+QString TfrmDekEinheiten::Caption() const { return Q(DekWindowTitle(state_.Selection)); }
+
+void TfrmDekEinheiten::FillLine(int line) {
+    // Every decadic level that holds 1..5 fills the line, in the fixed order;
+    // the menu sees to it that only one does.
+    const SelectionState& s = state_.Selection;
+    const std::pair<DekTraining, int> levels[] = {{DekTraining::DekNum, s.LevelDekNum},
+                                                   {DekTraining::DekDek, s.LevelDekDek},
+                                                   {DekTraining::DezNum, s.LevelDezNum},
+                                                   {DekTraining::DezDez, s.LevelDezDez}};
+    for (const auto& [training, level] : levels) {
+        const NamedDecadicGenerator* generator = FindDecadicGenerator(training, level);
+        if (generator == nullptr) continue;
+        generator->Generate(state_, line);
+        state_.DekTaskSheet[line].Active = true;
+    }
+}
+
+void TfrmDekEinheiten::ClearRecords() { ClearDekTaskRecords(state_.DekTaskSheet); }
+
+int TfrmDekEinheiten::AnswerLeft(int line) const { return state_.DekTaskSheet[line].AnswerLeft; }
+
+void TfrmDekEinheiten::DrawLine(QPainter& painter, int line) {
+    const TDekTaskRecord& r = state_.DekTaskSheet[line];
+    const auto selected = SelectedDekTraining(state_.Selection);
+    const int y = 120 + 100 * (line - 1);
+    if (r.Active && selected) {
+        if (WithUnits(selected->Training)) {
+            DrawTaskText(painter, 120, y, Qt::black, Q(r.GivenText.str() + " " + r.FromUnit.str()), 20);
+            DrawTaskText(painter, state_.ToUnitLeft, y, Qt::black, Q(r.ToUnit.str()), 20);
+        } else {
+            DrawTaskText(painter, 120, y, Qt::black, Q(r.GivenText.str()), 20);
+        }
+    }
+    DrawAnswer(painter, line, r.Solved, Q(r.AnswerText.str()));
+}
+
+QString TfrmDekEinheiten::AccessibleTask(int line) const {
+    const TDekTaskRecord& r = state_.DekTaskSheet[line];
+    const QString given = Q(r.GivenText.str()).trimmed();
+    const auto selected = SelectedDekTraining(state_.Selection);
+    if (selected && WithUnits(selected->Training)) {
+        const QString from = r.FromUnit.empty() ? QString() : QStringLiteral(" ") + Q(r.FromUnit.str());
+        return QStringLiteral("Aufgabe %1: %2%3 in %4").arg(line).arg(given, from, Q(r.ToUnit.str()));
+    }
+    return QStringLiteral("Aufgabe %1: %2 %3")
+        .arg(line)
+        .arg(given, r.AnswerIsNotation ? QStringLiteral("in Stellenwertschreibweise")
+                                       : QStringLiteral("als Zahl"));
+}
+
+std::optional<char32_t> TfrmDekEinheiten::FilterKey(int line, char32_t key) const {
+    const auto selected = SelectedDekTraining(state_.Selection);
+    if (!selected) return std::nullopt;
+    const TDekTaskRecord& r = state_.DekTaskSheet[line];
+    return DekKeyFilter(selected->Training, r.AnswerIsNotation, r.AnswerHasComma, key);
 }
 
 } // namespace quarvel

@@ -1,17 +1,30 @@
 #pragma once
-// Placeholder until the window is built: caption, designed size and "Schließen".
+// The decadic window: the four number-system trainings on the shared drill,
+// with their own sheet, key filter and answer comparison.
 
-#include "app/Windows.h"
+#include "decadic/DekAnswer.h"
+#include "engine/ExerciseWindow.h"
 
 namespace quarvel {
 
-class TfrmDekEinheiten : public QuarvelDialog {
+class TfrmDekEinheiten : public ExerciseWindow {
     Q_OBJECT
   public:
     TfrmDekEinheiten(AppState& state, Windows& windows, QWidget* parent);
 
   protected:
-    void done(int result) override;
+    QString Caption() const override;
+    void FillLine(int line) override;
+    void ClearRecords() override;
+    void DrawLine(QPainter& painter, int line) override;
+    int AnswerLeft(int line) const override;
+    QString AccessibleTask(int line) const override;
+    std::optional<char32_t> FilterKey(int line, char32_t key) const override;
+    QString ChainCaption() const override { return QStringLiteral("Stellenwerttabelle"); }
+    AnswerRules& Rules() override { return rules_; }
+
+  private:
+    DekAnswerRules rules_;
 };
 
 } // namespace quarvel

@@ -1,5 +1,6 @@
 #include "Shots.h"
 
+#include "decadic/DekEinheitenU.h"
 #include "engine/EinheitenU.h"
 #include "engine/KombinationenU.h"
 
@@ -65,6 +66,16 @@ void ShotsDrill(Shots& shots) {
     shots.Save(w, QStringLiteral("einheiten-mitten-im-durchgang"));
     w->menSchliessenClick();
     shots.State.Selection.TimeDisplay = false;
+
+    TfrmDekEinheiten* dek = shots.Wins.DekEinheiten;
+    for (const Training& t : {Training{&SelectionState::LevelDekNum, 4, "dekadisch-deknum-4"},
+                              Training{&SelectionState::LevelDekDek, 5, "dekadisch-dekdek-5"},
+                              Training{&SelectionState::LevelDezNum, 5, "dekadisch-deznum-5"},
+                              Training{&SelectionState::LevelDezDez, 5, "dekadisch-dezdez-5"}}) {
+        Open(shots, dek, t.Level, t.Value);
+        shots.Save(dek, QString::fromLatin1(t.Name));
+        dek->menSchliessenClick();
+    }
 
     TfrmKombinationen* kombi = shots.Wins.Kombinationen;
     Open(shots, kombi, &SelectionState::LevelAlle, 4);
