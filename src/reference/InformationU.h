@@ -1,7 +1,13 @@
 #pragma once
-// Placeholder until the window is built: caption, designed size and "Schließen".
+// The information window: five reading pages (history of length and mass
+// units, instruments for measuring length and weight, other units) with their
+// pictures, chosen through the menu. Every opening starts on the first page.
 
 #include "app/Windows.h"
+
+#include <array>
+
+class QLabel;
 
 namespace quarvel {
 
@@ -10,8 +16,21 @@ class TfrmInformation : public QuarvelDialog {
   public:
     TfrmInformation(AppState& state, Windows& windows, QWidget* parent);
 
+    int Page() const { return page_; }
+    // img1 .. img19.
+    QLabel* Picture(int number) const;
+
   protected:
-    void done(int result) override;
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenu();
+    void ShowPage(int page);
+    void FormPaint();
+
+    int page_ = 0;
+    std::array<QLabel*, 19> pictures_{};
 };
 
 } // namespace quarvel

@@ -2,6 +2,7 @@
 
 #include "app/StartU.h"
 #include "engine/FontU.h"
+#include "reference/Placement.h"
 
 #include <QEvent>
 #include <QLayout>
@@ -45,23 +46,10 @@ void TfrmVerwandlungsketten::FormActivate() {
         // The new width must be in force before the window can be centred.
         layout()->activate();
     }
-    CentreOverMainWindow();
+    CentreOverMainWindow(this, windows_.Start);
     xMid_ = Client()->width() / 2;
     yMid_ = Client()->height() / 2;
     Client()->update();
-}
-
-void TfrmVerwandlungsketten::CentreOverMainWindow() {
-    const QWidget* main = windows_.Start;
-    if (main == nullptr) {
-        CentreOver(this, nullptr);
-        return;
-    }
-    // The main window may be hidden behind an exercise window; its place still counts.
-    const QRect over = main->frameGeometry();
-    const QSize size = frameGeometry().size();
-    move(over.left() + (over.width() - size.width()) / 2,
-         over.top() + (over.height() - size.height()) / 2);
 }
 
 bool TfrmVerwandlungsketten::eventFilter(QObject* watched, QEvent* event) {

@@ -28,7 +28,6 @@ class TfrmVerwandlungsketten : public QuarvelDialog {
   private:
     void menSchliessenClick();
     void FormPaint();
-    void CentreOverMainWindow();
 
     std::optional<ChainLayout> layout_;
     int xMid_ = 0;

@@ -1,0 +1,51 @@
+#pragma once
+// The five information pages as data: per page its window title and its lines
+// (position, text with "#" highlight markup and "^" raised characters, normal
+// and highlight colour), and the nineteen pictures with their places and the
+// page each belongs to.
+
+#include "reference/Rgb.h"
+
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quarvel {
+
+inline constexpr int InfoClientWidth = 1016;
+inline constexpr int InfoClientHeight = 722;
+inline constexpr int InfoTextSize = 12; // bold Arial, every line
+inline constexpr int InfoPageCount = 5;
+
+struct InfoPicture {
+    int Number = 0; // img<Number>, resource :/pictures/img<Number>.jpg
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    int Page = 0;
+};
+
+struct InfoLine {
+    int Y = 0;
+    int X = 10;
+    std::string Text; // UTF-8
+    Rgb Normal = Black;
+    Rgb Highlight = Red;
+};
+
+struct InfoPage {
+    std::string Title;
+    std::vector<InfoLine> Lines;
+};
+
+// img1 .. img19, in that order.
+std::span<const InfoPicture> InfoPictures();
+
+// Pages 1..5; nullptr for any other number (page 0 draws nothing).
+const InfoPage* InfoPageFor(int page);
+
+// The picture numbers shown on a page, ascending.
+std::vector<int> PicturesOfPage(int page);
+
+} // namespace quarvel
