@@ -111,7 +111,7 @@ InfoPage MassHistory() {
             Text(130, "zugleich Gewichtseinheiten und Währungen: Man bezahlte mit abgewogenem "
                       "Silber."),
 
-            Text(160, "Das römische Pfund (#libra#) von #327,45 g# mit 12 Unzen wurde zur "
+            Text(160, "Das römische Pfund (#libra#) von #327,45 g# mit 12 Unzen war die "
                       "Grundlage der Gewichte und Münzen im Mittelalter."),
 
             Text(210, "Im deutschsprachigen Raum (außer in Österreich) ist das Pfund bis heute "
@@ -183,23 +183,24 @@ InfoPage LengthInstruments() {
 }
 
 InfoPage WeightInstruments() {
-    return {"Messgeräte zur Gewichtsmessung",
-            {
-                Text(50, "Im 5. Jahrtausend v. Chr. wog man in Ägypten mit dem #Waagebalken#."),
-                Text(140, "Die #röm. Schnellwaage# hatte ungleich lange Arme. Ein Laufgewicht "
-                          "wurde so lange"),
-                Text(160, "verschoben, bis die Waage im Gleichgewicht war; dann las man das "
-                          "Gewicht an einer Skala ab."),
-                Text(240, "In den Laboren der Alchimisten entstanden in der Renaissance "
-                          "empfindliche #Analysewaagen#."),
-                Text(300, "1763 baute man eine #Neigungswaage#, an der man das Gewicht direkt "
-                          "ablesen konnte."),
-                Text(380, "In der ersten Hälfte des 19. Jh. kamen #Dezimal- und Küchenwaage# "
-                          "auf."),
-                Text(500, "Bei den #elektronischen Waagen#, die es seit 1939 gibt, verändert die "
-                          "Last den elektrischen Widerstand"),
-                Text(520, "eines Bauteils. Aus dieser Änderung berechnet die Waage das Gewicht."),
-            }};
+    return {
+        "Messgeräte zur Gewichtsmessung",
+        {
+            Text(50, "Im 5. Jahrtausend v. Chr. wog man in Ägypten mit dem #Waagebalken#."),
+            Text(140, "Die #röm. Schnellwaage# hatte ungleich lange Arme. Ein Laufgewicht "
+                      "wurde so lange"),
+            Text(160, "verschoben, bis die Waage im Gleichgewicht war; dann las man das "
+                      "Gewicht an einer Skala ab."),
+            Text(240, "In den Laboren der Alchimisten entstanden in der Renaissance "
+                      "empfindliche #Analysewaagen#."),
+            Text(300, "1763 baute man eine #Neigungswaage#, an der man das Gewicht direkt "
+                      "ablesen konnte."),
+            Text(380, "In der ersten Hälfte des 19. Jahrhunderts kamen #Dezimal- und Küchenwaage# "
+                      "auf."),
+            Text(500, "Bei den #elektronischen Waagen#, die es seit 1939 gibt, verändert die "
+                      "Last den elektrischen Widerstand"),
+            Text(520, "eines Bauteils. Aus dieser Änderung berechnet die Waage das Gewicht."),
+        }};
 }
 
 // One row of the table: the unit's name in blue, "=" and its value in black.

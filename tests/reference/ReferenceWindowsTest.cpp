@@ -1,0 +1,333 @@
+// The conversion chain window and the information window on screen: sizes,
+// titles, placement, pictures, and what actually lands on the pixels.
+#include "app/StartU.h"
+#include "engine/FontU.h"
+#include "reference/ChainGeometry.h"
+#include "reference/InfoPages.h"
+#include "reference/InformationU.h"
+#include "reference/VerwandlungskettenU.h"
+
+#include <QAction>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace quarvel {
+namespace {
+
+const QColor Yellow(255, 255, 200);
+
+bool IsRed(QColor c) {
+    return c.red() > 180 && c.green() < 120 && c.blue() < 120;
+}
+bool IsBlue(QColor c) {
+    return c.blue() > 180 && c.red() < 120 && c.green() < 120;
+}
+bool IsDark(QColor c) {
+    return c.red() < 100 && c.green() < 100 && c.blue() < 100;
+}
+
+// Pixels matching `pick` in a rectangle of the image.
+template <typename Pick> int Count(const QImage& image, const QRect& area, Pick pick) {
+    int n = 0;
+    const QRect r = area & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += pick(image.pixelColor(x, y)) ? 1 : 0;
+    return n;
+}
+
+// Middle of the dark ink in a rectangle.
+double InkCentre(const QImage& image, const QRect& area) {
+    int left = area.right();
+    int right = area.left();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (IsDark(image.pixelColor(x, y))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return (left + right) / 2.0;
+}
+
+QImage Picture(QWidget* w) {
+    return w->grab().toImage();
+}
+
+} // namespace
+
+class ReferenceWindowsTest : public QObject {
+    Q_OBJECT
+
+    AppState state_;
+    Windows windows_;
+    std::unique_ptr<TfrmStart> start_;
+
+    TfrmVerwandlungsketten* Chain() { return windows_.Verwandlungsketten; }
+    TfrmInformation* Info() { return windows_.Information; }
+
+    QImage ShowChain(int area) {
+        Chain()->hide();
+        state_.Selection.AreaCode = area;
+        Chain()->show();
+        return Picture(Chain()->Client());
+    }
+
+    void ShowInfoPage(const char* item) {
+        QAction* action = Info()->findChild<QAction*>(QString::fromLatin1(item));
+        QVERIFY2(action != nullptr, item);
+        action->trigger();
+    }
+
+  private slots:
+    void init() {
+        state_ = AppState{};
+        windows_ = Windows{};
+        start_ = std::make_unique<TfrmStart>(state_, windows_, [] { return QSize(1280, 1024); });
+        windows_.Start = start_.get();
+        windows_.Verwandlungsketten = new TfrmVerwandlungsketten(state_, windows_, start_.get());
+        windows_.Information = new TfrmInformation(state_, windows_, start_.get());
+        // Hidden, as behind an exercise window; its place still counts.
+        start_->setGeometry(40, 30, 1016, 722);
+    }
+
+    void cleanup() { start_.reset(); }
+
+    void chainWidthTitleAndCentre_data() {
+        QTest::addColumn<int>("area");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("1") << 1 << 600 << "Dekadische Einheiten";
+        QTest::newRow("2") << 2 << 600 << "Dekadische Einheiten";
+        QTest::newRow("3") << 3 << 750 << "Dekadische und dezimale Einheiten";
+        QTest::newRow("4") << 4 << 750 << "Dekadische und dezimale Einheiten";
+        QTest::newRow("5") << 5 << 350 << "Umwandlungskette für Längenmaße";
+        QTest::newRow("6") << 6 << 500 << "Umwandlungskette für Massenmaße";
+        QTest::newRow("7") << 7 << 650 << "Umwandlungskette für Flächenmaße";
+        QTest::newRow("8") << 8 << 500 << "Umwandlungskette für Raummaße";
+    }
+
+    void chainWidthTitleAndCentre() {
+        QFETCH(int, area);
+        QFETCH(int, width);
+        QFETCH(QString, title);
+        ShowChain(area);
+        QCOMPARE(Chain()->Client()->width(), width);
+        QCOMPARE(Chain()->Client()->height(), 154);
+        QCOMPARE(Chain()->windowTitle(), title);
+        QCOMPARE(Chain()->xMid(), width / 2);
+        QCOMPARE(Chain()->yMid(), 77);
+        const QPoint offset = Chain()->frameGeometry().center() - start_->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    void chainActivationRecomputesAndAreaZeroKeepsTheLast() {
+        QImage image = ShowChain(0);
+        QCOMPARE(Chain()->windowTitle(), QStringLiteral("Umwandlungskette"));
+        QCOMPARE(Chain()->Client()->size(), QSize(367, 154));
+        QCOMPARE(Count(image, image.rect(), [](QColor c) { return c != Yellow; }), 0);
+
+        ShowChain(5);
+        QCOMPARE(Chain()->Client()->width(), 350);
+        ShowChain(7);
+        QCOMPARE(Chain()->Client()->width(), 650);
+        image = ShowChain(0);
+        QCOMPARE(Chain()->Client()->width(), 650);
+        QCOMPARE(Chain()->windowTitle(), QStringLiteral("Umwandlungskette für Flächenmaße"));
+        QCOMPARE(Count(image, image.rect(), [](QColor c) { return c != Yellow; }), 0);
+    }
+
+    void chainLengthPixels() {
+        const QImage image = ShowChain(5);
+        const int xm = Chain()->xMid();
+        const int ym = Chain()->yMid();
+        // The axis runs from 15 to width - 15.
+        QVERIFY(IsDark(image.pixelColor(16, ym)) || IsDark(image.pixelColor(16, ym - 1)));
+        QVERIFY(IsDark(image.pixelColor(350 - 16, ym)) ||
+                IsDark(image.pixelColor(350 - 16, ym - 1)));
+        QCOMPARE(image.pixelColor(8, ym), Yellow);
+        // Unnamed ticks at -100 and -50: a tick, but no ink below it.
+        for (const int x : {-100, -50}) {
+            QVERIFY(Count(image, QRect(xm + x - 1, ym - 3, 3, 7), IsDark) > 0);
+            QCOMPARE(Count(image, QRect(xm + x - 12, ym + 8, 25, 25), IsDark), 0);
+        }
+        // Red markers above the named units only.
+        for (const int x : {-150, 0, 50, 100, 150})
+            QVERIFY(Count(image, QRect(xm + x - 1, ym - 21, 3, 8), IsRed) > 10);
+        QCOMPARE(Count(image, QRect(xm - 101, ym - 21, 3, 8), IsRed), 0);
+        // "m" sits centred under its tick, "1000" midway between km and m.
+        QVERIFY(std::abs(InkCentre(image, QRect(xm - 20, ym + 8, 41, 25)) - xm) <= 2.0);
+        QVERIFY(Count(image, QRect(xm - 95, ym - 25, 40, 20), IsRed) > 30);
+    }
+
+    void chainVolumeLabelsAboveAndBelow() {
+        const QImage image = ShowChain(8);
+        const int xm = Chain()->xMid();
+        const int ym = Chain()->yMid();
+        // "l" over "dm^3", both centred on -75.
+        QVERIFY(std::abs(InkCentre(image, QRect(xm - 75 - 24, ym + 6, 49, 22)) - (xm - 75)) <= 2.5);
+        QVERIFY(std::abs(InkCentre(image, QRect(xm - 75 - 10, ym - 25, 21, 18)) - (xm - 75)) <=
+                2.0);
+        // Factors: "1000" below, "100" and "10" higher up, none in the usual row.
+        QVERIFY(Count(image, QRect(xm - 20, ym + 27, 40, 18), IsRed) > 30);
+        QVERIFY(Count(image, QRect(xm - 140, ym - 48, 30, 18), IsRed) > 20);
+        QCOMPARE(Count(image, QRect(xm - 150, ym - 24, 20, 12), IsRed), 0);
+    }
+
+    void chainDecimalTableHasBlueGroups() {
+        const QImage image = ShowChain(4);
+        const int xm = Chain()->xMid();
+        const int ym = Chain()->yMid();
+        for (const int x : {-325, -75, -25, 325})
+            QVERIFY(Count(image, QRect(xm + x - 1, ym + 35, 3, 11), IsBlue) > 10);
+        QVERIFY(Count(image, QRect(xm + 60, ym + 32, 180, 18), IsBlue) > 100);
+    }
+
+    void chainCloseMenu() {
+        state_.Selection.AreaCode = 6;
+        QAction* close = Chain()->findChild<QAction*>(QStringLiteral("menSchliessen"));
+        QVERIFY(close != nullptr);
+        QCOMPARE(close->text(), QStringLiteral("Schließen"));
+        QTimer::singleShot(0, close, &QAction::trigger);
+        QCOMPARE(Chain()->exec(), int(QDialog::Accepted));
+        QVERIFY(!Chain()->isVisible());
+    }
+
+    void infoMenu() {
+        QMenuBar* bar = Info()->findChild<QMenuBar*>();
+        QVERIFY(bar != nullptr);
+        QStringList top;
+        for (QAction* a : bar->actions())
+            top << a->objectName() + "=" + a->text();
+        QCOMPARE(top, QStringList({"menSchliessen=Schließen", "menGeschichte=Geschichte",
+                                   "menMessgeraete=Messgeräte", "menEinheiten=Andere Einheiten"}));
+        const auto sub = [&](const char* name) {
+            QStringList items;
+            for (QAction* a : Info()->findChild<QMenu*>(QString::fromLatin1(name))->actions())
+                items << a->objectName() + "=" + a->text();
+            return items;
+        };
+        QCOMPARE(sub("menGeschichte"), QStringList({"menLaengeG=Längen", "menMasseG=Massen"}));
+        QCOMPARE(sub("menMessgeraete"), QStringList({"menLaengeM=Längen", "menMasseM=Massen"}));
+    }
+
+    void infoPagesShowTheirPicturesOnly() {
+        Info()->show();
+        const std::vector<std::pair<const char*, int>> items = {{"menMasseM", 4},
+                                                                {"menLaengeG", 1},
+                                                                {"menEinheiten", 5},
+                                                                {"menLaengeM", 3},
+                                                                {"menMasseG", 2}};
+        const QStringList titles = {"Entwicklung der Längenmaße", "Entwicklung der Massenmaße",
+                                    "Messgeräte zur Längenmessung",
+                                    "Messgeräte zur Gewichtsmessung", "Andre Einheiten"};
+        for (const auto& [item, page] : items) {
+            ShowInfoPage(item);
+            QCOMPARE(Info()->Page(), page);
+            QCOMPARE(Info()->windowTitle(), titles[page - 1]);
+            for (const InfoPicture& p : InfoPictures())
+                QCOMPARE(Info()->Picture(p.Number)->isVisible(), p.Page == page);
+        }
+        Info()->hide();
+    }
+
+    void infoEveryOpeningStartsOnPageOne() {
+        for (int round = 0; round < 2; ++round) {
+            Info()->show();
+            QCOMPARE(Info()->Page(), 1);
+            QCOMPARE(Info()->windowTitle(), QStringLiteral("Entwicklung der Längenmaße"));
+            for (int n = 1; n <= 19; ++n)
+                QCOMPARE(Info()->Picture(n)->isVisible(), n <= 5);
+            ShowInfoPage("menEinheiten");
+            QVERIFY(Info()->Picture(6)->isVisible());
+            Info()->hide();
+        }
+        // Opened modally, as the start window does.
+        QTimer::singleShot(0, Info(), [this] {
+            QCOMPARE(Info()->Page(), 1);
+            Info()->findChild<QAction*>(QStringLiteral("menSchliessen"))->trigger();
+        });
+        QCOMPARE(Info()->exec(), int(QDialog::Accepted));
+        QCOMPARE(Info()->Client()->size(), QSize(1016, 722));
+    }
+
+    void infoPicturesAreJpegsOfTheListedSize() {
+        for (const InfoPicture& p : InfoPictures()) {
+            const QString path = QStringLiteral(":/pictures/img%1.jpg").arg(p.Number);
+            QImageReader reader(path);
+            QCOMPARE(reader.format(), QByteArray("jpeg"));
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull(), qPrintable(path + ": " + reader.errorString()));
+            QCOMPARE(image.size(), QSize(p.Width, p.Height));
+            QLabel* label = Info()->Picture(p.Number);
+            QCOMPARE(label->objectName(), QStringLiteral("img%1").arg(p.Number));
+            QCOMPARE(label->geometry(), QRect(p.Left, p.Top, p.Width, p.Height));
+            QVERIFY(!label->pixmap().isNull());
+        }
+    }
+
+    // Each line ends before the window edge, the next column of its row and
+    // any picture beside it.
+    void infoLinesFitTheirRoom() {
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter canvas(&scratch);
+        const int height = QFontMetrics(TaskFont(InfoTextSize)).height();
+        for (int page = 1; page <= InfoPageCount; ++page) {
+            const InfoPage* content = InfoPageFor(page);
+            for (const InfoLine& line : content->Lines) {
+                const QString text = QString::fromStdString(line.Text).remove(u'#');
+                const int right = line.X + MeasureTaskText(canvas, text, InfoTextSize);
+                // A raised character reaches SmallSize div 2 above the line.
+                const int top = text.contains(u'^') ? line.Y - SmallSize(InfoTextSize) / 2 : line.Y;
+                int limit = InfoClientWidth - 10;
+                for (const InfoLine& other : content->Lines)
+                    if (other.Y == line.Y && other.X > line.X) limit = std::min(limit, other.X - 4);
+                for (const InfoPicture& p : InfoPictures()) {
+                    const bool beside = p.Page == page && p.Left > line.X &&
+                                        p.Top < line.Y + height && top < p.Top + p.Height;
+                    if (beside) limit = std::min(limit, p.Left - 6);
+                }
+                QVERIFY2(right <= limit, qPrintable(QStringLiteral("page %1, y %2: %3 > %4: %5")
+                                                        .arg(page)
+                                                        .arg(line.Y)
+                                                        .arg(right)
+                                                        .arg(limit)
+                                                        .arg(text)));
+            }
+        }
+    }
+
+    void infoColoursOnScreen() {
+        Info()->show();
+        QImage image = Picture(Info()->Client());
+        // Page 1: the opening line is black throughout, the next has red terms.
+        QCOMPARE(Count(image, QRect(10, 20, 780, 18), IsRed), 0);
+        QVERIFY(Count(image, QRect(10, 20, 780, 18), IsDark) > 500);
+        QVERIFY(Count(image, QRect(10, 40, 780, 18), IsRed) > 200);
+        ShowInfoPage("menMasseG");
+        image = Picture(Info()->Client());
+        QVERIFY(Count(image, QRect(10, 500, 780, 18), IsBlue) > 300);
+        QCOMPARE(Count(image, QRect(10, 500, 780, 18), IsDark), 0);
+        ShowInfoPage("menEinheiten");
+        image = Picture(Info()->Client());
+        QVERIFY(Count(image, QRect(10, 20, 200, 18), IsRed) > 100); // heading
+        QVERIFY(Count(image, QRect(10, 50, 85, 18), IsBlue) > 100); // "1 Spanne"
+        QCOMPARE(Count(image, QRect(10, 50, 85, 18), IsDark), 0);
+        QVERIFY(Count(image, QRect(120, 50, 80, 18), IsDark) > 100);  // "22,9 cm"
+        QCOMPARE(Count(image, QRect(10, 390, 1000, 38), IsBlue), 0);  // no highlights used
+        QVERIFY(Count(image, QRect(10, 440, 1000, 38), IsRed) > 100); // Meridian...
+        Info()->hide();
+    }
+};
+
+} // namespace quarvel
+
+QTEST_MAIN(quarvel::ReferenceWindowsTest)
+#include "ReferenceWindowsTest.moc"
