@@ -253,14 +253,6 @@ class AuswertungTest : public QObject {
         // Two intervals pass: after step 0 and after the last step.
         QVERIFY(clock.elapsed() >= 70);
     }
-
-    void NoTriesShowsNothingRight() {
-        Score(0.0F, 0);
-        Run();
-        QCOMPARE(Observe(*dialog_), (Seen{0, 100, "0,000 %", "100,000 %", true}));
-        QCOMPARE(dialog_->pnlRichtig()->text(), QStringLiteral("0,0 / 0"));
-        QCOMPARE(dialog_->lblAnzeige()->text(), kVerdict0);
-    }
 };
 
 } // namespace quarvel
