@@ -100,7 +100,7 @@ TEST(Dispatchers, BandEdgesPickTheirKindAtTheDispatchersLevel) {
 }
 
 TEST(Dispatchers, SharesFollowTheBands) {
-    constexpr int kCalls = 25000;
+    constexpr int kCalls = 15000;
     SeededRandom engine(2024);
     for (const auto& [family, shares] : kShares) {
         std::map<std::string, int> counts;
@@ -114,8 +114,8 @@ TEST(Dispatchers, SharesFollowTheBands) {
         }
         ASSERT_EQ(counts.size(), shares.size()) << family;
         for (const auto& [kind, share] : shares) {
-            // Three standard deviations are about one percentage point here.
-            EXPECT_NEAR(100.0 * counts[kind] / kCalls, share, 1.0) << family << " " << kind;
+            // Three standard deviations are at most 1.2 percentage points here.
+            EXPECT_NEAR(100.0 * counts[kind] / kCalls, share, 1.3) << family << " " << kind;
         }
     }
 }

@@ -176,7 +176,7 @@ TEST(Patterns, EveryPatternHasItsShapeRangeAndDraws) {
         EXPECT_EQ(Text(DrawPattern(p, high)), shape.Max);
         EXPECT_EQ(DrawRanges(low), shape.Draws);
 
-        for (int i = 0; i < 1000; ++i) {
+        for (int i = 0; i < 400; ++i) {
             ScriptedRandom rng({}, &engine);
             const ExactNumber value = DrawPattern(p, rng);
             const std::string text = Text(value);
@@ -268,11 +268,11 @@ TEST(Patterns, FloatAndDoubleAreNearestToTheExactValue) {
         ASSERT_EQ(value.AsDouble(), std::strtod(text.c_str(), nullptr)) << text;
     };
     for (int decimals = 1; decimals <= 8; ++decimals) {
-        for (std::int64_t m = 1; m < 30000; ++m)
+        for (std::int64_t m = 1; m < 20000; ++m)
             check(m, decimals);
     }
     SeededRandom engine(99);
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < 50000; ++i) {
         const std::int64_t m =
             static_cast<std::int64_t>(engine.Random(1000000)) * 10000 + engine.Random(10000);
         check(m, 1 + engine.Random(8));
