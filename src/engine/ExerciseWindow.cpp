@@ -180,9 +180,13 @@ void ExerciseWindow::BuildLayout() {
     for (QPushButton* button : {btnAuswertung_, btnWeiter_}) {
         button->setGeometry(800, 670, 200, 40);
         button->setFont(BoldArial(19));
-        button->setAutoDefault(false);
+        button->setAutoDefault(true); // Enter on the focused button presses it
     }
     btnAuswertung_->hide();
+    btnWeiter_->setAccessibleDescription(QStringLiteral("Nächster Durchgang mit neuen Aufgaben"));
+    btnAuswertung_->setAccessibleDescription(QStringLiteral("Zeigt, wie viele Antworten richtig waren"));
+    pnlZeit_->setAccessibleName(QStringLiteral("Benötigte Zeit"));
+    lblAnzeige_->setAccessibleName(QStringLiteral("Meldung"));
     connect(btnWeiter_, &QPushButton::clicked, this, &ExerciseWindow::btnWeiterClick);
     connect(btnAuswertung_, &QPushButton::clicked, this, &ExerciseWindow::btnAuswertungClick);
 
@@ -267,7 +271,7 @@ void ExerciseWindow::FillSheet() {
         QLineEdit* field = Field(i);
         field->move(AnswerLeft(i), field->y());
         field->setFixedWidth(state_.AnswerWidth);
-        field->setAccessibleName(AccessibleTask(i));
+        DescribeLine(i);
     }
 }
 
@@ -280,12 +284,54 @@ void ExerciseWindow::ShowLine(int i) {
     FacePicture(i)->setPixmap(FacePixmap(ToFace(line.Face), ratio));
     MarkPicture(i, 1)->setPixmap(MarkFor(line.FirstMark, ratio));
     MarkPicture(i, 2)->setPixmap(MarkFor(line.SecondMark, ratio));
+    DescribeLine(i);
+}
+
+void ExerciseWindow::DescribeLine(int i) {
+    // The painted task line cannot be read by a screen reader, so the line's
+    // face says what the line holds and how it stands.
+    const DrillLine& line = drill_->Line(i);
+    const QString task = AccessibleTask(i);
+    QString state;
+    switch (line.Face) {
+    case FaceKind::Neutral:
+        state = QStringLiteral("noch nicht beantwortet");
+        break;
+    case FaceKind::Happy:
+        state = QStringLiteral("richtig beim ersten Versuch: %1").arg(Q(line.TypedText));
+        break;
+    case FaceKind::Frowning:
+        state = QStringLiteral("richtig beim zweiten Versuch: %1").arg(Q(line.TypedText));
+        break;
+    case FaceKind::Sad:
+        state = line.FieldVisible ? QStringLiteral("falsch, noch ein Versuch")
+                                  : QStringLiteral("zweimal falsch, das Ergebnis lautet %1")
+                                        .arg(Q(Rules().TrimmedExpected(i)));
+        break;
+    }
+    FacePicture(i)->setAccessibleName(task);
+    FacePicture(i)->setAccessibleDescription(state);
+    QLineEdit* field = Field(i);
+    field->setAccessibleName(task);
+    field->setAccessibleDescription(QStringLiteral("Antwort eingeben und mit Enter prüfen"));
+    const auto markText = [](MarkKind mark) {
+        return mark == MarkKind::Tick    ? QStringLiteral("richtig")
+               : mark == MarkKind::Cross ? QStringLiteral("falsch")
+                                         : QStringLiteral("noch kein Versuch");
+    };
+    MarkPicture(i, 1)->setAccessibleName(QStringLiteral("Aufgabe %1, erster Versuch").arg(i));
+    MarkPicture(i, 1)->setAccessibleDescription(markText(line.FirstMark));
+    MarkPicture(i, 2)->setAccessibleName(QStringLiteral("Aufgabe %1, zweiter Versuch").arg(i));
+    MarkPicture(i, 2)->setAccessibleDescription(markText(line.SecondMark));
 }
 
 void ExerciseWindow::ShowCounters() {
     lblDurchgang_->setText(Q(drill_->PassText()));
     lblAktVersuche_->setText(Q(drill_->TriesText()));
     lblAktPunkte_->setText(Q(drill_->PointsText()));
+    lblDurchgang_->setAccessibleName(QStringLiteral("Durchgang ") + lblDurchgang_->text());
+    lblAktVersuche_->setAccessibleName(QStringLiteral("Versuche in diesem Durchgang: ") + lblAktVersuche_->text());
+    lblAktPunkte_->setAccessibleName(QStringLiteral("Punkte in diesem Durchgang: ") + lblAktPunkte_->text());
 }
 
 void ExerciseWindow::ShowMessage(const Message& message) {
@@ -344,9 +390,13 @@ void ExerciseWindow::edtExit(int i) {
         QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
     }
     if (result.DrillComplete) {
+        const bool onWeiter = btnWeiter_->hasFocus();
         btnAuswertung_->show();
         btnWeiter_->hide();
         timer1_->stop();
+        // Enter in the last field was on its way to "Weiter"; it ends on the
+        // button that took its place.
+        if (onWeiter || focusWidget() == nullptr || !focusWidget()->isVisible()) btnAuswertung_->setFocus();
     }
     ShowCounters();
     pntEinheiten_->repaint();

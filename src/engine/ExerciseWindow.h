@@ -88,6 +88,7 @@ class ExerciseWindow : public QuarvelDialog {
     void edtExit(int line);
     void edtChange();
     void ShowLine(int line);
+    void DescribeLine(int line);
     void ShowCounters();
     void ShowMessage(const Message& message);
     void StartTimer();

@@ -2,6 +2,7 @@
 // real key events on the offscreen platform.
 #include "app/MessageBox.h"
 #include "app/Program.h"
+#include "engine/AuswertungU.h"
 #include "engine/EinheitenU.h"
 #include "engine/KombinationenU.h"
 
@@ -51,6 +52,7 @@ struct Fixture {
         state.Rng = std::make_shared<SeededRandom>(7);
         start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
         start->show();
+        windows.Auswertung->SetStepInterval(0);
         SetInformationHandler([this](QWidget*, const QString& text) { messages << text; });
     }
     ~Fixture() { SetInformationHandler({}); }

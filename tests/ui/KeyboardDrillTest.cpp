@@ -1,0 +1,129 @@
+// A whole drill with the keyboard alone: from the start window's menu through
+// three passes and the evaluation, and back to the start window.
+#include "app/Program.h"
+#include "engine/AuswertungU.h"
+#include "engine/EinheitenU.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace quarvel;
+
+namespace {
+
+// Where a key typed now would go: an open menu, else the focused widget.
+QWidget* KeyTarget() {
+    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+    if (QWidget* focus = QApplication::focusWidget()) return focus;
+    return QApplication::activeWindow();
+}
+
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(KeyTarget(), key, modifiers);
+    QCoreApplication::processEvents();
+}
+
+void TypeText(const QString& text) {
+    QTest::keyClicks(KeyTarget(), text);
+    QCoreApplication::processEvents();
+}
+
+// Runs `then` once a modal window other than `previous` is up and active.
+void WhenModal(QWidget* previous, std::function<void(QWidget*)> then) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, previous, then] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == previous) return;
+        poll->stop();
+        poll->deleteLater();
+        QApplication::setActiveWindow(modal);
+        QCoreApplication::processEvents();
+        then(modal);
+    });
+    poll->start();
+}
+
+} // namespace
+
+class KeyboardDrillTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void drillWithKeysOnly() {
+        AppState state;
+        state.Rng = std::make_shared<SeededRandom>(3);
+        Windows windows;
+        auto start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
+        windows.Auswertung->SetStepInterval(0);
+        start->show();
+        QApplication::setActiveWindow(start.get());
+        QCoreApplication::processEvents();
+
+        TfrmEinheiten* drill = windows.Einheiten;
+        QStringList seen;
+        bool finished = false;
+        WhenModal(nullptr, [&](QWidget* window) {
+            seen << window->windowTitle();
+            for (int pass = 1; pass <= 3; ++pass) {
+                QCOMPARE(drill->lblDurchgang()->text(), QStringLiteral("%1 / 3").arg(pass));
+                for (int line = 1; line <= 5; ++line) {
+                    QCOMPARE(QApplication::focusWidget(), drill->Field(line));
+                    TypeText(QString::fromStdString(state.TaskSheet[line].AnswerText.str()));
+                    Press(Qt::Key_Return);
+                }
+                // Enter in the last field moved on to the visible button.
+                QPushButton* next = pass < 3 ? drill->btnWeiter() : drill->btnAuswertung();
+                QCOMPARE(QApplication::focusWidget(), next);
+                if (pass < 3) Press(Qt::Key_Return);
+            }
+            WhenModal(window, [&](QWidget* evaluation) {
+                seen << evaluation->windowTitle();
+                auto* close = evaluation->findChild<QPushButton*>(QStringLiteral("btnSchliessen"));
+                QTRY_VERIFY(close->isVisible());
+                QTRY_COMPARE(QApplication::focusWidget(), close);
+                Press(Qt::Key_Return);
+            });
+            Press(Qt::Key_Return); // "Auswertung"
+            // A fresh drill, and Escape closes the window.
+            QCOMPARE(drill->lblDurchgang()->text(), QStringLiteral("1 / 3"));
+            QApplication::setActiveWindow(drill);
+            QTRY_COMPARE(QApplication::focusWidget(), drill->Field(1));
+            Press(Qt::Key_Escape);
+            finished = true;
+        });
+
+        // Alt+D opens the first menu with a mnemonic; Escape leaves the menu bar
+        // active, and the arrow keys go on to "Maßeinheiten" > "Länge" > "Anfänger".
+        QTest::keyClick(start.get(), Qt::Key_D, Qt::AltModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(QApplication::activePopupWidget() != nullptr);
+        Press(Qt::Key_Escape); // back to the menu bar
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        QTest::keyClick(start->menuBar(), Qt::Key_Right); // "Maßeinheiten"
+        QTest::keyClick(start->menuBar(), Qt::Key_Down);  // unfolds it
+        QCoreApplication::processEvents();
+        QVERIFY(QApplication::activePopupWidget() != nullptr);
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("menEinheiten"));
+        Press(Qt::Key_Right); // opens "Länge"
+        QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("menLaenge"));
+        Press(Qt::Key_Down);  // "Anfänger"
+        Press(Qt::Key_Return);
+
+        QVERIFY(finished);
+        QCOMPARE(seen, (QStringList{QStringLiteral("Längenmaße: ANFÄNGER"), QStringLiteral("Auswertung")}));
+        QVERIFY(start->isVisible());
+        QCOMPARE(state.Selection.LevelLaenge, 0);
+    }
+};
+
+QTEST_MAIN(KeyboardDrillTest)
+#include "KeyboardDrillTest.moc"
