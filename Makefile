@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 RELEASE := build/release
 SANITIZE := build/asan
 
-.PHONY: run test deps build build-asan test-release test-asan screens package clean
+.PHONY: run test deps build build-asan test-release test-asan screens package clean fuzz
 
 run: build
 	./$(RELEASE)/src/quarvel
@@ -33,6 +33,22 @@ test-asan: build-asan
 
 screens: build
 	./$(RELEASE)/tools/screens build/screens
+
+# Runs every libFuzzer target for FUZZ_SECONDS (clang build); what a run
+# finds beyond the seed corpus stays in build/fuzz/corpus.
+FUZZ := build/fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS := ParsePlaceValue ParseDecimalPlaceValue NormalizeNotationAnswer DropZeroPlaces \
+  ShiftDecimalDigits DekAnswer PlaceValueOperations
+
+fuzz: deps
+	cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DQUARVEL_FUZZ=ON
+	cmake --build $(FUZZ) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
+	for f in $(FUZZERS); do \
+	  mkdir -p $(FUZZ)/corpus/$$f && \
+	  ./$(FUZZ)/tests/decadic/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=2048 \
+	    $(FUZZ)/corpus/$$f tests/decadic/fuzz/corpus || exit 1; \
+	done
 
 clean:
 	rm -rf build
