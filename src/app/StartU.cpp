@@ -1,6 +1,7 @@
 #include "app/StartU.h"
 
 #include "app/MaxanzahlU.h"
+#include "app/Pictures.h"
 #include "decadic/DekEinheitenU.h"
 #include "engine/EinheitenU.h"
 #include "engine/KombinationenU.h"
@@ -89,7 +90,7 @@ TfrmStart::TfrmStart(AppState& state, Windows& windows, ScreenSize screenSize)
     imgBild_ = new QLabel(client);
     imgBild_->setObjectName(QStringLiteral("imgBild"));
     imgBild_->setGeometry(208, 144, 603, 457);
-    imgBild_->setPixmap(QPixmap(QStringLiteral(":/pictures/start.jpg")));
+    imgBild_->setPixmap(LoadPicture(QStringLiteral("start"), devicePixelRatioF()));
     imgBild_->setAccessibleName(QStringLiteral("Bild: Messgeräte zum Umwandeln von Einheiten"));
 
     menuBar()->setNativeMenuBar(false);

@@ -1,5 +1,7 @@
 #include "reference/InformationU.h"
 
+#include "app/Pictures.h"
+
 #include "app/StartU.h"
 #include "engine/FontU.h"
 #include "reference/InfoPages.h"
@@ -36,7 +38,7 @@ TfrmInformation::TfrmInformation(AppState& state, Windows& windows, QWidget* par
     for (const InfoPicture& p : InfoPictures()) {
         auto* label = new QLabel(Client());
         label->setObjectName(QStringLiteral("img%1").arg(p.Number));
-        label->setPixmap(QPixmap(QStringLiteral(":/pictures/img%1.jpg").arg(p.Number)));
+        label->setPixmap(LoadPicture(QStringLiteral("img%1").arg(p.Number), devicePixelRatioF()));
         label->setGeometry(p.Left, p.Top, p.Width, p.Height);
         label->hide();
         pictures_.at(static_cast<std::size_t>(p.Number - 1)) = label;
