@@ -4,7 +4,7 @@
 // and pass their events in; nothing here knows about Qt.
 
 #include "app/AppState.h"
-#include "reference/Rgb.h"
+#include "app/Rgb.h"
 
 #include <array>
 #include <cstdint>

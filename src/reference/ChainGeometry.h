@@ -5,7 +5,7 @@
 // from the axis (negative = above). A label is centred on its x and its y is
 // the top of the text.
 
-#include "reference/Rgb.h"
+#include "app/Rgb.h"
 
 #include <optional>
 #include <string>
