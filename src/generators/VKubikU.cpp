@@ -1,5 +1,7 @@
 #include "generators/VKubikU.h"
 
+#include "generators/BandNotation.h"
+
 #include <array>
 
 namespace quarvel {
@@ -13,17 +15,7 @@ using enum Pattern;
 // Each level block below holds its pattern tables (M for direction 1, D for
 // direction 2) and then its pair table, whose rows refer to them.
 
-// A pair's factor as written in unit tables, kept as its power of ten; anything
-// else does not compile.
-consteval int Factor(long long factor) {
-    int exponent = 0;
-    for (; factor > 1; factor /= 10) {
-        if (factor % 10 != 0) throw "a unit factor is a power of ten";
-        ++exponent;
-    }
-    if (factor != 1) throw "a unit factor is a power of ten";
-    return exponent;
-}
+using notation::Factor;
 
 // clang-format off
 // GenerateKubik1
