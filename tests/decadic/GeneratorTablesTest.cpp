@@ -128,18 +128,7 @@ TEST(DecadicTables, ScaledPatternsByDigitsAndExponent) {
     EXPECT_EQ(ScaledPattern(1, 9), Pattern::RandDigitE9);      // a = 10, b = 9
 }
 
-TEST(DecadicTables, UnitLevelsSplitTheKindDraw) {
-    EXPECT_EQ(DekDekLevel(1).KindOf(1), 1);
-    EXPECT_EQ(DekDekLevel(1).KindOf(2), 2);
-    EXPECT_EQ(DekDekLevel(3).KindOf(25), 1);
-    EXPECT_EQ(DekDekLevel(3).KindOf(26), 2);
-    EXPECT_EQ(DekDekLevel(3).KindOf(51), 3);
-    EXPECT_EQ(DekDekLevel(5).KindOf(40), 2);
-    EXPECT_EQ(DekDekLevel(5).KindOf(41), 3);
-    EXPECT_EQ(DezDezLevel(4).KindOf(15), 1);
-    EXPECT_EQ(DezDezLevel(4).KindOf(30), 2);
-    EXPECT_EQ(DezDezLevel(5).KindOf(10), 1);
-    EXPECT_EQ(DezDezLevel(5).KindOf(21), 3);
+TEST(DecadicTables, UnitLevelsStayWithinTheirTables) {
     // No unit beyond the tables; no kind-2 distance beyond the distance tables.
     for (int level = 1; level <= 5; ++level) {
         EXPECT_LE(DekDekLevel(level).K, 10);
@@ -151,8 +140,6 @@ TEST(DecadicTables, UnitLevelsSplitTheKindDraw) {
         EXPECT_EQ(DekDekLevel(level).Kind1.size(), level <= 3 ? 5U : 10U);
         EXPECT_EQ(DezDezLevel(level).Kind1.size(), level <= 3 ? 5U : 10U);
     }
-    EXPECT_EQ(DekDekLevel(5).ToUnitLeft(), 780);
-    EXPECT_EQ(DezDezLevel(5).ToUnitLeft(), 680);
 }
 
 TEST(DecadicGenerators, TwentyGeneratorsByNameAndLevel) {
