@@ -43,7 +43,8 @@ void QuarvelDialog::showEvent(QShowEvent* event) {
 void CentreOver(QWidget* window, const QWidget* over) {
     const QSize size = window->frameGeometry().size();
     QRect area;
-    if (over != nullptr && over->isVisible()) {
+    if (over != nullptr) {
+        // A hidden start window (behind an open drill) still has its place.
         area = over->frameGeometry();
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         area = screen->availableGeometry();

@@ -61,7 +61,8 @@ class QuarvelDialog : public QDialog {
     QMenuBar* menuBar_ = nullptr;
 };
 
-// Centres a window over another (or over the screen when `over` is null).
+// Centres a window over another, shown or hidden (over the screen when
+// `over` is null).
 void CentreOver(QWidget* window, const QWidget* over);
 
 } // namespace quarvel

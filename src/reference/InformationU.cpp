@@ -5,7 +5,6 @@
 #include "app/StartU.h"
 #include "engine/FontU.h"
 #include "reference/InfoPages.h"
-#include "reference/Placement.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -78,7 +77,7 @@ QLabel* TfrmInformation::Picture(int number) const {
 }
 
 void TfrmInformation::FormActivate() {
-    CentreOverMainWindow(this, windows_.Start);
+    CentreOver(this, windows_.Start);
     ShowPage(1);
 }
 

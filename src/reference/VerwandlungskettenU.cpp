@@ -2,7 +2,6 @@
 
 #include "app/StartU.h"
 #include "engine/FontU.h"
-#include "reference/Placement.h"
 
 #include <QEvent>
 #include <QLayout>
@@ -46,7 +45,7 @@ void TfrmVerwandlungsketten::FormActivate() {
         // The new width must be in force before the window can be centred.
         layout()->activate();
     }
-    CentreOverMainWindow(this, windows_.Start);
+    CentreOver(this, windows_.Start);
     xMid_ = Client()->width() / 2;
     yMid_ = Client()->height() / 2;
     Client()->update();
