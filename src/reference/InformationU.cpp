@@ -37,7 +37,6 @@ TfrmInformation::TfrmInformation(AppState& state, Windows& windows, QWidget* par
     for (const InfoPicture& p : InfoPictures()) {
         auto* label = new QLabel(Client());
         label->setObjectName(QStringLiteral("img%1").arg(p.Number));
-        label->setPixmap(LoadPicture(QStringLiteral("img%1").arg(p.Number), devicePixelRatioF()));
         label->setGeometry(p.Left, p.Top, p.Width, p.Height);
         label->hide();
         pictures_.at(static_cast<std::size_t>(p.Number - 1)) = label;
@@ -91,7 +90,13 @@ void TfrmInformation::ShowPage(int page) {
         if (p.Page != page) Picture(p.Number)->hide();
     }
     for (const InfoPicture& p : InfoPictures()) {
-        if (p.Page == page) Picture(p.Number)->show();
+        if (p.Page != page) continue;
+        QLabel* label = Picture(p.Number);
+        // Decoded when its page is first shown, not at program start.
+        if (label->pixmap().isNull()) {
+            label->setPixmap(LoadPicture(QStringLiteral("img%1").arg(p.Number), devicePixelRatioF()));
+        }
+        label->show();
     }
     Client()->update();
 }

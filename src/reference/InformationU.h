@@ -19,6 +19,8 @@ class TfrmInformation : public QuarvelDialog {
     int Page() const { return page_; }
     // img1 .. img19.
     QLabel* Picture(int number) const;
+    // What the page items of the menu do: title, pictures, then the lines.
+    void ShowPage(int page);
 
   protected:
     void FormActivate() override;
@@ -26,7 +28,6 @@ class TfrmInformation : public QuarvelDialog {
 
   private:
     void BuildMenu();
-    void ShowPage(int page);
     void FormPaint();
 
     int page_ = 0;
