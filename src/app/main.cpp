@@ -3,11 +3,13 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarvel"));
     QApplication::setApplicationVersion(QStringLiteral("2.3"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarvel-64.png")));
 
     quarvel::AppState state;
     quarvel::Windows windows;
