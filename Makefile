@@ -2,6 +2,7 @@
 #   make run   - install missing packages, build (Release), start Quarvel
 #   make test  - install missing packages, build, run every test, then the same
 #                tests again in a build with AddressSanitizer and UBSan
+#   make package - the Debian package build/release/quarvel_<version>_<arch>.deb
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 SANITIZE := build/asan
@@ -30,6 +31,9 @@ test-release: build
 test-asan: build-asan
 	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cmake --build $(RELEASE) --target package
 
 screens: build
 	./$(RELEASE)/tools/screens build/screens
