@@ -10,7 +10,7 @@ packages=(
   fonts-liberation2
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils libx11-dev
   desktop-file-utils appstream dpkg-dev file
 )
 
