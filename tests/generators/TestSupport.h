@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/Random.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -71,6 +72,23 @@ inline std::string ShiftComma(std::string_view text, int k) {
     }
     const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
     return Canonical(decimals == 0 ? digits : digits.substr(0, point) + "," + digits.substr(point));
+}
+
+// The draws that make a base pattern return `base` ("40,3" of RandTensTenths is
+// base 43): up to seven digits draw the part above the units, then the units.
+inline std::vector<int> BaseDraws(std::int64_t base) {
+    const auto n = std::to_string(base).size();
+    const int units = static_cast<int>(base % 10) - 1;
+    if (n == 1) return {units};
+    if (n > 7) {
+        std::vector<int> draws = BaseDraws(base / 10);
+        draws.push_back(units);
+        return draws;
+    }
+    std::int64_t lowest = n == 2 ? 1 : 10;
+    for (std::size_t i = 3; i < n; ++i)
+        lowest *= 10;
+    return {static_cast<int>(base / 10 - lowest), units};
 }
 
 // Parses a decimal-comma text for comparisons with the double fields.
