@@ -71,72 +71,56 @@ TDekTaskRecord Record(std::string_view answer, bool notation, bool comma = false
     return r;
 }
 
-Kind Judge(std::string_view typed, const TDekTaskRecord& r) {
-    return JudgeDekAnswer(typed, r).Outcome;
-}
-
-TEST(JudgeDekAnswer, NotationMayBeTypedWithoutOrWithExtraBlanksOrZeroPlaces) {
-    const TDekTaskRecord r = Record("3T 4H 5E", true);
-    EXPECT_EQ(Judge("3T 4H 5E", r), Kind::Right);
-    EXPECT_EQ(Judge("3T4H5E", r), Kind::Right);
-    EXPECT_EQ(Judge("  3T   4H 5E ", r), Kind::Right);
-    EXPECT_EQ(Judge("3T 4H 0Z 5E", r), Kind::Right);
-    EXPECT_EQ(Judge("3T4H0Z5E", r), Kind::Right);
-    EXPECT_EQ(Judge("03T 4H 5E", r), Kind::Right); // leading zeros are trimmed first
-}
-
-TEST(JudgeDekAnswer, OrderAndCaseAndTwoDigitCountsMatter) {
-    const TDekTaskRecord r = Record("3T 4H 5E", true);
-    EXPECT_EQ(Judge("4H 3T 5E", r), Kind::Wrong);
-    EXPECT_EQ(Judge("3t 4h 5e", r), Kind::Wrong); // only the key filter changes the case
-    EXPECT_EQ(Judge("34H 5E", r), Kind::Wrong);
-    const DekJudgement j = JudgeDekAnswer("12T", Record("1ZT 2T", true));
-    EXPECT_EQ(j.TypedText, "1 2T");
-    EXPECT_EQ(j.Outcome, Kind::Wrong);
-}
-
-TEST(JudgeDekAnswer, DecimalNotationAndNumerals) {
-    EXPECT_EQ(Judge("2E3z7h5t", Record("2E 3z 7h 5t", true)), Kind::Right);
-    const TDekTaskRecord numeral = Record("4,05", false, true);
-    EXPECT_EQ(Judge("4,05", numeral), Kind::Right);
-    EXPECT_EQ(Judge("4,050", numeral), Kind::Right);
-    EXPECT_EQ(Judge("04,05", numeral), Kind::Right);
-    EXPECT_EQ(Judge("4,5", numeral), Kind::Wrong);
-    EXPECT_EQ(Judge("4 ,05", numeral), Kind::Wrong);
-}
-
-TEST(JudgeDekAnswer, NumeralsAreNotSplitAtTheirDigits) {
-    const TDekTaskRecord r = Record("3405", false);
-    EXPECT_EQ(Judge("3405", r), Kind::Right);
-    EXPECT_EQ(Judge(" 3405 ", r), Kind::Right);
-    EXPECT_EQ(Judge("3 405", r), Kind::Wrong);
-    const DekJudgement j = JudgeDekAnswer("3405", r);
-    EXPECT_EQ(j.TypedText, "3405");
-}
-
-TEST(JudgeDekAnswer, TheExpectedAnswerIsTrimmedAndLosesItsLeadingBlank) {
-    const DekJudgement j = JudgeDekAnswer("3z 4h", Record(" 3z 4h", true));
-    EXPECT_EQ(j.ExpectedText, "3z 4h");
-    EXPECT_EQ(j.Outcome, Kind::Right);
-    EXPECT_EQ(JudgeDekAnswer("5", Record("5,00", false, true)).ExpectedText, "5");
-}
-
-TEST(JudgeDekAnswer, EmptyFieldsAndTwoCommasAreNotJudged) {
-    const TDekTaskRecord r = Record("1,25", false, true);
-    EXPECT_EQ(Judge("", r), Kind::Empty);
-    const DekJudgement j = JudgeDekAnswer("001,2,50", r);
-    EXPECT_EQ(j.Outcome, Kind::TooManyCommas);
-    EXPECT_EQ(j.FieldText, "1,2,5");
-    EXPECT_EQ(j.ExpectedText, "1,25");
-    // A pasted text with commas reaches a notation field too.
-    EXPECT_EQ(Judge("3T,4H,5E", Record("3T 4H 5E", true)), Kind::TooManyCommas);
-}
-
-TEST(JudgeDekAnswer, ALoneZeroOrCommaIsWrong) {
-    const TDekTaskRecord r = Record("7", false);
-    EXPECT_EQ(Judge("0", r), Kind::Wrong);
-    EXPECT_EQ(Judge(",", r), Kind::Wrong);
-    EXPECT_EQ(Judge("0000000", Record("3T", true)), Kind::Wrong);
+TEST(JudgeDekAnswer, Outcomes) {
+    struct Case {
+        std::string_view Expected;
+        bool Notation;
+        std::string_view Typed;
+        Kind Outcome;
+    };
+    const Case cases[] = {
+        // Notation may be typed without or with extra blanks and with zero places.
+        {"3T 4H 5E", true, "3T 4H 5E", Kind::Right},
+        {"3T 4H 5E", true, "3T4H5E", Kind::Right},
+        {"3T 4H 5E", true, "  3T   4H 5E ", Kind::Right},
+        {"3T 4H 5E", true, "3T4H0Z5E", Kind::Right},
+        {"3T 4H 5E", true, "03T 4H 5E", Kind::Right}, // leading zeros are trimmed first
+        // Order, case and two-digit counts matter; only the key filter changes the case.
+        {"3T 4H 5E", true, "4H 3T 5E", Kind::Wrong},
+        {"3T 4H 5E", true, "3t 4h 5e", Kind::Wrong},
+        {"3T 4H 5E", true, "34H 5E", Kind::Wrong},
+        {"1ZT 2T", true, "12T", Kind::Wrong},
+        {"2E 3z 7h 5t", true, "2E3z7h5t", Kind::Right},
+        {"3z 4h", true, "3z 4h", Kind::Right},
+        {" 3z 4h", true, "3z 4h", Kind::Right}, // the expected text loses its blank
+        // Numerals are trimmed but not split at their digits.
+        {"4,05", false, "4,050", Kind::Right},
+        {"4,05", false, "04,05", Kind::Right},
+        {"4,05", false, "4,5", Kind::Wrong},
+        {"4,05", false, "4 ,05", Kind::Wrong},
+        {"3405", false, " 3405 ", Kind::Right},
+        {"3405", false, "3 405", Kind::Wrong},
+        {"5,00", false, "5", Kind::Right},
+        // Empty fields and two commas are not judged, also in a notation field.
+        {"1,25", false, "", Kind::Empty},
+        {"1,25", false, "001,2,50", Kind::TooManyCommas},
+        {"3T 4H 5E", true, "3T,4H,5E", Kind::TooManyCommas},
+        // A lone zero or comma is wrong.
+        {"7", false, "0", Kind::Wrong},
+        {"7", false, ",", Kind::Wrong},
+        {"3T", true, "0000000", Kind::Wrong},
+    };
+    for (const Case& c : cases) {
+        const TDekTaskRecord r = Record(c.Expected, c.Notation, !c.Notation);
+        EXPECT_EQ(JudgeDekAnswer(c.Typed, r).Outcome, c.Outcome)
+            << "'" << c.Typed << "' for '" << c.Expected << "'";
+    }
+    EXPECT_EQ(JudgeDekAnswer("12T", Record("1ZT 2T", true)).TypedText, "1 2T");
+    EXPECT_EQ(JudgeDekAnswer("3405", Record("3405", false)).TypedText, "3405");
+    EXPECT_EQ(JudgeDekAnswer("3z 4h", Record(" 3z 4h", true)).ExpectedText, "3z 4h");
+    const DekJudgement commas = JudgeDekAnswer("001,2,50", Record("1,25", false, true));
+    EXPECT_EQ(commas.FieldText, "1,2,5");
+    EXPECT_EQ(commas.ExpectedText, "1,25");
 }
 
 TEST(DekAnswerRules, TrimsTheRecordInPlaceAndComparesAsTheWindowDoes) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 namespace quarvel {
 namespace {
@@ -17,9 +18,6 @@ TEST(FormatPlaceValue, WritesEveryNonZeroPlaceFromTheHighest) {
     const std::string ten = FormatPlaceValue(9'999'999'999);
     EXPECT_EQ(ten, "9Md 9HM 9ZM 9M 9HT 9ZT 9T 9H 9Z 9E");
     EXPECT_EQ(ten.size(), 34U);
-}
-
-TEST(FormatPlaceValue, OutOfRangeValuesStayWithinTenPlaces) {
     EXPECT_EQ(FormatPlaceValue(-3405), "3T 4H 5E");
     EXPECT_EQ(FormatPlaceValue(12'000'000'005), "2Md 5E");
     EXPECT_LE(FormatPlaceValue(std::numeric_limits<std::int64_t>::min()).size(), 34U);
@@ -34,15 +32,9 @@ TEST(FormatDecimalPlaceValue, ExactValues) {
               "1E 2z 3h 4t 5zt 6ht 7m 8zm 9hm");
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{111111111, 8}, 8),
               "1E 1z 1h 1t 1zt 1ht 1m 1zm 1hm");
-}
-
-TEST(FormatDecimalPlaceValue, ValueBelowOneStartsWithABlank) {
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{7, 1}, 1), " 7z");
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{34, 2}, 2), " 3z 4h");
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{0, 0}, 3), "");
-}
-
-TEST(FormatDecimalPlaceValue, RoundsHalfUpToTheAskedDecimals) {
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{1995, 3}, 2), "2E");
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{1994, 3}, 2), "1E 9z 9h");
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{123, 0}, 1), "1H 2Z 3E");
@@ -69,26 +61,17 @@ TEST(ParsePlaceValue, ReadsCountsOfEveryPlace) {
     EXPECT_EQ(ParsePlaceValue("3ZT 74H 5E"), 37'405);
     EXPECT_EQ(ParsePlaceValue("1ZM 2M 73HT 4ZT 5T 6H 7Z 8E"), 19'345'678);
     EXPECT_EQ(ParsePlaceValue(""), 0);
-}
-
-TEST(ParsePlaceValue, TwoLetterSymbolsAreTakenBeforeTheirLetters) {
     // "ZT" must not be read as "Z" and "T", nor "HM" as "H" and "M".
     EXPECT_EQ(ParsePlaceValue("5ZT"), 50'000);
     EXPECT_EQ(ParsePlaceValue("5HM 3M"), 503'000'000);
     EXPECT_EQ(ParsePlaceValue("4HT 2H"), 400'200);
     EXPECT_EQ(ParsePlaceValue("1Md 1M 1T 1E"), 1'001'001'001);
     EXPECT_EQ(ParsePlaceValue("3T4H5E"), 3405);
-}
-
-TEST(ParsePlaceValue, RoundTripsEveryShapeOfNumber) {
     for (const std::int64_t v : {std::int64_t{1}, std::int64_t{10}, std::int64_t{1'000'000'001},
                                  std::int64_t{9'999'999'999}, std::int64_t{1'234'567'890},
                                  std::int64_t{5'050'505'050}, std::int64_t{100'000}}) {
         EXPECT_EQ(ParsePlaceValue(FormatPlaceValue(v)), v) << v;
     }
-}
-
-TEST(ParsePlaceValue, ForeignTextsHaveADefinedValue) {
     EXPECT_EQ(ParsePlaceValue("T"), 0);                    // no digits
     EXPECT_EQ(ParsePlaceValue("3x4T"), 34'000);            // stray letters skipped
     EXPECT_EQ(ParsePlaceValue("hello"), 0);                // no symbol at all
@@ -108,22 +91,13 @@ TEST(ParseDecimalPlaceValue, WorkedExamples) {
     EXPECT_EQ(ParseDecimalPlaceValue("2E 15h 3t"), "2,153");
     EXPECT_EQ(ParseDecimalPlaceValue(" 3z 4h"), "0,34");
     EXPECT_EQ(ParseDecimalPlaceValue("1E 82z 3h 4t 5zt 6ht 7m"), "9,234567");
-}
-
-TEST(ParseDecimalPlaceValue, EveryPlaceGoesToItsOwnSlot) {
     EXPECT_EQ(ParseDecimalPlaceValue("1E 2z 3h 4t 5zt 6ht 7m 8zm 9hm"), "1,23456789");
     EXPECT_EQ(ParseDecimalPlaceValue("9hm 1zt"), "0,00010009");
     EXPECT_EQ(ParseDecimalPlaceValue("3m 4t"), "0,004003");
-}
-
-TEST(ParseDecimalPlaceValue, CarriesRunThroughSeveralPlaces) {
     EXPECT_EQ(ParseDecimalPlaceValue("9E 99z 99h 99t"), "19,989");
     EXPECT_EQ(ParseDecimalPlaceValue("10hm"), "0,0000001");
     EXPECT_EQ(ParseDecimalPlaceValue("99hm 99zm 99m 99ht 99zt 99t 99h 99z"), "10,99999989");
     EXPECT_EQ(ParseDecimalPlaceValue("9E 10z"), "10");
-}
-
-TEST(ParseDecimalPlaceValue, ForeignTextsHaveADefinedValue) {
     EXPECT_EQ(ParseDecimalPlaceValue(""), "0");
     EXPECT_EQ(ParseDecimalPlaceValue("   "), "0");
     EXPECT_EQ(ParseDecimalPlaceValue("3 4 5"), "0");   // tokens without a symbol
@@ -135,34 +109,22 @@ TEST(ParseDecimalPlaceValue, ForeignTextsHaveADefinedValue) {
 }
 
 TEST(EnlargePlaceCounts, InsertsDrawnDigitsAndTakesTheNewValue) {
+    // Returns the text and the new value; the script must be used up.
+    const auto enlarge = [](std::int64_t value, int count, std::vector<int> draws) {
+        ScriptedRandom rng(std::move(draws));
+        const std::string text = EnlargePlaceCounts(value, count, rng);
+        EXPECT_EQ(rng.Remaining(), 0U);
+        return text + " = " + std::to_string(value);
+    };
     // 30405: places 3ZT, 4H, 5E; ordinal 2 (Random(3) = 1), digit 7 (Random(9) = 6).
-    ScriptedRandom rng({1, 6});
-    std::int64_t value = 30'405;
-    EXPECT_EQ(EnlargePlaceCounts(value, 1, rng), "3ZT 74H 5E");
-    EXPECT_EQ(value, 37'405);
-    EXPECT_EQ(rng.Remaining(), 0U);
-}
-
-TEST(EnlargePlaceCounts, RedrawsTakenOrdinalsAndFillsFromTheHighestPlace) {
+    EXPECT_EQ(enlarge(30'405, 1, {1, 6}), "3ZT 74H 5E = 37405");
     // 12345678, count 2: ordinal 3, then 3 again (redrawn), then 1; digits for
     // ordinal 1 first (9), then ordinal 3 (7).
-    ScriptedRandom rng({2, 2, 0, 8, 6});
-    std::int64_t value = 12'345'678;
-    EXPECT_EQ(EnlargePlaceCounts(value, 2, rng), "91ZM 2M 73HT 4ZT 5T 6H 7Z 8E");
-    EXPECT_EQ(value, 919'345'678);
-    EXPECT_EQ(rng.Remaining(), 0U);
-}
-
-TEST(EnlargePlaceCounts, CountIsClampedToThePlacesThatExist) {
-    ScriptedRandom rng({0, 0});
-    std::int64_t value = 5;
-    EXPECT_EQ(EnlargePlaceCounts(value, 3, rng), "15E");
-    EXPECT_EQ(value, 15);
-    ScriptedRandom none({});
-    std::int64_t zero = 0;
-    EXPECT_EQ(EnlargePlaceCounts(zero, 2, none), "");
-    std::int64_t keep = 345;
-    EXPECT_EQ(EnlargePlaceCounts(keep, -1, none), "3H 4Z 5E");
+    EXPECT_EQ(enlarge(12'345'678, 2, {2, 2, 0, 8, 6}), "91ZM 2M 73HT 4ZT 5T 6H 7Z 8E = 919345678");
+    // The count is clamped to the places that exist.
+    EXPECT_EQ(enlarge(5, 3, {0, 0}), "15E = 15");
+    EXPECT_EQ(enlarge(0, 2, {}), " = 0");
+    EXPECT_EQ(enlarge(345, -1, {}), "3H 4Z 5E = 345");
     // Never more than three enlarged counts: the text stays within 40 characters.
     SeededRandom seeded(7);
     std::int64_t big = 9'999'999'999;
@@ -175,36 +137,29 @@ TEST(EnlargeDecimalPlaceCounts, WorksOnTheDecimalNotation) {
     const std::string text = EnlargeDecimalPlaceCounts(ExactNumber{1234567, 6}, 6, 1, rng);
     EXPECT_EQ(text, "1E 82z 3h 4t 5zt 6ht 7m");
     EXPECT_EQ(ParseDecimalPlaceValue(text), "9,234567");
-}
-
-TEST(EnlargeDecimalPlaceCounts, TheTextOfAFloatThatReadsAsTenCannotHangIt) {
     // Written from a float, 9,9999996 is "1Z" with one place; asking for two
     // used to draw for ever.
-    SeededRandom rng(1);
-    const std::string text = EnlargeDecimalPlaceCounts(ExactFromFloat(9.9999996F), 7, 2, rng);
-    EXPECT_EQ(text.size(), 3U);
-    const std::string exact = EnlargeDecimalPlaceCounts(ExactNumber{99999996, 7}, 7, 2, rng);
-    EXPECT_EQ(exact.size(), std::string("9E 9z 9h 9t 9zt 9ht 9m 6zm").size() + 2);
+    SeededRandom seeded(1);
+    EXPECT_EQ(EnlargeDecimalPlaceCounts(ExactFromFloat(9.9999996F), 7, 2, seeded).size(), 3U);
+    EXPECT_EQ(EnlargeDecimalPlaceCounts(ExactNumber{99999996, 7}, 7, 2, seeded).size(),
+              std::string("9E 9z 9h 9t 9zt 9ht 9m 6zm").size() + 2);
 }
 
 TEST(ZeroRandomDigits, ZeroesDrawnDigitsAfterTheFirst) {
+    const auto zero = [](int count, std::int64_t value, std::vector<int> draws) {
+        ScriptedRandom rng(std::move(draws));
+        const std::int64_t result = ZeroRandomDigits(count, value, rng);
+        EXPECT_EQ(rng.Remaining(), 0U);
+        return result;
+    };
     // 12345, positions 3 and 5 (Random(4) = 1, 3).
-    ScriptedRandom rng({1, 3});
-    EXPECT_EQ(ZeroRandomDigits(2, 12'345, rng), 12'040);
-}
-
-TEST(ZeroRandomDigits, RedrawsPositionsThatAlreadyHoldZero) {
+    EXPECT_EQ(zero(2, 12'345, {1, 3}), 12'040);
     // 105: position 2 holds 0 and is drawn again; position 3 is zeroed.
-    ScriptedRandom rng({0, 0, 1});
-    EXPECT_EQ(ZeroRandomDigits(1, 105, rng), 100);
-    EXPECT_EQ(rng.Remaining(), 0U);
-}
-
-TEST(ZeroRandomDigits, CountIsClampedToTheNonZeroDigitsAfterTheFirst) {
-    ScriptedRandom none({});
-    EXPECT_EQ(ZeroRandomDigits(1, 7, none), 7);
-    EXPECT_EQ(ZeroRandomDigits(3, 1000, none), 1000);
-    EXPECT_EQ(ZeroRandomDigits(-2, 4321, none), 4321);
+    EXPECT_EQ(zero(1, 105, {0, 0, 1}), 100);
+    // The count is clamped to the non-zero digits after the first.
+    EXPECT_EQ(zero(1, 7, {}), 7);
+    EXPECT_EQ(zero(3, 1000, {}), 1000);
+    EXPECT_EQ(zero(-2, 4321, {}), 4321);
     SeededRandom rng(3);
     EXPECT_EQ(ZeroRandomDigits(100, 9'999'999'999, rng), 9'000'000'000);
     EXPECT_EQ(ZeroRandomDigits(100, -1234, rng), -1000);
@@ -213,31 +168,21 @@ TEST(ZeroRandomDigits, CountIsClampedToTheNonZeroDigitsAfterTheFirst) {
 }
 
 TEST(ZeroRandomDecimalDigits, KeepsTheFirstAndTheLastDigit) {
+    const auto zero = [](int count, int decimals, ExactNumber value, std::vector<int> draws) {
+        ScriptedRandom rng(std::move(draws));
+        return ZeroRandomDecimalDigits(count, decimals, value, rng);
+    };
     // 1,2345 -> digits 12345, positions 2..4: Random(3) = 0 and 2.
-    ScriptedRandom rng({0, 2});
-    EXPECT_EQ(ZeroRandomDecimalDigits(2, 4, ExactNumber{12345, 4}, rng), (ExactNumber{10305, 4}));
-}
-
-TEST(ZeroRandomDecimalDigits, APositionMayBeDrawnTwice) {
-    ScriptedRandom rng({1, 1});
-    EXPECT_EQ(ZeroRandomDecimalDigits(2, 3, ExactNumber{1234, 3}, rng), (ExactNumber{1204, 3}));
-}
-
-TEST(ZeroRandomDecimalDigits, TheIntegerZeroIsTheFirstDigit) {
+    EXPECT_EQ(zero(2, 4, ExactNumber{12345, 4}, {0, 2}), (ExactNumber{10305, 4}));
+    // A position may be drawn twice.
+    EXPECT_EQ(zero(2, 3, ExactNumber{1234, 3}, {1, 1}), (ExactNumber{1204, 3}));
     // 0,34 -> "034": only the 3 can change.
-    ScriptedRandom rng({0});
-    EXPECT_EQ(ZeroRandomDecimalDigits(1, 2, ExactNumber{34, 2}, rng), (ExactNumber{4, 2}));
-}
-
-TEST(ZeroRandomDecimalDigits, CountIsClampedAndOddInputsAreSafe) {
-    ScriptedRandom none({});
-    EXPECT_EQ(ZeroRandomDecimalDigits(1, 1, ExactNumber{15, 1}, none), (ExactNumber{15, 1}));
-    EXPECT_EQ(ZeroRandomDecimalDigits(3, 0, ExactNumber{7, 0}, none), (ExactNumber{7, 0}));
+    EXPECT_EQ(zero(1, 2, ExactNumber{34, 2}, {0}), (ExactNumber{4, 2}));
+    EXPECT_EQ(zero(1, 1, ExactNumber{15, 1}, {}), (ExactNumber{15, 1}));
+    EXPECT_EQ(zero(3, 0, ExactNumber{7, 0}, {}), (ExactNumber{7, 0}));
     SeededRandom rng(5);
-    const ExactNumber many = ZeroRandomDecimalDigits(1'000'000'000, 2, ExactNumber{9999, 2}, rng);
-    EXPECT_EQ(many.Decimals, 2);
-    EXPECT_EQ(many.Mantissa / 1000, 9);
-    EXPECT_EQ(many.Mantissa % 10, 9);
+    EXPECT_EQ(ZeroRandomDecimalDigits(1'000'000'000, 2, ExactNumber{9999, 2}, rng),
+              (ExactNumber{9009, 2}));
     const ExactNumber huge{std::numeric_limits<std::int64_t>::max(), 0};
     EXPECT_EQ(ZeroRandomDecimalDigits(2, 8, huge, rng), huge);
 }
@@ -247,9 +192,6 @@ TEST(NormalizeNotationAnswer, BlanksAreTrimmedAndCollapsed) {
     EXPECT_EQ(NormalizeNotationAnswer("3T4H", false), "3T4H");
     EXPECT_EQ(NormalizeNotationAnswer("", true), "");
     EXPECT_EQ(NormalizeNotationAnswer("     ", true), "");
-}
-
-TEST(NormalizeNotationAnswer, DigitsAfterANonBlankGetABlank) {
     EXPECT_EQ(NormalizeNotationAnswer("3T4H5E", true), "3T 4H 5E");
     EXPECT_EQ(NormalizeNotationAnswer("3T  4H", true), "3T 4H");
     EXPECT_EQ(NormalizeNotationAnswer("3T 4H", true), "3T 4H");
@@ -271,9 +213,6 @@ TEST(ShiftDecimalDigits, MovesTheCommaOverSixteenPaddedZeros) {
     EXPECT_EQ(TrimTrailingZeros(ShiftDecimalDigits("0,1234567", 7, 8)), "12345670");
     // The integer part is dropped.
     EXPECT_EQ(ShiftDecimalDigits("5,25", 2, 3), "250,000000000000000");
-}
-
-TEST(ShiftDecimalDigits, OddArgumentsStayBounded) {
     EXPECT_EQ(ShiftDecimalDigits("", 1, 8), "00000000,00000000");
     EXPECT_EQ(ShiftDecimalDigits("12", 3, 2), "12,0000000000000000");
     EXPECT_EQ(ShiftDecimalDigits("0,3", -5, 1), "0,000000000000000");
