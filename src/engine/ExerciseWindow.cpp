@@ -474,11 +474,4 @@ void ExerciseWindow::DrawAnswer(QPainter& painter, int line, bool solved, const 
     }
 }
 
-QString SpokenUnit(const QString& unit) {
-    QString spoken = unit;
-    spoken.replace(QStringLiteral("^2"), QStringLiteral("²"));
-    spoken.replace(QStringLiteral("^3"), QStringLiteral("³"));
-    return spoken;
-}
-
 } // namespace quarvel

@@ -121,7 +121,4 @@ class ExerciseWindow : public QuarvelDialog {
     QAction* menVerwandlung_ = nullptr;
 };
 
-// "m^2" -> "m²": unit symbols for screen readers.
-QString SpokenUnit(const QString& unit);
-
 } // namespace quarvel

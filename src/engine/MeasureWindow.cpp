@@ -50,8 +50,8 @@ QString MeasureWindow::AccessibleTask(int line) const {
     return QStringLiteral("Aufgabe %1: %2 %3 in %4")
         .arg(line)
         .arg(QString::fromStdString(r.GivenText.str()))
-        .arg(SpokenUnit(QString::fromStdString(r.FromUnit.str())))
-        .arg(SpokenUnit(QString::fromStdString(r.ToUnit.str())));
+        .arg(SpokenText(QString::fromStdString(r.FromUnit.str())))
+        .arg(SpokenText(QString::fromStdString(r.ToUnit.str())));
 }
 
 std::optional<char32_t> MeasureWindow::FilterKey(int line, char32_t key) const {

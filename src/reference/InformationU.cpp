@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QStringList>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -86,6 +87,13 @@ void TfrmInformation::ShowPage(int page) {
     const InfoPage* content = InfoPageFor(page);
     if (content == nullptr) return;
     setWindowTitle(QString::fromStdString(content->Title));
+    // The painted page in words, for screen readers.
+    QStringList lines;
+    for (const InfoLine& line : content->Lines) {
+        lines << SpokenText(QString::fromStdString(line.Text));
+    }
+    Client()->setAccessibleName(windowTitle());
+    Client()->setAccessibleDescription(lines.join(QLatin1Char('\n')));
     for (const InfoPicture& p : InfoPictures()) {
         if (p.Page != page) Picture(p.Number)->hide();
     }

@@ -7,6 +7,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace quarvel {
 
@@ -29,6 +32,28 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(AppState& state, Windows& windows
     Client()->setAutoFillBackground(true);
 }
 
+namespace {
+
+// The drawing in words for screen readers: the labels from left to right,
+// first those below the axis, then those above it.
+QString SpokenChain(const ChainLayout& chain) {
+    QStringList parts;
+    for (const ChainSide side : {ChainSide::Below, ChainSide::Above}) {
+        std::vector<const ChainLabel*> labels;
+        for (const ChainLabel& label : chain.Labels) {
+            if (label.Side == side) labels.push_back(&label);
+        }
+        std::stable_sort(labels.begin(), labels.end(),
+                         [](const ChainLabel* a, const ChainLabel* b) { return a->X < b->X; });
+        for (const ChainLabel* label : labels) {
+            parts << SpokenText(QString::fromStdString(label->Text));
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 void TfrmVerwandlungsketten::menSchliessenClick() {
     accept();
 }
@@ -42,6 +67,8 @@ void TfrmVerwandlungsketten::FormActivate() {
     if (layout_) {
         SetClientSize(layout_->Width, ChainClientHeight);
         setWindowTitle(QString::fromStdString(layout_->Title));
+        Client()->setAccessibleName(windowTitle());
+        Client()->setAccessibleDescription(SpokenChain(*layout_));
         // The new width must be in force before the window can be centred.
         layout()->activate();
     }
