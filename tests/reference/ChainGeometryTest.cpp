@@ -1,4 +1,6 @@
-// The conversion chains as data: which names, factors and markers stand where.
+// The conversion chains as data: every unit stands on the tick of its power of
+// ten, every factor between the two units it joins and equal to their ratio,
+// every marker over a named unit, and nothing else is drawn.
 #include "reference/ChainGeometry.h"
 
 #include <gmock/gmock.h>
@@ -6,13 +8,13 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
+#include <string>
+#include <vector>
 
 namespace quarvel {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 using ::testing::Pair;
 
 ChainLayout Chain(int area) {
@@ -29,29 +31,24 @@ std::vector<std::pair<std::string, int>> Row(const ChainLayout& layout, int y, R
     return row;
 }
 
-std::vector<int> StrokeXs(const ChainLayout& layout, int top, int bottom, Rgb colour) {
+std::vector<int> StrokeXs(const ChainLayout& layout, int top, Rgb colour) {
     std::vector<int> xs;
     for (const ChainStroke& s : layout.Strokes)
-        if (s.Top == top && s.Bottom == bottom && s.Colour == colour) xs.push_back(s.X);
+        if (s.Top == top && s.Bottom == top + 10 && s.Colour == colour) xs.push_back(s.X);
     return xs;
 }
 
-std::vector<int> TickXs(const ChainLayout& layout) {
+// Black ticks across the axis every 50 pixels from -reach to reach.
+void ExpectTicks(const ChainLayout& layout, int reach) {
     std::vector<int> xs;
     for (const ChainStroke& t : layout.Ticks) {
-        EXPECT_EQ(t.Top, -3);
-        EXPECT_EQ(t.Bottom, 3);
-        EXPECT_EQ(t.Colour, Black);
+        EXPECT_TRUE(t.Top == -3 && t.Bottom == 3 && t.Colour == Black);
         xs.push_back(t.X);
     }
-    return xs;
-}
-
-std::vector<int> Every50(int reach) {
-    std::vector<int> xs;
+    std::vector<int> expected;
     for (int x = -reach; x <= reach; x += 50)
-        xs.push_back(x);
-    return xs;
+        expected.push_back(x);
+    EXPECT_EQ(xs, expected);
 }
 
 TEST(ChainGeometry, WidthAndTitlePerTraining) {
@@ -70,10 +67,7 @@ TEST(ChainGeometry, WidthAndTitlePerTraining) {
         EXPECT_EQ(layout.Width, wt.first) << area;
         EXPECT_EQ(layout.Title, wt.second) << area;
     }
-}
-
-TEST(ChainGeometry, NothingWithoutATraining) {
-    for (const int area : {0, -1, 9, 100})
+    for (const int area : {0, -1, 9})
         EXPECT_FALSE(ChainFor(area).has_value()) << area;
 }
 
@@ -84,7 +78,6 @@ TEST(ChainGeometry, EverythingFitsInsideTheWindowAndOnTheAxisGrid) {
         for (const ChainStroke& t : layout.Ticks)
             EXPECT_LE(std::abs(t.X), half - 15) << area;
         for (const ChainStroke& s : layout.Strokes) {
-            EXPECT_LT(s.Top, s.Bottom);
             EXPECT_EQ(s.X % 25, 0) << area;
             EXPECT_LE(std::abs(s.X), half - 15) << area;
             // Markers never cross the axis.
@@ -92,27 +85,48 @@ TEST(ChainGeometry, EverythingFitsInsideTheWindowAndOnTheAxisGrid) {
         }
         for (const ChainLabel& l : layout.Labels) {
             EXPECT_EQ(l.Side, l.Y < 0 ? ChainSide::Above : ChainSide::Below);
-            EXPECT_GT(l.Y, -154 / 2);
-            EXPECT_LT(l.Y + 20, 154 / 2);
+            EXPECT_GT(l.Y, -ChainClientHeight / 2);
+            EXPECT_LT(l.Y + 20, ChainClientHeight / 2);
         }
     }
+}
+
+// A place table: the places on consecutive ticks, red group names centred
+// between red markers over the first and last place of their group.
+struct Group {
+    std::string Name, First, Last;
+};
+
+void ExpectPlaceTable(const ChainLayout& layout, const std::vector<std::string>& places,
+                      const std::vector<Group>& groups, int groupSize) {
+    const int reach = 25 * (static_cast<int>(places.size()) - 1);
+    ExpectTicks(layout, reach);
+    std::map<std::string, int> x;
+    const auto row = Row(layout, 10, Black);
+    ASSERT_EQ(row.size(), places.size());
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        EXPECT_THAT(row[i], Pair(places[i], -reach + 50 * static_cast<int>(i)));
+        x[places[i]] = row[i].second;
+    }
+    std::vector<std::pair<std::string, int>> names;
+    std::vector<int> markers;
+    for (const Group& g : groups) {
+        names.emplace_back(g.Name, (x[g.First] + x[g.Last]) / 2);
+        markers.insert(markers.end(), {x[g.First], x[g.Last]});
+    }
+    EXPECT_EQ(Row(layout, -25, Red), names);
+    EXPECT_EQ(StrokeXs(layout, -22, Red), markers);
+    for (const ChainLabel& l : layout.Labels)
+        EXPECT_EQ(l.Size, l.Y == -25 ? groupSize : 12) << l.Text;
 }
 
 TEST(ChainGeometry, PlaceValueTableOfWholeNumbers) {
     for (const int area : {1, 2}) {
         const ChainLayout layout = Chain(area);
-        EXPECT_EQ(TickXs(layout), Every50(275));
-        EXPECT_THAT(Row(layout, 10, Black),
-                    ElementsAre(Pair("HMd", -275), Pair("ZMd", -225), Pair("Md", -175),
-                                Pair("HM", -125), Pair("ZM", -75), Pair("M", -25), Pair("HT", 25),
-                                Pair("ZT", 75), Pair("T", 125), Pair("H", 175), Pair("Z", 225),
-                                Pair("E", 275)));
-        EXPECT_THAT(
-            Row(layout, -25, Red),
-            ElementsAre(Pair("Milliarden", -225), Pair("Millionen", -75), Pair("Tausender", 75)));
-        EXPECT_THAT(StrokeXs(layout, -22, -12, Red), ElementsAre(-275, -175, -125, -25, 25, 125));
-        for (const ChainLabel& l : layout.Labels)
-            EXPECT_EQ(l.Size, 12);
+        ExpectPlaceTable(
+            layout, {"HMd", "ZMd", "Md", "HM", "ZM", "M", "HT", "ZT", "T", "H", "Z", "E"},
+            {{"Milliarden", "HMd", "Md"}, {"Millionen", "HM", "M"}, {"Tausender", "HT", "T"}}, 12);
+        EXPECT_EQ(layout.Labels.size(), 15U);
         EXPECT_EQ(layout.Strokes.size(), 6U);
     }
 }
@@ -120,105 +134,79 @@ TEST(ChainGeometry, PlaceValueTableOfWholeNumbers) {
 TEST(ChainGeometry, PlaceValueTableWithDecimals) {
     for (const int area : {3, 4}) {
         const ChainLayout layout = Chain(area);
-        EXPECT_EQ(TickXs(layout), Every50(325));
-        const auto places = Row(layout, 10, Black);
-        ASSERT_EQ(places.size(), 14U);
-        EXPECT_THAT(places.front(), Pair("HT", -325));
-        EXPECT_THAT(places[5], Pair("E", -75));
-        EXPECT_THAT(places[6], Pair("z", -25));
-        EXPECT_THAT(places.back(), Pair("hm", 325));
-        for (std::size_t i = 0; i < places.size(); ++i)
-            EXPECT_EQ(places[i].second, -325 + 50 * static_cast<int>(i));
         // Group names are one size smaller so "Tausendstel" fits between its markers.
-        const auto groups = Row(layout, -25, Red);
-        EXPECT_THAT(groups, ElementsAre(Pair("Tausender", -275), Pair("Tausendstel", 125),
-                                        Pair("Millionstel", 275)));
-        for (const ChainLabel& l : layout.Labels)
-            EXPECT_EQ(l.Size, l.Y == -25 ? 11 : 12) << l.Text;
-        EXPECT_THAT(StrokeXs(layout, -22, -12, Red), ElementsAre(-325, -225, 75, 175, 225, 325));
-        EXPECT_THAT(StrokeXs(layout, 35, 45, Blue), ElementsAre(-325, -125, -75, -25, 325));
+        ExpectPlaceTable(
+            layout, {"HT", "ZT", "T", "H", "Z", "E", "z", "h", "t", "zt", "ht", "m", "zm", "hm"},
+            {{"Tausender", "HT", "T"}, {"Tausendstel", "t", "ht"}, {"Millionstel", "m", "hm"}}, 11);
+        // Which places belong to the whole and which to the fraction, below the names.
+        EXPECT_THAT(StrokeXs(layout, 35, Blue), ElementsAre(-325, -125, -75, -25, 325));
         EXPECT_THAT(Row(layout, 32, Blue), ElementsAre(Pair("Dekadische Einheiten", -200),
                                                        Pair("Dezimale Einheiten", 150)));
+        EXPECT_EQ(layout.Labels.size(), 19U);
+        EXPECT_EQ(layout.Strokes.size(), 11U);
     }
 }
 
-// Every factor stands midway between the two named units it joins.
-void ExpectFactorsBetweenNeighbours(const ChainLayout& layout, int unitRow, int factorRow,
-                                    Rgb unitColour) {
-    const auto units = Row(layout, unitRow, unitColour);
-    const auto factors = Row(layout, factorRow, Red);
-    ASSERT_EQ(factors.size() + 1, units.size());
-    for (std::size_t i = 0; i < factors.size(); ++i)
-        EXPECT_EQ(factors[i].second, (units[i].second + units[i + 1].second) / 2)
-            << factors[i].first;
-}
+// Each unit as a power of ten of the smallest unit of its kind.
+const std::map<std::string, int> kExponent = {
+    {"km", 6},   {"m", 3},    {"dm", 2},   {"cm", 1},   {"mm", 0},   {"t", 9},     {"kg", 6},
+    {"dag", 4},  {"g", 3},    {"dg", 2},   {"cg", 1},   {"mg", 0},   {"km^2", 12}, {"ha", 10},
+    {"a", 8},    {"m^2", 6},  {"dm^2", 4}, {"cm^2", 2}, {"mm^2", 0}, {"m^3", 9},   {"dm^3", 6},
+    {"cm^3", 3}, {"mm^3", 0}, {"hl", 8},   {"l", 6},    {"dl", 5},   {"cl", 4},    {"ml", 3}};
 
-TEST(ChainGeometry, LengthChainSkipsHectoAndDecametre) {
-    const ChainLayout layout = Chain(5);
-    EXPECT_EQ(TickXs(layout), Every50(150));
-    EXPECT_THAT(Row(layout, 10, Black), ElementsAre(Pair("km", -150), Pair("m", 0), Pair("dm", 50),
-                                                    Pair("cm", 100), Pair("mm", 150)));
-    // The ticks at -100 and -50 stay unnamed and unmarked.
-    for (const ChainLabel& l : layout.Labels)
-        EXPECT_TRUE(l.X != -100 && l.X != -50) << l.Text;
-    EXPECT_THAT(Row(layout, -25, Red),
-                ElementsAre(Pair("1000", -75), Pair("10", 25), Pair("10", 75), Pair("10", 125)));
-    ExpectFactorsBetweenNeighbours(layout, 10, -25, Black);
-    EXPECT_THAT(StrokeXs(layout, -22, -12, Red), ElementsAre(-150, 0, 50, 100, 150));
-}
+// One chain of units: where its names, factors and markers stand.
+struct UnitChain {
+    int Area;
+    int UnitY, FactorY, MarkerTop;
+    std::vector<std::string> Units;
+};
 
-TEST(ChainGeometry, MassChainFromTonneToMilligram) {
-    const ChainLayout layout = Chain(6);
-    EXPECT_EQ(TickXs(layout), Every50(225));
-    EXPECT_THAT(Row(layout, 10, Black),
-                ElementsAre(Pair("t", -225), Pair("kg", -75), Pair("dag", 25), Pair("g", 75),
-                            Pair("dg", 125), Pair("cg", 175), Pair("mg", 225)));
-    EXPECT_THAT(Row(layout, -25, Red),
-                ElementsAre(Pair("1000", -150), Pair("100", -25), Pair("10", 50), Pair("10", 100),
-                            Pair("10", 150), Pair("10", 200)));
-    ExpectFactorsBetweenNeighbours(layout, 10, -25, Black);
-    EXPECT_THAT(StrokeXs(layout, -22, -12, Red), ElementsAre(-225, -75, 25, 75, 125, 175, 225));
-}
+const UnitChain kChains[] = {
+    {5, 10, -25, -22, {"km", "m", "dm", "cm", "mm"}},
+    {6, 10, -25, -22, {"t", "kg", "dag", "g", "dg", "cg", "mg"}},
+    {7, 10, -25, -22, {"km^2", "ha", "a", "m^2", "dm^2", "cm^2", "mm^2"}},
+    // Cubic units below the axis, litres above on the same scale: the litre
+    // stands over the cubic decimetre, the millilitre over the cubic centimetre.
+    {8, 10, 27, 32, {"m^3", "dm^3", "cm^3", "mm^3"}},
+    {8, -25, -48, -45, {"hl", "l", "dl", "cl", "ml"}},
+};
 
-TEST(ChainGeometry, AreaChainWithRaisedExponents) {
-    const ChainLayout layout = Chain(7);
-    EXPECT_EQ(TickXs(layout), Every50(300));
-    EXPECT_THAT(Row(layout, 10, Black),
-                ElementsAre(Pair("km^2", -300), Pair("ha", -200), Pair("a", -100), Pair("m^2", 0),
-                            Pair("dm^2", 100), Pair("cm^2", 200), Pair("mm^2", 300)));
-    const auto factors = Row(layout, -25, Red);
-    ASSERT_EQ(factors.size(), 6U);
-    for (const auto& f : factors)
-        EXPECT_EQ(f.first, "100");
-    ExpectFactorsBetweenNeighbours(layout, 10, -25, Black);
-    EXPECT_THAT(StrokeXs(layout, -22, -12, Red), ElementsAre(-300, -200, -100, 0, 100, 200, 300));
-}
-
-TEST(ChainGeometry, VolumeChainHasCubicUnitsBelowAndLitresAbove) {
-    const ChainLayout layout = Chain(8);
-    EXPECT_EQ(TickXs(layout), Every50(225));
-    EXPECT_THAT(Row(layout, 10, Black), ElementsAre(Pair("m^3", -225), Pair("dm^3", -75),
-                                                    Pair("cm^3", 75), Pair("mm^3", 225)));
-    EXPECT_THAT(Row(layout, 27, Red),
-                ElementsAre(Pair("1000", -150), Pair("1000", 0), Pair("1000", 150)));
-    ExpectFactorsBetweenNeighbours(layout, 10, 27, Black);
-    EXPECT_THAT(StrokeXs(layout, 32, 42, Red), ElementsAre(-225, -75, 75, 225));
-
-    EXPECT_THAT(Row(layout, -25, Black),
-                ElementsAre(Pair("hl", -175), Pair("l", -75), Pair("dl", -25), Pair("cl", 25),
-                            Pair("ml", 75)));
-    EXPECT_THAT(Row(layout, -48, Red),
-                ElementsAre(Pair("100", -125), Pair("10", -50), Pair("10", 0), Pair("10", 50)));
-    ExpectFactorsBetweenNeighbours(layout, -25, -48, Black);
-    EXPECT_THAT(StrokeXs(layout, -45, -35, Red), ElementsAre(-175, -75, -25, 25, 75));
-    // The litre equals the cubic decimetre, the millilitre the cubic centimetre.
-    const auto below = Row(layout, 10, Black);
-    const auto above = Row(layout, -25, Black);
-    EXPECT_EQ(above[1].second, below[1].second);
-    EXPECT_EQ(above[4].second, below[2].second);
-    // No red factor or marker in the usual place above the axis.
-    EXPECT_TRUE(Row(layout, -25, Red).empty());
-    EXPECT_TRUE(StrokeXs(layout, -22, -12, Red).empty());
+TEST(ChainGeometry, UnitChainsStandOnTheTicksOfTheirPowersOfTen) {
+    std::map<int, std::size_t> labels;
+    std::map<int, std::size_t> strokes;
+    for (const UnitChain& chain : kChains) {
+        SCOPED_TRACE(chain.Units.front());
+        const ChainLayout layout = Chain(chain.Area);
+        // The area's first chain spans the ticks; one tick is one power of ten.
+        const UnitChain& first =
+            *std::find_if(std::begin(kChains), std::end(kChains),
+                          [&](const UnitChain& c) { return c.Area == chain.Area; });
+        const int largest = kExponent.at(first.Units.front());
+        const int reach = 25 * (largest - kExponent.at(first.Units.back()));
+        ExpectTicks(layout, reach);
+        std::vector<std::pair<std::string, int>> units;
+        std::vector<std::pair<std::string, int>> factors;
+        std::vector<int> xs;
+        for (const std::string& unit : chain.Units) {
+            const int x = -reach + 50 * (largest - kExponent.at(unit));
+            if (!units.empty()) {
+                const int steps = kExponent.at(units.back().first) - kExponent.at(unit);
+                factors.emplace_back("1" + std::string(static_cast<std::size_t>(steps), '0'),
+                                     (units.back().second + x) / 2);
+            }
+            units.emplace_back(unit, x);
+            xs.push_back(x);
+        }
+        EXPECT_EQ(Row(layout, chain.UnitY, Black), units);
+        EXPECT_EQ(Row(layout, chain.FactorY, Red), factors);
+        EXPECT_EQ(StrokeXs(layout, chain.MarkerTop, Red), xs);
+        labels[chain.Area] += units.size() + factors.size();
+        strokes[chain.Area] += xs.size();
+    }
+    for (const auto& [area, count] : labels) {
+        EXPECT_EQ(Chain(area).Labels.size(), count) << area;
+        EXPECT_EQ(Chain(area).Strokes.size(), strokes[area]) << area;
+    }
 }
 
 } // namespace
