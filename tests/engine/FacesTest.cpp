@@ -62,34 +62,24 @@ class FacesTest : public QObject {
         QTest::newRow("1.5x") << 1.5;
         QTest::newRow("2x") << 2.0;
     }
+    // Every picture at every pixel ratio: its size, and a transparent background.
     void SizesFollowThePixelRatio() {
         QFETCH(qreal, ratio);
-        for (const Face face : kFaces) {
-            const QPixmap pixmap = FacePixmap(face, ratio);
+        std::vector<std::pair<QPixmap, QSize>> pictures;
+        for (const Face face : kFaces)
+            pictures.emplace_back(FacePixmap(face, ratio), QSize(63, 69));
+        for (const Mark mark : {Mark::Cross, Mark::Tick})
+            pictures.emplace_back(MarkPixmap(mark, ratio), QSize(40, 40));
+        for (const auto& [pixmap, size] : pictures) {
             QCOMPARE(pixmap.devicePixelRatio(), ratio);
-            QCOMPARE(pixmap.size(), QSize(qRound(63 * ratio), qRound(69 * ratio)));
-            QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(63, 69));
-        }
-        for (const Mark mark : {Mark::Cross, Mark::Tick}) {
-            const QPixmap pixmap = MarkPixmap(mark, ratio);
-            QCOMPARE(pixmap.devicePixelRatio(), ratio);
-            QCOMPARE(pixmap.size(), QSize(qRound(40 * ratio), qRound(40 * ratio)));
-        }
-    }
-
-    void BackgroundIsTransparent() {
-        for (const qreal ratio : {1.0, 2.0}) {
-            std::vector<QImage> images;
-            for (const Face face : kFaces)
-                images.push_back(ImageOf(FacePixmap(face, ratio)));
-            images.push_back(ImageOf(MarkPixmap(Mark::Cross, ratio)));
-            images.push_back(ImageOf(MarkPixmap(Mark::Tick, ratio)));
-            for (const QImage& image : images) {
-                const int w = image.width() - 1;
-                const int h = image.height() - 1;
-                for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
-                    QCOMPARE(image.pixelColor(corner).alpha(), 0);
-            }
+            QCOMPARE(pixmap.size(),
+                     QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)));
+            QCOMPARE(pixmap.deviceIndependentSize().toSize(), size);
+            const QImage image = ImageOf(pixmap);
+            const int w = image.width() - 1;
+            const int h = image.height() - 1;
+            for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
+                QCOMPARE(image.pixelColor(corner).alpha(), 0);
         }
     }
 

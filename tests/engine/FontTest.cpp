@@ -49,34 +49,30 @@ class RecordingDevice : public QPaintDevice {
     std::vector<TextCall>& Calls() { return engine_.Calls; }
 
   protected:
+    // A 400 x 400 screen at 96 dpi.
     int metric(PaintDeviceMetric m) const override {
-        switch (m) {
-        case PdmWidth:
-        case PdmHeight:
-            return 400;
-        case PdmWidthMM:
-        case PdmHeightMM:
-            return 106;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return 0x7fffffff;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
-        }
-        return 0;
+        if (m == PdmWidth || m == PdmHeight) return 400;
+        if (m == PdmWidthMM || m == PdmHeightMM) return 106;
+        if (m == PdmDepth) return 32;
+        if (m == PdmNumColors) return 0x7fffffff;
+        if (m == PdmDevicePixelRatio) return 1;
+        if (m == PdmDevicePixelRatioScaled) return static_cast<int>(devicePixelRatioFScale());
+        return 96;
     }
 
   private:
     mutable RecordingEngine engine_;
 };
+
+// The text calls of one drawing.
+template <typename Draw> std::vector<TextCall> Recorded(Draw draw) {
+    RecordingDevice device;
+    {
+        QPainter p(&device);
+        draw(p);
+    }
+    return device.Calls();
+}
 
 int Width(const QFont& font, const QString& text) {
     return QFontMetrics(font).horizontalAdvance(text);
@@ -100,15 +96,12 @@ QRect InkBox(const QImage& image) {
 class FontTest : public QObject {
     Q_OBJECT
   private slots:
+    // Three quarters of the size, an exact half to the even neighbour.
     void smallSizeRoundsHalvesToEven() {
-        QCOMPARE(SmallSize(20), 15);
-        QCOMPARE(SmallSize(12), 9);
-        QCOMPARE(SmallSize(14), 10); // 10.5 -> 10
-        QCOMPARE(SmallSize(18), 14); // 13.5 -> 14
-        QCOMPARE(SmallSize(11), 8);  // 8.25
-        QCOMPARE(SmallSize(13), 10); // 9.75
-        QCOMPARE(SmallSize(2), 2);   // 1.5 -> 2
-        QCOMPARE(SmallSize(6), 4);   // 4.5 -> 4
+        const std::pair<int, int> sizes[] = {{20, 15}, {12, 9},  {14, 10}, {18, 14},
+                                             {11, 8},  {13, 10}, {2, 2},   {6, 4}};
+        for (const auto& [size, small] : sizes)
+            QCOMPARE(SmallSize(size), small);
     }
 
     void taskFontIsBoldArialAtScreenPixels() {
@@ -127,12 +120,8 @@ class FontTest : public QObject {
     }
 
     void raisedExponentFollowsTheBaseCharacter() {
-        RecordingDevice device;
-        {
-            QPainter p(&device);
-            DrawTaskText(p, 10, 50, Qt::black, QStringLiteral("km^2"), 20);
-        }
-        const auto& calls = device.Calls();
+        const auto calls = Recorded(
+            [](QPainter& p) { DrawTaskText(p, 10, 50, Qt::black, QStringLiteral("km^2"), 20); });
         QCOMPARE(calls.size(), std::size_t{3});
         const QFont big = TaskFont(20);
         QCOMPARE(calls[0].Text, QStringLiteral("k"));
@@ -150,12 +139,8 @@ class FontTest : public QObject {
     }
 
     void loweredCharacterSitsBelowAndSizeReturns() {
-        RecordingDevice device;
-        {
-            QPainter p(&device);
-            DrawTaskText(p, 0, 30, Qt::red, QStringLiteral("H!2O"), 12);
-        }
-        const auto& calls = device.Calls();
+        const auto calls = Recorded(
+            [](QPainter& p) { DrawTaskText(p, 0, 30, Qt::red, QStringLiteral("H!2O"), 12); });
         QCOMPARE(calls.size(), std::size_t{3});
         QCOMPARE(calls[1].Baseline.y(), 30.0 + 9 + Ascent(9));
         QCOMPARE(calls[1].Font.pixelSize(), 12);
@@ -195,26 +180,26 @@ class FontTest : public QObject {
         QCOMPARE(MeasureTaskText(p, text, 20), end);
     }
 
+    // Markup with nothing to act on draws nothing.
     void markupAtTheEndDrawsOnlyWhatCameBefore() {
-        for (const QString& text :
-             {QStringLiteral("ab^"), QStringLiteral("ab!"), QStringLiteral("ab#")}) {
-            RecordingDevice device;
-            {
-                QPainter p(&device);
-                DrawTaskText(p, 0, 0, Qt::black, text, 12);
-            }
-            QCOMPARE(device.Calls().size(), std::size_t{2});
-            QCOMPARE(device.Calls()[1].Text, QStringLiteral("b"));
+        for (const char* text : {"ab^", "ab!", "ab#"}) {
+            const auto calls = Recorded([&](QPainter& p) {
+                DrawTaskText(p, 0, 0, Qt::black, QString::fromLatin1(text), 12);
+            });
+            QCOMPARE(calls.size(), std::size_t{2});
+            QCOMPARE(calls[1].Text, QStringLiteral("b"));
         }
+        QVERIFY(Recorded([](QPainter& p) {
+                    DrawTaskText(p, 0, 0, Qt::black, QString(), 12);
+                    DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QString(), true);
+                    DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QStringLiteral("##"), true);
+                }).empty());
     }
 
     void symbolLettersBecomeGreekAndOthersOnlyAdvance() {
-        RecordingDevice device;
-        {
-            QPainter p(&device);
+        const auto calls = Recorded([](QPainter& p) {
             DrawTaskText(p, 0, 20, Qt::black, QStringLiteral("#x.#a#b#g#") + QChar(0xB9) + "!", 12);
-        }
-        const auto& calls = device.Calls();
+        });
         QCOMPARE(calls.size(), std::size_t{5});
         const QFont normal = TaskFont(12);
         const QFont symbol = TaskFont(14);
@@ -230,25 +215,11 @@ class FontTest : public QObject {
         QCOMPARE(calls[2].Baseline.x(), calls[1].Baseline.x() + Width(symbol, "α"));
     }
 
-    void emptyTextDrawsNothing() {
-        RecordingDevice device;
-        {
-            QPainter p(&device);
-            DrawTaskText(p, 0, 0, Qt::black, QString(), 12);
-            DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QString(), true);
-            DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QStringLiteral("##"), true);
-        }
-        QVERIFY(device.Calls().empty());
-    }
-
     void infoTextFlipsColourAtEveryHash() {
-        RecordingDevice device;
-        {
-            QPainter p(&device);
+        const auto calls = Recorded([](QPainter& p) {
             DrawInfoText(p, 5, 10, Qt::black, Qt::red, 12, QStringLiteral("a#b#c#d^2"), true);
             DrawInfoText(p, 5, 40, Qt::black, Qt::red, 12, QStringLiteral("e"), true);
-        }
-        const auto& calls = device.Calls();
+        });
         QCOMPARE(calls.size(), std::size_t{6});
         QCOMPARE(calls[0].Colour, QColor(Qt::black));
         QCOMPARE(calls[1].Colour, QColor(Qt::red));
@@ -264,9 +235,7 @@ class FontTest : public QObject {
     }
 
     void infoTextBoldSwitchKeepsOtherStyles() {
-        RecordingDevice device;
-        {
-            QPainter p(&device);
+        const auto calls = Recorded([](QPainter& p) {
             QFont font = p.font();
             font.setItalic(true);
             font.setUnderline(true);
@@ -274,8 +243,7 @@ class FontTest : public QObject {
             p.setFont(font);
             DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QStringLiteral("x"), false);
             DrawInfoText(p, 0, 0, Qt::black, Qt::red, 12, QStringLiteral("y"), true);
-        }
-        const auto& calls = device.Calls();
+        });
         QCOMPARE(calls.size(), std::size_t{2});
         QVERIFY(!calls[0].Font.bold());
         QVERIFY(calls[0].Font.italic());
