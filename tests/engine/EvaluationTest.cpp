@@ -28,58 +28,51 @@ long Thousandths(const std::string& label) {
     return std::stol(label.substr(0, comma)) * 1000 + std::stol(label.substr(comma + 1, 3));
 }
 
-TEST(Evaluation, AllRightAtFirstTry) {
-    const Evaluation e(15.0F, 15);
-    EXPECT_EQ(e.PanelRight(), "15,0 / 15");
-    EXPECT_EQ(e.PanelWrong(), "0,0 / 15");
-    EXPECT_EQ(e.PercentRight(), 100);
-    EXPECT_EQ(e.StepCount(), 101);
-    EXPECT_EQ(e.Step(0), (EvaluationFrame{0, 100, "0,000 %", "100,000 %"}));
-    EXPECT_EQ(e.Step(50), (EvaluationFrame{50, 50, "50,000 %", "50,000 %"}));
-    EXPECT_EQ(e.Step(100), (EvaluationFrame{100, 0, "100,000 %", "0,000 %"}));
-    EXPECT_EQ(e.Final(), e.Step(100));
-    EXPECT_EQ(e.Verdict(), kVerdict100);
-}
-
-TEST(Evaluation, AllWrongTwiceHasNoAnimation) {
-    const Evaluation e(0.0F, 30);
-    EXPECT_EQ(e.PanelRight(), "0,0 / 30");
-    EXPECT_EQ(e.PanelWrong(), "30,0 / 30");
-    EXPECT_EQ(e.PercentRight(), 0);
-    EXPECT_FALSE(e.Animated());
-    EXPECT_EQ(e.StepCount(), 0);
-    EXPECT_EQ(e.Final(), (EvaluationFrame{0, 100, "0,000 %", "100,000 %"}));
-    EXPECT_EQ(e.Verdict(), kVerdict0);
-}
-
-TEST(Evaluation, TwelveAndAHalfOfSeventeen) {
-    const Evaluation e(12.5F, 17);
-    EXPECT_EQ(e.PanelRight(), "12,5 / 17");
-    EXPECT_EQ(e.PanelWrong(), "4,5 / 17");
-    EXPECT_EQ(e.PercentRight(), 74);
-    EXPECT_EQ(e.StepCount(), 75);
-    EXPECT_EQ(e.Verdict(), kVerdict66);
-    EXPECT_EQ(e.Step(0), (EvaluationFrame{0, 100, "0,000 %", "100,000 %"}));
+TEST(Evaluation, WorkedExamples) {
+    struct Example {
+        float Points;
+        int Tries;
+        std::string_view PanelRight, PanelWrong;
+        int Percent;
+        std::string_view Verdict, LabelRight, LabelWrong;
+    };
+    const Example examples[] = {
+        {15.0F, 15, "15,0 / 15", "0,0 / 15", 100, kVerdict100, "100,000 %", "0,000 %"},
+        {0.0F, 30, "0,0 / 30", "30,0 / 30", 0, kVerdict0, "0,000 %", "100,000 %"},
+        {12.5F, 17, "12,5 / 17", "4,5 / 17", 74, kVerdict66, "73,529 %", "26,471 %"},
+        // An exact half percent goes to the even neighbour.
+        {6.5F, 20, "6,5 / 20", "13,5 / 20", 32, kVerdict31, "32,500 %", "67,500 %"},
+        {7.5F, 20, "7,5 / 20", "12,5 / 20", 38, kVerdict31, "37,500 %", "62,500 %"},
+        // 0,5 % rounds to 0: the verdict of 0, but the labels still tell the true share.
+        {0.5F, 100, "0,5 / 100", "99,5 / 100", 0, kVerdict0, "0,500 %", "99,500 %"},
+        // 23,9645 % and 76,0355 %: the single-precision share would print 76,035.
+        {40.5F, 169, "40,5 / 169", "128,5 / 169", 24, kVerdict0, "23,964 %", "76,036 %"},
+        // Exactly 1,5625 %.
+        {0.5F, 32, "0,5 / 32", "31,5 / 32", 2, kVerdict0, "1,562 %", "98,438 %"},
+    };
+    for (const Example& x : examples) {
+        const Evaluation e(x.Points, x.Tries);
+        SCOPED_TRACE(e.PanelRight());
+        EXPECT_EQ(e.PanelRight(), x.PanelRight);
+        EXPECT_EQ(e.PanelWrong(), x.PanelWrong);
+        EXPECT_EQ(e.PercentRight(), x.Percent);
+        EXPECT_EQ(e.Verdict(), x.Verdict);
+        EXPECT_EQ(e.Final(), (EvaluationFrame{x.Percent, 100 - x.Percent, std::string(x.LabelRight),
+                                              std::string(x.LabelWrong)}));
+        EXPECT_EQ(e.StepCount(), x.Percent == 0 ? 0 : x.Percent + 1);
+        if (e.Animated()) {
+            EXPECT_EQ(e.Step(0), (EvaluationFrame{0, 100, "0,000 %", "100,000 %"}));
+            EXPECT_EQ(e.Final(), e.Step(x.Percent));
+        }
+    }
+    EXPECT_EQ(Evaluation(15.0F, 15).Step(50), (EvaluationFrame{50, 50, "50,000 %", "50,000 %"}));
     // Half way the share is half of 73,529...: the single-precision value is
     // what the labels are written from.
+    const Evaluation e(12.5F, 17);
     EXPECT_EQ(e.ShareRight(37), 0.5F * static_cast<float>(12.5 / 17.0));
     EXPECT_EQ(e.Step(37), (EvaluationFrame{37, 63, "36,765 %", "63,235 %"}));
-    EXPECT_EQ(e.Step(74), (EvaluationFrame{74, 26, "73,529 %", "26,471 %"}));
-    EXPECT_EQ(e.Final(), e.Step(74));
-}
-
-TEST(Evaluation, ExactHalfPercentGoesToEvenNeighbour) {
-    EXPECT_EQ(Evaluation(6.5F, 20).PercentRight(), 32);
-    EXPECT_EQ(Evaluation(7.5F, 20).PercentRight(), 38);
-    EXPECT_EQ(Evaluation(6.5F, 20).Verdict(), kVerdict31);
-    EXPECT_EQ(Evaluation(7.5F, 20).Verdict(), kVerdict31);
-    EXPECT_EQ(Evaluation(6.5F, 20).Final().LabelRight, "32,500 %");
-    // 0,5 of 100 is 0,5 %, which rounds to 0: the verdict of 0, but the labels
-    // still tell the true share rather than a flat 0.
-    const Evaluation tiny(0.5F, 100);
-    EXPECT_EQ(tiny.PercentRight(), 0);
-    EXPECT_FALSE(tiny.Animated());
-    EXPECT_EQ(tiny.Final(), (EvaluationFrame{0, 100, "0,500 %", "99,500 %"}));
+    EXPECT_EQ(FormatPercent(static_cast<double>(Evaluation(40.5F, 169).ShareWrong(24)) * 100.0),
+              "76,035 %");
     EXPECT_EQ(Evaluation(1.5F, 100).PercentRight(), 2);
     EXPECT_EQ(Evaluation(2.5F, 100).PercentRight(), 2);
 }
@@ -166,19 +159,6 @@ TEST(Evaluation, EveryReachableScoreAnimatesSoundly) {
             }
         }
     }
-}
-
-TEST(Evaluation, FinalLabelsAreExactWhereSinglePrecisionIsNot) {
-    // 40,5 of 169 is 23,9645 %, the rest 76,0355 %; the float share would
-    // print 76,035.
-    const Evaluation e(40.5F, 169);
-    EXPECT_EQ(FormatPercent(static_cast<double>(e.ShareWrong(e.PercentRight())) * 100.0),
-              "76,035 %");
-    EXPECT_EQ(e.Final().LabelRight, "23,964 %");
-    EXPECT_EQ(e.Final().LabelWrong, "76,036 %");
-    // 0,5 of 32 is exactly 1,5625 %.
-    EXPECT_EQ(Evaluation(0.5F, 32).Final().LabelRight, "1,562 %");
-    EXPECT_EQ(Evaluation(0.5F, 32).Final().LabelWrong, "98,438 %");
 }
 
 TEST(Evaluation, NumberTexts) {

@@ -26,34 +26,29 @@ using testing::ShiftComma;
 using testing::UseScript;
 using testing::ValueOf;
 
-struct Unit {
-    std::string_view Kind;
-    int Exponent; // the unit is 10^Exponent of the kind's smallest unit
-    bool Litre;   // a litre unit among the volumes
-};
+// The unit catalogue, each unit as a power of ten of the smallest unit of its
+// kind: 1 km = 1000 m, 1 t = 1000 kg, 1 ha = 100 a, 1 m^3 = 1000 l ...
+const std::map<std::string, int, std::less<>> kExponent = {
+    {"km", 6},   {"m", 3},    {"dm", 2},   {"cm", 1},   {"mm", 0},   {"t", 9},     {"kg", 6},
+    {"dag", 4},  {"g", 3},    {"dg", 2},   {"cg", 1},   {"mg", 0},   {"km^2", 12}, {"ha", 10},
+    {"a", 8},    {"m^2", 6},  {"dm^2", 4}, {"cm^2", 2}, {"mm^2", 0}, {"m^3", 9},   {"dm^3", 6},
+    {"cm^3", 3}, {"mm^3", 0}, {"hl", 8},   {"l", 6},    {"dl", 5},   {"cl", 4},    {"ml", 3}};
 
-// The unit catalogue: 1 km = 1000 m, 1 t = 1000 kg, 1 ha = 100 a, 1 m^3 = 1000 l ...
-const std::map<std::string, Unit, std::less<>> kCatalogue = {
-    {"km", {"length", 6, false}},   {"m", {"length", 3, false}},    {"dm", {"length", 2, false}},
-    {"cm", {"length", 1, false}},   {"mm", {"length", 0, false}},   {"t", {"mass", 9, false}},
-    {"kg", {"mass", 6, false}},     {"dag", {"mass", 4, false}},    {"g", {"mass", 3, false}},
-    {"dg", {"mass", 2, false}},     {"cg", {"mass", 1, false}},     {"mg", {"mass", 0, false}},
-    {"km^2", {"area", 12, false}},  {"ha", {"area", 10, false}},    {"a", {"area", 8, false}},
-    {"m^2", {"area", 6, false}},    {"dm^2", {"area", 4, false}},   {"cm^2", {"area", 2, false}},
-    {"mm^2", {"area", 0, false}},   {"m^3", {"volume", 9, false}},  {"dm^3", {"volume", 6, false}},
-    {"cm^3", {"volume", 3, false}}, {"mm^3", {"volume", 0, false}}, {"hl", {"volume", 8, true}},
-    {"l", {"volume", 6, true}},     {"dl", {"volume", 5, true}},    {"cl", {"volume", 4, true}},
-    {"ml", {"volume", 3, true}},
-};
-
-enum class Units { Length, Mass, MassBasic, Area, Cubic, Litre, CubicAndLitre };
+// The units a generator may use, between blanks.
+constexpr std::string_view kLength = " km m dm cm mm ";
+constexpr std::string_view kMass = " t kg dag g dg cg mg ";
+constexpr std::string_view kBasicMass = " t kg dag g ";
+constexpr std::string_view kArea = " km^2 ha a m^2 dm^2 cm^2 mm^2 ";
+constexpr std::string_view kCubic = " m^3 dm^3 cm^3 mm^3 ";
+constexpr std::string_view kLitre = " hl l dl cl ml ";
+constexpr std::string_view kMixed = " m^3 dm^3 cm^3 mm^3 hl l dl cl ml "; // one of each
 
 // What each generator promises: its units, its answer field, whether it trims
 // the answer, the most decimals its given values and its answers have, and
 // whether direction 1 reads the given value back from its text (always, or
 // only for factors of 1000 and more) instead of keeping a pattern's float.
 struct Promise {
-    Units Kind;
+    std::string_view Units;
     int AnswerWidth;
     bool Trims;
     int MaxGivenDecimals;
@@ -65,61 +60,41 @@ constexpr auto kAlways = GivenRounding::Direction1;
 constexpr auto kLarge = GivenRounding::Direction1Large;
 
 const std::map<std::string, Promise, std::less<>> kPromises = {
-    {"GenerateLaenge1", {Units::Length, 170, false, 0, 0}},
-    {"GenerateLaenge2", {Units::Length, 170, false, 3, 3}},
-    {"GenerateLaenge3", {Units::Length, 170, false, 3, 3}},
-    {"GenerateLaenge4", {Units::Length, 170, false, 3, 5}},
-    {"GenerateLaenge5", {Units::Length, 170, false, 5, 8}},
-    {"GenerateMasse1", {Units::Mass, 170, false, 0, 0}},
-    {"GenerateMasse2", {Units::Mass, 170, false, 3, 3}},
-    {"GenerateMasse3", {Units::Mass, 170, false, 3, 3}},
-    {"GenerateMasse4", {Units::Mass, 170, false, 3, 5}},
-    {"GenerateMasse5", {Units::Mass, 170, false, 5, 8}},
-    {"GenerateMasse6", {Units::MassBasic, 170, false, 0, 0}},
-    {"GenerateFlaeche1", {Units::Area, 170, false, 0, 0}},
-    {"GenerateFlaeche2", {Units::Area, 170, true, 3, 3}},
-    {"GenerateFlaeche3", {Units::Area, 170, true, 3, 4}},
-    {"GenerateFlaeche4", {Units::Area, 170, true, 5, 7}},
-    {"GenerateFlaeche5", {Units::Area, 190, true, 5, 10}},
-    {"GenerateKubik1", {Units::Cubic, 170, false, 0, 0}},
-    {"GenerateKubik2", {Units::Cubic, 170, false, 2, 3}},
-    {"GenerateKubik3", {Units::Cubic, 170, true, 3, 6, kAlways}},
-    {"GenerateKubik4", {Units::Cubic, 170, true, 5, 9, kAlways}},
-    {"GenerateKubik5", {Units::Cubic, 170, true, 5, 10, kAlways}},
-    {"GenerateLiter1", {Units::Litre, 170, false, 0, 0}},
-    {"GenerateLiter2", {Units::Litre, 190, true, 3, 3, kLarge}},
-    {"GenerateLiter3", {Units::Litre, 190, true, 3, 5, kLarge}},
-    {"GenerateLiter4", {Units::Litre, 190, true, 5, 6, kLarge}},
-    {"GenerateLiter5", {Units::Litre, 190, true, 5, 9, kLarge}},
-    {"GenerateRaumGemischt1", {Units::CubicAndLitre, 170, false, 0, 0, kLarge}},
-    {"GenerateRaumGemischt2", {Units::CubicAndLitre, 190, true, 3, 4, kLarge}},
-    {"GenerateRaumGemischt3", {Units::CubicAndLitre, 190, true, 3, 5, kLarge}},
-    {"GenerateRaumGemischt4", {Units::CubicAndLitre, 190, true, 5, 7, kLarge}},
-    {"GenerateRaumGemischt5", {Units::CubicAndLitre, 190, true, 5, 10, kLarge}},
+    {"GenerateLaenge1", {kLength, 170, false, 0, 0}},
+    {"GenerateLaenge2", {kLength, 170, false, 3, 3}},
+    {"GenerateLaenge3", {kLength, 170, false, 3, 3}},
+    {"GenerateLaenge4", {kLength, 170, false, 3, 5}},
+    {"GenerateLaenge5", {kLength, 170, false, 5, 8}},
+    {"GenerateMasse1", {kMass, 170, false, 0, 0}},
+    {"GenerateMasse2", {kMass, 170, false, 3, 3}},
+    {"GenerateMasse3", {kMass, 170, false, 3, 3}},
+    {"GenerateMasse4", {kMass, 170, false, 3, 5}},
+    {"GenerateMasse5", {kMass, 170, false, 5, 8}},
+    {"GenerateMasse6", {kBasicMass, 170, false, 0, 0}},
+    {"GenerateFlaeche1", {kArea, 170, false, 0, 0}},
+    {"GenerateFlaeche2", {kArea, 170, true, 3, 3}},
+    {"GenerateFlaeche3", {kArea, 170, true, 3, 4}},
+    {"GenerateFlaeche4", {kArea, 170, true, 5, 7}},
+    {"GenerateFlaeche5", {kArea, 190, true, 5, 10}},
+    {"GenerateKubik1", {kCubic, 170, false, 0, 0}},
+    {"GenerateKubik2", {kCubic, 170, false, 2, 3}},
+    {"GenerateKubik3", {kCubic, 170, true, 3, 6, kAlways}},
+    {"GenerateKubik4", {kCubic, 170, true, 5, 9, kAlways}},
+    {"GenerateKubik5", {kCubic, 170, true, 5, 10, kAlways}},
+    {"GenerateLiter1", {kLitre, 170, false, 0, 0}},
+    {"GenerateLiter2", {kLitre, 190, true, 3, 3, kLarge}},
+    {"GenerateLiter3", {kLitre, 190, true, 3, 5, kLarge}},
+    {"GenerateLiter4", {kLitre, 190, true, 5, 6, kLarge}},
+    {"GenerateLiter5", {kLitre, 190, true, 5, 9, kLarge}},
+    {"GenerateRaumGemischt1", {kMixed, 170, false, 0, 0, kLarge}},
+    {"GenerateRaumGemischt2", {kMixed, 190, true, 3, 4, kLarge}},
+    {"GenerateRaumGemischt3", {kMixed, 190, true, 3, 5, kLarge}},
+    {"GenerateRaumGemischt4", {kMixed, 190, true, 5, 7, kLarge}},
+    {"GenerateRaumGemischt5", {kMixed, 190, true, 5, 10, kLarge}},
 };
 
-bool UnitsFit(Units kind, const Unit& from, const Unit& to, std::string_view a,
-              std::string_view b) {
-    const auto basicMass = [](std::string_view u) {
-        return u == "t" || u == "kg" || u == "dag" || u == "g";
-    };
-    switch (kind) {
-    case Units::Length:
-        return from.Kind == "length";
-    case Units::Mass:
-        return from.Kind == "mass";
-    case Units::MassBasic:
-        return from.Kind == "mass" && basicMass(a) && basicMass(b);
-    case Units::Area:
-        return from.Kind == "area";
-    case Units::Cubic:
-        return from.Kind == "volume" && !from.Litre && !to.Litre;
-    case Units::Litre:
-        return from.Kind == "volume" && from.Litre && to.Litre;
-    case Units::CubicAndLitre:
-        return from.Kind == "volume" && from.Litre != to.Litre;
-    }
-    return false;
+bool Lists(std::string_view units, const std::string& unit) {
+    return units.find(" " + unit + " ") != std::string_view::npos;
 }
 
 // Where the sweep takes a pattern's own draws from.
@@ -185,16 +160,16 @@ class Sweep {
                      "not three draws before the pattern's own");
         SWEEP_EXPECT(r.Active && !r.Solved, "Active or Solved changed");
 
-        // Units: one kind, the right family, direction 1 from the larger unit.
-        const auto from = kCatalogue.find(r.FromUnit.str());
-        const auto to = kCatalogue.find(r.ToUnit.str());
-        SWEEP_EXPECT(from != kCatalogue.end() && to != kCatalogue.end(),
-                     "unknown unit " + r.FromUnit.str() + " or " + r.ToUnit.str());
-        const std::string units = from->first + " -> " + to->first;
-        SWEEP_EXPECT(from->second.Kind == to->second.Kind, "units of two kinds: " + units);
-        SWEEP_EXPECT(UnitsFit(promise_.Kind, from->second, to->second, from->first, to->first),
+        // Units: both of this generator, a cubic and a litre unit where it
+        // mixes them, direction 1 from the larger unit.
+        const std::string from = r.FromUnit.str();
+        const std::string to = r.ToUnit.str();
+        const std::string units = from + " -> " + to;
+        SWEEP_EXPECT(Lists(promise_.Units, from) && Lists(promise_.Units, to),
                      "units not of this generator: " + units);
-        const int shift = from->second.Exponent - to->second.Exponent;
+        SWEEP_EXPECT(promise_.Units != kMixed || Lists(kLitre, from) != Lists(kLitre, to),
+                     "not one cubic and one litre unit: " + units);
+        const int shift = kExponent.at(from) - kExponent.at(to);
         SWEEP_EXPECT(direction == 1 ? shift >= 0 : shift <= 0,
                      "direction " + std::to_string(direction) + " goes " + units);
 
