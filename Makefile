@@ -50,8 +50,8 @@ fuzz: deps
 	cmake --build $(FUZZ) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
 	for f in $(FUZZERS); do \
 	  mkdir -p $(FUZZ)/corpus/$$f && \
-	  ./$(FUZZ)/tests/decadic/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=2048 \
-	    $(FUZZ)/corpus/$$f tests/decadic/fuzz/corpus || exit 1; \
+	  ./$(FUZZ)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=2048 \
+	    $(FUZZ)/corpus/$$f fuzz/corpus || exit 1; \
 	done
 
 clean:
