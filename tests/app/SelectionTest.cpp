@@ -40,6 +40,8 @@ TEST(Selection, LevelItemsSetOnlyTheirOwnFieldOutsideTheDecadicGroup) {
     ApplyLevel(s, Item("menFlaeche5"));
     EXPECT_EQ(s.LevelLaenge, 3) << "a measure level leaves the other measure levels alone";
     EXPECT_EQ(s.LevelFlaeche, 5);
+    ApplyLevel(s, Item("menMasse0"));
+    EXPECT_EQ(s.LevelMasse, 6) << "Volksschüler";
 }
 
 TEST(Selection, DecadicLevelZeroesTheOtherThreeFirst) {
@@ -53,14 +55,6 @@ TEST(Selection, DecadicLevelZeroesTheOtherThreeFirst) {
     EXPECT_EQ(s.LevelDekDek, 0);
     EXPECT_EQ(s.LevelDezNum, 1);
     EXPECT_EQ(s.LevelDezDez, 0);
-}
-
-TEST(Selection, VolksschuelerIsMassLevelSix) {
-    SelectionState s = Started();
-    ApplyLevel(s, Item("menMasse0"));
-    EXPECT_EQ(s.LevelMasse, 6);
-    ApplyLevel(s, Item("menMasse1"));
-    EXPECT_EQ(s.LevelMasse, 1);
 }
 
 TEST(Selection, EveryLevelItemSetsItsNumber) {
@@ -94,30 +88,6 @@ TEST(Selection, UnfoldingChangesOnlyAreaOrCategory) {
     s.KombiCategory = before.KombiCategory;
     EXPECT_EQ(s.LevelLaenge, 2);
     EXPECT_EQ(s.MaxPasses, before.MaxPasses);
-}
-
-TEST(Selection, TimeDisplayTogglesWithCaption) {
-    SelectionState s = Started();
-    EXPECT_EQ(TimeItemCaption(s), "Ein");
-    EXPECT_EQ(ToggleTimeDisplay(s), "Aus");
-    EXPECT_TRUE(s.TimeDisplay);
-    EXPECT_EQ(ToggleTimeDisplay(s), "Ein");
-    EXPECT_FALSE(s.TimeDisplay);
-}
-
-TEST(Selection, GroupResetTouchesOnlyItsGroup) {
-    SelectionState s = Started();
-    s.LevelDekDek = 1;
-    s.LevelMasse = 6;
-    s.LevelGemischt = 2;
-    s.LevelAlle = 3;
-    ResetGroupLevels(s, LevelGroup::Measure);
-    EXPECT_EQ(s.LevelMasse, 0);
-    EXPECT_EQ(s.LevelGemischt, 0);
-    EXPECT_EQ(s.LevelDekDek, 1);
-    EXPECT_EQ(s.LevelAlle, 3);
-    ResetGroupLevels(s, LevelGroup::Combination);
-    EXPECT_EQ(s.LevelAlle, 0);
 }
 
 TEST(Selection, StartupDefaultsAndTheFullScreenRule) {

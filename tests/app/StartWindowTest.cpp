@@ -272,12 +272,8 @@ class StartWindowTest : public QObject {
         QCOMPARE(state.Selection.MaxPasses, 7);
         QVERIFY(messages.isEmpty());
 
-        run("10", dialog->BitBtn2());
-        QCOMPARE(state.Selection.MaxPasses, 10);
-        run("03", dialog->BitBtn2());
-        QCOMPARE(state.Selection.MaxPasses, 3);
-
-        for (const char* bad : {"11", "0", "2", "007000", "99999999999"}) {
+        // Every range case is checked on the logic; here the dialog's handling.
+        for (const char* bad : {"11", "007000"}) {
             messages.clear();
             state.Selection.MaxPasses = 5;
             run(QString::fromLatin1(bad), dialog->BitBtn2());
