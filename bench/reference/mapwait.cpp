@@ -5,6 +5,8 @@
 //   mapwait [--settle MS] [--idle MS] TITLE PROGRAM [ARGS...]
 //   -> map_ms=<ms> cpu_ms=<CPU time until mapped> hwm_kb=<peak RSS> rss_kb=<RSS>
 //      idle_us=<CPU time used while idling>
+// Exit status 3 means the run could not be measured (no connection to the
+// display, or the program ended without a window) and may be repeated.
 //
 // The probe listens for MapNotify on the root window (SubstructureNotify) before
 // it forks, so no map can slip by, and the event is sent the moment the server
@@ -27,6 +29,8 @@
 #include <string>
 
 namespace {
+
+constexpr int kRetry = 3;
 
 double NowMs() {
     timespec ts{};
@@ -105,7 +109,7 @@ int main(int argc, char** argv) {
     Display* dpy = XOpenDisplay(nullptr);
     if (dpy == nullptr) {
         std::fprintf(stderr, "mapwait: cannot open the display\n");
-        return 1;
+        return kRetry;
     }
     XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
     XSync(dpy, False);
@@ -123,7 +127,7 @@ int main(int argc, char** argv) {
     while (mapped < 0) {
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
             std::fprintf(stderr, "mapwait: %s ended before its window was mapped\n", argv[arg + 1]);
-            return 1;
+            return kRetry;
         }
         if (NowMs() - start > kTimeoutMs) {
             std::fprintf(stderr, "mapwait: no window \"%s\" within %.0f ms\n", wanted.c_str(),
