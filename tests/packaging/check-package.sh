@@ -2,6 +2,7 @@
 # Installs Quarvel into a scratch root and checks the installed tree:
 #   check-package.sh install BUILD-DIR SCRATCH-DIR   (cmake --install with DESTDIR)
 #   check-package.sh deb     BUILD-DIR SCRATCH-DIR   (cpack, then dpkg -x)
+#   check-package.sh screenshots SOURCE-DIR          (metainfo pictures exist)
 # The tree must hold exactly the program, the desktop entry, the metainfo, the
 # copyright file and the icon at every hicolor size, and the desktop files must
 # validate there.
@@ -9,7 +10,7 @@ set -euo pipefail
 
 mode=$1
 build=$2
-scratch=$3
+scratch=${3:-}
 id=io.github.quarvel.Quarvel
 sizes=(16 32 48 64 128 256)
 
@@ -65,6 +66,25 @@ check_tree() {
         fail "scalable icon is no SVG"
 }
 
+# Software centres fetch the metainfo's screenshots from the repository's
+# docs/screenshots, so each one it names must be there.
+check_screenshots() {
+    local source=$1 url count=0
+    local prefix=https://raw.githubusercontent.com/quarvel/quarvel/main/
+    while read -r url; do
+        count=$((count + 1))
+        [[ $url == "$prefix"docs/screenshots/*.png ]] || fail "screenshot outside docs/screenshots: $url"
+        [[ -f $source/${url#"$prefix"} ]] || fail "screenshot missing: ${url#"$prefix"}"
+    done < <(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' "$source/packaging/$id.metainfo.xml")
+    ((count > 0)) || fail "metainfo names no screenshot"
+}
+
+if [[ $mode == screenshots ]]; then
+    check_screenshots "$build"
+    ((failures == 0)) && echo "OK: screenshots" && exit 0
+    exit 1
+fi
+
 rm -rf "$scratch"
 mkdir -p "$scratch"
 
@@ -95,7 +115,7 @@ deb)
     file -b "$scratch/root/usr/bin/quarvel" | grep -q ', stripped' || fail "program is not stripped"
     ;;
 *)
-    echo "usage: check-package.sh install|deb BUILD-DIR SCRATCH-DIR" >&2
+    echo "usage: check-package.sh install|deb BUILD-DIR SCRATCH-DIR | screenshots SOURCE-DIR" >&2
     exit 2
     ;;
 esac
