@@ -45,8 +45,9 @@ check_tree() {
 
     local desktop=$root/usr/share/applications/$id.desktop
     local complaints
-    complaints=$(desktop-file-validate "$desktop" 2>&1) && [[ -z $complaints ]] ||
+    if ! complaints=$(desktop-file-validate "$desktop" 2>&1) || [[ -n $complaints ]]; then
         fail "desktop entry does not validate cleanly: $complaints"
+    fi
     grep -qx "Exec=quarvel" "$desktop" || fail "desktop entry does not start quarvel"
     grep -qx "Icon=$id" "$desktop" || fail "desktop entry names another icon"
 
@@ -113,6 +114,13 @@ deb)
         [[ $depends == *"$dep"* ]] || fail "Depends lacks $dep: $depends"
     done
     file -b "$scratch/root/usr/bin/quarvel" | grep -q ', stripped' || fail "program is not stripped"
+    # The stripped program from the package must still start: it runs until
+    # the timeout ends it (status 124) instead of failing at once.
+    status=0
+    mkdir -m 700 "$scratch/runtime"
+    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" timeout 2 "$scratch/root/usr/bin/quarvel" \
+        >"$scratch/run.log" 2>&1 || status=$?
+    ((status == 124)) || fail "packaged program ended with status $status: $(cat "$scratch/run.log")"
     ;;
 *)
     echo "usage: check-package.sh install|deb BUILD-DIR SCRATCH-DIR | screenshots SOURCE-DIR" >&2
