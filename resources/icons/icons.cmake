@@ -23,7 +23,6 @@ foreach(size IN LISTS QUARVEL_ICON_SIZES)
     VERBATIM)
   list(APPEND icon_pngs ${out})
 endforeach()
-set(QUARVEL_ICON_PNGS ${icon_pngs} CACHE INTERNAL "")
 add_custom_target(quarvel_icons ALL DEPENDS ${icon_pngs})
 
 set_source_files_properties(${QUARVEL_ICON_DIR}/quarvel-64.png PROPERTIES GENERATED TRUE)
