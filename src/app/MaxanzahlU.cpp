@@ -30,15 +30,13 @@ TfrmMaxanzahl::TfrmMaxanzahl(AppState& state, Windows& windows, QWidget* parent)
     edtMaxzahl_->installEventFilter(this);
     edtMaxzahl_->setAccessibleName(QStringLiteral("Anzahl der Durchgänge"));
 
-    bitBtn1_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                               QStringLiteral("&Schließen"), Client());
+    bitBtn1_ = new QPushButton(QStringLiteral("&Schließen"), Client());
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
     bitBtn1_->setGeometry(8, 128, 140, 40);
     bitBtn1_->setAutoDefault(false);
     connect(bitBtn1_, &QPushButton::clicked, this, &QDialog::reject);
 
-    bitBtn2_ = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                               QStringLiteral("OK"), Client());
+    bitBtn2_ = new QPushButton(QStringLiteral("OK"), Client());
     bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
     bitBtn2_->setGeometry(246, 128, 140, 40);
     bitBtn2_->setAutoDefault(false);
@@ -49,6 +47,12 @@ TfrmMaxanzahl::TfrmMaxanzahl(AppState& state, Windows& windows, QWidget* parent)
 }
 
 void TfrmMaxanzahl::FormActivate() {
+    // The standard glyphs come from the icon theme, which is slow to load; the
+    // dialog takes them when it is first shown, not at program start.
+    if (bitBtn1_->icon().isNull()) {
+        bitBtn1_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+        bitBtn2_->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    }
     CentreOver(this, parentWidget());
     edtMaxzahl_->setFocus();
 }
