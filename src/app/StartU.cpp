@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace quarvel {
 
@@ -90,7 +91,6 @@ TfrmStart::TfrmStart(AppState& state, Windows& windows, ScreenSize screenSize)
     imgBild_ = new QLabel(client);
     imgBild_->setObjectName(QStringLiteral("imgBild"));
     imgBild_->setGeometry(208, 144, 603, 457);
-    imgBild_->setPixmap(LoadPicture(QStringLiteral("start"), devicePixelRatioF()));
     imgBild_->setAccessibleName(QStringLiteral("Bild: Messgeräte zum Umwandeln von Einheiten"));
 
     menuBar()->setNativeMenuBar(false);
@@ -176,6 +176,11 @@ void TfrmStart::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (activated_ || event->spontaneous()) return;
     activated_ = true;
+    // The picture is decoded right after the window is up, so the window
+    // appears without waiting for the JPEG decoder.
+    QTimer::singleShot(0, this, [this] {
+        imgBild_->setPixmap(LoadPicture(QStringLiteral("start"), devicePixelRatioF()));
+    });
     const QSize screen = screenSize_();
     if (ApplyStartupDefaults(state_.Selection, screen.width(), screen.height())) {
         setWindowState(windowState() | Qt::WindowMaximized);

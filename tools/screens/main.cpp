@@ -13,6 +13,7 @@
 namespace quarvel::screens {
 
 void Shots::Save(QWidget* window, const QString& name) const {
+    QCoreApplication::processEvents(); // let deferred work (the start picture) finish
     window->ensurePolished();
     window->adjustSize();
     const QString path = QDir(Folder).filePath(name + QStringLiteral(".png"));
