@@ -15,6 +15,19 @@ namespace quarvel {
 TfrmMaxanzahl::TfrmMaxanzahl(AppState& state, Windows& windows, QWidget* parent)
     : QuarvelDialog(state, windows, parent, QStringLiteral("Durchgänge"), 392, 173) {
     setObjectName(QStringLiteral("TfrmMaxanzahl"));
+}
+
+const TfrmMaxanzahl& TfrmMaxanzahl::Built() const {
+    if (grpMax_ == nullptr) const_cast<TfrmMaxanzahl*>(this)->BuildLayout();
+    return *this;
+}
+
+void TfrmMaxanzahl::setVisible(bool visible) {
+    if (visible) Built();
+    QuarvelDialog::setVisible(visible);
+}
+
+void TfrmMaxanzahl::BuildLayout() {
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(19);

@@ -14,22 +14,26 @@ class TfrmMaxanzahl : public QuarvelDialog {
   public:
     TfrmMaxanzahl(AppState& state, Windows& windows, QWidget* parent);
 
-    QLineEdit* edtMaxzahl() const { return edtMaxzahl_; }
-    QPushButton* BitBtn1() const { return bitBtn1_; }
-    QPushButton* BitBtn2() const { return bitBtn2_; }
+    QLineEdit* edtMaxzahl() const { return Built().edtMaxzahl_; }
+    QPushButton* BitBtn1() const { return Built().bitBtn1_; }
+    QPushButton* BitBtn2() const { return Built().bitBtn2_; }
+    void setVisible(bool visible) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void FormActivate() override;
 
   private:
+    // Built when first shown or asked for, to keep the program start cheap.
+    const TfrmMaxanzahl& Built() const;
+    void BuildLayout();
     void edtMaxzahlExit();
     void BitBtn2Click();
 
-    QGroupBox* grpMax_;
-    QLineEdit* edtMaxzahl_;
-    QPushButton* bitBtn1_;
-    QPushButton* bitBtn2_;
+    QGroupBox* grpMax_ = nullptr;
+    QLineEdit* edtMaxzahl_ = nullptr;
+    QPushButton* bitBtn1_ = nullptr;
+    QPushButton* bitBtn2_ = nullptr;
     bool checking_ = false;
 };
 

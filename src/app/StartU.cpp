@@ -84,7 +84,7 @@ TfrmStart::TfrmStart(AppState& state, Windows& windows, ScreenSize screenSize)
     constexpr int bottomLine = 22;
     HeadingLabel(client, "lblBottom",
                  QStringLiteral("Längen · Massen · Flächen · Volumen · Dekadisches Zahlensystem"),
-                 14, kClientHeight - bottomLine, bottomLine);
+                 16, kClientHeight - bottomLine, bottomLine);
     HeadingLabel(client, "lblVersion", QStringLiteral("Version 2.3"), 16,
                  kClientHeight - bottomLine - 22, 22);
 

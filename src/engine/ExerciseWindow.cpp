@@ -119,12 +119,17 @@ ExerciseWindow::ExerciseWindow(AppState& state, Windows& windows, QWidget* paren
                                const QString& name, LevelGroup group)
     : QuarvelDialog(state, windows, parent, QString(), kClientWidth, kClientHeight), group_(group) {
     setObjectName(name);
-    BuildLayout();
+}
+
+const ExerciseWindow& ExerciseWindow::Built() const {
+    if (!built_) const_cast<ExerciseWindow*>(this)->BuildLayout();
+    return *this;
 }
 
 void ExerciseWindow::InitDrill() { drill_ = std::make_unique<Drill>(state_, Rules()); }
 
 void ExerciseWindow::BuildLayout() {
+    built_ = true;
     QWidget* client = Client();
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
@@ -226,10 +231,19 @@ void ExerciseWindow::BuildLayout() {
     connect(menVerwandlung_, &QAction::triggered, this, &ExerciseWindow::menVerwandlungClick);
 }
 
-QLineEdit* ExerciseWindow::Field(int line) const { return edt_.at(static_cast<std::size_t>(line - 1)); }
-QLabel* ExerciseWindow::FacePicture(int line) const { return img_.at(static_cast<std::size_t>(line - 1)); }
+QLineEdit* ExerciseWindow::Field(int line) const {
+    return Built().edt_.at(static_cast<std::size_t>(line - 1));
+}
+QLabel* ExerciseWindow::FacePicture(int line) const {
+    return Built().img_.at(static_cast<std::size_t>(line - 1));
+}
 QLabel* ExerciseWindow::MarkPicture(int line, int tryNumber) const {
-    return imgZ_.at(static_cast<std::size_t>(line - 1)).at(static_cast<std::size_t>(tryNumber - 1));
+    return Built().imgZ_.at(static_cast<std::size_t>(line - 1)).at(static_cast<std::size_t>(tryNumber - 1));
+}
+
+void ExerciseWindow::setVisible(bool visible) {
+    if (visible) Built(); // before showing, so the new children show with the window
+    QuarvelDialog::setVisible(visible);
 }
 
 void ExerciseWindow::FormActivate() {
@@ -459,7 +473,7 @@ void ExerciseWindow::menSchliessenClick() { accept(); }
 void ExerciseWindow::done(int result) {
     // Closing by the menu or by the close box alike leaves no level of this
     // group behind, so the next choice in the group opens a sheet of its own.
-    timer1_->stop();
+    if (built_) timer1_->stop();
     ResetGroupLevels(state_.Selection, group_);
     QuarvelDialog::done(result);
 }

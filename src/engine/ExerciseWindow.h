@@ -36,16 +36,16 @@ class ExerciseWindow : public QuarvelDialog {
     QLineEdit* Field(int line) const;
     QLabel* FacePicture(int line) const;
     QLabel* MarkPicture(int line, int tryNumber) const;
-    QLabel* lblAnzeige() const { return lblAnzeige_; }
-    QLabel* lblDurchgang() const { return lblDurchgang_; }
-    QLabel* lblAktVersuche() const { return lblAktVersuche_; }
-    QLabel* lblAktPunkte() const { return lblAktPunkte_; }
-    QLabel* pnlZeit() const { return pnlZeit_; }
-    QPushButton* btnWeiter() const { return btnWeiter_; }
-    QPushButton* btnAuswertung() const { return btnAuswertung_; }
-    QAction* menSchliessen() const { return menSchliessen_; }
-    QAction* menVerwandlung() const { return menVerwandlung_; }
-    QTimer* Timer1() const { return timer1_; }
+    QLabel* lblAnzeige() const { return Built().lblAnzeige_; }
+    QLabel* lblDurchgang() const { return Built().lblDurchgang_; }
+    QLabel* lblAktVersuche() const { return Built().lblAktVersuche_; }
+    QLabel* lblAktPunkte() const { return Built().lblAktPunkte_; }
+    QLabel* pnlZeit() const { return Built().pnlZeit_; }
+    QPushButton* btnWeiter() const { return Built().btnWeiter_; }
+    QPushButton* btnAuswertung() const { return Built().btnAuswertung_; }
+    QAction* menSchliessen() const { return Built().menSchliessen_; }
+    QAction* menVerwandlung() const { return Built().menVerwandlung_; }
+    QTimer* Timer1() const { return Built().timer1_; }
     const Drill& DrillState() const { return *drill_; }
 
     void SetClock(std::shared_ptr<MonotonicClock> clock) { clock_ = std::move(clock); }
@@ -56,6 +56,8 @@ class ExerciseWindow : public QuarvelDialog {
     void Timer1Timer();
     void menSchliessenClick();
     void menVerwandlungClick();
+
+    void setVisible(bool visible) override;
 
   protected:
     void FormActivate() override;
@@ -81,6 +83,9 @@ class ExerciseWindow : public QuarvelDialog {
 
   private:
     friend class PaintBox;
+    // The widgets are built when the window is first shown (or first asked
+    // for), so that creating every window at program start stays cheap.
+    const ExerciseWindow& Built() const;
     void BuildLayout();
     void pntEinheitenPaint(QPainter& painter);
     void ClearSheet();
@@ -101,6 +106,7 @@ class ExerciseWindow : public QuarvelDialog {
     std::int64_t startTime_ = 0;
     std::int64_t elapsed_ = 0;
     bool judging_ = false;
+    bool built_ = false;
 
     QWidget* pntEinheiten_ = nullptr;
     QLabel* lblAnzeige_ = nullptr;
