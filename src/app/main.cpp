@@ -10,6 +10,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quarvel"));
     QApplication::setApplicationVersion(QStringLiteral("2.3"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarvel-64.png")));
+    // A steady text cursor: an open drill waiting for the pupil then costs no
+    // CPU at all (a blinking one wakes the program several times a second).
+    QApplication::setCursorFlashTime(0);
 
     quarvel::AppState state;
     quarvel::Windows windows;
