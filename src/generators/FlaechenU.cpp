@@ -530,7 +530,7 @@ constexpr PairBand Pairs[] = {
 
 // From level 2 on the answer text loses its trailing zeros; level 5 has the
 // longest answers and so the wider answer field.
-constexpr std::array<GeneratorSpec, 5> kSpecs{{
+constexpr std::array<GeneratorTable, 5> kTables{{
     {"GenerateFlaeche1", flaeche1::Pairs},
     {"GenerateFlaeche2", flaeche2::Pairs, 170, true},
     {"GenerateFlaeche3", flaeche3::Pairs, 170, true},
@@ -541,23 +541,23 @@ constexpr std::array<GeneratorSpec, 5> kSpecs{{
 } // namespace
 
 void GenerateFlaeche1(AppState& state, int index) {
-    RunGenerator(kSpecs[0], state, index);
+    RunGenerator(kTables[0], state, index);
 }
 void GenerateFlaeche2(AppState& state, int index) {
-    RunGenerator(kSpecs[1], state, index);
+    RunGenerator(kTables[1], state, index);
 }
 void GenerateFlaeche3(AppState& state, int index) {
-    RunGenerator(kSpecs[2], state, index);
+    RunGenerator(kTables[2], state, index);
 }
 void GenerateFlaeche4(AppState& state, int index) {
-    RunGenerator(kSpecs[3], state, index);
+    RunGenerator(kTables[3], state, index);
 }
 void GenerateFlaeche5(AppState& state, int index) {
-    RunGenerator(kSpecs[4], state, index);
+    RunGenerator(kTables[4], state, index);
 }
 
-std::span<const GeneratorSpec> FlaecheSpecs() {
-    return kSpecs;
+std::span<const GeneratorTable> FlaecheTables() {
+    return kTables;
 }
 
 } // namespace quarvel

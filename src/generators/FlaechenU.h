@@ -1,6 +1,6 @@
 #pragma once
 // The five levels of the area (km^2 .. mm^2) task generators. Each level is a
-// table-driven GeneratorSpec run by RunGenerator.
+// table-driven GeneratorTable run by RunGenerator.
 
 #include "app/AppState.h"
 #include "generators/Scheme.h"
@@ -15,7 +15,7 @@ void GenerateFlaeche3(AppState& state, int index);
 void GenerateFlaeche4(AppState& state, int index);
 void GenerateFlaeche5(AppState& state, int index);
 
-// The specs of levels 1..5, in level order.
-std::span<const GeneratorSpec> FlaecheSpecs();
+// The tables of levels 1..5, in level order.
+std::span<const GeneratorTable> FlaecheTables();
 
 } // namespace quarvel

@@ -91,23 +91,23 @@ GeneratorFn FindMeasureGenerator(std::string_view name) {
     return it == std::end(kGenerators) ? nullptr : it->Fn;
 }
 
-std::span<const GeneratorSpec> AllSpecs() {
-    static const std::vector<GeneratorSpec> specs = [] {
-        std::vector<GeneratorSpec> all;
-        for (const auto kind : {LaengeSpecs(), MasseSpecs(), FlaecheSpecs(), KubikSpecs(),
-                                LiterSpecs(), RaumGemischtSpecs()}) {
+std::span<const GeneratorTable> AllTables() {
+    static const std::vector<GeneratorTable> tables = [] {
+        std::vector<GeneratorTable> all;
+        for (const auto kind : {LaengeTables(), MasseTables(), FlaecheTables(), KubikTables(),
+                                LiterTables(), RaumGemischtTables()}) {
             all.insert(all.end(), kind.begin(), kind.end());
         }
         return all;
     }();
-    return specs;
+    return tables;
 }
 
-const GeneratorSpec* FindSpec(std::string_view name) {
-    const auto specs = AllSpecs();
-    const auto it = std::find_if(specs.begin(), specs.end(),
-                                 [name](const GeneratorSpec& s) { return s.Name == name; });
-    return it == specs.end() ? nullptr : &*it;
+const GeneratorTable* FindTable(std::string_view name) {
+    const auto tables = AllTables();
+    const auto it = std::find_if(tables.begin(), tables.end(),
+                                 [name](const GeneratorTable& s) { return s.Name == name; });
+    return it == tables.end() ? nullptr : &*it;
 }
 
 } // namespace quarvel

@@ -26,8 +26,8 @@ std::span<const NamedGenerator> MeasureGenerators();
 GeneratorFn FindMeasureGenerator(std::string_view name);
 
 // The table of every generator, in the order of MeasureGenerators().
-std::span<const GeneratorSpec> AllSpecs();
+std::span<const GeneratorTable> AllTables();
 // nullptr when `name` is no table-driven generator (a dispatcher, say).
-const GeneratorSpec* FindSpec(std::string_view name);
+const GeneratorTable* FindTable(std::string_view name);
 
 } // namespace quarvel

@@ -33,7 +33,7 @@ constexpr auto kPairs4 = LengthPairs(laenge4::Tables);
 constexpr auto kPairs5 = LengthPairs(laenge5::Tables);
 
 // Length answers are neither trimmed nor rounded through their text.
-constexpr std::array<GeneratorSpec, 5> kSpecs{{
+constexpr std::array<GeneratorTable, 5> kTables{{
     {"GenerateLaenge1", kPairs1},
     {"GenerateLaenge2", kPairs2},
     {"GenerateLaenge3", kPairs3},
@@ -44,23 +44,23 @@ constexpr std::array<GeneratorSpec, 5> kSpecs{{
 } // namespace
 
 void GenerateLaenge1(AppState& state, int index) {
-    RunGenerator(kSpecs[0], state, index);
+    RunGenerator(kTables[0], state, index);
 }
 void GenerateLaenge2(AppState& state, int index) {
-    RunGenerator(kSpecs[1], state, index);
+    RunGenerator(kTables[1], state, index);
 }
 void GenerateLaenge3(AppState& state, int index) {
-    RunGenerator(kSpecs[2], state, index);
+    RunGenerator(kTables[2], state, index);
 }
 void GenerateLaenge4(AppState& state, int index) {
-    RunGenerator(kSpecs[3], state, index);
+    RunGenerator(kTables[3], state, index);
 }
 void GenerateLaenge5(AppState& state, int index) {
-    RunGenerator(kSpecs[4], state, index);
+    RunGenerator(kTables[4], state, index);
 }
 
-std::span<const GeneratorSpec> LaengeSpecs() {
-    return kSpecs;
+std::span<const GeneratorTable> LaengeTables() {
+    return kTables;
 }
 
 } // namespace quarvel

@@ -1,6 +1,6 @@
 #pragma once
 // The five levels of the length (km .. mm) task generators. Each level is a
-// table-driven GeneratorSpec run by RunGenerator.
+// table-driven GeneratorTable run by RunGenerator.
 
 #include "app/AppState.h"
 #include "generators/Scheme.h"
@@ -15,7 +15,7 @@ void GenerateLaenge3(AppState& state, int index);
 void GenerateLaenge4(AppState& state, int index);
 void GenerateLaenge5(AppState& state, int index);
 
-// The specs of levels 1..5, in level order.
-std::span<const GeneratorSpec> LaengeSpecs();
+// The tables of levels 1..5, in level order.
+std::span<const GeneratorTable> LaengeTables();
 
 } // namespace quarvel

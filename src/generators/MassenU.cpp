@@ -56,7 +56,7 @@ constexpr auto kPairs4 = MassPairs(laenge4::Tables, laenge4::Tables.D100);
 constexpr auto kPairs5 = MassPairs(laenge5::Tables, laenge5::Tables.D100);
 
 // Mass answers are neither trimmed nor rounded through their text.
-constexpr std::array<GeneratorSpec, 6> kSpecs{{
+constexpr std::array<GeneratorTable, 6> kTables{{
     {"GenerateMasse1", kPairs1},
     {"GenerateMasse2", kPairs2},
     {"GenerateMasse3", kPairs3},
@@ -68,26 +68,26 @@ constexpr std::array<GeneratorSpec, 6> kSpecs{{
 } // namespace
 
 void GenerateMasse1(AppState& state, int index) {
-    RunGenerator(kSpecs[0], state, index);
+    RunGenerator(kTables[0], state, index);
 }
 void GenerateMasse2(AppState& state, int index) {
-    RunGenerator(kSpecs[1], state, index);
+    RunGenerator(kTables[1], state, index);
 }
 void GenerateMasse3(AppState& state, int index) {
-    RunGenerator(kSpecs[2], state, index);
+    RunGenerator(kTables[2], state, index);
 }
 void GenerateMasse4(AppState& state, int index) {
-    RunGenerator(kSpecs[3], state, index);
+    RunGenerator(kTables[3], state, index);
 }
 void GenerateMasse5(AppState& state, int index) {
-    RunGenerator(kSpecs[4], state, index);
+    RunGenerator(kTables[4], state, index);
 }
 void GenerateMasse6(AppState& state, int index) {
-    RunGenerator(kSpecs[5], state, index);
+    RunGenerator(kTables[5], state, index);
 }
 
-std::span<const GeneratorSpec> MasseSpecs() {
-    return kSpecs;
+std::span<const GeneratorTable> MasseTables() {
+    return kTables;
 }
 
 } // namespace quarvel

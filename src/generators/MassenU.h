@@ -1,6 +1,6 @@
 #pragma once
 // The mass (t .. mg) task generators: levels 1 to 5 and the easier level 6.
-// Each level is a table-driven GeneratorSpec run by RunGenerator.
+// Each level is a table-driven GeneratorTable run by RunGenerator.
 
 #include "app/AppState.h"
 #include "generators/Scheme.h"
@@ -16,7 +16,7 @@ void GenerateMasse4(AppState& state, int index);
 void GenerateMasse5(AppState& state, int index);
 void GenerateMasse6(AppState& state, int index);
 
-// The specs of levels 1..6, in level order.
-std::span<const GeneratorSpec> MasseSpecs();
+// The tables of levels 1..6, in level order.
+std::span<const GeneratorTable> MasseTables();
 
 } // namespace quarvel

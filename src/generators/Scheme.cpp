@@ -119,16 +119,16 @@ const PatternBand& FindPatternBand(PatternTable table, int draw) {
     return FindBand(table, draw);
 }
 
-void RunGenerator(const GeneratorSpec& spec, AppState& state, int index) {
+void RunGenerator(const GeneratorTable& table, AppState& state, int index) {
     DrawVariables& draws = state.Draws;
     draws.DirectionDraw = state.Random(2) + 1;
     draws.PairDraw = state.Random(100) + 1;
     draws.PatternDraw = state.Random(100) + 1;
-    draws.LastGenerator = spec.Name;
+    draws.LastGenerator = table.Name;
 
     TTaskRecord& record = state.TaskSheet[index];
     const bool multiply = draws.DirectionDraw == 1;
-    const PairBand& pair = FindPairBand(spec.Pairs, draws.PairDraw);
+    const PairBand& pair = FindPairBand(table.Pairs, draws.PairDraw);
     record.FromUnit = multiply ? pair.From : pair.To;
     record.ToUnit = multiply ? pair.To : pair.From;
 
@@ -143,7 +143,7 @@ void RunGenerator(const GeneratorSpec& spec, AppState& state, int index) {
         std::max({band.AnswerDecimals, RuleAnswerDecimals(band.P, k, draws.DirectionDraw),
                   SignificantDecimals(given, shift)});
 
-    if (RoundsGivenValue(spec.Rounding, multiply, k)) {
+    if (RoundsGivenValue(table.Rounding, multiply, k)) {
         record.GivenValue = ReadDouble(given, 0);
         record.AnswerValue = ReadDouble(given, shift);
     } else {
@@ -158,12 +158,12 @@ void RunGenerator(const GeneratorSpec& spec, AppState& state, int index) {
     }
 
     record.AnswerLeft = kAnswerLeft;
-    state.AnswerWidth = spec.AnswerWidth;
-    state.ToUnitLeft = kAnswerLeft + spec.AnswerWidth + 30;
+    state.AnswerWidth = table.AnswerWidth;
+    state.ToUnitLeft = kAnswerLeft + table.AnswerWidth + 30;
 
     record.GivenText = WriteDecimal(given, 0, record.GivenDecimals);
     const std::string answer = WriteDecimal(given, shift, record.AnswerDecimals);
-    record.AnswerText = spec.TrimAnswer ? TrimTrailingZeros(answer) : answer;
+    record.AnswerText = table.TrimAnswer ? TrimTrailingZeros(answer) : answer;
 }
 
 } // namespace quarvel

@@ -40,7 +40,7 @@ enum class GivenRounding {
     Direction1Large, // the same, only for factors of 1000 and more
 };
 
-struct GeneratorSpec {
+struct GeneratorTable {
     std::string_view Name; // "GenerateLaenge3"
     std::span<const PairBand> Pairs;
     int AnswerWidth = 170;   // ToUnitLeft = AnswerLeft + AnswerWidth + 30
@@ -65,8 +65,8 @@ int RuleAnswerDecimals(Pattern pattern, int factorExponent, int direction);
 const PairBand& FindPairBand(std::span<const PairBand> pairs, int draw);
 const PatternBand& FindPatternBand(PatternTable table, int draw);
 
-// Fills TaskSheet[index] from the spec: draws DirectionDraw, PairDraw and
+// Fills TaskSheet[index] from a generator's tables: draws DirectionDraw, PairDraw and
 // PatternDraw (in that order), then the pattern's own digits.
-void RunGenerator(const GeneratorSpec& spec, AppState& state, int index);
+void RunGenerator(const GeneratorTable& table, AppState& state, int index);
 
 } // namespace quarvel

@@ -427,31 +427,31 @@ constexpr PairBand Pairs[] = {
 // clang-format on
 
 constexpr std::array kLevels{
-    GeneratorSpec{.Name = "GenerateKubik1",
-                  .Pairs = kubik1::Pairs,
-                  .AnswerWidth = 170,
-                  .TrimAnswer = false,
-                  .Rounding = GivenRounding::None},
-    GeneratorSpec{.Name = "GenerateKubik2",
-                  .Pairs = kubik2::Pairs,
-                  .AnswerWidth = 170,
-                  .TrimAnswer = false,
-                  .Rounding = GivenRounding::None},
-    GeneratorSpec{.Name = "GenerateKubik3",
-                  .Pairs = kubik3::Pairs,
-                  .AnswerWidth = 170,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1},
-    GeneratorSpec{.Name = "GenerateKubik4",
-                  .Pairs = kubik4::Pairs,
-                  .AnswerWidth = 170,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1},
-    GeneratorSpec{.Name = "GenerateKubik5",
-                  .Pairs = kubik5::Pairs,
-                  .AnswerWidth = 170,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1},
+    GeneratorTable{.Name = "GenerateKubik1",
+                   .Pairs = kubik1::Pairs,
+                   .AnswerWidth = 170,
+                   .TrimAnswer = false,
+                   .Rounding = GivenRounding::None},
+    GeneratorTable{.Name = "GenerateKubik2",
+                   .Pairs = kubik2::Pairs,
+                   .AnswerWidth = 170,
+                   .TrimAnswer = false,
+                   .Rounding = GivenRounding::None},
+    GeneratorTable{.Name = "GenerateKubik3",
+                   .Pairs = kubik3::Pairs,
+                   .AnswerWidth = 170,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1},
+    GeneratorTable{.Name = "GenerateKubik4",
+                   .Pairs = kubik4::Pairs,
+                   .AnswerWidth = 170,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1},
+    GeneratorTable{.Name = "GenerateKubik5",
+                   .Pairs = kubik5::Pairs,
+                   .AnswerWidth = 170,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1},
 };
 
 // RunGenerator also records the level's name as the last generator.
@@ -477,7 +477,7 @@ void GenerateKubik5(AppState& state, int index) {
     Run(5, state, index);
 }
 
-std::span<const GeneratorSpec> KubikSpecs() {
+std::span<const GeneratorTable> KubikTables() {
     return kLevels;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The five levels of the cubic-volume (m^3 .. mm^3) task generators. Each level is a
-// table-driven GeneratorSpec run by RunGenerator.
+// table-driven GeneratorTable run by RunGenerator.
 
 #include "app/AppState.h"
 #include "generators/Scheme.h"
@@ -16,6 +16,6 @@ void GenerateKubik4(AppState& state, int index);
 void GenerateKubik5(AppState& state, int index);
 
 // The generator tables of levels 1..5, in level order.
-std::span<const GeneratorSpec> KubikSpecs();
+std::span<const GeneratorTable> KubikTables();
 
 } // namespace quarvel

@@ -736,31 +736,31 @@ constexpr PairBand Pairs[] = {
 // clang-format on
 
 constexpr std::array kLevels{
-    GeneratorSpec{.Name = "GenerateLiter1",
-                  .Pairs = liter1::Pairs,
-                  .AnswerWidth = 170,
-                  .TrimAnswer = false,
-                  .Rounding = GivenRounding::None},
-    GeneratorSpec{.Name = "GenerateLiter2",
-                  .Pairs = liter2::Pairs,
-                  .AnswerWidth = 190,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1Large},
-    GeneratorSpec{.Name = "GenerateLiter3",
-                  .Pairs = liter3::Pairs,
-                  .AnswerWidth = 190,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1Large},
-    GeneratorSpec{.Name = "GenerateLiter4",
-                  .Pairs = liter4::Pairs,
-                  .AnswerWidth = 190,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1Large},
-    GeneratorSpec{.Name = "GenerateLiter5",
-                  .Pairs = liter5::Pairs,
-                  .AnswerWidth = 190,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateLiter1",
+                   .Pairs = liter1::Pairs,
+                   .AnswerWidth = 170,
+                   .TrimAnswer = false,
+                   .Rounding = GivenRounding::None},
+    GeneratorTable{.Name = "GenerateLiter2",
+                   .Pairs = liter2::Pairs,
+                   .AnswerWidth = 190,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateLiter3",
+                   .Pairs = liter3::Pairs,
+                   .AnswerWidth = 190,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateLiter4",
+                   .Pairs = liter4::Pairs,
+                   .AnswerWidth = 190,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateLiter5",
+                   .Pairs = liter5::Pairs,
+                   .AnswerWidth = 190,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1Large},
 };
 
 // RunGenerator also records the level's name as the last generator.
@@ -786,7 +786,7 @@ void GenerateLiter5(AppState& state, int index) {
     Run(5, state, index);
 }
 
-std::span<const GeneratorSpec> LiterSpecs() {
+std::span<const GeneratorTable> LiterTables() {
     return kLevels;
 }
 

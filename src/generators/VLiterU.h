@@ -1,6 +1,6 @@
 #pragma once
 // The five levels of the litre-volume (hl .. ml) task generators. Each level is a
-// table-driven GeneratorSpec run by RunGenerator.
+// table-driven GeneratorTable run by RunGenerator.
 
 #include "app/AppState.h"
 #include "generators/Scheme.h"
@@ -16,6 +16,6 @@ void GenerateLiter4(AppState& state, int index);
 void GenerateLiter5(AppState& state, int index);
 
 // The generator tables of levels 1..5, in level order.
-std::span<const GeneratorSpec> LiterSpecs();
+std::span<const GeneratorTable> LiterTables();
 
 } // namespace quarvel

@@ -821,31 +821,31 @@ constexpr PairBand Pairs[] = {
 // clang-format on
 
 constexpr std::array kLevels{
-    GeneratorSpec{.Name = "GenerateRaumGemischt1",
-                  .Pairs = gemischt1::Pairs,
-                  .AnswerWidth = 170,
-                  .TrimAnswer = false,
-                  .Rounding = GivenRounding::Direction1Large},
-    GeneratorSpec{.Name = "GenerateRaumGemischt2",
-                  .Pairs = gemischt2::Pairs,
-                  .AnswerWidth = 190,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1Large},
-    GeneratorSpec{.Name = "GenerateRaumGemischt3",
-                  .Pairs = gemischt3::Pairs,
-                  .AnswerWidth = 190,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1Large},
-    GeneratorSpec{.Name = "GenerateRaumGemischt4",
-                  .Pairs = gemischt4::Pairs,
-                  .AnswerWidth = 190,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1Large},
-    GeneratorSpec{.Name = "GenerateRaumGemischt5",
-                  .Pairs = gemischt5::Pairs,
-                  .AnswerWidth = 190,
-                  .TrimAnswer = true,
-                  .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateRaumGemischt1",
+                   .Pairs = gemischt1::Pairs,
+                   .AnswerWidth = 170,
+                   .TrimAnswer = false,
+                   .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateRaumGemischt2",
+                   .Pairs = gemischt2::Pairs,
+                   .AnswerWidth = 190,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateRaumGemischt3",
+                   .Pairs = gemischt3::Pairs,
+                   .AnswerWidth = 190,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateRaumGemischt4",
+                   .Pairs = gemischt4::Pairs,
+                   .AnswerWidth = 190,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1Large},
+    GeneratorTable{.Name = "GenerateRaumGemischt5",
+                   .Pairs = gemischt5::Pairs,
+                   .AnswerWidth = 190,
+                   .TrimAnswer = true,
+                   .Rounding = GivenRounding::Direction1Large},
 };
 
 // RunGenerator also records the level's name as the last generator.
@@ -871,7 +871,7 @@ void GenerateRaumGemischt5(AppState& state, int index) {
     Run(5, state, index);
 }
 
-std::span<const GeneratorSpec> RaumGemischtSpecs() {
+std::span<const GeneratorTable> RaumGemischtTables() {
     return kLevels;
 }
 

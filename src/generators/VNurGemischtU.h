@@ -1,6 +1,6 @@
 #pragma once
 // The five levels of the mixed cubic and litre volume task generators. Each level is a
-// table-driven GeneratorSpec run by RunGenerator.
+// table-driven GeneratorTable run by RunGenerator.
 
 #include "app/AppState.h"
 #include "generators/Scheme.h"
@@ -16,6 +16,6 @@ void GenerateRaumGemischt4(AppState& state, int index);
 void GenerateRaumGemischt5(AppState& state, int index);
 
 // The generator tables of levels 1..5, in level order.
-std::span<const GeneratorSpec> RaumGemischtSpecs();
+std::span<const GeneratorTable> RaumGemischtTables();
 
 } // namespace quarvel

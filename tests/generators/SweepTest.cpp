@@ -113,11 +113,11 @@ struct Observed {
 
 class Sweep {
   public:
-    Sweep(const GeneratorSpec& spec, const Promise& promise)
-        : spec_(spec), promise_(promise), fn_(FindMeasureGenerator(spec.Name)) {}
+    Sweep(const GeneratorTable& table, const Promise& promise)
+        : table_(table), promise_(promise), fn_(FindMeasureGenerator(table.Name)) {}
 
     Observed Run() {
-        for (const PairBand& pair : spec_.Pairs) {
+        for (const PairBand& pair : table_.Pairs) {
             for (const int direction : {1, 2}) {
                 for (const PatternBand& band : direction == 1 ? pair.M : pair.D) {
                     for (const int pairDraw : {pair.Lo, pair.Hi}) {
@@ -128,7 +128,7 @@ class Sweep {
                                                                 band.AnswerDecimals, digits);
                                 ++observed_.Tasks;
                                 if (!fault.empty()) {
-                                    ADD_FAILURE() << spec_.Name << " direction " << direction
+                                    ADD_FAILURE() << table_.Name << " direction " << direction
                                                   << " PairDraw " << pairDraw << " PatternDraw "
                                                   << patternDraw << ": " << fault;
                                     return observed_;
@@ -154,7 +154,7 @@ class Sweep {
         const TTaskRecord& r = state.TaskSheet[3];
         const auto& calls = rng->Calls();
 
-        SWEEP_EXPECT(state.Draws.LastGenerator == spec_.Name, "LastGenerator is wrong");
+        SWEEP_EXPECT(state.Draws.LastGenerator == table_.Name, "LastGenerator is wrong");
         SWEEP_EXPECT(calls.size() > 3 && calls[0].first == 2 && calls[1].first == 100 &&
                          calls[2].first == 100,
                      "not three draws before the pattern's own");
@@ -222,7 +222,7 @@ class Sweep {
         return "";
     }
 
-    const GeneratorSpec& spec_;
+    const GeneratorTable& table_;
     const Promise& promise_;
     GeneratorFn fn_;
     ExtremeRandom smallest_{false};
@@ -236,10 +236,10 @@ class Sweep {
 class SweepGenerator : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(SweepGenerator, EveryBandGivesAnExactAnswer) {
-    const GeneratorSpec* spec = FindSpec(GetParam());
+    const GeneratorTable* table = FindTable(GetParam());
     const auto promise = kPromises.find(GetParam());
     ASSERT_NE(promise, kPromises.end()) << "no promise for " << GetParam();
-    const Observed observed = Sweep(*spec, promise->second).Run();
+    const Observed observed = Sweep(*table, promise->second).Run();
     EXPECT_EQ(observed.MaxGivenDecimals, promise->second.MaxGivenDecimals);
     EXPECT_EQ(observed.MaxAnswerDecimals, promise->second.MaxAnswerDecimals);
     EXPECT_GT(observed.Tasks, 100U);
@@ -248,8 +248,8 @@ TEST_P(SweepGenerator, EveryBandGivesAnExactAnswer) {
 // Every table-driven generator the program has; one without a promise fails.
 std::vector<std::string> GeneratorNames() {
     std::vector<std::string> names;
-    for (const GeneratorSpec& spec : AllSpecs())
-        names.emplace_back(spec.Name);
+    for (const GeneratorTable& table : AllTables())
+        names.emplace_back(table.Name);
     return names;
 }
 

@@ -37,11 +37,11 @@ const std::vector<std::pair<std::string, int>> kKinds = {
 const std::vector<std::string> kFamilies = {"MixLM", "MixLF", "MixLFM", "MixFR", "MixAlle"};
 
 TEST(Tables, EveryPairAndPatternTableCoversOneToHundred) {
-    ASSERT_EQ(AllSpecs().size(), 31U);
-    for (const GeneratorSpec& spec : AllSpecs()) {
-        SCOPED_TRACE(std::string(spec.Name));
-        EXPECT_EQ(CoverageFault(spec.Pairs), "");
-        for (const PairBand& pair : spec.Pairs) {
+    ASSERT_EQ(AllTables().size(), 31U);
+    for (const GeneratorTable& table : AllTables()) {
+        SCOPED_TRACE(std::string(table.Name));
+        EXPECT_EQ(CoverageFault(table.Pairs), "");
+        for (const PairBand& pair : table.Pairs) {
             SCOPED_TRACE("pair band " + std::to_string(pair.Lo));
             EXPECT_EQ(CoverageFault(pair.M), "") << "direction 1";
             EXPECT_EQ(CoverageFault(pair.D), "") << "direction 2";
@@ -68,14 +68,14 @@ TEST(Tables, EveryDispatcherFamilyCoversOneToHundred) {
 // needs (trailing zeros, the comma key); a note asking for fewer would cut
 // digits off, and the engine overrides it.
 TEST(Tables, NotesNeverAskForFewerDecimalsThanTheAnswerNeeds) {
-    for (const GeneratorSpec& spec : AllSpecs()) {
-        for (const PairBand& pair : spec.Pairs) {
+    for (const GeneratorTable& table : AllTables()) {
+        for (const PairBand& pair : table.Pairs) {
             for (const int direction : {1, 2}) {
                 for (const PatternBand& band : direction == 1 ? pair.M : pair.D) {
                     if (band.AnswerDecimals < 0) continue;
                     EXPECT_GE(band.AnswerDecimals,
                               RuleAnswerDecimals(band.P, pair.FactorExponent, direction))
-                        << spec.Name << " pair band " << pair.Lo << " direction " << direction
+                        << table.Name << " pair band " << pair.Lo << " direction " << direction
                         << " pattern band " << band.Lo << " " << Info(band.P).Name;
                 }
             }
@@ -98,7 +98,7 @@ TEST(Tables, VolumePairShares) {
     };
     for (const auto& [name, shares] : expected) {
         std::map<std::pair<std::string_view, std::string_view>, int> draws;
-        for (const PairBand& pair : FindSpec(name)->Pairs)
+        for (const PairBand& pair : FindTable(name)->Pairs)
             draws[{pair.From, pair.To}] += pair.Hi - pair.Lo + 1;
         const auto [least, most] = std::minmax_element(
             draws.begin(), draws.end(), [](auto& a, auto& b) { return a.second < b.second; });
@@ -131,11 +131,11 @@ TEST(Registry, ListsEveryGeneratorAndDispatcherOnce) {
     EXPECT_EQ(functions.size(), 56U) << "two names share one function";
 
     for (std::size_t i = 0; i < generators; ++i) {
-        EXPECT_EQ(AllSpecs()[i].Name, expected[i]);
-        EXPECT_EQ(FindSpec(expected[i]), &AllSpecs()[i]);
+        EXPECT_EQ(AllTables()[i].Name, expected[i]);
+        EXPECT_EQ(FindTable(expected[i]), &AllTables()[i]);
     }
     EXPECT_EQ(FindMeasureGenerator("GenerateLaenge6"), nullptr);
-    EXPECT_EQ(FindSpec("MixLM1"), nullptr);
+    EXPECT_EQ(FindTable("MixLM1"), nullptr);
 }
 
 } // namespace
