@@ -4,7 +4,10 @@
 
 #include "decadic/DekAnswer.h"
 #include "decadic/PlaceValue.h"
+#include "app/AppState.h"
+#include "app/BoundedText.h"
 #include "engine/AnswerCheck.h"
+#include "engine/Drill.h"
 
 #include "FuzzInput.h"
 
@@ -41,29 +44,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t cut = rest.empty() ? 0 : split % (rest.size() + 1);
     const std::string_view typed = rest.substr(cut);
 
-    TDekTaskSheet sheet;
-    TDekTaskRecord& record = sheet[1];
+    AppState state;
+    TDekTaskRecord& record = state.DekTaskSheet[1];
     record.AnswerText = rest.substr(0, cut);
     record.AnswerIsNotation = (flags & 1) != 0;
     record.AnswerHasComma = (flags & 2) != 0;
-    const DekJudgement j = JudgeDekAnswer(typed, record);
+    const std::string expected = DekExpectedAnswer(record.AnswerText.str());
+    const bool notation = record.AnswerIsNotation;
 
-    using Kind = DekJudgement::Kind;
-    QUARVEL_FUZZ_CHECK((j.Outcome == Kind::Empty) == typed.empty());
-    if (j.Outcome == Kind::Empty) return 0;
-    QUARVEL_FUZZ_CHECK(j.FieldText == TrimLeadingZeros(TrimTrailingZeros(typed)));
-    QUARVEL_FUZZ_CHECK(j.ExpectedText == DekExpectedAnswer(record.AnswerText.str()));
-    QUARVEL_FUZZ_CHECK((j.Outcome == Kind::TooManyCommas) == (CountCommas(j.FieldText) > 1));
-    QUARVEL_FUZZ_CHECK((j.Outcome == Kind::Right) == (j.TypedText == j.ExpectedText));
-
-    // The drill's rules decide the same.
-    DekAnswerRules rules(sheet);
-    QUARVEL_FUZZ_CHECK(rules.TrimmedExpected(1) == j.ExpectedText);
-    QUARVEL_FUZZ_CHECK(sheet[1].AnswerText.str() == j.ExpectedText);
-    if (j.Outcome != Kind::TooManyCommas) {
-        QUARVEL_FUZZ_CHECK(rules.ComparedTyped(1, j.FieldText) == j.TypedText);
+    // Judged as the window judges: the shared drill with the decadic rules.
+    DekAnswerRules rules(state.DekTaskSheet);
+    Drill drill(state, rules);
+    const ExitResult result = drill.Exit(1, std::string(typed));
+    const DrillLine& line = drill.Line(1);
+    using Kind = ExitResult::Kind;
+    const std::string field = TrimLeadingZeros(TrimTrailingZeros(typed));
+    if (CutText(typed, kAnswerCapacity).empty()) {
+        QUARVEL_FUZZ_CHECK(result.Outcome == Kind::Nothing);
+        return 0;
+    }
+    QUARVEL_FUZZ_CHECK(line.FieldText == field);
+    QUARVEL_FUZZ_CHECK(state.DekTaskSheet[1].AnswerText.str() == expected);
+    QUARVEL_FUZZ_CHECK((result.Outcome == Kind::TooManyCommas) == (CountCommas(field) > 1));
+    if (result.Outcome != Kind::TooManyCommas) {
+        QUARVEL_FUZZ_CHECK((result.Outcome == Kind::RightFirst) == (line.TypedText == expected));
         // Judging the compared text again changes nothing.
-        QUARVEL_FUZZ_CHECK(DekComparedTyped(j.TypedText, record.AnswerIsNotation) == j.TypedText);
+        QUARVEL_FUZZ_CHECK(DekComparedTyped(line.TypedText, notation) == line.TypedText);
     }
     CheckKeys(rest);
     return 0;

@@ -95,22 +95,6 @@ std::string DekComparedTyped(std::string_view trimmed, bool answerIsNotation) {
     return DropZeroPlaces(NormalizeNotationAnswer(trimmed, answerIsNotation));
 }
 
-DekJudgement JudgeDekAnswer(std::string_view fieldText, const TDekTaskRecord& record) {
-    DekJudgement j;
-    if (fieldText.empty()) return j;
-    j.FieldText = TrimLeadingZeros(TrimTrailingZeros(fieldText));
-    j.ExpectedText = DekExpectedAnswer(record.AnswerText.str());
-    j.TypedText = j.FieldText;
-    if (CountCommas(j.FieldText) > 1) {
-        j.Outcome = DekJudgement::Kind::TooManyCommas;
-        return j;
-    }
-    j.TypedText = DekComparedTyped(j.FieldText, record.AnswerIsNotation);
-    j.Outcome =
-        j.TypedText == j.ExpectedText ? DekJudgement::Kind::Right : DekJudgement::Kind::Wrong;
-    return j;
-}
-
 std::string DekAnswerRules::TrimmedExpected(int line) {
     TDekTaskRecord& record = sheet_[line];
     record.AnswerText = DekExpectedAnswer(record.AnswerText.str());

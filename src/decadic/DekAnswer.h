@@ -28,27 +28,15 @@ inline constexpr char32_t kKeyEnter = U'\r';
 std::optional<char32_t> DekKeyFilter(DekTraining training, bool answerIsNotation,
                                      bool answerHasComma, char32_t key);
 
-struct DekJudgement {
-    enum class Kind { Empty, TooManyCommas, Right, Wrong };
-    Kind Outcome = Kind::Empty;
-    std::string FieldText;    // the trimmed text written back into the field
-    std::string TypedText;    // as compared: blanks normalised, zero places dropped
-    std::string ExpectedText; // the record's AnswerText trimmed, without a leading blank
-};
-
 // The expected answer as it is compared: trailing zeros after a comma trimmed,
 // and the blank that heads a decimal notation below 1 removed.
 std::string DekExpectedAnswer(std::string_view answerText);
 // A trimmed typed text as it is compared with the expected one.
 std::string DekComparedTyped(std::string_view trimmed, bool answerIsNotation);
 
-// The judgement of one answer field that lost the focus. An empty field is not
-// judged; more than one comma is refused before anything is compared.
-// Otherwise the answer is right when the compared texts agree character for
-// character. The caller stores ExpectedText back into the record's AnswerText.
-DekJudgement JudgeDekAnswer(std::string_view fieldText, const TDekTaskRecord& record);
-
-// The drill's judgement rules over DekTaskSheet.
+// The drill's judgement rules over DekTaskSheet: the shared drill (engine/Drill.h)
+// trims, refuses two commas, counts and scores; these say how the decadic
+// window compares.
 class DekAnswerRules final : public AnswerRules {
   public:
     explicit DekAnswerRules(TDekTaskSheet& sheet) : sheet_(sheet) {}

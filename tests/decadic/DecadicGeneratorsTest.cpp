@@ -4,6 +4,7 @@
 #include "decadic/DezDezU.h"
 #include "decadic/DezNumU.h"
 #include "engine/AnswerCheck.h"
+#include "engine/Drill.h"
 
 #include "NotationOracle.h"
 
@@ -144,7 +145,11 @@ void CheckCommon(const TDekTaskRecord& r, DekTraining training, const std::strin
         const auto key = static_cast<char32_t>(static_cast<unsigned char>(c));
         EXPECT_EQ(DekKeyFilter(training, r.AnswerIsNotation, r.AnswerHasComma, key), key) << c;
     }
-    EXPECT_EQ(JudgeDekAnswer(r.AnswerText.str(), r).Outcome, DekJudgement::Kind::Right);
+    AppState judged;
+    judged.DekTaskSheet[1] = r;
+    DekAnswerRules rules(judged.DekTaskSheet);
+    Drill drill(judged, rules);
+    EXPECT_EQ(drill.Exit(1, r.AnswerText.str()).Outcome, ExitResult::Kind::RightFirst);
 }
 
 // The first draws are the generator's own, with these ranges.

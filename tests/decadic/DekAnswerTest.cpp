@@ -1,4 +1,5 @@
 #include "decadic/DekAnswer.h"
+#include "engine/Drill.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@ namespace quarvel {
 namespace {
 
 using enum DekTraining;
-using Kind = DekJudgement::Kind;
+using Kind = ExitResult::Kind;
 
 // The keys a field of this kind takes, as the text they become.
 std::string Filtered(DekTraining training, bool notation, bool comma, std::u32string_view keys) {
@@ -71,7 +72,26 @@ TDekTaskRecord Record(std::string_view answer, bool notation, bool comma = false
     return r;
 }
 
-TEST(JudgeDekAnswer, Outcomes) {
+// One answer judged as the window judges it: the shared drill with the
+// decadic rules, on a fresh line.
+struct Judged {
+    Kind Outcome;
+    std::string FieldText; // written back into the field
+    std::string TypedText; // as compared
+    std::string Expected;  // the record's answer after trimming
+};
+
+Judged Judge(std::string_view typed, const TDekTaskRecord& record) {
+    AppState state;
+    state.DekTaskSheet[1] = record;
+    DekAnswerRules rules(state.DekTaskSheet);
+    Drill drill(state, rules);
+    const Kind outcome = drill.Exit(1, std::string(typed)).Outcome;
+    return {outcome, drill.Line(1).FieldText, drill.Line(1).TypedText,
+            state.DekTaskSheet[1].AnswerText.str()};
+}
+
+TEST(DekAnswerRules, JudgedThroughTheDrill) {
     struct Case {
         std::string_view Expected;
         bool Notation;
@@ -80,47 +100,47 @@ TEST(JudgeDekAnswer, Outcomes) {
     };
     const Case cases[] = {
         // Notation may be typed without or with extra blanks and with zero places.
-        {"3T 4H 5E", true, "3T 4H 5E", Kind::Right},
-        {"3T 4H 5E", true, "3T4H5E", Kind::Right},
-        {"3T 4H 5E", true, "  3T   4H 5E ", Kind::Right},
-        {"3T 4H 5E", true, "3T4H0Z5E", Kind::Right},
-        {"3T 4H 5E", true, "03T 4H 5E", Kind::Right}, // leading zeros are trimmed first
+        {"3T 4H 5E", true, "3T 4H 5E", Kind::RightFirst},
+        {"3T 4H 5E", true, "3T4H5E", Kind::RightFirst},
+        {"3T 4H 5E", true, "  3T   4H 5E ", Kind::RightFirst},
+        {"3T 4H 5E", true, "3T4H0Z5E", Kind::RightFirst},
+        {"3T 4H 5E", true, "03T 4H 5E", Kind::RightFirst}, // leading zeros are trimmed first
         // Order, case and two-digit counts matter; only the key filter changes the case.
-        {"3T 4H 5E", true, "4H 3T 5E", Kind::Wrong},
-        {"3T 4H 5E", true, "3t 4h 5e", Kind::Wrong},
-        {"3T 4H 5E", true, "34H 5E", Kind::Wrong},
-        {"1ZT 2T", true, "12T", Kind::Wrong},
-        {"2E 3z 7h 5t", true, "2E3z7h5t", Kind::Right},
-        {"3z 4h", true, "3z 4h", Kind::Right},
-        {" 3z 4h", true, "3z 4h", Kind::Right}, // the expected text loses its blank
+        {"3T 4H 5E", true, "4H 3T 5E", Kind::WrongFirst},
+        {"3T 4H 5E", true, "3t 4h 5e", Kind::WrongFirst},
+        {"3T 4H 5E", true, "34H 5E", Kind::WrongFirst},
+        {"1ZT 2T", true, "12T", Kind::WrongFirst},
+        {"2E 3z 7h 5t", true, "2E3z7h5t", Kind::RightFirst},
+        {"3z 4h", true, "3z 4h", Kind::RightFirst},
+        {" 3z 4h", true, "3z 4h", Kind::RightFirst}, // the expected text loses its blank
         // Numerals are trimmed but not split at their digits.
-        {"4,05", false, "4,050", Kind::Right},
-        {"4,05", false, "04,05", Kind::Right},
-        {"4,05", false, "4,5", Kind::Wrong},
-        {"4,05", false, "4 ,05", Kind::Wrong},
-        {"3405", false, " 3405 ", Kind::Right},
-        {"3405", false, "3 405", Kind::Wrong},
-        {"5,00", false, "5", Kind::Right},
+        {"4,05", false, "4,050", Kind::RightFirst},
+        {"4,05", false, "04,05", Kind::RightFirst},
+        {"4,05", false, "4,5", Kind::WrongFirst},
+        {"4,05", false, "4 ,05", Kind::WrongFirst},
+        {"3405", false, " 3405 ", Kind::RightFirst},
+        {"3405", false, "3 405", Kind::WrongFirst},
+        {"5,00", false, "5", Kind::RightFirst},
         // Empty fields and two commas are not judged, also in a notation field.
-        {"1,25", false, "", Kind::Empty},
+        {"1,25", false, "", Kind::Nothing},
         {"1,25", false, "001,2,50", Kind::TooManyCommas},
         {"3T 4H 5E", true, "3T,4H,5E", Kind::TooManyCommas},
         // A lone zero or comma is wrong.
-        {"7", false, "0", Kind::Wrong},
-        {"7", false, ",", Kind::Wrong},
-        {"3T", true, "0000000", Kind::Wrong},
+        {"7", false, "0", Kind::WrongFirst},
+        {"7", false, ",", Kind::WrongFirst},
+        {"3T", true, "0000000", Kind::WrongFirst},
     };
     for (const Case& c : cases) {
         const TDekTaskRecord r = Record(c.Expected, c.Notation, !c.Notation);
-        EXPECT_EQ(JudgeDekAnswer(c.Typed, r).Outcome, c.Outcome)
+        EXPECT_EQ(Judge(c.Typed, r).Outcome, c.Outcome)
             << "'" << c.Typed << "' for '" << c.Expected << "'";
     }
-    EXPECT_EQ(JudgeDekAnswer("12T", Record("1ZT 2T", true)).TypedText, "1 2T");
-    EXPECT_EQ(JudgeDekAnswer("3405", Record("3405", false)).TypedText, "3405");
-    EXPECT_EQ(JudgeDekAnswer("3z 4h", Record(" 3z 4h", true)).ExpectedText, "3z 4h");
-    const DekJudgement commas = JudgeDekAnswer("001,2,50", Record("1,25", false, true));
+    EXPECT_EQ(Judge("12T", Record("1ZT 2T", true)).TypedText, "1 2T");
+    EXPECT_EQ(Judge("3405", Record("3405", false)).TypedText, "3405");
+    EXPECT_EQ(Judge("3z 4h", Record(" 3z 4h", true)).Expected, "3z 4h");
+    const Judged commas = Judge("001,2,50", Record("1,25", false, true));
     EXPECT_EQ(commas.FieldText, "1,2,5");
-    EXPECT_EQ(commas.ExpectedText, "1,25");
+    EXPECT_EQ(commas.Expected, "1,25");
 }
 
 TEST(DekAnswerRules, TrimsTheRecordInPlaceAndComparesAsTheWindowDoes) {
