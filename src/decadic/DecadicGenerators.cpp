@@ -88,17 +88,12 @@ std::string DekWindowTitle(const SelectionState& selection) {
     return title;
 }
 
-std::array<int, kLines> FillDekSheet(AppState& state) {
-    std::array<int, kLines> widths{};
-    for (int line = 1; line <= kLines; ++line) {
-        for (const auto& [training, level] : LevelFields(state.Selection)) {
-            if (!IsLevel(level)) continue;
-            FindDecadicGenerator(training, level)->Generate(state, line);
-            state.DekTaskSheet[line].Active = true;
-        }
-        widths[static_cast<std::size_t>(line - 1)] = state.AnswerWidth;
+void FillDekLine(AppState& state, int line) {
+    for (const auto& [training, level] : LevelFields(state.Selection)) {
+        if (!IsLevel(level)) continue;
+        FindDecadicGenerator(training, level)->Generate(state, line);
+        state.DekTaskSheet[line].Active = true;
     }
-    return widths;
 }
 
 } // namespace quarvel

@@ -38,10 +38,9 @@ std::optional<DekSelection> SelectedDekTraining(const SelectionState& selection)
 // decadic training is selected.
 std::string DekWindowTitle(const SelectionState& selection);
 
-// The record side of filling the sheet: for each line every decadic training
-// with a level 1..5 generates in turn and the line becomes active. Returns the
-// answer-field width each line had when it was generated (the width is shared
-// and changes from line to line).
-std::array<int, kLines> FillDekSheet(AppState& state);
+// The record side of filling one line: every decadic training with a level
+// 1..5 generates in turn and the line becomes active. AnswerWidth then holds
+// this line's field width (the width is shared and changes from line to line).
+void FillDekLine(AppState& state, int line);
 
 } // namespace quarvel

@@ -25,21 +25,7 @@ TfrmDekEinheiten::TfrmDekEinheiten(AppState& state, Windows& windows, QWidget* p
 
 QString TfrmDekEinheiten::Caption() const { return Q(DekWindowTitle(state_.Selection)); }
 
-void TfrmDekEinheiten::FillLine(int line) {
-    // Every decadic level that holds 1..5 fills the line, in the fixed order;
-    // the menu sees to it that only one does.
-    const SelectionState& s = state_.Selection;
-    const std::pair<DekTraining, int> levels[] = {{DekTraining::DekNum, s.LevelDekNum},
-                                                   {DekTraining::DekDek, s.LevelDekDek},
-                                                   {DekTraining::DezNum, s.LevelDezNum},
-                                                   {DekTraining::DezDez, s.LevelDezDez}};
-    for (const auto& [training, level] : levels) {
-        const NamedDecadicGenerator* generator = FindDecadicGenerator(training, level);
-        if (generator == nullptr) continue;
-        generator->Generate(state_, line);
-        state_.DekTaskSheet[line].Active = true;
-    }
-}
+void TfrmDekEinheiten::FillLine(int line) { FillDekLine(state_, line); }
 
 void TfrmDekEinheiten::ClearRecords() { ClearDekTaskRecords(state_.DekTaskSheet); }
 

@@ -158,25 +158,25 @@ TEST(DekWindowTitle, NamesTheFamilyAndTheLevel) {
     EXPECT_EQ(title(&SelectionState::LevelLaenge, 3), "");
 }
 
-TEST(FillDekSheet, EveryLineActiveWithTheWidthOfItsOwnDirection) {
+TEST(FillDekLine, EveryLineActiveWithTheWidthOfItsOwnDirection) {
     AppState state;
     state.Rng = std::make_shared<SeededRandom>(42);
     state.Selection.LevelDezNum = 4;
-    const std::array<int, kLines> widths = FillDekSheet(state);
     for (int line = 1; line <= kLines; ++line) {
+        FillDekLine(state, line);
         const TDekTaskRecord& r = state.DekTaskSheet[line];
         EXPECT_TRUE(r.Active);
-        EXPECT_EQ(widths[line - 1], r.AnswerIsNotation ? 450 : 170);
+        EXPECT_EQ(state.AnswerWidth, r.AnswerIsNotation ? 450 : 170);
         EXPECT_EQ(r.AnswerLeft, r.AnswerIsNotation ? 320 : 600);
     }
     EXPECT_EQ(state.Draws.LastGenerator, "GenerateDezNum4");
 }
 
-TEST(FillDekSheet, NoDecadicLevelLeavesTheSheetEmpty) {
+TEST(FillDekLine, NoDecadicLevelLeavesTheSheetEmpty) {
     AppState state;
     state.Rng = std::make_shared<ScriptedRandom>(std::vector<int>{});
     state.Selection.LevelLaenge = 3;
-    FillDekSheet(state);
+    for (int line = 1; line <= kLines; ++line) FillDekLine(state, line);
     for (const TDekTaskRecord& r : state.DekTaskSheet)
         EXPECT_FALSE(r.Active);
 }
@@ -185,7 +185,7 @@ TEST(ClearDekTaskRecords, KeepsUnitsAndPlaceButEmptiesTheRest) {
     AppState state;
     state.Rng = std::make_shared<SeededRandom>(3);
     state.Selection.LevelDezDez = 5;
-    FillDekSheet(state);
+    for (int line = 1; line <= kLines; ++line) FillDekLine(state, line);
     TDekTaskSheet before = state.DekTaskSheet;
     ClearDekTaskRecords(state.DekTaskSheet);
     for (int line = 1; line <= kLines; ++line) {
