@@ -221,10 +221,6 @@ std::string FormatDecimalPlaceValue(const ExactNumber& value, int decimals) {
     return integer + fraction;
 }
 
-std::string FormatDecimalPlaceValue(float value, int decimals) {
-    return FormatDecimalPlaceValue(ExactFromFloat(value), decimals);
-}
-
 std::int64_t ParsePlaceValue(std::string_view text) {
     std::string rest;
     rest.reserve(text.size());
@@ -365,19 +361,6 @@ std::string FixedNumeral(const ExactNumber& value, int decimals) {
     std::string out = f.Negative ? "-" + f.Int : f.Int;
     if (!f.Frac.empty()) out += "," + f.Frac;
     return out;
-}
-
-ExactNumber ExactFromFloat(float value) {
-    if (!std::isfinite(value)) return {};
-    std::array<char, 32> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.9e", static_cast<double>(value));
-    const std::string_view text(buffer.data());
-    const std::size_t e = text.find('e');
-    const bool negative = text.front() == '-';
-    const std::int64_t mantissa =
-        static_cast<std::int64_t>(DigitsValue(text.substr(0, e), kInt64Max));
-    const int exponent = std::atoi(text.data() + e + 1);
-    return ExactNumber{negative ? -mantissa : mantissa, 9 - exponent};
 }
 
 } // namespace quarvel

@@ -46,10 +46,6 @@ std::string FormatPlaceValue(std::int64_t value);
 // `decimals` (clamped to 0..8); only the places "E", "Z", "H" of the integer part
 // are written.
 std::string FormatDecimalPlaceValue(const ExactNumber& value, int decimals);
-// The same for a single-precision value, read the traditional way (ten
-// significant digits, then `decimals`). Kept to show why the generators hold
-// exact values: 1,1111111 reads as "1E 1z 1h 1t 1zt 1ht 1m" without the "1zm".
-std::string FormatDecimalPlaceValue(float value, int decimals);
 
 // "9Md 73HM 4ZM" -> 16 340 000 000. Blanks are ignored; the symbols are looked
 // for from "Md" down to "E" and everything before a symbol counts as its count
@@ -103,9 +99,5 @@ std::string ShiftDecimalDigits(std::string_view text, int decimals, int shift);
 // The value as a numeral with exactly `decimals` decimals (clamped to 0..18),
 // rounded half up: {3405, 2}, 2 -> "34,05"; {5, 0}, 2 -> "5,00".
 std::string FixedNumeral(const ExactNumber& value, int decimals);
-
-// The exact value a single-precision number shows with ten significant digits;
-// non-finite values give 0.
-ExactNumber ExactFromFloat(float value);
 
 } // namespace quarvel

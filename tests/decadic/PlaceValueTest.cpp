@@ -43,15 +43,12 @@ TEST(FormatDecimalPlaceValue, ExactValues) {
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{15, 1}, -3), "2E");
 }
 
-TEST(FormatDecimalPlaceValue, AFloatLosesTheDigitsAnExactValueKeeps) {
-    // A single-precision 1,1111111 is 1,11111104...; written with seven
-    // decimals its last place reads 0.
-    EXPECT_EQ(FormatDecimalPlaceValue(1.1111111F, 7), "1E 1z 1h 1t 1zt 1ht 1m");
+TEST(FormatDecimalPlaceValue, SevenAndEightDecimalsKeepEveryDigit) {
+    // A float would lose the last place of 1,1111111 and turn 9,9999996 into 10.
     EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{11111111, 7}, 7), "1E 1z 1h 1t 1zt 1ht 1m 1zm");
-    // 9,9999996 rounds to 10 in single precision.
-    EXPECT_EQ(FormatDecimalPlaceValue(9.9999996F, 7), "1Z");
-    EXPECT_EQ(FormatDecimalPlaceValue(1.03F, 2), "1E 3h");
-    EXPECT_EQ(FormatDecimalPlaceValue(0.34F, 2), " 3z 4h");
+    EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{99999996, 7}, 7), "9E 9z 9h 9t 9zt 9ht 9m 6zm");
+    EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{103, 2}, 2), "1E 3h");
+    EXPECT_EQ(FormatDecimalPlaceValue(ExactNumber{34, 2}, 2), " 3z 4h");
 }
 
 TEST(ParsePlaceValue, ReadsCountsOfEveryPlace) {
@@ -137,10 +134,10 @@ TEST(EnlargeDecimalPlaceCounts, WorksOnTheDecimalNotation) {
     const std::string text = EnlargeDecimalPlaceCounts(ExactNumber{1234567, 6}, 6, 1, rng);
     EXPECT_EQ(text, "1E 82z 3h 4t 5zt 6ht 7m");
     EXPECT_EQ(ParseDecimalPlaceValue(text), "9,234567");
-    // Written from a float, 9,9999996 is "1Z" with one place; asking for two
-    // used to draw for ever.
+    // A number with fewer places than asked for is enlarged where it can be,
+    // never drawn for ever.
     SeededRandom seeded(1);
-    EXPECT_EQ(EnlargeDecimalPlaceCounts(ExactFromFloat(9.9999996F), 7, 2, seeded).size(), 3U);
+    EXPECT_EQ(EnlargeDecimalPlaceCounts(ExactNumber{10, 0}, 0, 2, seeded).size(), 3U);
     EXPECT_EQ(EnlargeDecimalPlaceCounts(ExactNumber{99999996, 7}, 7, 2, seeded).size(),
               std::string("9E 9z 9h 9t 9zt 9ht 9m 6zm").size() + 2);
 }
