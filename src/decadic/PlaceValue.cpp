@@ -3,7 +3,6 @@
 #include "engine/AnswerCheck.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
