@@ -1,6 +1,7 @@
 #include "engine/Drill.h"
 
 #include "engine/AnswerCheck.h"
+#include "engine/Evaluation.h"
 
 #include <cmath>
 #include <cstdio>
@@ -138,11 +139,8 @@ std::string Drill::PassText() const {
 std::string Drill::TriesText() const { return std::to_string(state_.Score.PassTries); }
 
 std::string Drill::FormatPoints(float points) {
-    // Points are whole or half numbers; written with one decimal after a comma.
-    const long halves = std::lround(points * 2.0F);
-    const long tenths = halves * 5;
-    std::string text = std::to_string(tenths / 10) + "," + std::to_string((tenths < 0 ? -tenths : tenths) % 10);
-    return text;
+    // Points are whole or half numbers, written as the evaluation writes them.
+    return FormatHalfPoints(static_cast<std::int32_t>(std::lround(points * 2.0F)));
 }
 
 std::string Drill::PointsText() const { return FormatPoints(state_.Score.PassPoints); }
