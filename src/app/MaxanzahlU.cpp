@@ -28,10 +28,7 @@ void TfrmMaxanzahl::setVisible(bool visible) {
 }
 
 void TfrmMaxanzahl::BuildLayout() {
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPixelSize(19);
-    Client()->setFont(font);
+    Client()->setFont(BoldArial(19));
 
     grpMax_ = new QGroupBox(QStringLiteral(" Max. Anzahl der Durchgänge (3-10) "), Client());
     grpMax_->setObjectName(QStringLiteral("grpMax"));

@@ -49,12 +49,9 @@ QLabel* HeadingLabel(QWidget* parent, const char* name, const QString& text, int
                      int top, int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPixelSize(pixelHeight);
-    label->setFont(font);
+    label->setFont(BoldArial(pixelHeight));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    SetTextColour(label, Qt::white);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setGeometry(0, top, kClientWidth, height);
     return label;

@@ -40,6 +40,20 @@ void QuarvelDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormActivate();
 }
 
+QFont BoldArial(int pixelHeight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(pixelHeight);
+    return font;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
 void CentreOver(QWidget* window, const QWidget* over) {
     const QSize size = window->frameGeometry().size();
     QRect area;

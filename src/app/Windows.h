@@ -4,7 +4,9 @@
 
 #include "app/AppState.h"
 
+#include <QColor>
 #include <QDialog>
+#include <QFont>
 
 class QMenuBar;
 class QShowEvent;
@@ -60,6 +62,12 @@ class QuarvelDialog : public QDialog {
     QWidget* client_;
     QMenuBar* menuBar_ = nullptr;
 };
+
+// Bold "Arial" (Liberation Sans) with the given character height in pixels,
+// the font of every window's controls.
+QFont BoldArial(int pixelHeight);
+// The colour of a widget's text (labels, group box captions, fields).
+void SetTextColour(QWidget* widget, const QColor& colour);
 
 // Centres a window over another, shown or hidden (over the screen when
 // `over` is null).

@@ -17,19 +17,6 @@ const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kVerdictColour(102, 153, 51);
 
-QFont BoldArial(int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, int pixelSize,
                   const QColor& colour, const QString& text = QString()) {
     auto* label = new QLabel(text, parent);

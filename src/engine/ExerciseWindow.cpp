@@ -30,20 +30,6 @@ const QColor kBackground(255, 255, 200);
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-QFont BoldArial(int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setBold(true);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
 // A group box's caption and the number inside it share one colour.
 void SetGroupColour(QGroupBox* box, QLabel* label, const QColor& colour) {
     SetTextColour(box, colour);
