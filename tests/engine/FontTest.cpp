@@ -104,21 +104,6 @@ class FontTest : public QObject {
             QCOMPARE(SmallSize(size), small);
     }
 
-    void taskFontIsBoldArialAtScreenPixels() {
-        const QFont font = TaskFont(12);
-        QVERIFY(font.bold());
-        QCOMPARE(font.families().value(0), QStringLiteral("Arial"));
-        QCOMPARE(font.pixelSize(), 16);
-        QCOMPARE(TaskFont(20).pixelSize(), 27);
-        QCOMPARE(TaskFont(15).pixelSize(), 20);
-        // The stand-in must really be a sans face with Arial's widths, or every
-        // centred label and every line length would be off.
-        const QFontInfo info(font);
-        QVERIFY2(info.family().contains(QStringLiteral("Arial")) ||
-                     info.family().contains(QStringLiteral("Liberation Sans")),
-                 qPrintable(info.family()));
-    }
-
     void raisedExponentFollowsTheBaseCharacter() {
         const auto calls = Recorded(
             [](QPainter& p) { DrawTaskText(p, 10, 50, Qt::black, QStringLiteral("km^2"), 20); });
@@ -168,16 +153,6 @@ class FontTest : public QObject {
             sum += Width(TaskFont(12), QString(c));
         QCOMPARE(MeasureTaskText(p, word, 12), sum);
         QCOMPARE(p.font(), TaskFont(12));
-    }
-
-    void measureMatchesWhatIsDrawn() {
-        RecordingDevice device;
-        QPainter p(&device);
-        const QString text = QStringLiteral("12,5 cm^3 = 0,0125 dm^3");
-        DrawTaskText(p, 0, 0, Qt::black, text, 20);
-        const TextCall& last = device.Calls().back();
-        const int end = static_cast<int>(last.Baseline.x()) + Width(TaskFont(15), "3");
-        QCOMPARE(MeasureTaskText(p, text, 20), end);
     }
 
     // Markup with nothing to act on draws nothing.
@@ -253,16 +228,6 @@ class FontTest : public QObject {
         QCOMPARE(calls[0].Font.pixelSize(), 16);
     }
 
-    void drawingLeavesThePenForTheCallersLines() {
-        QImage image(10, 10, QImage::Format_RGB32);
-        QPainter p(&image);
-        p.setPen(QPen(Qt::blue, 2));
-        DrawTaskText(p, 0, 0, Qt::red, QStringLiteral("x"), 12);
-        DrawInfoText(p, 0, 0, Qt::red, Qt::green, 12, QStringLiteral("#x"), true);
-        QCOMPARE(p.pen().color(), QColor(Qt::blue));
-        QCOMPARE(p.pen().width(), 2);
-    }
-
     void pixelsLandWhereTheTopIsGiven() {
         // A real raster: the ink of a capital starts a little below y (the
         // font's internal leading) and never above it.
@@ -281,19 +246,6 @@ class FontTest : public QObject {
         QVERIFY(ink.right() < 20 + MeasureTaskText(measure, QStringLiteral("HE"), 12));
     }
 
-    void opaqueBackgroundIsTheCallersChoice() {
-        QImage image(100, 40, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter p(&image);
-            p.setBackgroundMode(Qt::OpaqueMode);
-            p.setBackground(QColor(255, 255, 200));
-            DrawTaskText(p, 10, 10, Qt::black, QStringLiteral("m"), 12);
-        }
-        // The glyph box is filled with the painter's background colour.
-        QCOMPARE(image.pixelColor(11, 11), QColor(255, 255, 200));
-        QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
-    }
 };
 
 } // namespace quarvel

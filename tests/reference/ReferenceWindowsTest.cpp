@@ -177,34 +177,6 @@ class ReferenceWindowsTest : public QObject {
         QVERIFY(Count(image, QRect(xm + 60, ym + 32, 180, 18), IsBlue) > 100);
     }
 
-    void chainCloseMenu() {
-        state_.Selection.AreaCode = 6;
-        QAction* close = Chain()->findChild<QAction*>(QStringLiteral("menSchliessen"));
-        QVERIFY(close != nullptr);
-        QCOMPARE(close->text(), QStringLiteral("Schließen"));
-        QTimer::singleShot(0, close, &QAction::trigger);
-        QCOMPARE(Chain()->exec(), int(QDialog::Accepted));
-        QVERIFY(!Chain()->isVisible());
-    }
-
-    void infoMenu() {
-        QMenuBar* bar = Info()->findChild<QMenuBar*>();
-        QVERIFY(bar != nullptr);
-        QStringList top;
-        for (QAction* a : bar->actions())
-            top << a->objectName() + "=" + a->text();
-        QCOMPARE(top, QStringList({"menSchliessen=Schließen", "menGeschichte=Geschichte",
-                                   "menMessgeraete=Messgeräte", "menEinheiten=Andere Einheiten"}));
-        const auto sub = [&](const char* name) {
-            QStringList items;
-            for (QAction* a : Info()->findChild<QMenu*>(QString::fromLatin1(name))->actions())
-                items << a->objectName() + "=" + a->text();
-            return items;
-        };
-        QCOMPARE(sub("menGeschichte"), QStringList({"menLaengeG=Längen", "menMasseG=Massen"}));
-        QCOMPARE(sub("menMessgeraete"), QStringList({"menLaengeM=Längen", "menMasseM=Massen"}));
-    }
-
     // Every opening starts on page 1; each menu item shows its page with its
     // title and its pictures only.
     void infoPagesShowTheirPicturesOnly() {
@@ -284,27 +256,6 @@ class ReferenceWindowsTest : public QObject {
         }
     }
 
-    void infoColoursOnScreen() {
-        Info()->show();
-        QImage image = Picture(Info()->Client());
-        // Page 1: the opening line is black throughout, the next has red terms.
-        QCOMPARE(Count(image, QRect(10, 20, 780, 18), IsRed), 0);
-        QVERIFY(Count(image, QRect(10, 20, 780, 18), IsDark) > 500);
-        QVERIFY(Count(image, QRect(10, 40, 780, 18), IsRed) > 200);
-        ShowInfoPage("menMasseG");
-        image = Picture(Info()->Client());
-        QVERIFY(Count(image, QRect(10, 500, 780, 18), IsBlue) > 300);
-        QCOMPARE(Count(image, QRect(10, 500, 780, 18), IsDark), 0);
-        ShowInfoPage("menEinheiten");
-        image = Picture(Info()->Client());
-        QVERIFY(Count(image, QRect(10, 20, 200, 18), IsRed) > 100); // heading
-        QVERIFY(Count(image, QRect(10, 50, 85, 18), IsBlue) > 100); // "1 Spanne"
-        QCOMPARE(Count(image, QRect(10, 50, 85, 18), IsDark), 0);
-        QVERIFY(Count(image, QRect(120, 50, 80, 18), IsDark) > 100);  // "22,9 cm"
-        QCOMPARE(Count(image, QRect(10, 390, 1000, 38), IsBlue), 0);  // no highlights used
-        QVERIFY(Count(image, QRect(10, 440, 1000, 38), IsRed) > 100); // Meridian...
-        Info()->hide();
-    }
 };
 
 } // namespace quarvel
