@@ -177,18 +177,6 @@ TEST(Patterns, ComposedPatternsDrawInOrder) {
     EXPECT_EQ(draw(Pattern::RandTenThousandth, {3}), "0,0004");
 }
 
-// Every one of the 90 x 9 draws gives a different RandThreeDigit.
-TEST(Patterns, ThreeDigitValuesAreAllReachable) {
-    std::set<std::int64_t> values;
-    for (int upper = 0; upper < 90; ++upper) {
-        for (int units = 0; units < 9; ++units) {
-            ScriptedRandom rng({upper, units});
-            values.insert(DrawPattern(Pattern::RandThreeDigit, rng).Mantissa);
-        }
-    }
-    EXPECT_EQ(values.size(), 810U);
-}
-
 // The float of the records is the single-precision number nearest the exact
 // decimal value, and the double the double nearest it (both as strtof and
 // strtod read the decimal text).
