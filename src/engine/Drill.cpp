@@ -45,6 +45,10 @@ bool Drill::AllFieldsHoldText() const {
     return true;
 }
 
+void Drill::Typed(int index, const std::string& fieldText) {
+    Line(index).FieldText = CutText(fieldText, kAnswerCapacity);
+}
+
 ExitResult Drill::Exit(int index, const std::string& fieldText) {
     DrillLine& line = Line(index);
     line.FieldText = CutText(fieldText, kAnswerCapacity);

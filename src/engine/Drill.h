@@ -92,6 +92,8 @@ class Drill {
     // The window's part of clearing a sheet: fields visible and empty, no marks,
     // neutral faces.
     void ClearLines();
+    // The field of `line` now shows `fieldText` (typed, not yet judged).
+    void Typed(int line, const std::string& fieldText);
     // The field of `line` lost the focus with `fieldText` in it.
     ExitResult Exit(int line, const std::string& fieldText);
     // "Weiter": counts empty fields; when there are none, begins the next pass

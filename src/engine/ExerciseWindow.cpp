@@ -10,6 +10,7 @@
 #include "reference/VerwandlungskettenU.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +19,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QValidator>
 #include <QWindow>
+
+#include <utility>
 
 namespace quarvel {
 
@@ -86,6 +90,32 @@ class ClassicGroupBox : public QGroupBox {
     }
 };
 
+// Keeps an answer field to the characters its key filter admits, however the
+// text arrives: typed, composed by dead keys or an input method, pasted or
+// dropped. Characters the filter changes (the decadic letters) are changed
+// here too; an edit with any character the filter swallows is refused whole.
+class AnswerValidator : public QValidator {
+  public:
+    AnswerValidator(ExerciseWindow* owner, int line) : QValidator(owner), owner_(owner), line_(line) {}
+
+    State validate(QString& input, int& /*pos*/) const override {
+        QString admitted;
+        admitted.reserve(input.size());
+        for (const char32_t c : input.toUcs4()) {
+            if (c < U' ') return Invalid;
+            const std::optional<char32_t> key = owner_->FilterKey(line_, c);
+            if (!key || *key > 0xFFFF) return Invalid;
+            admitted.append(QChar(static_cast<char16_t>(*key)));
+        }
+        if (admitted != input) input = admitted; // the same length: the cursor stays
+        return Acceptable;
+    }
+
+  private:
+    ExerciseWindow* owner_;
+    int line_;
+};
+
 // The whole client area; the task lines are painted on it.
 class PaintBox : public QWidget {
   public:
@@ -105,6 +135,15 @@ ExerciseWindow::ExerciseWindow(AppState& state, Windows& windows, QWidget* paren
                                const QString& name, LevelGroup group)
     : QuarvelDialog(state, windows, parent, QString(), kClientWidth, kClientHeight), group_(group) {
     setObjectName(name);
+}
+
+ExerciseWindow::~ExerciseWindow() {
+    // Hiding the dialog later in its destruction moves the focus; by then
+    // neither the key filter nor the focus watch may run.
+    disconnect(focusWatch_);
+    for (QLineEdit* field : edt_) {
+        if (field != nullptr) field->setValidator(nullptr);
+    }
 }
 
 const ExerciseWindow& ExerciseWindow::Built() const {
@@ -146,8 +185,11 @@ void ExerciseWindow::BuildLayout() {
         field->setGeometry(400, 114 + step, 170, 40);
         field->setMaxLength(static_cast<int>(kAnswerCapacity));
         field->setFont(BoldArial(27));
+        field->setValidator(new AnswerValidator(this, i));
         field->installEventFilter(this);
         connect(field, &QLineEdit::textEdited, this, &ExerciseWindow::edtChange);
+        connect(field, &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { drill_->Typed(i, text.toStdString()); });
         edt_[k] = field;
     }
 
@@ -203,13 +245,21 @@ void ExerciseWindow::BuildLayout() {
     setTabOrder(edt_[kLines - 1], btnAuswertung_);
     setTabOrder(btnAuswertung_, btnWeiter_);
 
+    // Re-armed at each tick for the next whole second of the drill, so the
+    // ticks neither drift nor lag behind the seconds they show.
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setSingleShot(true);
+    timer1_->setTimerType(Qt::PreciseTimer);
     timer1_->setInterval(1000);
     connect(timer1_, &QTimer::timeout, this, &ExerciseWindow::Timer1Timer);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { FocusMoved(now); });
 
     menSchliessen_ = MenuBar()->addAction(QStringLiteral("Schließen"));
     menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
+    // The keyboard's way out of a drill (Escape is not: it is pressed by accident).
+    menSchliessen_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     connect(menSchliessen_, &QAction::triggered, this, &ExerciseWindow::menSchliessenClick);
     menVerwandlung_ = MenuBar()->addAction(QString());
     menVerwandlung_->setObjectName(QStringLiteral("menVerwandlung"));
@@ -256,23 +306,42 @@ void ExerciseWindow::FormActivate() {
 }
 
 void ExerciseWindow::StartTimer() {
-    if (state_.Selection.TimeDisplay) {
-        startTime_ = clock_->NowMilliseconds();
-        timer1_->start();
+    startTime_ = clock_->NowMilliseconds();
+    shownSeconds_ = 0;
+    timing_ = state_.Selection.TimeDisplay;
+    if (timing_) {
+        ArmTimer(0);
         pnlZeit_->show();
     } else {
         pnlZeit_->hide();
         timer1_->stop();
     }
-    elapsed_ = 0;
     pnlZeit_->setText(Q(FormatElapsed(0)));
 }
 
+void ExerciseWindow::StopTimer() {
+    timer1_->stop();
+    if (!timing_) return;
+    timing_ = false;
+    // The panel keeps the time the drill really took.
+    pnlZeit_->setText(Q(FormatElapsed((clock_->NowMilliseconds() - startTime_) / 1000)));
+}
+
+void ExerciseWindow::ArmTimer(std::int64_t sinceStart) {
+    const std::int64_t next = (shownSeconds_ + 1) * 1000;
+    timer1_->start(static_cast<int>(std::max<std::int64_t>(1, next - sinceStart)));
+}
+
 void ExerciseWindow::Timer1Timer() {
-    // The panel shows the time taken at the previous tick, as the display
-    // always has: 00:00:00 at the first tick.
-    pnlZeit_->setText(Q(FormatElapsed(elapsed_ / 1000)));
-    elapsed_ = clock_->NowMilliseconds() - startTime_;
+    // The panel shows the seconds measured at the previous tick: 00:00:00 at
+    // the first tick, one second more at each following one.
+    pnlZeit_->setText(Q(FormatElapsed(shownSeconds_)));
+    // A tick that fires a little early still counts for the second it was
+    // armed for.
+    constexpr std::int64_t kEarly = 100;
+    const std::int64_t sinceStart = clock_->NowMilliseconds() - startTime_;
+    shownSeconds_ = std::max<std::int64_t>(0, (sinceStart + kEarly) / 1000);
+    if (timing_) ArmTimer(sinceStart);
 }
 
 void ExerciseWindow::ClearSheet() {
@@ -383,20 +452,50 @@ bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
+        holdClick_ = false;
     } else if (event->type() == QEvent::FocusOut) {
-        // Only leaving the field judges it; a menu or another program taking
-        // the focus for a moment does not.
+        // A menu or another program taking the focus for a moment judges
+        // nothing; where the focus goes next decides (FocusMoved).
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) edtExit(line);
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+            reason == Qt::MenuBarFocusReason) {
+            postponed_ = line;
+        } else {
+            postponed_ = 0;
+            edtExit(line);
+        }
     }
     return QuarvelDialog::eventFilter(watched, event);
 }
 
-void ExerciseWindow::edtExit(int i) {
-    if (judging_) return;
+void ExerciseWindow::FocusMoved(QWidget* now) {
+    if (postponed_ == 0 || now == nullptr || now->window() != this) return;
+    if (qobject_cast<QMenuBar*>(now) != nullptr) return; // still on the way through the menu
+    const int line = std::exchange(postponed_, 0);
+    // Back in the same field: it was never left.
+    if (now != Field(line)) edtExit(line);
+}
+
+void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the window and throw the drill away; "Schließen"
+    // (Alt+S) and the close box are the ways out.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QuarvelDialog::keyPressEvent(event);
+}
+
+ExitResult::Kind ExerciseWindow::edtExit(int i) {
+    if (judging_) return ExitResult::Kind::Nothing;
     judging_ = true;
     QLineEdit* field = Field(i);
     const ExitResult result = drill_->Exit(i, field->text().toStdString());
+    // A click on a button that took the focus from a wrong first try must not
+    // also act: the pupil has the second try first.
+    QWidget* next = QApplication::focusWidget();
+    holdClick_ = result.Outcome == ExitResult::Kind::WrongFirst &&
+                 (next == btnWeiter_ || next == btnAuswertung_);
     ShowLine(i);
     if (result.Label) ShowMessage(*result.Label);
     if (result.Outcome == ExitResult::Kind::TooManyCommas) {
@@ -409,7 +508,7 @@ void ExerciseWindow::edtExit(int i) {
         const bool onWeiter = btnWeiter_->hasFocus();
         btnAuswertung_->show();
         btnWeiter_->hide();
-        timer1_->stop();
+        StopTimer();
         // Enter in the last field was on its way to "Weiter"; it ends on the
         // button that took its place.
         if (onWeiter || focusWidget() == nullptr || !focusWidget()->isVisible()) btnAuswertung_->setFocus();
@@ -417,9 +516,29 @@ void ExerciseWindow::edtExit(int i) {
     ShowCounters();
     pntEinheiten_->repaint();
     judging_ = false;
+    return result.Outcome;
+}
+
+bool ExerciseWindow::JudgeOpenFields() {
+    // Every open field that shows text is judged before the sheet is left: a
+    // first try, or the second try of a line that waits for it. A wrong first
+    // try or two commas keep the pupil on that line.
+    if (std::exchange(holdClick_, false)) return false;
+    postponed_ = 0;
+    for (int i = 1; i <= kLines; ++i) {
+        if (!drill_->Line(i).FieldVisible || Field(i)->text().isEmpty()) continue;
+        const ExitResult::Kind outcome = edtExit(i);
+        if (outcome == ExitResult::Kind::WrongFirst || outcome == ExitResult::Kind::TooManyCommas) {
+            holdClick_ = false;
+            Field(i)->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 void ExerciseWindow::btnWeiterClick() {
+    if (!JudgeOpenFields() || drill_->Complete()) return;
     const WeiterResult result = drill_->Weiter();
     if (result.Missing > 0) {
         ShowInformation(this, Q(drilltext::MissingEntries(result.Missing)));
@@ -448,6 +567,7 @@ void ExerciseWindow::FreshDrill() {
 }
 
 void ExerciseWindow::btnAuswertungClick() {
+    if (!JudgeOpenFields()) return;
     if (windows_.Auswertung != nullptr) windows_.Auswertung->exec();
     // The dialog belongs to the start window; take the focus back from it.
     activateWindow();
@@ -460,6 +580,9 @@ void ExerciseWindow::done(int result) {
     // Closing by the menu or by the close box alike leaves no level of this
     // group behind, so the next choice in the group opens a sheet of its own.
     if (built_) timer1_->stop();
+    timing_ = false;
+    postponed_ = 0;
+    holdClick_ = false;
     ResetGroupLevels(state_.Selection, group_);
     QuarvelDialog::done(result);
 }

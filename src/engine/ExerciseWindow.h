@@ -18,6 +18,7 @@
 
 class QAction;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -31,6 +32,7 @@ class ExerciseWindow : public QuarvelDialog {
   public:
     ExerciseWindow(AppState& state, Windows& windows, QWidget* parent, const QString& name,
                    LevelGroup group);
+    ~ExerciseWindow() override;
 
     // Widgets by their names, for tests and the screenshot tool.
     QLineEdit* Field(int line) const;
@@ -62,6 +64,7 @@ class ExerciseWindow : public QuarvelDialog {
   protected:
     void FormActivate() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
     // What each window says itself.
@@ -87,10 +90,13 @@ class ExerciseWindow : public QuarvelDialog {
     // for), so that creating every window at program start stays cheap.
     const ExerciseWindow& Built() const;
     void BuildLayout();
+    friend class AnswerValidator;
     void pntEinheitenPaint(QPainter& painter);
     void ClearSheet();
     void FillSheet();
-    void edtExit(int line);
+    ExitResult::Kind edtExit(int line);
+    void FocusMoved(QWidget* now);
+    bool JudgeOpenFields();
     void edtChange();
     void ShowLine(int line);
     void DescribeLine(int line);
@@ -101,15 +107,25 @@ class ExerciseWindow : public QuarvelDialog {
     int LineOf(const QObject* field) const;
 
     LevelGroup group_;
+    void StopTimer();
+    void ArmTimer(std::int64_t sinceStart);
     std::unique_ptr<Drill> drill_;
     std::shared_ptr<MonotonicClock> clock_ = std::make_shared<MonotonicClock>();
     std::int64_t startTime_ = 0;
-    std::int64_t elapsed_ = 0;
+    std::int64_t shownSeconds_ = 0; // measured at the previous tick
+    bool timing_ = false;
     bool judging_ = false;
     bool built_ = false;
 
     QWidget* pntEinheiten_ = nullptr;
     QLabel* lblAnzeige_ = nullptr;
+    // A field left while a menu or another window had the focus for a moment;
+    // it is judged once the focus settles anywhere else in this window.
+    int postponed_ = 0;
+    // The click on "Weiter"/"Auswertung" that took the focus from a field made
+    // a wrong first try: that click waits for the second try.
+    bool holdClick_ = false;
+    QMetaObject::Connection focusWatch_;
     std::array<QLineEdit*, kLines> edt_{};
     std::array<QLabel*, kLines> img_{};
     std::array<std::array<QLabel*, 2>, kLines> imgZ_{};

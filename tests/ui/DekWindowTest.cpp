@@ -4,9 +4,12 @@
 #include "decadic/DekEinheitenU.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace quarvel;
 
@@ -93,6 +96,50 @@ class DekWindowTest : public QObject {
         // A numeral answer takes digits and blanks only.
         f.Task(4, "3T 4H 5E", "3405", false);
         QCOMPARE(f.Type(4, "3T4,05"), QStringLiteral("3405"));
+        f.w->menSchliessenClick();
+    }
+
+    // Leaving a field through the place-value table judges it; "Weiter"
+    // judges what is typed but not yet left.
+    void fieldsLeftAnyWayAreJudged() {
+        Fixture f(&SelectionState::LevelDekNum, 1);
+        const auto openTable = [&f] {
+            QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+            f.w->menVerwandlung()->trigger();
+            QCoreApplication::processEvents();
+        };
+        for (int i = 1; i <= 5; ++i) f.Task(i, "3405", "3T 4H 5E", true);
+        f.Type(1, "3t4h5e");
+        openTable();
+        QTRY_VERIFY(f.w->Field(2)->hasFocus());
+        QVERIFY(f.state.DekTaskSheet[1].Solved);
+        f.Type(2, "3T");
+        f.Enter(2); // wrong: waits for the second try
+        openTable();
+        QTRY_VERIFY(f.w->Field(3)->hasFocus());
+        QVERIFY(!f.w->Field(2)->isVisible()); // the second try was judged
+        QCOMPARE(f.state.Score.TotalTries, 3);
+        for (int i = 3; i <= 4; ++i) {
+            f.Type(i, "3T 4H 5E");
+            f.Enter(i);
+        }
+        QTest::keyClicks(f.w->Field(5), QStringLiteral("3T4H5E"));
+        f.w->btnWeiter()->click();
+        QCOMPARE(f.w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
+        QCOMPARE(f.state.Score.TotalTries, 6);
+        QCOMPARE(f.state.Score.TotalPoints, 4.0F);
+        // Escape leaves the drill as it is.
+        QTest::keyClick(f.w->Field(1), Qt::Key_Escape);
+        QVERIFY(f.w->isVisible());
+        // Composed or pasted text obeys the key filter, letters changed alike.
+        f.Task(1, "3405", "3T 4H 5E", true);
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("3t4hx"));
+        QCoreApplication::sendEvent(f.w->Field(1), &commit);
+        QCOMPARE(f.w->Field(1)->text(), QString());
+        commit.setCommitString(QStringLiteral("3t4h"));
+        QCoreApplication::sendEvent(f.w->Field(1), &commit);
+        QCOMPARE(f.w->Field(1)->text(), QStringLiteral("3T4H"));
         f.w->menSchliessenClick();
     }
 

@@ -7,6 +7,9 @@
 #include "engine/KombinationenU.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -242,6 +245,130 @@ class ExerciseWindowTest : public QObject {
         w->menSchliessenClick();
     }
 
+    // A field is judged whenever the focus leaves it for good: through the
+    // chain window, or when "Weiter" or "Auswertung" is pressed.
+    void fieldsLeftAnyWayAreJudged() {
+        Fixture f;
+        f.state.Selection.MaxPasses = 3;
+        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelMasse, 4);
+        // Typed without Enter, then the chain window: line 1 is judged when the
+        // focus lands in line 2.
+        QTest::keyClicks(w->Field(1), Expected(f.state, 1));
+        CloseNextModal();
+        w->menVerwandlung()->trigger();
+        QTRY_VERIFY(w->Field(2)->hasFocus());
+        QVERIFY(!w->Field(1)->isVisible());
+        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("1"));
+        // Line 2 wrong with Enter waits for its second try; the chain window
+        // then sends the focus to line 3, which makes it that second try.
+        Answer(w, 2, Wrong(Expected(f.state, 2)));
+        CloseNextModal();
+        w->menVerwandlung()->trigger();
+        QTRY_VERIFY(w->Field(3)->hasFocus());
+        QVERIFY(!w->Field(2)->isVisible());
+        QVERIFY(w->lblAnzeige()->text().contains(Expected(f.state, 2)));
+        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("3"));
+        // Lines 3 and 4 answered; line 5 typed while the focus stays in line 4.
+        Answer(w, 3, Expected(f.state, 3));
+        Answer(w, 4, Expected(f.state, 4));
+        QTest::keyClicks(w->Field(5), Expected(f.state, 5));
+        w->btnWeiter()->click();
+        QVERIFY(f.messages.isEmpty());
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
+        QCOMPARE(f.state.Score.TotalTries, 6);
+        QCOMPARE(f.state.Score.TotalPoints, 4.0F);
+
+        // A click on "Weiter" that leaves a wrong first try holds: the pupil
+        // gets the second try, and the next click judges it.
+        for (int i = 1; i <= 4; ++i) Answer(w, i, Expected(f.state, i));
+        w->Field(5)->setFocus();
+        QTest::keyClicks(w->Field(5), Wrong(Expected(f.state, 5)));
+        QTest::mouseClick(w->btnWeiter(), Qt::LeftButton);
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
+        QTRY_VERIFY(w->Field(5)->hasFocus());
+        QTest::mouseClick(w->btnWeiter(), Qt::LeftButton);
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("3 / 3"));
+        QCOMPARE(f.state.Score.TotalTries, 6 + 6);
+
+        // Last pass: line 5 typed but never left; "Auswertung" judges it (a
+        // wrong first try, so it waits), and the next press its second try.
+        QTest::keyClicks(w->Field(5), Wrong(Expected(f.state, 5)));
+        for (int i = 1; i <= 4; ++i) Answer(w, i, Expected(f.state, i));
+        QVERIFY(w->btnAuswertung()->isVisible());
+        w->btnAuswertung()->click();
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("3 / 3"));
+        QVERIFY(w->Field(5)->isVisible());
+        int seenTries = -1;
+        float seenPoints = -1;
+        CloseNextModal([&](QWidget*) {
+            seenTries = f.state.Score.TotalTries;
+            seenPoints = f.state.Score.TotalPoints;
+        });
+        w->btnAuswertung()->click();
+        QCOMPARE(seenTries, 12 + 6);
+        QCOMPARE(seenPoints, 4.0F + 4.0F + 4.0F);
+        w->menSchliessenClick();
+    }
+
+    void escapeKeepsTheDrill() {
+        Fixture f;
+        for (ExerciseWindow* w : std::initializer_list<ExerciseWindow*>{f.windows.Einheiten, f.windows.Kombinationen}) {
+            f.Open(w, w == f.windows.Einheiten ? &SelectionState::LevelLaenge : &SelectionState::LevelLM, 1);
+            Answer(w, 1, Expected(f.state, 1));
+            QTest::keyClick(w->Field(2), Qt::Key_Escape);
+            QCoreApplication::processEvents();
+            QVERIFY(w->isVisible());
+            QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("1"));
+            QTest::keyClick(w->Field(2), Qt::Key_S, Qt::AltModifier);
+            QCoreApplication::processEvents();
+            QVERIFY(!w->isVisible());
+        }
+    }
+
+    // Whatever way text arrives, a field holds only what its key filter admits.
+    void fieldsHoldOnlyAdmittedText_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("dead circumflex then 2") << "dead" << QStringLiteral("²") << "1";
+        QTest::newRow("composed accent") << "ime" << QStringLiteral("é") << "1";
+        QTest::newRow("input method digits") << "ime" << QStringLiteral("2,5") << "12,5";
+        QTest::newRow("emoji key") << "key" << QStringLiteral("😀") << "1";
+        QTest::newRow("emoji by input method") << "ime" << QStringLiteral("😀") << "1";
+        QTest::newRow("pasted number") << "paste" << QStringLiteral("0,75") << "10,75";
+        QTest::newRow("pasted with a letter") << "paste" << QStringLiteral("7a") << "1";
+        QTest::newRow("pasted 50 digits") << "paste" << QString(50, QLatin1Char('9'))
+                                           << QStringLiteral("1") + QString(39, QLatin1Char('9'));
+    }
+    void fieldsHoldOnlyAdmittedText() {
+        QFETCH(QString, way);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        Fixture f;
+        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelFlaeche, 4);
+        f.state.TaskSheet[1].AnswerDecimals = 2;
+        QLineEdit* field = w->Field(1);
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral("1"));
+        if (way == QLatin1String("paste")) {
+            QGuiApplication::clipboard()->setText(input);
+            field->paste();
+        } else if (way == QLatin1String("key")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, input);
+            QCoreApplication::sendEvent(field, &press);
+        } else {
+            if (way == QLatin1String("dead")) {
+                QKeyEvent dead(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier);
+                QCoreApplication::sendEvent(field, &dead);
+            }
+            QInputMethodEvent commit;
+            commit.setCommitString(input);
+            QCoreApplication::sendEvent(field, &commit);
+        }
+        QCOMPARE(field->text(), expected);
+        w->menSchliessenClick();
+    }
+
     void timeDisplay() {
         Fixture f;
         auto clock = std::make_shared<ManualClock>();
@@ -268,6 +395,30 @@ class ExerciseWindowTest : public QObject {
         QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:03:27"));
         w->menSchliessenClick();
         QVERIFY(!w->Timer1()->isActive());
+
+        // Each tick is armed for the next whole second of the drill; one that
+        // comes a little early or late still shows the right second.
+        w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 1);
+        f.state.Selection.CurrentPass = 3;
+        QCOMPARE(w->Timer1()->interval(), 1000);
+        const std::pair<int, const char*> ticks[] = {
+            {1000, "00:00:00"}, {1990, "00:00:01"}, {3040, "00:00:02"}, {3995, "00:00:03"}, {5000, "00:00:04"}};
+        int at = 0;
+        for (const auto& [when, shown] : ticks) {
+            clock->Advance(when - at);
+            at = when;
+            w->Timer1Timer();
+            QCOMPARE(w->pnlZeit()->text(), QString::fromLatin1(shown));
+            QVERIFY(w->Timer1()->isActive());
+            QCOMPARE(at + w->Timer1()->interval(), (at + 100) / 1000 * 1000 + 1000);
+        }
+        // Completing the drill at 5.9 s freezes the panel at what it took.
+        clock->Advance(900);
+        for (int i = 1; i <= 5; ++i) Answer(w, i, Expected(f.state, i));
+        QVERIFY(w->btnAuswertung()->isVisible());
+        QVERIFY(!w->Timer1()->isActive());
+        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:05"));
+        w->menSchliessenClick();
     }
 };
 

@@ -93,11 +93,13 @@ class KeyboardDrillTest : public QObject {
                 Press(Qt::Key_Return);
             });
             Press(Qt::Key_Return); // "Auswertung"
-            // A fresh drill, and Escape closes the window.
+            // A fresh drill. Escape keeps it; Alt+S ("&Schließen") closes the window.
             QCOMPARE(drill->lblDurchgang()->text(), QStringLiteral("1 / 3"));
             QApplication::setActiveWindow(drill);
             QTRY_COMPARE(QApplication::focusWidget(), drill->Field(1));
             Press(Qt::Key_Escape);
+            QVERIFY(drill->isVisible());
+            Press(Qt::Key_S, Qt::AltModifier);
             finished = true;
         });
 
