@@ -1,5 +1,6 @@
 #include "reference/ChainGeometry.h"
 
+#include <cstdlib>
 #include <initializer_list>
 #include <utility>
 
@@ -146,7 +147,43 @@ ChainLayout Volume() {
     return layout;
 }
 
+// A pen ChainPenWidth wide covers the pixels from x - half to x + half - 1 and
+// reaches half a pen beyond both ends of its line.
+constexpr int PenHalf = ChainPenWidth / 2;
+
 } // namespace
+
+int ChainLabelLeft(const ChainLayout& layout, const ChainLabel& label, int width, int top,
+                   int bottom) {
+    // The marks beside the label's row, as the pixel columns they cover.
+    std::vector<int> marks;
+    for (const auto* list : {&layout.Ticks, &layout.Strokes})
+        for (const ChainStroke& mark : *list)
+            if (mark.Top - PenHalf < bottom && top < mark.Bottom + PenHalf)
+                marks.push_back(mark.X - PenHalf);
+    const auto isFree = [&](int left) {
+        for (const int column : marks)
+            if (column < left + width + ChainLabelGap &&
+                left - ChainLabelGap < column + ChainPenWidth)
+                return false;
+        return true;
+    };
+    const int centred = label.X - width / 2;
+    if (isFree(centred)) return centred;
+    // The nearest free place has one of its sides just clear of some mark.
+    const int half = layout.Width / 2;
+    std::optional<int> best;
+    for (const int column : marks) {
+        for (const int left :
+             {column - ChainLabelGap - width, column + ChainPenWidth + ChainLabelGap}) {
+            const bool inside = left >= -half && left + width <= layout.Width - half;
+            if (inside && isFree(left) &&
+                (!best || std::abs(left - centred) < std::abs(*best - centred)))
+                best = left;
+        }
+    }
+    return best.value_or(centred);
+}
 
 std::optional<ChainLayout> ChainFor(int areaCode) {
     switch (areaCode) {

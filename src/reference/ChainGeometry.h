@@ -2,8 +2,8 @@
 // What the conversion chain window draws for each training, as plain data:
 // the window's width and title, the labels and the short vertical strokes.
 // x values are offsets from the middle of the client area, y values offsets
-// from the axis (negative = above). A label is centred on its x and its y is
-// the top of the text.
+// from the axis (negative = above). A label is centred on its x unless that
+// would hide a mark (ChainLabelLeft); its y is the top of the text.
 
 #include "app/Rgb.h"
 
@@ -46,8 +46,19 @@ inline constexpr int ChainClientHeight = 154;
 inline constexpr int ChainAxisMargin = 15;
 inline constexpr int ChainPenWidth = 2;
 inline constexpr Rgb ChainBackground{255, 255, 200};
+// The least room between a label's box and a stroke or tick beside it.
+inline constexpr int ChainLabelGap = 4;
 
 // The drawing for AreaCode 1..8; nothing for any other value.
 std::optional<ChainLayout> ChainFor(int areaCode);
+
+// Where a label drawn `width` pixels wide, its box reaching from `top` to
+// `bottom` (offsets from the axis, bottom exclusive), starts: centred on its x,
+// unless the box there would cover a tick or stroke of the layout drawn with
+// ChainPenWidth. Then it moves sideways to the nearest place inside the window
+// that keeps ChainLabelGap pixels clear of every mark; where there is none it
+// stays centred.
+int ChainLabelLeft(const ChainLayout& layout, const ChainLabel& label, int width, int top,
+                   int bottom);
 
 } // namespace quarvel

@@ -4,6 +4,7 @@
 #include "engine/FontU.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -102,11 +103,14 @@ void TfrmVerwandlungsketten::FormPaint() {
         canvas.drawLine(xMid_ + stroke.X, yMid_ + stroke.Top, xMid_ + stroke.X,
                         yMid_ + stroke.Bottom);
     }
-    // Labels last: their filled boxes keep a word whole where a marker runs into it.
+    // A label stands clear of every mark, so its filled box hides none of them.
     for (const ChainLabel& label : layout_->Labels) {
         const QString text = QString::fromStdString(label.Text);
-        const int half = MeasureTaskText(canvas, text, label.Size) / 2;
-        DrawTaskText(canvas, xMid_ + label.X - half, yMid_ + label.Y, ToColor(label.Colour), text,
+        const int width = MeasureTaskText(canvas, text, label.Size);
+        const int top = text.contains(u'^') ? label.Y - SmallSize(label.Size) / 2 : label.Y;
+        const int bottom = label.Y + QFontMetrics(TaskFont(label.Size)).height();
+        const int left = ChainLabelLeft(*layout_, label, width, top, bottom);
+        DrawTaskText(canvas, xMid_ + left, yMid_ + label.Y, ToColor(label.Colour), text,
                      label.Size);
     }
 }

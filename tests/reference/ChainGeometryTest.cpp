@@ -147,6 +147,32 @@ TEST(ChainGeometry, PlaceValueTableWithDecimals) {
     }
 }
 
+// A label 40 wide and 20 high at x 0, y 10, among marks of a window 200 wide.
+int LeftAmong(std::vector<ChainStroke> strokes) {
+    const ChainLayout layout{200, "", {}, {{0, -3, 3, Black}}, std::move(strokes)};
+    return ChainLabelLeft(layout, {"label", 0, 10, Black, 12, ChainSide::Below}, 40, 10, 30);
+}
+
+TEST(ChainGeometry, LabelsStepAsideFromMarksTheyWouldCover) {
+    // Marks off the label's rows, or ChainLabelGap away, leave it centred.
+    EXPECT_EQ(
+        LeftAmong({{0, -22, -12, Red}, {0, 31, 40, Red}, {25, 15, 25, Blue}, {-25, 15, 25, Blue}}),
+        -20);
+    // Otherwise it takes the nearest free place, just clear of the columns
+    // x - 1 and x that the mark at x covers.
+    EXPECT_EQ(LeftAmong({{15, 25, 35, Blue}}), 15 - 1 - ChainLabelGap - 40);
+    EXPECT_EQ(LeftAmong({{-10, 25, 35, Blue}, {-40, 25, 35, Blue}}), -10 + 1 + ChainLabelGap);
+    EXPECT_EQ(LeftAmong({{-10, 0, 12, Blue}, {-50, 29, 40, Red}, {30, 25, 35, Blue}}),
+              30 + 1 + ChainLabelGap);
+    // No room inside the window: where it was.
+    EXPECT_EQ(LeftAmong({{-90, 25, 35, Blue},
+                         {-45, 25, 35, Blue},
+                         {0, 25, 35, Blue},
+                         {45, 25, 35, Blue},
+                         {90, 25, 35, Blue}}),
+              -20);
+}
+
 // Each unit as a power of ten of the smallest unit of its kind.
 const std::map<std::string, int> kExponent = {
     {"km", 6},   {"m", 3},    {"dm", 2},   {"cm", 1},   {"mm", 0},   {"t", 9},     {"kg", 6},

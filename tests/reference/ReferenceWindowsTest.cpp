@@ -168,12 +168,42 @@ class ReferenceWindowsTest : public QObject {
         QCOMPARE(Count(image, QRect(xm - 150, ym - 24, 20, 12), IsRed), 0);
     }
 
+    // Every tick and marker is a whole line of its colour with the background
+    // on both sides: no label box hides it and no text runs into it.
+    void chainMarksStandFree_data() {
+        QTest::addColumn<int>("area");
+        for (int area = 1; area <= 8; ++area)
+            QTest::addRow("AreaCode %d", area) << area;
+    }
+
+    void chainMarksStandFree() {
+        QFETCH(int, area);
+        const QImage image = ShowChain(area);
+        const ChainLayout layout = *ChainFor(area);
+        for (const auto* marks : {&layout.Ticks, &layout.Strokes}) {
+            for (const ChainStroke& mark : *marks) {
+                const QColor colour(mark.Colour.R, mark.Colour.G, mark.Colour.B);
+                // A pen two pixels wide covers the columns x - 1 and x.
+                const int x = Chain()->xMid() + mark.X - 1;
+                for (int dy = mark.Top; dy <= mark.Bottom; ++dy) {
+                    const int y = Chain()->yMid() + dy;
+                    const bool axis = dy == -1 || dy == 0;
+                    QVERIFY2(image.pixelColor(x, y) == colour &&
+                                 image.pixelColor(x + 1, y) == colour &&
+                                 (axis || (image.pixelColor(x - 2, y) == Yellow &&
+                                           image.pixelColor(x + 3, y) == Yellow)),
+                             qPrintable(QStringLiteral("x %1, y %2").arg(mark.X).arg(dy)));
+                }
+            }
+        }
+    }
+
     void chainDecimalTableHasBlueGroups() {
         const QImage image = ShowChain(4);
         const int xm = Chain()->xMid();
         const int ym = Chain()->yMid();
-        for (const int x : {-325, -75, -25, 325})
-            QVERIFY(Count(image, QRect(xm + x - 1, ym + 35, 3, 11), IsBlue) > 10);
+        // "Dekadische Einheiten" between the markers at HT and Z.
+        QVERIFY(Count(image, QRect(xm - 322, ym + 30, 194, 20), IsBlue) > 100);
         QVERIFY(Count(image, QRect(xm + 60, ym + 32, 180, 18), IsBlue) > 100);
     }
 
