@@ -129,7 +129,7 @@ InfoPage MassHistory() {
             Text(340, "einer sehr harten und beständigen Legierung."),
 
             Text(370, "Lange suchte man nach einer neuen Festlegung des Kilogramms über eine "
-                      "#Fundamental-#"),
+                      "der #Fundamental-#"),
             Text(390, "#konstanten# der Physik. Seit 2019 beruht das Kilogramm auf der "
                       "Planck-Konstante."),
 
