@@ -1,0 +1,140 @@
+// Whole drills through the session, for every training at every level, without
+// a window.
+#include "engine/DrillSession.h"
+
+#include <gtest/gtest.h>
+
+namespace quarvel {
+namespace {
+
+int MaxLevel(const TrainingInfo& t) { return t.Generators[5] != nullptr ? 6 : 5; }
+
+// A typo in a generator's name cannot reach a pupil: every training has a
+// generator at each of its levels, and nothing beyond.
+TEST(Trainings, EveryLevelOfEveryTrainingHasItsGenerator) {
+    ASSERT_EQ(Trainings().size(), 15U);
+    for (const TrainingInfo& t : Trainings()) {
+        for (int level = 1; level <= 5; ++level) EXPECT_NE(GeneratorFor(t.Id, level), nullptr);
+        EXPECT_EQ(GeneratorFor(t.Id, 6) != nullptr, t.Id == Training::Masse);
+        EXPECT_EQ(GeneratorFor(t.Id, 0), nullptr);
+        EXPECT_EQ(GeneratorFor(t.Id, 7), nullptr);
+    }
+}
+
+TEST(Trainings, CaptionsFollowTheChosenLevel) {
+    SelectionState s;
+    s.LevelFlaeche = 3;
+    EXPECT_EQ(DrillCaption(s, LevelGroup::Measure), "Flächenmaße: FORTGESCHRITTENER");
+    s.LevelMasse = 6;
+    s.LevelFlaeche = 0;
+    EXPECT_EQ(DrillCaption(s, LevelGroup::Measure), "Massenmaße: VOLKSSCHÜLER");
+    s.LevelDezDez = 4;
+    EXPECT_EQ(DrillCaption(s, LevelGroup::Decadic), "Dezimale Einheiten: KÖNNER");
+    s.LevelFR = 3;
+    EXPECT_EQ(DrillCaption(s, LevelGroup::Combination),
+              "Kombination-Flächenmaße und Raummaße: FORTGESCHRITTENER");
+    EXPECT_EQ(DrillCaption(SelectionState{}, LevelGroup::Measure), "");
+}
+
+std::string ExpectedAnswer(const AppState& state, LevelGroup group, int line) {
+    return group == LevelGroup::Decadic ? state.DekTaskSheet[line].AnswerText.str()
+                                        : state.TaskSheet[line].AnswerText.str();
+}
+
+// Works a whole drill of three passes: line 1 right at the second try, the
+// others at the first; checks the sheet, the counters and when the evaluation
+// comes due.
+void WorkDrill(Training training, int level) {
+    SCOPED_TRACE(testing::Message() << "training " << static_cast<int>(training) << " level " << level);
+    AppState state;
+    state.Rng = std::make_shared<SeededRandom>(static_cast<std::uint64_t>(level) * 31U +
+                                               static_cast<std::uint64_t>(training));
+    const TrainingInfo& info = InfoOf(training);
+    state.Selection.*info.Level = level;
+    state.Selection.MaxPasses = 3;
+    DrillSession session(state, info.Group);
+    session.Open();
+    EXPECT_FALSE(session.Caption().empty());
+    for (int pass = 1; pass <= 3; ++pass) {
+        EXPECT_EQ(state.Selection.CurrentPass, pass);
+        for (int line = 1; line <= kLines; ++line) {
+            const LineView view = session.View(line);
+            ASSERT_TRUE(view.Active);
+            EXPECT_FALSE(view.Given.empty());
+            EXPECT_GT(view.AnswerWidth, 0);
+            EXPECT_EQ(view.State, "noch nicht beantwortet");
+        }
+        EXPECT_EQ(session.Weiter().Missing, kLines);
+        for (int line = 1; line <= kLines; ++line) {
+            if (line == 1) {
+                EXPECT_EQ(session.Exit(1, "9999999999,9").Outcome, ExitResult::Kind::WrongFirst);
+            }
+            const std::string answer = ExpectedAnswer(state, info.Group, line);
+            session.Typed(line, answer);
+            EXPECT_EQ(session.EvaluationDue(), false);
+            const ExitResult result = session.Exit(line, answer);
+            EXPECT_EQ(result.Outcome,
+                      line == 1 ? ExitResult::Kind::RightSecond : ExitResult::Kind::RightFirst);
+            EXPECT_EQ(result.DrillComplete, pass == 3 && line == kLines);
+            EXPECT_TRUE(session.View(line).Solved);
+        }
+        EXPECT_EQ(state.Score.PassTries, 6);
+        EXPECT_EQ(session.State().PointsText(), "4,5");
+        if (pass < 3) {
+            EXPECT_EQ(session.Weiter().Missing, 0);
+        }
+    }
+    EXPECT_TRUE(session.EvaluationDue());
+    EXPECT_EQ(state.Score.TotalTries, 18);
+    EXPECT_FLOAT_EQ(state.Score.TotalPoints, 13.5F);
+    session.Restart();
+    EXPECT_EQ(state.Selection.CurrentPass, 1);
+    EXPECT_FALSE(session.EvaluationDue());
+    EXPECT_EQ(state.Score.TotalTries, 0);
+}
+
+TEST(DrillSession, WholeDrillOfEveryTrainingAtEveryLevel) {
+    for (const TrainingInfo& t : Trainings()) {
+        for (int level = 1; level <= MaxLevel(t); ++level) WorkDrill(t.Id, level);
+    }
+}
+
+TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
+    AppState state;
+    state.Rng = std::make_shared<SeededRandom>(3);
+    state.Selection.LevelFlaeche = 2;
+    DrillSession session(state, LevelGroup::Measure);
+    session.Open();
+    EXPECT_EQ(session.ChainCaption(), "Umwandlungskette");
+    TTaskRecord& r = state.TaskSheet[2];
+    r.GivenText = "3";
+    r.FromUnit = "m^2";
+    r.ToUnit = "dm^2";
+    r.AnswerText = "300,00";
+    LineView view = session.View(2);
+    EXPECT_EQ(view.Given, "3 m^2");
+    EXPECT_EQ(view.Task, "Aufgabe 2: 3 m² in dm²");
+    session.Exit(2, "30");
+    EXPECT_EQ(session.View(2).State, "falsch, noch ein Versuch");
+    session.Exit(2, "3000");
+    view = session.View(2);
+    EXPECT_EQ(view.State, "zweimal falsch, das Ergebnis lautet 300");
+    EXPECT_FALSE(view.Solved);
+    EXPECT_EQ(view.Answer, "3000"); // the pupil's answer stays in the red
+
+    AppState dek;
+    dek.Selection.LevelDekNum = 1;
+    DrillSession decadic(dek, LevelGroup::Decadic);
+    decadic.Open();
+    EXPECT_EQ(decadic.ChainCaption(), "Stellenwerttabelle");
+    TDekTaskRecord& d = dek.DekTaskSheet[1];
+    d.GivenText = "3405";
+    d.AnswerIsNotation = true;
+    EXPECT_EQ(decadic.View(1).Task, "Aufgabe 1: 3405 in Stellenwertschreibweise");
+    EXPECT_EQ(decadic.FilterKey(1, U'e'), U'E');
+    EXPECT_EQ(decadic.FilterKey(1, U'x'), std::nullopt);
+    EXPECT_EQ(DrillSession(state, LevelGroup::Combination).ChainCaption(), "");
+}
+
+} // namespace
+} // namespace quarvel
