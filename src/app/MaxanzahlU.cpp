@@ -9,8 +9,26 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QValidator>
+
+#include <string_view>
 
 namespace quarvel {
+
+namespace {
+// Sees every edit of the field, however the text comes (keys, dead keys and
+// input methods, paste, drag and drop): an edit that would leave anything but
+// digits in the field is undone.
+class PassCountValidator final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        const std::u16string_view text(reinterpret_cast<const char16_t*>(input.utf16()),
+                                       static_cast<std::size_t>(input.size()));
+        return PassCountTextAdmitted(text) ? Acceptable : Invalid;
+    }
+};
+} // namespace
 
 TfrmMaxanzahl::TfrmMaxanzahl(AppState& state, Windows& windows, QWidget* parent)
     : QuarvelDialog(state, windows, parent, QStringLiteral("Durchgänge"), 392, 173) {
@@ -37,19 +55,24 @@ void TfrmMaxanzahl::BuildLayout() {
     edtMaxzahl_ = new QLineEdit(QStringLiteral("3"), grpMax_);
     edtMaxzahl_->setObjectName(QStringLiteral("edtMaxzahl"));
     edtMaxzahl_->setGeometry(120, 48, 140, 30);
+    edtMaxzahl_->setValidator(new PassCountValidator(edtMaxzahl_));
     edtMaxzahl_->installEventFilter(this);
     edtMaxzahl_->setAccessibleName(QStringLiteral("Anzahl der Durchgänge"));
 
     bitBtn1_ = new QPushButton(QStringLiteral("&Schließen"), Client());
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
     bitBtn1_->setGeometry(8, 128, 140, 40);
+    // No default button: Enter is swallowed in the field and presses only a
+    // focused button (see eventFilter).
     bitBtn1_->setAutoDefault(false);
+    bitBtn1_->installEventFilter(this);
     connect(bitBtn1_, &QPushButton::clicked, this, &QDialog::reject);
 
     bitBtn2_ = new QPushButton(QStringLiteral("OK"), Client());
     bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
     bitBtn2_->setGeometry(246, 128, 140, 40);
     bitBtn2_->setAutoDefault(false);
+    bitBtn2_->installEventFilter(this);
     connect(bitBtn2_, &QPushButton::clicked, this, &TfrmMaxanzahl::BitBtn2Click);
 
     setTabOrder(edtMaxzahl_, bitBtn1_);
@@ -68,17 +91,29 @@ void TfrmMaxanzahl::FormActivate() {
 }
 
 bool TfrmMaxanzahl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edtMaxzahl_) {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QString text = key->text();
-            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-            if (enter) return true;
-            if (!text.isEmpty() && text.at(0).isPrint()) {
-                return !PassCountKeyAccepted(text.at(0).unicode());
+    const auto isEnter = [event] {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    };
+    if (watched == bitBtn1_ || watched == bitBtn2_) {
+        // Enter on a focused button presses it, as Space does.
+        if (isEnter()) {
+            static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    } else if (watched == edtMaxzahl_) {
+        // Enter is swallowed; the validator keeps every character but the
+        // digits out.
+        if (isEnter()) return true;
+        if (event->type() == QEvent::FocusOut) {
+            // The field's own context menu or another window takes the focus only
+            // for a moment; the field is checked when the focus moves on within
+            // the dialog.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+                edtMaxzahlExit();
             }
-        } else if (event->type() == QEvent::FocusOut) {
-            edtMaxzahlExit();
         }
     }
     return QuarvelDialog::eventFilter(watched, event);

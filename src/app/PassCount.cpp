@@ -22,7 +22,12 @@ std::int64_t ReadWhole(std::string_view text) {
 }
 } // namespace
 
-bool PassCountKeyAccepted(char32_t key) { return key == U'\b' || (key >= U'0' && key <= U'9'); }
+bool PassCountTextAdmitted(std::u16string_view text) {
+    for (const char16_t c : text) {
+        if (c < u'0' || c > u'9') return false;
+    }
+    return true;
+}
 
 PassCountCheck CheckPassCount(std::string_view text) {
     if (text.empty()) return {"3", false, true};

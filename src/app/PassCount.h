@@ -1,5 +1,5 @@
 #pragma once
-// The pass count dialog's rules: which keys the field takes and how the field
+// The pass count dialog's rules: what the field may hold and how the field
 // is checked when it loses the focus.
 
 #include <string>
@@ -11,8 +11,9 @@ constexpr int kMinPasses = 3;
 constexpr int kMaxPasses = 10;
 inline constexpr std::string_view kPassCountOutOfRange = "Die eingegebene Zahl liegt nicht im Bereich!";
 
-// Backspace and the digits pass; every other character, Enter included, is swallowed.
-bool PassCountKeyAccepted(char32_t key);
+// Whether the field may hold this text (UTF-16), however it got there: only the
+// digits "0" to "9", of any length; the check on leaving judges the value.
+bool PassCountTextAdmitted(std::u16string_view text);
 
 struct PassCountCheck {
     std::string Text;     // the field's text afterwards

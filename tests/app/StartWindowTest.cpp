@@ -9,10 +9,13 @@
 #include "reference/InformationU.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -107,6 +110,39 @@ QWidget* OpenAndClose(const std::function<void()>& action, bool* startHiddenMean
     action();
     return seen;
 }
+
+// The pass count dialog shown over the start window with `text` in its field,
+// the field focused; the messages are collected instead of shown.
+struct OpenPassCount {
+    AppState state;
+    Windows windows;
+    std::unique_ptr<TfrmStart> start =
+        CreateWindows(state, windows, [] { return QSize(1280, 1024); });
+    TfrmMaxanzahl* dialog = windows.Maxanzahl;
+    QLineEdit* field = dialog->edtMaxzahl();
+    QStringList messages;
+
+    explicit OpenPassCount(const QString& text) {
+        SetInformationHandler([this](QWidget*, const QString& t) { messages << t; });
+        start->show();
+        dialog->show();
+        QApplication::setActiveWindow(dialog);
+        field->setText(text);
+        field->setFocus();
+    }
+    ~OpenPassCount() { SetInformationHandler({}); }
+};
+
+// How a text reaches the field.
+enum class Via { Key, DeadKey, InputMethod, Paste, Drop };
+
+void Commit(QWidget* field, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(field, &event);
+}
+
+const QString kOutOfRange = QStringLiteral("Die eingegebene Zahl liegt nicht im Bereich!");
 
 } // namespace
 
@@ -299,21 +335,139 @@ class StartWindowTest : public QObject {
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(field->text(), QStringLiteral("5"));
 
-        // Pasted text is checked the same way and never crashes.
-        for (const QString& pasted : {QStringLiteral("abc"), QStringLiteral("-7"), QStringLiteral("8\n"),
-                                      QString(500, QChar('9'))}) {
-            messages.clear();
-            field->setText(pasted);
-            QTimer::singleShot(0, [&] {
-                field->setFocus();
-                dialog->BitBtn1()->setFocus();
-                dialog->BitBtn1()->click();
-            });
-            dialog->exec();
-            QCOMPARE(field->text(), QStringLiteral("3"));
-            QCOMPARE(messages.size(), 1);
-        }
         SetInformationHandler({});
+    }
+
+    void passCountFieldHoldsOnlyDigits_data() {
+        QTest::addColumn<int>("via");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, Via via, const QString& text,
+                            const QString& expected) {
+            QTest::newRow(name) << int(via) << text << expected;
+        };
+        const QString emoji = QStringLiteral("\U0001F600");
+        const QString nines(50, QChar('9'));
+        row("typed digit", Via::Key, "5", "45");
+        row("typed emoji", Via::Key, emoji, "4");
+        row("dead circumflex, 2", Via::DeadKey, QStringLiteral("\u00b2"), "4");
+        row("dead circumflex, e", Via::DeadKey, QStringLiteral("\u00ea"), "4");
+        row("input method emoji", Via::InputMethod, emoji, "4");
+        row("input method digit", Via::InputMethod, "7", "47");
+        row("input method digit and letter", Via::InputMethod, "7a", "4");
+        row("pasted letters", Via::Paste, "abc", "4");
+        row("pasted sign", Via::Paste, "-7", "4");
+        row("pasted long number", Via::Paste, nines, "4" + nines); // kept whole, judged on leaving
+        row("dropped letter", Via::Drop, "x9", "4");
+        row("dropped digit", Via::Drop, "9", "49");
+    }
+
+    void passCountFieldHoldsOnlyDigits() {
+        QFETCH(int, via);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        OpenPassCount open(QStringLiteral("4"));
+        QLineEdit* field = open.field;
+        switch (Via(via)) {
+        case Via::Key:
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, text, Qt::NoModifier);
+            break;
+        case Via::DeadKey:
+            // The dead key itself carries no text; the composed character comes
+            // from the input method.
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Dead_Circumflex, QString(),
+                                Qt::NoModifier);
+            Commit(field, text);
+            break;
+        case Via::InputMethod:
+            Commit(field, text);
+            break;
+        case Via::Paste:
+            QGuiApplication::clipboard()->setText(text);
+            // Ctrl+V as the keyboard sends it, with the control character as text.
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_V, QString(QChar(0x16)),
+                                Qt::ControlModifier);
+            break;
+        case Via::Drop: {
+            QMimeData data;
+            data.setText(text);
+            const QPoint end(field->width() - 4, field->height() / 2);
+            QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(field, &enter);
+            QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(field, &drop);
+            break;
+        }
+        }
+        QCOMPARE(field->text(), expected);
+        QVERIFY(open.messages.isEmpty());
+    }
+
+    void passCountEnterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("passes");
+        QTest::newRow("Return in the field") << "edtMaxzahl" << int(Qt::Key_Return) << false << 4;
+        QTest::newRow("Enter in the field") << "edtMaxzahl" << int(Qt::Key_Enter) << false << 4;
+        QTest::newRow("Return on OK") << "BitBtn2" << int(Qt::Key_Return) << true << 7;
+        QTest::newRow("Enter on OK") << "BitBtn2" << int(Qt::Key_Enter) << true << 7;
+        QTest::newRow("Return on Schließen") << "BitBtn1" << int(Qt::Key_Return) << true << 4;
+        QTest::newRow("Enter on Schließen") << "BitBtn1" << int(Qt::Key_Enter) << true << 4;
+    }
+
+    void passCountEnterPressesTheFocusedButton() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
+        QFETCH(int, passes);
+        OpenPassCount open(QStringLiteral("7"));
+        open.state.Selection.MaxPasses = 4;
+        auto* target = open.dialog->findChild<QWidget*>(focus);
+        target->setFocus(Qt::TabFocusReason);
+        const auto modifier = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(target, Qt::Key(key), modifier);
+        QCOMPARE(open.dialog->isVisible(), !closes);
+        QCOMPARE(open.state.Selection.MaxPasses, passes);
+        QCOMPARE(open.field->text(), QStringLiteral("7"));
+        QVERIFY(open.messages.isEmpty());
+    }
+
+    void passCountIsCheckedWhenTheFocusMovesOnInTheDialog_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("right click") << "context menu" << false;
+        QTest::newRow("another window") << "window" << false;
+        QTest::newRow("Tab") << "tab" << true;
+        QTest::newRow("close box") << "close box" << false;
+        QTest::newRow("click on OK") << "ok" << true;
+    }
+
+    void passCountIsCheckedWhenTheFocusMovesOnInTheDialog() {
+        QFETCH(QString, how);
+        QFETCH(bool, checked);
+        OpenPassCount open(QStringLiteral("11"));
+        if (how == "context menu") {
+            QWidget* popup = nullptr;
+            QTimer::singleShot(0, [&] {
+                popup = QApplication::activePopupWidget();
+                if (popup != nullptr) popup->close();
+            });
+            // Through the window, which turns the press into a context menu event.
+            QTest::mouseClick(open.dialog->windowHandle(), Qt::RightButton, {},
+                              open.field->mapTo(open.dialog, open.field->rect().center()));
+            QVERIFY(qobject_cast<QMenu*>(popup) != nullptr);
+        } else if (how == "close box") {
+            open.dialog->close();
+        } else if (how == "window") {
+            QApplication::setActiveWindow(open.start.get());
+        } else if (how == "tab") {
+            QTest::keyClick(open.field, Qt::Key_Tab);
+        } else {
+            QTest::mouseClick(open.dialog->BitBtn2(), Qt::LeftButton);
+        }
+        QCOMPARE(open.messages, checked ? QStringList{kOutOfRange} : QStringList{});
+        QCOMPARE(open.field->text(), checked ? QStringLiteral("3") : QStringLiteral("11"));
     }
 };
 
