@@ -11,6 +11,10 @@ bool IsDigitKey(char32_t key) {
     return key >= U'0' && key <= U'9';
 }
 
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 bool AlwaysAccepted(char32_t key) {
     return IsDigitKey(key) || key == kKeyBackspace || key == kKeyEnter;
 }
@@ -92,7 +96,18 @@ std::string DekExpectedAnswer(std::string_view answerText) {
 }
 
 std::string DekComparedTyped(std::string_view trimmed, bool answerIsNotation) {
-    return DropZeroPlaces(NormalizeNotationAnswer(trimmed, answerIsNotation));
+    const std::string compared = DropZeroPlaces(NormalizeNotationAnswer(trimmed, answerIsNotation));
+    if (!answerIsNotation) return compared;
+    // Place symbols in front without a count are zero places: the leading-zero
+    // trim has taken their "0" ("0T 3H 5E" arrives as "T 3H 5E", and is shown
+    // so in the field for a second try), and a zero place counts nothing
+    // wherever it stands.
+    std::size_t start = 0;
+    while (start < compared.size() && IsLetter(compared[start])) {
+        const std::size_t blank = compared.find(' ', start);
+        start = blank == std::string::npos ? compared.size() : blank + 1;
+    }
+    return compared.substr(start);
 }
 
 std::string DekAnswerRules::TrimmedExpected(int line) {

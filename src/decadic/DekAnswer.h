@@ -31,7 +31,10 @@ std::optional<char32_t> DekKeyFilter(DekTraining training, bool answerIsNotation
 // The expected answer as it is compared: trailing zeros after a comma trimmed,
 // and the blank that heads a decimal notation below 1 removed.
 std::string DekExpectedAnswer(std::string_view answerText);
-// A trimmed typed text as it is compared with the expected one.
+// A trimmed typed text as it is compared with the expected one: a notation gets
+// single blanks between its tokens and loses its zero places, among them the
+// symbols in front without a count (the leading-zero trim makes "T 3H 5E" of
+// "0T 3H 5E").
 std::string DekComparedTyped(std::string_view trimmed, bool answerIsNotation);
 
 // The drill's judgement rules over DekTaskSheet: the shared drill (engine/Drill.h)

@@ -143,6 +143,39 @@ TEST(DekAnswerRules, JudgedThroughTheDrill) {
     EXPECT_EQ(commas.Expected, "1,25");
 }
 
+TEST(DekAnswerRules, AZeroPlaceInFrontIsAZeroPlaceToo) {
+    struct Case {
+        std::string_view Expected;
+        std::string_view Typed;
+        Kind Outcome;
+    };
+    const Case cases[] = {
+        {"3H 5E", "0T 3H 5E", Kind::RightFirst},
+        {"3H 5E", "00T3H5E", Kind::RightFirst},
+        {"4M 2T", "0HM 0ZM 4M 2T", Kind::RightFirst},
+        {" 3z 4h", "0E 3z 4h", Kind::RightFirst},
+        // A symbol without a count between places, a wrong order or a missing
+        // place stay wrong.
+        {"3H 5E", "3H T 5E", Kind::WrongFirst},
+        {"3H 5E", "0T 5E 3H", Kind::WrongFirst},
+        {"2E 5z", "0E 5z", Kind::WrongFirst},
+        {"3H", "0T", Kind::WrongFirst},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Judge(c.Typed, Record(c.Expected, true)).Outcome, c.Outcome)
+            << "'" << c.Typed << "' for '" << c.Expected << "'";
+    }
+    // After a wrong first try the field shows the trimmed text; mending the
+    // wrong place in it gives the right answer.
+    AppState state;
+    state.DekTaskSheet[1] = Record("3H 5E", true);
+    DekAnswerRules rules(state.DekTaskSheet);
+    Drill drill(state, rules);
+    EXPECT_EQ(drill.Exit(1, "0T 4H 5E").Outcome, Kind::WrongFirst);
+    EXPECT_EQ(drill.Line(1).FieldText, "T 4H 5E");
+    EXPECT_EQ(drill.Exit(1, "T 3H 5E").Outcome, Kind::RightSecond);
+}
+
 TEST(DekAnswerRules, TrimsTheRecordInPlaceAndComparesAsTheWindowDoes) {
     TDekTaskSheet sheet;
     sheet[2].AnswerText = " 3z 4h";
