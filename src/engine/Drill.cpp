@@ -128,7 +128,9 @@ WeiterResult Drill::Weiter() {
             result.FocusLine = i;
         }
     }
-    if (result.Missing > 0) return result;
+    // The last pass ends with the evaluation, never with another pass.
+    if (result.Missing > 0 || state_.Selection.CurrentPass >= state_.Selection.MaxPasses) return result;
+    result.NextPass = true;
     ClearLines();
     state_.Selection.CurrentPass += 1;
     state_.Score.PassTries = 0;

@@ -75,8 +75,9 @@ struct ExitResult {
 };
 
 struct WeiterResult {
-    int Missing = 0;   // empty fields; 0 means the next pass has begun
-    int FocusLine = 1; // where the focus goes
+    int Missing = 0;       // empty fields
+    int FocusLine = 1;     // where the focus goes
+    bool NextPass = false; // the next pass has begun
 };
 
 class Drill {
@@ -96,8 +97,8 @@ class Drill {
     void Typed(int line, const std::string& fieldText);
     // The field of `line` lost the focus with `fieldText` in it.
     ExitResult Exit(int line, const std::string& fieldText);
-    // "Weiter": counts empty fields; when there are none, begins the next pass
-    // (the caller clears and refills the sheet).
+    // "Weiter": counts empty fields; when there are none and this is not the
+    // last pass, begins the next pass (the caller clears and refills the sheet).
     WeiterResult Weiter();
 
     bool Complete() const { return complete_; }

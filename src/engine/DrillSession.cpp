@@ -63,7 +63,7 @@ void DrillSession::Restart() {
 
 WeiterResult DrillSession::Weiter() {
     const WeiterResult result = drill_.Weiter();
-    if (result.Missing == 0) {
+    if (result.NextPass) {
         ClearSheet();
         FillSheet();
     }

@@ -545,6 +545,7 @@ void ExerciseWindow::btnWeiterClick() {
         Field(result.FocusLine)->setFocus();
         return;
     }
+    if (!result.NextPass) return;
     ClearRecords();
     for (int i = 1; i <= kLines; ++i) ShowLine(i);
     FillSheet();
