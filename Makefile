@@ -1,18 +1,20 @@
 # Two commands do all set-up on a fresh Debian 12 machine:
 #   make run   - install missing packages, build (Release), start Quarvel
 #   make test  - install missing packages, build, run every test, then the same
-#                tests again in a build with AddressSanitizer and UBSan
+#                tests again in a build with AddressSanitizer and UBSan, then
+#                build every libFuzzer target and run each for a few seconds
 #   make package - the Debian package build/release/quarvel_<version>_<arch>.deb
 JOBS ?= $(shell nproc)
 RELEASE := build/release
 SANITIZE := build/asan
 
-.PHONY: run test deps build build-asan test-release test-asan screens package clean fuzz
+.PHONY: run test deps build build-asan test-release test-asan screens package clean \
+  build-fuzz fuzz test-fuzz
 
 run: build
 	./$(RELEASE)/src/quarvel
 
-test: test-release test-asan
+test: test-release test-asan test-fuzz
 
 deps:
 	./scripts/install-deps.sh
@@ -38,21 +40,42 @@ package: build
 screens: build
 	./$(RELEASE)/tools/screens build/screens
 
-# Runs every libFuzzer target for FUZZ_SECONDS (clang build); what a run
-# finds beyond the seed corpus stays in build/fuzz/corpus.
+# The libFuzzer targets that fuzz/CMakeLists.txt lists, built with clang.
+# `make fuzz` runs each for FUZZ_SECONDS; what a run finds beyond the seed
+# corpus stays in build/fuzz/corpus. `make test` runs each for
+# FUZZ_TEST_SECONDS on a scratch corpus, so a fuzz build that no longer links
+# or a target that fails on its seeds stops the tests.
 FUZZ := build/fuzz
 FUZZ_SECONDS ?= 60
-FUZZERS := ParsePlaceValue ParseDecimalPlaceValue NormalizeNotationAnswer DropZeroPlaces \
-  ShiftDecimalDigits DekAnswer PlaceValueOperations
+FUZZ_TEST_SECONDS ?= 3
 
-fuzz: deps
+build-fuzz: deps
 	cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DQUARVEL_FUZZ=ON
-	cmake --build $(FUZZ) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZERS))
-	for f in $(FUZZERS); do \
-	  mkdir -p $(FUZZ)/corpus/$$f && \
-	  ./$(FUZZ)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) -max_len=2048 \
-	    $(FUZZ)/corpus/$$f fuzz/corpus || exit 1; \
+	cmake --build $(FUZZ) -j $(JOBS) --target fuzzers
+
+# $(1): seconds per target, $(2): the folder of the targets' own corpora.
+# Each run's output goes to build/fuzz/logs and is shown when the run fails.
+define run-fuzzers
+	@test -s $(FUZZ)/fuzz/fuzzers.txt
+	@mkdir -p $(FUZZ)/logs
+	@for f in $$(cat $(FUZZ)/fuzz/fuzzers.txt); do \
+	  name=$${f#fuzz_}; log=$(FUZZ)/logs/$$name.log; \
+	  mkdir -p $(2)/$$name || exit 1; \
+	  if $(FUZZ)/fuzz/$$f -max_total_time=$(1) -max_len=2048 -artifact_prefix=$(FUZZ)/ \
+	       $(2)/$$name fuzz/corpus >$$log 2>&1; then \
+	    echo "$$f: $$(grep '^Done' $$log)"; \
+	  else \
+	    tail -n 60 $$log; echo "$$f failed; its whole output is in $$log"; exit 1; \
+	  fi; \
 	done
+endef
+
+fuzz: build-fuzz
+	$(call run-fuzzers,$(FUZZ_SECONDS),$(FUZZ)/corpus)
+
+test-fuzz: build-fuzz
+	rm -rf $(FUZZ)/scratch
+	$(call run-fuzzers,$(FUZZ_TEST_SECONDS),$(FUZZ)/scratch)
 
 clean:
 	rm -rf build
