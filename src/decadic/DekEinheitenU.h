@@ -4,8 +4,13 @@
 
 #include "decadic/DekAnswer.h"
 #include "engine/ExerciseWindow.h"
+#include "engine/LineLayout.h"
 
 namespace quarvel {
+
+// Where line `line` of the decadic sheet goes for the selected training, its
+// given text and unit measured in the task font.
+LinePlaces PlaceDekLine(const AppState& state, int line);
 
 class TfrmDekEinheiten : public ExerciseWindow {
     Q_OBJECT

@@ -604,14 +604,15 @@ void ExerciseWindow::pntEinheitenPaint(QPainter& painter) {
     for (int i = 1; i <= kLines; ++i) DrawLine(painter, i);
 }
 
-void ExerciseWindow::DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer) {
+void ExerciseWindow::DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer,
+                                int roomRight) {
     const int y = 120 + 100 * (line - 1);
-    if (solved) {
-        DrawTaskText(painter, AnswerLeft(line), y, QColor(0, 0, 255), answer, 20);
-    } else {
-        DrawTaskText(painter, AnswerLeft(line), y, QColor(255, 0, 102),
-                     Q(drill_->Line(line).TypedText), 20);
-    }
+    const int left = AnswerLeft(line);
+    // A wrong answer may be as long as the field takes (pasted, say); it must
+    // not run over the unit or the try marks.
+    const QString text = solved ? answer : Q(drill_->Line(line).TypedText);
+    const QColor colour = solved ? QColor(0, 0, 255) : QColor(255, 0, 102);
+    DrawTaskText(painter, left, y, colour, ElideTaskText(painter, text, 20, roomRight - left), 20);
 }
 
 } // namespace quarvel

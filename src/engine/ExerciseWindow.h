@@ -72,6 +72,8 @@ class ExerciseWindow : public QuarvelDialog {
     virtual void FillLine(int line) = 0;     // calls the generators for one line
     virtual void ClearRecords() = 0;         // the record side of ClearSheet
     virtual void DrawLine(QPainter& painter, int line) = 0;
+    // x of the field and of the answer drawn in its place, after a long given
+    // text has pushed them right.
     virtual int AnswerLeft(int line) const = 0;
     virtual QString AccessibleTask(int line) const = 0;
     // The key as typed into `line`'s field, possibly changed; nothing swallows it.
@@ -82,15 +84,17 @@ class ExerciseWindow : public QuarvelDialog {
 
     // Creates the drill once the derived window's rules exist.
     void InitDrill();
-    void DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer);
+    // The closed line's answer, shortened so that it ends before `roomRight`.
+    void DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer,
+                    int roomRight);
 
   private:
     friend class PaintBox;
+    friend class AnswerValidator;
     // The widgets are built when the window is first shown (or first asked
     // for), so that creating every window at program start stays cheap.
     const ExerciseWindow& Built() const;
     void BuildLayout();
-    friend class AnswerValidator;
     void pntEinheitenPaint(QPainter& painter);
     void ClearSheet();
     void FillSheet();
@@ -103,22 +107,18 @@ class ExerciseWindow : public QuarvelDialog {
     void ShowCounters();
     void ShowMessage(const Message& message);
     void StartTimer();
+    void StopTimer();
+    void ArmTimer(std::int64_t sinceStart);
     void FreshDrill();
     int LineOf(const QObject* field) const;
 
     LevelGroup group_;
-    void StopTimer();
-    void ArmTimer(std::int64_t sinceStart);
     std::unique_ptr<Drill> drill_;
     std::shared_ptr<MonotonicClock> clock_ = std::make_shared<MonotonicClock>();
     std::int64_t startTime_ = 0;
     std::int64_t shownSeconds_ = 0; // measured at the previous tick
     bool timing_ = false;
     bool judging_ = false;
-    bool built_ = false;
-
-    QWidget* pntEinheiten_ = nullptr;
-    QLabel* lblAnzeige_ = nullptr;
     // A field left while a menu or another window had the focus for a moment;
     // it is judged once the focus settles anywhere else in this window.
     int postponed_ = 0;
@@ -126,6 +126,10 @@ class ExerciseWindow : public QuarvelDialog {
     // a wrong first try: that click waits for the second try.
     bool holdClick_ = false;
     QMetaObject::Connection focusWatch_;
+    bool built_ = false;
+
+    QWidget* pntEinheiten_ = nullptr;
+    QLabel* lblAnzeige_ = nullptr;
     std::array<QLineEdit*, kLines> edt_{};
     std::array<QLabel*, kLines> img_{};
     std::array<std::array<QLabel*, 2>, kLines> imgZ_{};

@@ -1,6 +1,7 @@
 #include "engine/FontU.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QStringList>
 
@@ -146,6 +147,25 @@ int MeasureTaskText(QPainter& canvas, const QString& text, int size) {
         }
     }
     return width;
+}
+
+int MeasureTaskText(const QString& text, int size) {
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter canvas(&scratch);
+    return MeasureTaskText(canvas, text, size);
+}
+
+QString ElideTaskText(QPainter& canvas, const QString& text, int size, int width) {
+    if (MeasureTaskText(canvas, text, size) <= width) return text;
+    const QString ellipsis(QChar(0x2026));
+    QString kept = text;
+    while (!kept.isEmpty()) {
+        kept.chop(1);
+        // A markup character at the end would act on the ellipsis.
+        while (kept.endsWith(u'^') || kept.endsWith(u'!') || kept.endsWith(u'#')) kept.chop(1);
+        if (MeasureTaskText(canvas, kept + ellipsis, size) <= width) return kept + ellipsis;
+    }
+    return {};
 }
 
 void DrawInfoText(QPainter& canvas, int x, int y, const QColor& normal, const QColor& highlight,

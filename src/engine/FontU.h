@@ -37,6 +37,15 @@ void DrawTaskText(QPainter& canvas, int x, int y, const QColor& colour, const QS
 // character after it counts as an ordinary one). Leaves TaskFont(size) set.
 int MeasureTaskText(QPainter& canvas, const QString& text, int size);
 
+// The same width where no canvas is at hand (placing a widget beside a text):
+// measured on a scratch image, whose metrics are those of any screen painter
+// since the task fonts are set by pixel size.
+int MeasureTaskText(const QString& text, int size);
+
+// `text` shortened at its end to at most `width` pixels as DrawTaskText draws
+// it, with "…" where it was cut; a text that fits comes back as it is.
+QString ElideTaskText(QPainter& canvas, const QString& text, int size, int width);
+
 // Draws an information line at (x, y). Each "#" flips between `normal` and
 // `highlight`; every call starts in `normal`. Only the bold flag of the
 // painter's font follows `bold`; italic, underline and the like are kept.

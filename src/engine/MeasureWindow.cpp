@@ -10,6 +10,21 @@
 
 namespace quarvel {
 
+namespace {
+
+// The given value and its unit, as drawn at the left of the line.
+QString GivenWithUnit(const TTaskRecord& r) {
+    return QString::fromStdString(r.GivenText.str() + " " + r.FromUnit.str());
+}
+
+} // namespace
+
+LinePlaces PlaceMeasureLine(const AppState& state, int line) {
+    const TTaskRecord& r = state.TaskSheet[line];
+    return PlaceTaskLine(MeasureTaskText(GivenWithUnit(r), 20), r.AnswerLeft, state.ToUnitLeft,
+                         true);
+}
+
 MeasureWindow::MeasureWindow(AppState& state, Windows& windows, QWidget* parent, const QString& name,
                              LevelGroup group, std::vector<LevelFamily> families)
     : ExerciseWindow(state, windows, parent, name, group), families_(std::move(families)),
@@ -32,17 +47,19 @@ void MeasureWindow::FillLine(int line) {
 
 void MeasureWindow::ClearRecords() { ClearTaskRecords(state_.TaskSheet); }
 
-int MeasureWindow::AnswerLeft(int line) const { return state_.TaskSheet[line].AnswerLeft; }
+int MeasureWindow::AnswerLeft(int line) const { return PlaceMeasureLine(state_, line).AnswerLeft; }
 
 void MeasureWindow::DrawLine(QPainter& painter, int line) {
     const TTaskRecord& r = state_.TaskSheet[line];
+    const LinePlaces places = PlaceMeasureLine(state_, line);
     const int y = 120 + 100 * (line - 1);
     if (r.Active) {
-        DrawTaskText(painter, 120, y, Qt::black,
-                     QString::fromStdString(r.GivenText.str() + " " + r.FromUnit.str()), 20);
-        DrawTaskText(painter, state_.ToUnitLeft, y, Qt::black, QString::fromStdString(r.ToUnit.str()), 20);
+        DrawTaskText(painter, kGivenLeft, y, Qt::black, GivenWithUnit(r), 20);
+        DrawTaskText(painter, places.ToUnitLeft, y, Qt::black,
+                     QString::fromStdString(r.ToUnit.str()), 20);
     }
-    DrawAnswer(painter, line, r.Solved, QString::fromStdString(r.AnswerText.str()));
+    DrawAnswer(painter, line, r.Solved, QString::fromStdString(r.AnswerText.str()),
+               places.AnswerRoomRight);
 }
 
 QString MeasureWindow::AccessibleTask(int line) const {

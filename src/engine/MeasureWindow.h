@@ -3,12 +3,17 @@
 // measure task sheet, its drawing and the measure key filter.
 
 #include "engine/ExerciseWindow.h"
+#include "engine/LineLayout.h"
 
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace quarvel {
+
+// Where line `line` of the measure sheet goes, its given text and unit measured
+// in the task font.
+LinePlaces PlaceMeasureLine(const AppState& state, int line);
 
 class MeasureWindow : public ExerciseWindow {
     Q_OBJECT
