@@ -1,24 +1,13 @@
 #include "Dumpers.h"
 
 #include "decadic/DecadicGenerators.h"
-#include "decadic/PlaceValue.h"
+#include "worksheet/TaskRecordJson.h"
 
 namespace quarvel::taskdump {
 namespace {
 
 void WriteTaskRecord(const AppState& state, int line, JsonObject& out) {
-    const TTaskRecord& r = state.TaskSheet[line];
-    out.Add("GivenValue", r.GivenValue);
-    out.Add("AnswerValue", r.AnswerValue);
-    out.Add("GivenDecimals", r.GivenDecimals);
-    out.Add("AnswerDecimals", r.AnswerDecimals);
-    out.Add("GivenText", r.GivenText.str());
-    out.Add("AnswerText", r.AnswerText.str());
-    out.Add("FromUnit", r.FromUnit.str());
-    out.Add("ToUnit", r.ToUnit.str());
-    out.Add("Active", r.Active);
-    out.Add("Solved", r.Solved);
-    out.Add("AnswerLeft", r.AnswerLeft);
+    quarvel::WriteTaskRecord(state.TaskSheet[line], out);
 }
 
 std::vector<std::string_view> MeasureNames() {
@@ -29,19 +18,7 @@ std::vector<std::string_view> MeasureNames() {
 }
 
 void WriteDekTaskRecord(const AppState& state, int line, JsonObject& out) {
-    const TDekTaskRecord& r = state.DekTaskSheet[line];
-    out.Add("IntValue", r.IntValue);
-    out.Add("DecValue", static_cast<double>(r.DecValue));
-    out.Add("DecExact", FixedNumeral(r.DecExact, r.DecExact.Decimals));
-    out.Add("FromUnit", r.FromUnit.str());
-    out.Add("ToUnit", r.ToUnit.str());
-    out.Add("GivenText", r.GivenText.str());
-    out.Add("AnswerText", r.AnswerText.str());
-    out.Add("AnswerIsNotation", r.AnswerIsNotation);
-    out.Add("Active", r.Active);
-    out.Add("Solved", r.Solved);
-    out.Add("AnswerHasComma", r.AnswerHasComma);
-    out.Add("AnswerLeft", r.AnswerLeft);
+    quarvel::WriteDekTaskRecord(state.DekTaskSheet[line], out);
 }
 
 GeneratorFn FindDecadic(std::string_view name) {

@@ -2,10 +2,9 @@
 // The task dump knows a family of generators through a dumper: how to find a
 // generator by name and how to write the record it filled.
 
-#include "Json.h"
-
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Generators.h"
+#include "worksheet/Json.h"
 
 #include <span>
 #include <string_view>

@@ -2,7 +2,8 @@
 
 #include "Dumpers.h"
 
-#include "app/Random.h"
+#include "core/Random.h"
+#include "worksheet/TaskRecordJson.h"
 
 #include <charconv>
 #include <memory>
@@ -128,11 +129,7 @@ std::string TaskJson(const AppState& state, const Dumper& dumper, int line,
     task.Add("Line", line);
     task.Add("Generator", state.Draws.LastGenerator);
     dumper.WriteRecord(state, line, task);
-    task.Add("DirectionDraw", state.Draws.DirectionDraw);
-    task.Add("PairDraw", state.Draws.PairDraw);
-    task.Add("PatternDraw", state.Draws.PatternDraw);
-    task.Add("AnswerWidth", state.AnswerWidth);
-    task.Add("ToUnitLeft", state.ToUnitLeft);
+    WriteDrawsAndLayout(state, task);
     task.AddRaw("Draws", DrawsJson(rng.Calls()));
     return task.str();
 }

@@ -1,11 +1,11 @@
-#include "Json.h"
+#include "worksheet/Json.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-namespace quarvel::taskdump {
+namespace quarvel {
 
 std::string JsonString(std::string_view utf8) {
     std::string out = "\"";
@@ -63,4 +63,4 @@ void JsonObject::AddRaw(std::string_view key, std::string_view json) {
     body_ += json;
 }
 
-} // namespace quarvel::taskdump
+} // namespace quarvel

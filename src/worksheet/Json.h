@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace quarvel::taskdump {
+namespace quarvel {
 
 std::string JsonString(std::string_view utf8);
 std::string JsonNumber(double value);
@@ -29,4 +29,4 @@ class JsonObject {
     std::string body_;
 };
 
-} // namespace quarvel::taskdump
+} // namespace quarvel
