@@ -1,8 +1,8 @@
 // Filling whole sheets (five lines, as an exercise window does for every pass)
 // with each measure generator and dispatcher; reports tasks per second.
 
-#include "app/AppState.h"
-#include "engine/TaskSheet.h"
+#include "core/AppState.h"
+#include "drill/TaskSheet.h"
 #include "generators/Generators.h"
 
 #include <benchmark/benchmark.h>

@@ -4,10 +4,10 @@
 
 #include "decadic/DekAnswer.h"
 #include "decadic/PlaceValue.h"
-#include "app/AppState.h"
-#include "app/BoundedText.h"
-#include "engine/AnswerCheck.h"
-#include "engine/Drill.h"
+#include "core/AppState.h"
+#include "core/BoundedText.h"
+#include "drill/AnswerCheck.h"
+#include "drill/Drill.h"
 
 #include "FuzzInput.h"
 

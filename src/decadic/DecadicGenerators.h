@@ -2,7 +2,7 @@
 // The twenty generators of the decadic window by name, training and level,
 // and what the window needs to fill its sheet and name itself.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "decadic/DekAnswer.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // The data behind the decadic and decimal generators: number tables over a
 // draw 1..100, and the level rows of the unit-to-unit trainings.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/GlobalU.h"
 
 #include <span>

@@ -1,7 +1,7 @@
 #include "decadic/DekAnswer.h"
 
 #include "decadic/PlaceValue.h"
-#include "engine/AnswerCheck.h"
+#include "drill/AnswerCheck.h"
 
 namespace quarvel {
 

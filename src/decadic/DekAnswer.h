@@ -4,7 +4,7 @@
 // and how a typed answer is normalised and compared with the expected one.
 
 #include "decadic/DekTaskSheet.h"
-#include "engine/Drill.h"
+#include "drill/Drill.h"
 
 #include <optional>
 #include <string>

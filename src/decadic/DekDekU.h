@@ -2,7 +2,7 @@
 // Tasks from one decadic unit to another ("34 H" in "Z") and, from level 3 on,
 // from place-value notation to a count of one unit.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "decadic/DecadicScheme.h"
 
 namespace quarvel {

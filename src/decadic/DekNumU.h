@@ -1,7 +1,7 @@
 #pragma once
 // Tasks between place-value notation and the numeral ("3T 4H 5E" <-> 3405).
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "decadic/DecadicScheme.h"
 
 namespace quarvel {

@@ -1,8 +1,8 @@
 #pragma once
 // The five task lines of the number-system drills, a record of their own.
 
-#include "app/BoundedText.h"
-#include "engine/TaskSheet.h"
+#include "core/BoundedText.h"
+#include "drill/TaskSheet.h"
 #include "generators/GlobalU.h"
 
 #include <cstdint>

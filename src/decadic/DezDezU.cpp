@@ -2,7 +2,7 @@
 
 #include "decadic/DekDekU.h"
 #include "decadic/PlaceValue.h"
-#include "engine/AnswerCheck.h"
+#include "drill/AnswerCheck.h"
 
 #include <array>
 #include <stdexcept>

@@ -2,7 +2,7 @@
 // Tasks from one decimal unit to another ("34 z" in "h") and, from level 3 on,
 // from decimal notation below 1 to a count of one unit.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "decadic/DecadicScheme.h"
 
 namespace quarvel {

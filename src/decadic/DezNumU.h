@@ -2,7 +2,7 @@
 // Tasks between decimal place-value notation and the decimal numeral
 // ("3E 4z 5h" <-> 3,45).
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "decadic/DecadicScheme.h"
 
 namespace quarvel {

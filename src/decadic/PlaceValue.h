@@ -9,7 +9,7 @@
 // overflowing. Decimal values are exact (ExactNumber); digits are never taken
 // from a float.
 
-#include "app/Random.h"
+#include "core/Random.h"
 #include "generators/GlobalU.h"
 
 #include <array>

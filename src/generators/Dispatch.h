@@ -2,7 +2,7 @@
 // The mixing dispatchers hand a line to the generator of one kind of unit at
 // their own level; which kind is a band table over a draw 1..100.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/FlaechenU.h"
 #include "generators/Generators.h"
 #include "generators/LaengenU.h"

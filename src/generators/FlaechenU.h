@@ -2,7 +2,7 @@
 // The five levels of the area (km^2 .. mm^2) task generators. Each level is a
 // table-driven GeneratorTable run by RunGenerator.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Scheme.h"
 
 #include <span>

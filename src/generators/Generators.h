@@ -3,7 +3,7 @@
 // dump, the tests and the benchmarks. The exercise windows call the
 // generators directly.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Scheme.h"
 
 #include <span>

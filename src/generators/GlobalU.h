@@ -4,7 +4,7 @@
 // decimals); the single-precision float of the task records is derived from it
 // and never used to produce digits.
 
-#include "app/Random.h"
+#include "core/Random.h"
 
 #include <cstdint>
 #include <optional>

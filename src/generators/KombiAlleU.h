@@ -2,7 +2,7 @@
 // The dispatchers MixAlle1 .. MixAlle5 of the combination
 // "Alle metrischen Einheiten": every kind; here mass comes before area.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Dispatch.h"
 
 #include <span>

@@ -3,7 +3,7 @@
 // "Flächen und Raummaße", also the volume level "Gemischt": area and the three
 // kinds of volume, a quarter each.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Dispatch.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 // The dispatchers MixLFM1 .. MixLFM5 of the combination
 // "Längen, Flächen und Massen": area takes the middle band, mass the top one.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Dispatch.h"
 
 #include <span>

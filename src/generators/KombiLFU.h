@@ -2,7 +2,7 @@
 // The dispatchers MixLF1 .. MixLF5 of the combination
 // "Längen und Flächen": length and area, half each.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Dispatch.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 // The dispatchers MixLM1 .. MixLM5 of the combination
 // "Längen und Massen": length and mass, half each.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Dispatch.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 // The five levels of the length (km .. mm) task generators. Each level is a
 // table-driven GeneratorTable run by RunGenerator.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Scheme.h"
 
 #include <span>

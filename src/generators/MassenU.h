@@ -2,7 +2,7 @@
 // The mass (t .. mg) task generators: levels 1 to 5 and the easier level 6.
 // Each level is a table-driven GeneratorTable run by RunGenerator.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Scheme.h"
 
 #include <span>

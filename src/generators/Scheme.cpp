@@ -1,6 +1,6 @@
 #include "generators/Scheme.h"
 
-#include "engine/AnswerCheck.h"
+#include "drill/AnswerCheck.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,7 +3,7 @@
 // pair table over PairDraw 1..100 whose rows name a unit pair, a factor and the
 // pattern tables for both directions. One engine runs that data.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/GlobalU.h"
 
 #include <span>

@@ -2,7 +2,7 @@
 // The five levels of the cubic-volume (m^3 .. mm^3) task generators. Each level is a
 // table-driven GeneratorTable run by RunGenerator.
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "generators/Scheme.h"
 
 #include <span>

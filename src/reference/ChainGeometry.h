@@ -5,7 +5,7 @@
 // from the axis (negative = above). A label is centred on its x unless that
 // would hide a mark (ChainLabelLeft); its y is the top of the text.
 
-#include "app/Rgb.h"
+#include "core/Rgb.h"
 
 #include <optional>
 #include <string>

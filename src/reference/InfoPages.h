@@ -4,7 +4,7 @@
 // and highlight colour), and the nineteen pictures with their places and the
 // page each belongs to.
 
-#include "app/Rgb.h"
+#include "core/Rgb.h"
 
 #include <span>
 #include <string>

@@ -1,5 +1,5 @@
-#include "app/PassCount.h"
-#include "app/Selection.h"
+#include "core/PassCount.h"
+#include "core/Selection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The start window and the pass count dialog, driven as a pupil would.
-#include "app/MaxanzahlU.h"
-#include "app/MessageBox.h"
-#include "app/Program.h"
-#include "app/StartU.h"
-#include "decadic/DekEinheitenU.h"
-#include "engine/EinheitenU.h"
-#include "engine/KombinationenU.h"
-#include "reference/InformationU.h"
+#include "windows/MaxanzahlU.h"
+#include "windows/MessageBox.h"
+#include "windows/Program.h"
+#include "windows/StartU.h"
+#include "windows/DekEinheitenU.h"
+#include "windows/EinheitenU.h"
+#include "windows/KombinationenU.h"
+#include "windows/InformationU.h"
 
 #include <QApplication>
 #include <QClipboard>

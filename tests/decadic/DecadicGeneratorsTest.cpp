@@ -3,8 +3,8 @@
 #include "decadic/DekNumU.h"
 #include "decadic/DezDezU.h"
 #include "decadic/DezNumU.h"
-#include "engine/AnswerCheck.h"
-#include "engine/Drill.h"
+#include "drill/AnswerCheck.h"
+#include "drill/Drill.h"
 
 #include "NotationOracle.h"
 

@@ -1,5 +1,5 @@
 #include "decadic/DekAnswer.h"
-#include "engine/Drill.h"
+#include "drill/Drill.h"
 
 #include <gtest/gtest.h>
 

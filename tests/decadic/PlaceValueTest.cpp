@@ -1,6 +1,6 @@
 #include "decadic/PlaceValue.h"
 
-#include "engine/AnswerCheck.h"
+#include "drill/AnswerCheck.h"
 
 #include <gtest/gtest.h>
 

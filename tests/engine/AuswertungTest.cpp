@@ -1,4 +1,4 @@
-#include "engine/AuswertungU.h"
+#include "windows/AuswertungU.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Whole drills through the session, for every training at every level, without
 // a window.
-#include "engine/DrillSession.h"
+#include "drill/DrillSession.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "engine/AnswerCheck.h"
-#include "engine/Drill.h"
+#include "drill/AnswerCheck.h"
+#include "drill/Drill.h"
 
 #include <gtest/gtest.h>
 

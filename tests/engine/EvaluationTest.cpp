@@ -1,4 +1,4 @@
-#include "engine/Evaluation.h"
+#include "drill/Evaluation.h"
 
 #include <gtest/gtest.h>
 

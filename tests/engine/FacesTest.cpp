@@ -1,4 +1,4 @@
-#include "engine/Faces.h"
+#include "windows/Faces.h"
 
 #include <QImage>
 #include <QTest>
@@ -16,9 +16,9 @@ class FacesTest : public QObject {
     void PicturesFollowThePixelRatio() {
         for (const qreal ratio : {1.0, 1.5, 2.0}) {
             std::vector<std::pair<QPixmap, QSize>> pictures;
-            for (const Face face : {Face::Neutral, Face::Happy, Face::Frowning, Face::Sad})
+            for (const FaceKind face : {FaceKind::Neutral, FaceKind::Happy, FaceKind::Frowning, FaceKind::Sad})
                 pictures.emplace_back(FacePixmap(face, ratio), QSize(63, 69));
-            for (const Mark mark : {Mark::Cross, Mark::Tick})
+            for (const MarkKind mark : {MarkKind::Cross, MarkKind::Tick})
                 pictures.emplace_back(MarkPixmap(mark, ratio), QSize(40, 40));
             for (const auto& [pixmap, size] : pictures) {
                 QCOMPARE(pixmap.deviceIndependentSize().toSize(), size);
@@ -35,13 +35,13 @@ class FacesTest : public QObject {
     // The four faces and the two marks are six different pictures.
     void PicturesDiffer() {
         std::vector<QImage> images;
-        for (const Face face : {Face::Neutral, Face::Happy, Face::Frowning, Face::Sad})
+        for (const FaceKind face : {FaceKind::Neutral, FaceKind::Happy, FaceKind::Frowning, FaceKind::Sad})
             images.push_back(FacePixmap(face, 1.0).toImage());
         for (std::size_t a = 0; a < images.size(); ++a)
             for (std::size_t b = a + 1; b < images.size(); ++b) QVERIFY(images[a] != images[b]);
-        QVERIFY(MarkPixmap(Mark::Cross, 1.0).toImage() != MarkPixmap(Mark::Tick, 1.0).toImage());
+        QVERIFY(MarkPixmap(MarkKind::Cross, 1.0).toImage() != MarkPixmap(MarkKind::Tick, 1.0).toImage());
         // Red cross, green tick.
-        const QColor cross = MarkPixmap(Mark::Cross, 1.0).toImage().pixelColor(20, 20);
+        const QColor cross = MarkPixmap(MarkKind::Cross, 1.0).toImage().pixelColor(20, 20);
         QVERIFY(cross.red() > 180 && cross.green() < 80);
     }
 };

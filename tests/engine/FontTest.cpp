@@ -1,6 +1,6 @@
 // The task-line renderer, checked through a paint device that records every
 // text call (text, position, font, colour) instead of rasterising it.
-#include "engine/FontU.h"
+#include "windows/FontU.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -2,8 +2,8 @@
 // Shared by the generator tests: scripted draw sources and decimal arithmetic
 // on texts, written independently of the engine so that it can judge it.
 
-#include "app/AppState.h"
-#include "app/Random.h"
+#include "core/AppState.h"
+#include "core/Random.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,11 +1,11 @@
 // The conversion chain window and the information window on screen: sizes,
 // titles, placement, pictures, and what actually lands on the pixels.
-#include "app/StartU.h"
-#include "engine/FontU.h"
+#include "windows/StartU.h"
+#include "windows/FontU.h"
 #include "reference/ChainGeometry.h"
 #include "reference/InfoPages.h"
-#include "reference/InformationU.h"
-#include "reference/VerwandlungskettenU.h"
+#include "windows/InformationU.h"
+#include "windows/VerwandlungskettenU.h"
 
 #include <QAction>
 #include <QImageReader>

@@ -1,9 +1,9 @@
 // What a screen reader learns from the windows: the five task lines, the
 // counters, and the painted reference windows in words.
-#include "app/Program.h"
-#include "engine/EinheitenU.h"
-#include "reference/InformationU.h"
-#include "reference/VerwandlungskettenU.h"
+#include "windows/Program.h"
+#include "windows/EinheitenU.h"
+#include "windows/InformationU.h"
+#include "windows/VerwandlungskettenU.h"
 
 #include <QApplication>
 #include <QLabel>

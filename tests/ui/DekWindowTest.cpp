@@ -1,7 +1,7 @@
 // The decadic window: its key filter and answer comparison through real keys.
-#include "app/MessageBox.h"
-#include "app/Program.h"
-#include "decadic/DekEinheitenU.h"
+#include "windows/MessageBox.h"
+#include "windows/Program.h"
+#include "windows/DekEinheitenU.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,10 +1,10 @@
 // Whole drills in the unit-conversion and combination windows, driven with
 // real key events on the offscreen platform.
-#include "app/MessageBox.h"
-#include "app/Program.h"
-#include "engine/AuswertungU.h"
-#include "engine/EinheitenU.h"
-#include "engine/KombinationenU.h"
+#include "windows/MessageBox.h"
+#include "windows/Program.h"
+#include "windows/AuswertungU.h"
+#include "windows/EinheitenU.h"
+#include "windows/KombinationenU.h"
 
 #include <QApplication>
 #include <QClipboard>

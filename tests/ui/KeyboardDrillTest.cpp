@@ -1,8 +1,8 @@
 // A whole drill with the keyboard alone: from the start window's menu through
 // three passes and the evaluation, and back to the start window.
-#include "app/Program.h"
-#include "engine/AuswertungU.h"
-#include "engine/EinheitenU.h"
+#include "windows/Program.h"
+#include "windows/AuswertungU.h"
+#include "windows/EinheitenU.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,14 +1,14 @@
 // Nothing the pupil must read lies under an answer field or beyond the try
 // marks: every generator's tasks measured with the renderer's own metrics, and
 // a long task with a long wrong answer in the real decadic window.
-#include "engine/LineLayout.h"
-#include "app/Program.h"
+#include "drill/LineLayout.h"
+#include "windows/Program.h"
 #include "decadic/DecadicGenerators.h"
 #include "decadic/DekDekU.h"
-#include "decadic/DekEinheitenU.h"
+#include "windows/DekEinheitenU.h"
 #include "decadic/DezDezU.h"
-#include "engine/FontU.h"
-#include "engine/MeasureWindow.h"
+#include "windows/FontU.h"
+#include "windows/MeasureWindow.h"
 #include "generators/Generators.h"
 
 #include "../generators/TestSupport.h"

@@ -2,8 +2,8 @@
 // The screenshot tool's shared context: one application state and the eight
 // windows, and a way to save a window's picture under a self-explaining name.
 
-#include "app/AppState.h"
-#include "app/Windows.h"
+#include "core/AppState.h"
+#include "windows/Windows.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "Shots.h"
 
-#include "app/MaxanzahlU.h"
-#include "app/StartU.h"
+#include "windows/MaxanzahlU.h"
+#include "windows/StartU.h"
 
 namespace quarvel::screens {
 

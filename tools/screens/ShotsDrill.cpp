@@ -1,8 +1,8 @@
 #include "Shots.h"
 
-#include "decadic/DekEinheitenU.h"
-#include "engine/EinheitenU.h"
-#include "engine/KombinationenU.h"
+#include "windows/DekEinheitenU.h"
+#include "windows/EinheitenU.h"
+#include "windows/KombinationenU.h"
 
 #include <QApplication>
 #include <QLineEdit>

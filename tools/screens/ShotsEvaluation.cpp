@@ -1,7 +1,7 @@
 #include "Shots.h"
 
-#include "engine/AuswertungU.h"
-#include "engine/Faces.h"
+#include "windows/AuswertungU.h"
+#include "windows/Faces.h"
 
 #include <QDir>
 #include <QEventLoop>

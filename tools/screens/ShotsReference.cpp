@@ -1,7 +1,7 @@
 #include "Shots.h"
 
-#include "reference/InformationU.h"
-#include "reference/VerwandlungskettenU.h"
+#include "windows/InformationU.h"
+#include "windows/VerwandlungskettenU.h"
 
 #include <QAction>
 

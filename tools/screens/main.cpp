@@ -2,7 +2,7 @@
 // window and state:  screens OUTPUT-FOLDER [SCALE]
 #include "Shots.h"
 
-#include "app/Program.h"
+#include "windows/Program.h"
 
 #include <QApplication>
 #include <QDir>

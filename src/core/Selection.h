@@ -1,0 +1,62 @@
+#pragma once
+// The training selection: the start window's menu as data, and what its items
+// do to the selection state. The start window builds its QMenus from this tree.
+
+#include "core/AppState.h"
+
+#include <string_view>
+#include <vector>
+
+namespace quarvel {
+
+enum class TargetWindow { None, DekEinheiten, Einheiten, Kombinationen, Information };
+
+// The three groups of exercise windows; a group never holds two levels at once.
+enum class LevelGroup { Decadic, Measure, Combination };
+
+enum class MenuAction {
+    Submenu,     // only unfolds
+    SetArea,     // unfolding sets AreaCode := Value
+    SetKombi,    // unfolding sets KombiCategory := Value
+    ChooseLevel, // sets *Level := Value, then opens Target
+    PassCount,   // opens the pass count dialog over the start window
+    Information, // opens the information window like an exercise window
+    ToggleTime,  // inverts TimeDisplay
+    Quit,        // closes the start window
+};
+
+struct MenuEntry {
+    std::string_view Name;    // objectName of the item
+    std::string_view Caption; // with the & mnemonic
+    MenuAction Action = MenuAction::Submenu;
+    int Value = 0;
+    int SelectionState::*Level = nullptr;
+    TargetWindow Target = TargetWindow::None;
+    std::vector<MenuEntry> Children;
+};
+
+// The whole menu bar of the start window, in order.
+const std::vector<MenuEntry>& StartMenu();
+
+// Unfolding a submenu: sets AreaCode or KombiCategory where the entry says so.
+void ApplyUnfold(SelectionState& s, const MenuEntry& entry);
+
+// Choosing a level item: sets its level; a decadic level first zeroes the other
+// three decadic levels.
+void ApplyLevel(SelectionState& s, const MenuEntry& entry);
+
+// "Zeitanzeige": inverts TimeDisplay; returns the item's new caption.
+std::string_view ToggleTimeDisplay(SelectionState& s);
+std::string_view TimeItemCaption(const SelectionState& s);
+
+// Zeroes the levels of one group (the windows' "Schließen" and close box).
+void ResetGroupLevels(SelectionState& s, LevelGroup group);
+
+// Defaults on the start window's first activation. Returns true when the
+// window is to be maximised (a screen of exactly 1024 x 768).
+bool ApplyStartupDefaults(SelectionState& s, int screenWidth, int screenHeight);
+
+// The level words of the window captions, for levels 1..6.
+std::string_view LevelWord(int level);
+
+} // namespace quarvel

@@ -1,0 +1,82 @@
+#pragma once
+// One drill from its window's point of view, without Qt: it fills the sheet of
+// the window's group (measure, combination or decadic) at the start and on
+// "Weiter", says what each line shows and where, forwards each field's
+// judgement to the shared Drill, and knows the pass and when the evaluation is
+// due. The three drill windows lay out what it says and pass their events in.
+
+#include "core/AppState.h"
+#include "core/Selection.h"
+#include "drill/Drill.h"
+#include "drill/Training.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace quarvel {
+
+// What one task line shows, at the designed positions (before any shift a
+// long given text makes).
+struct LineView {
+    bool Active = false;
+    std::string Given;       // drawn at x = kGivenLeft: the value, with its unit
+    std::string ToUnit;      // drawn at ToUnitLeft; empty where none is drawn
+    int ToUnitLeft = 0;
+    int AnswerLeft = 0;      // the answer field, and the answer drawn in its place
+    int AnswerWidth = 0;
+    bool Solved = false;
+    std::string Answer;      // drawn once the field is closed
+    std::string Task;        // what a screen reader says for the line
+    std::string State;       // how the line stands, in words
+};
+
+// The top of line `line`'s texts.
+constexpr int LineTop(int line) { return 120 + 100 * (line - 1); }
+
+class DrillSession {
+  public:
+    DrillSession(AppState& state, LevelGroup group);
+
+    // The window is shown: a new random seed, then a fresh drill.
+    void Open();
+    // A fresh drill at pass 1 with zero counters and a new sheet (after the
+    // evaluation, too).
+    void Restart();
+    // "Weiter": counts empty fields; when there are none, the next pass begins
+    // with a new sheet.
+    WeiterResult Weiter();
+
+    void Typed(int line, const std::string& fieldText) { drill_.Typed(line, fieldText); }
+    ExitResult Exit(int line, const std::string& fieldText) { return drill_.Exit(line, fieldText); }
+    // The key as the field of `line` takes it, or nothing when it is swallowed.
+    std::optional<char32_t> FilterKey(int line, char32_t key) const;
+
+    bool EvaluationDue() const { return drill_.Complete(); }
+    const Drill& State() const { return drill_; }
+    const DrillLine& Line(int line) const { return drill_.Lines().at(static_cast<std::size_t>(line - 1)); }
+    LineView View(int line);
+
+    std::string Caption() const { return DrillCaption(state_.Selection, group_); }
+    // "Umwandlungskette", "Stellenwerttabelle", or empty: no chain item.
+    std::string ChainCaption() const;
+    LevelGroup Group() const { return group_; }
+
+  private:
+    void ClearSheet();
+    void FillSheet();
+    std::string Expected(int line);
+
+    AppState& state_;
+    LevelGroup group_;
+    std::unique_ptr<AnswerRules> rules_;
+    Drill drill_;
+    // A decadic sheet sets the field width line by line.
+    std::array<int, kLines> widths_{};
+};
+
+// A unit as a screen reader should say it: "m^2" -> "m²".
+std::string SpokenUnit(std::string_view unit);
+
+} // namespace quarvel

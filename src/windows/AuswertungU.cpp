@@ -1,0 +1,206 @@
+#include "windows/AuswertungU.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace quarvel {
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+const QColor kVerdictColour(102, 153, 51);
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, int pixelSize,
+                  const QColor& colour, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(BoldArial(pixelSize));
+    SetTextColour(label, colour);
+    return label;
+}
+
+QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour,
+                  const QString& accessibleName) {
+    QLabel* panel = MakeLabel(parent, name, geometry, 19, colour);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setAccessibleName(accessibleName);
+    return panel;
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+BarGauge::BarGauge(const QColor& bar, QWidget* parent) : QProgressBar(parent), bar_(bar) {
+    setOrientation(Qt::Vertical);
+    setRange(0, 100);
+    setValue(0);
+    setTextVisible(false);
+}
+
+void BarGauge::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const int inner = height() - 2;
+    const int span = maximum() - minimum();
+    const int filled = span > 0 ? qRound(inner * double(value() - minimum()) / span) : 0;
+    painter.fillRect(QRect(1, 1 + inner - filled, width() - 2, filled), bar_);
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+TfrmAuswertung::TfrmAuswertung(AppState& state, Windows& windows, QWidget* parent)
+    : QuarvelDialog(state, windows, parent, QStringLiteral("Auswertung"), 392, 433,
+                    Border::NoIcons),
+      timer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("TfrmAuswertung"));
+    QWidget* client = Client();
+    client->setFont(BoldArial(19));
+
+    lblAnzeige_ = MakeLabel(client, "lblAnzeige", {0, 0, 392, 44}, 16, kVerdictColour);
+    lblAnzeige_->setWordWrap(true);
+    lblRichtig_ =
+        MakeLabel(client, "lblRichtig", {90, 56, 100, 25}, 19, kBlue, QStringLiteral("Richtig"));
+    lblFalsch_ =
+        MakeLabel(client, "lblFalsch", {210, 56, 100, 25}, 19, kRed, QStringLiteral("Falsch"));
+
+    gauRichtig_ = new BarGauge(QColor(185, 233, 249), client);
+    gauRichtig_->setObjectName(QStringLiteral("gauRichtig"));
+    gauRichtig_->setGeometry(90, 88, 100, 250);
+    gauRichtig_->setAccessibleName(QStringLiteral("Richtig"));
+    gauFalsch_ = new BarGauge(QColor(255, 145, 145), client);
+    gauFalsch_->setObjectName(QStringLiteral("gauFalsch"));
+    gauFalsch_->setGeometry(210, 88, 100, 250);
+    gauFalsch_->setAccessibleName(QStringLiteral("Falsch"));
+
+    // Created after the gauges so they lie on top; labels paint no background.
+    lblPRichtig_ = MakeLabel(client, "lblPRichtig", {90, 204, 100, 19}, 19, Qt::black);
+    lblPFalsch_ = MakeLabel(client, "lblPFalsch", {210, 204, 100, 19}, 19, Qt::black);
+
+    pnlRichtig_ = MakePanel(client, "pnlRichtig", {90, 352, 100, 32}, kBlue,
+                            QStringLiteral("Punkte und Versuche"));
+    pnlFalsch_ = MakePanel(client, "pnlFalsch", {210, 352, 100, 32}, kRed,
+                           QStringLiteral("Verlorene Punkte und Versuche"));
+
+    btnSchliessen_ = new QPushButton(QStringLiteral("Schließen"), client);
+    btnSchliessen_->setObjectName(QStringLiteral("btnSchliessen"));
+    btnSchliessen_->setGeometry(90, 392, 220, 36);
+    btnSchliessen_->setDefault(true);
+    btnSchliessen_->hide();
+    connect(btnSchliessen_, &QPushButton::clicked, this, &QDialog::accept);
+
+    timer_->setTimerType(Qt::PreciseTimer); // an even pace, not a coarse one
+    timer_->setInterval(stepInterval_);
+    connect(timer_, &QTimer::timeout, this, &TfrmAuswertung::AnimationTimer);
+}
+
+void TfrmAuswertung::SetStepInterval(int ms) {
+    stepInterval_ = std::max(ms, 0);
+    timer_->setInterval(stepInterval_);
+}
+
+void TfrmAuswertung::FormActivate() {
+    CentreOver(this, parentWidget());
+    timer_->stop();
+    const ScoreState& score = state_.Score;
+    evaluation_ = Evaluation(score.TotalPoints, score.TotalTries);
+
+    pnlRichtig_->setText(Text(evaluation_.PanelRight()));
+    pnlFalsch_->setText(Text(evaluation_.PanelWrong()));
+    pnlRichtig_->setAccessibleDescription(QStringLiteral("Richtig: %1").arg(pnlRichtig_->text()));
+    pnlFalsch_->setAccessibleDescription(QStringLiteral("Falsch: %1").arg(pnlFalsch_->text()));
+
+    // The dialog is reused: the previous drill's verdict must not stand over
+    // this drill's animation.
+    lblAnzeige_->clear();
+    SetTextColour(lblAnzeige_, kVerdictColour);
+    btnSchliessen_->hide();
+
+    if (!evaluation_.Animated()) {
+        FinishAnimation();
+        return;
+    }
+    animating_ = true;
+    step_ = 0;
+    ShowStep(step_);
+    timer_->start();
+}
+
+void TfrmAuswertung::ShowFrame(const EvaluationFrame& frame) {
+    gauRichtig_->setValue(frame.GaugeRight);
+    gauFalsch_->setValue(frame.GaugeWrong);
+    lblPRichtig_->setText(Text(frame.LabelRight));
+    lblPFalsch_->setText(Text(frame.LabelWrong));
+    gauRichtig_->setAccessibleDescription(QStringLiteral("Richtig: %1").arg(lblPRichtig_->text()));
+    gauFalsch_->setAccessibleDescription(QStringLiteral("Falsch: %1").arg(lblPFalsch_->text()));
+}
+
+void TfrmAuswertung::ShowStep(int s) {
+    ShowFrame(evaluation_.Step(s));
+    emit StepShown(s);
+}
+
+// The last step stays on screen for one interval, like every other step,
+// before the verdict appears.
+void TfrmAuswertung::AnimationTimer() {
+    if (step_ < evaluation_.PercentRight()) {
+        ShowStep(++step_);
+    } else {
+        FinishAnimation();
+    }
+}
+
+void TfrmAuswertung::FinishAnimation() {
+    timer_->stop();
+    animating_ = false;
+    ShowFrame(evaluation_.Final());
+    btnSchliessen_->show();
+    btnSchliessen_->setFocus();
+    lblAnzeige_->setText(Text(evaluation_.Verdict()));
+    emit AnimationFinished();
+}
+
+void TfrmAuswertung::done(int result) {
+    if (animating_) return;
+    QuarvelDialog::done(result);
+}
+
+void TfrmAuswertung::closeEvent(QCloseEvent* event) {
+    if (animating_) {
+        event->ignore();
+        return;
+    }
+    QuarvelDialog::closeEvent(event);
+}
+
+void TfrmAuswertung::keyPressEvent(QKeyEvent* event) {
+    if (animating_ && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QuarvelDialog::keyPressEvent(event);
+}
+
+// Only the program itself can hide the dialog mid-animation (for instance on
+// shutdown); the next showing starts afresh.
+void TfrmAuswertung::hideEvent(QHideEvent* event) {
+    timer_->stop();
+    animating_ = false;
+    QuarvelDialog::hideEvent(event);
+}
+
+} // namespace quarvel

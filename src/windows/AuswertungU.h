@@ -1,0 +1,99 @@
+#pragma once
+// The evaluation shown at the end of a drill: points and tries, two gauges that
+// grow to the shares of right and wrong answers, and a verdict sentence.
+//
+// The gauges are animated by a timer rather than a sleeping loop, so the
+// program keeps repainting; until the animation is over the dialog cannot be
+// closed and its close button stays hidden.
+
+#include "windows/Windows.h"
+#include "drill/Evaluation.h"
+
+#include <QColor>
+#include <QProgressBar>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace quarvel {
+
+// A vertical bar gauge 0..100 without text: a bordered white box filled from
+// the bottom in the bar colour.
+class BarGauge : public QProgressBar {
+    Q_OBJECT
+  public:
+    BarGauge(const QColor& bar, QWidget* parent);
+    QColor BarColour() const { return bar_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor bar_;
+};
+
+class TfrmAuswertung : public QuarvelDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kDefaultStepInterval = 100; // ms per percent
+
+    TfrmAuswertung(AppState& state, Windows& windows, QWidget* parent);
+
+    // Milliseconds between two animation steps; 0 runs them as fast as the
+    // event loop allows.
+    void SetStepInterval(int ms);
+    int StepInterval() const { return stepInterval_; }
+    bool Animating() const { return animating_; }
+    // Of the last activation; kept until the next one.
+    std::int32_t PercentRight() const { return evaluation_.PercentRight(); }
+
+    QLabel* lblAnzeige() const { return lblAnzeige_; }
+    QLabel* lblRichtig() const { return lblRichtig_; }
+    QLabel* lblFalsch() const { return lblFalsch_; }
+    BarGauge* gauRichtig() const { return gauRichtig_; }
+    BarGauge* gauFalsch() const { return gauFalsch_; }
+    QLabel* lblPRichtig() const { return lblPRichtig_; }
+    QLabel* lblPFalsch() const { return lblPFalsch_; }
+    QLabel* pnlRichtig() const { return pnlRichtig_; }
+    QLabel* pnlFalsch() const { return pnlFalsch_; }
+    QPushButton* btnSchliessen() const { return btnSchliessen_; }
+
+  signals:
+    // The gauges and percentage labels now show step s (0 .. PercentRight).
+    void StepShown(int s);
+    // The verdict and the close button are shown.
+    void AnimationFinished();
+
+  protected:
+    void FormActivate() override;
+    void done(int result) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    void ShowFrame(const EvaluationFrame& frame);
+    void ShowStep(int s);
+    void AnimationTimer();
+    void FinishAnimation();
+
+    QLabel* lblAnzeige_;
+    QLabel* lblRichtig_;
+    QLabel* lblFalsch_;
+    BarGauge* gauRichtig_;
+    BarGauge* gauFalsch_;
+    QLabel* lblPRichtig_;
+    QLabel* lblPFalsch_;
+    QLabel* pnlRichtig_;
+    QLabel* pnlFalsch_;
+    QPushButton* btnSchliessen_;
+    QTimer* timer_;
+
+    Evaluation evaluation_{0.0F, 0};
+    int step_ = 0;
+    int stepInterval_ = kDefaultStepInterval;
+    bool animating_ = false;
+};
+
+} // namespace quarvel

@@ -1,0 +1,618 @@
+#include "windows/ExerciseWindow.h"
+
+#include "windows/MessageBox.h"
+#include "core/Selection.h"
+#include "windows/StartU.h"
+#include "drill/AnswerCheck.h"
+#include "windows/AuswertungU.h"
+#include "windows/Faces.h"
+#include "windows/FontU.h"
+#include "windows/VerwandlungskettenU.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QValidator>
+#include <QWindow>
+
+#include <utility>
+
+namespace quarvel {
+
+namespace {
+
+constexpr int kClientWidth = 1016;
+constexpr int kClientHeight = 722;
+const QColor kBackground(255, 255, 200);
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// A group box's caption and the number inside it share one colour.
+void SetGroupColour(QGroupBox* box, QLabel* label, const QColor& colour) {
+    SetTextColour(box, colour);
+    SetTextColour(label, colour);
+}
+
+Face ToFace(FaceKind kind) {
+    switch (kind) {
+    case FaceKind::Happy:
+        return Face::Happy;
+    case FaceKind::Frowning:
+        return Face::Frowning;
+    case FaceKind::Sad:
+        return Face::Sad;
+    case FaceKind::Neutral:
+        break;
+    }
+    return Face::Neutral;
+}
+
+QPixmap MarkFor(MarkKind kind, qreal ratio) {
+    if (kind == MarkKind::Empty) return {};
+    return MarkPixmap(kind == MarkKind::Tick ? Mark::Tick : Mark::Cross, ratio);
+}
+
+QLabel* Picture(QWidget* parent, const QString& name, const QRect& place) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+// A group box whose caption sits on its frame line, painted by hand: a style
+// sheet would do the same but costs milliseconds at every program start.
+class ClassicGroupBox : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QFontMetrics metrics(font());
+        const int top = metrics.height() / 2;
+        painter.setPen(QColor(160, 159, 140));
+        painter.drawRoundedRect(QRectF(0.5, top + 0.5, width() - 1.0, height() - top - 1.0), 3, 3);
+        const QRect caption(8, 0, metrics.horizontalAdvance(title()), metrics.height());
+        painter.fillRect(caption, palette().window());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, title());
+    }
+};
+
+// Keeps an answer field to the characters its key filter admits, however the
+// text arrives: typed, composed by dead keys or an input method, pasted or
+// dropped. Characters the filter changes (the decadic letters) are changed
+// here too; an edit with any character the filter swallows is refused whole.
+class AnswerValidator : public QValidator {
+  public:
+    AnswerValidator(ExerciseWindow* owner, int line) : QValidator(owner), owner_(owner), line_(line) {}
+
+    State validate(QString& input, int& /*pos*/) const override {
+        QString admitted;
+        admitted.reserve(input.size());
+        for (const char32_t c : input.toUcs4()) {
+            if (c < U' ') return Invalid;
+            const std::optional<char32_t> key = owner_->FilterKey(line_, c);
+            if (!key || *key > 0xFFFF) return Invalid;
+            admitted.append(QChar(static_cast<char16_t>(*key)));
+        }
+        if (admitted != input) input = admitted; // the same length: the cursor stays
+        return Acceptable;
+    }
+
+  private:
+    ExerciseWindow* owner_;
+    int line_;
+};
+
+// The whole client area; the task lines are painted on it.
+class PaintBox : public QWidget {
+  public:
+    explicit PaintBox(ExerciseWindow* owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        owner_->pntEinheitenPaint(painter);
+    }
+
+  private:
+    ExerciseWindow* owner_;
+};
+
+ExerciseWindow::ExerciseWindow(AppState& state, Windows& windows, QWidget* parent,
+                               const QString& name, LevelGroup group)
+    : QuarvelDialog(state, windows, parent, QString(), kClientWidth, kClientHeight), group_(group) {
+    setObjectName(name);
+}
+
+ExerciseWindow::~ExerciseWindow() {
+    // Hiding the dialog later in its destruction moves the focus; by then
+    // neither the key filter nor the focus watch may run.
+    disconnect(focusWatch_);
+    for (QLineEdit* field : edt_) {
+        if (field != nullptr) field->setValidator(nullptr);
+    }
+}
+
+const ExerciseWindow& ExerciseWindow::Built() const {
+    if (!built_) const_cast<ExerciseWindow*>(this)->BuildLayout();
+    return *this;
+}
+
+void ExerciseWindow::InitDrill() { drill_ = std::make_unique<Drill>(state_, Rules()); }
+
+void ExerciseWindow::BuildLayout() {
+    built_ = true;
+    QWidget* client = Client();
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    client->setPalette(palette);
+    client->setFont(BoldArial(24));
+
+    pntEinheiten_ = new PaintBox(this, client);
+    pntEinheiten_->setObjectName(QStringLiteral("pntEinheiten"));
+    pntEinheiten_->setGeometry(0, 0, kClientWidth - 1, kClientHeight - 1);
+
+    lblAnzeige_ = new QLabel(client);
+    lblAnzeige_->setObjectName(QStringLiteral("lblAnzeige"));
+    lblAnzeige_->setGeometry(0, 0, 1015, 97);
+    lblAnzeige_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    lblAnzeige_->setWordWrap(true);
+    lblAnzeige_->setFont(BoldArial(21));
+
+    for (int i = 1; i <= kLines; ++i) {
+        const auto k = static_cast<std::size_t>(i - 1);
+        const int step = 100 * (i - 1);
+        img_[k] = Picture(client, QStringLiteral("img%1").arg(i), QRect(40, 100 + step, 63, 69));
+        imgZ_[k][0] = Picture(client, QStringLiteral("imgZ%11").arg(i), QRect(900, 120 + step, 40, 40));
+        imgZ_[k][1] = Picture(client, QStringLiteral("imgZ%12").arg(i), QRect(955, 120 + step, 40, 40));
+
+        auto* field = new QLineEdit(client);
+        field->setObjectName(QStringLiteral("edt%1").arg(i));
+        field->setGeometry(400, 114 + step, 170, 40);
+        field->setMaxLength(static_cast<int>(kAnswerCapacity));
+        field->setFont(BoldArial(27));
+        field->setValidator(new AnswerValidator(this, i));
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, &ExerciseWindow::edtChange);
+        connect(field, &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { drill_->Typed(i, text.toStdString()); });
+        edt_[k] = field;
+    }
+
+    auto group = [client](const char* name, const QString& caption, const QRect& place,
+                          QLabel** label, const char* labelName) {
+        auto* box = new ClassicGroupBox(caption, client);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(place);
+        *label = new QLabel(box);
+        (*label)->setObjectName(QString::fromLatin1(labelName));
+        (*label)->setGeometry(4, 20, place.width() - 8, place.height() - 24);
+        (*label)->setAlignment(Qt::AlignCenter);
+        (*label)->setFont(BoldArial(24));
+        box->setFont(BoldArial(24));
+        return box;
+    };
+    grpDurchgang_ = group("grpDurchgang", QStringLiteral(" Durchgang "), QRect(7, 642, 218, 70),
+                          &lblDurchgang_, "lblDurchgang");
+    SetGroupColour(grpDurchgang_, lblDurchgang_, QColor(0, 0, 128));
+    grpVersuche_ = group("grpVersuche", QStringLiteral(" Versuche "), QRect(240, 642, 153, 70),
+                         &lblAktVersuche_, "lblAktVersuche");
+    grpPunkte_ = group("grpPunkte", QStringLiteral(" Punkte "), QRect(408, 642, 153, 70),
+                       &lblAktPunkte_, "lblAktPunkte");
+
+    pnlZeit_ = new QLabel(client);
+    pnlZeit_->setObjectName(QStringLiteral("pnlZeit"));
+    pnlZeit_->setGeometry(800, 616, 201, 41);
+    pnlZeit_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlZeit_->setAlignment(Qt::AlignCenter);
+    SetTextColour(pnlZeit_, QColor(128, 0, 0));
+    pnlZeit_->hide();
+
+    btnAuswertung_ = new QPushButton(QStringLiteral("Auswertung"), client);
+    btnAuswertung_->setObjectName(QStringLiteral("btnAuswertung"));
+    btnWeiter_ = new QPushButton(QStringLiteral("Weiter"), client);
+    btnWeiter_->setObjectName(QStringLiteral("btnWeiter"));
+    for (QPushButton* button : {btnAuswertung_, btnWeiter_}) {
+        button->setGeometry(800, 670, 200, 40);
+        button->setFont(BoldArial(19));
+        button->setAutoDefault(true); // Enter on the focused button presses it
+    }
+    btnAuswertung_->hide();
+    btnWeiter_->setAccessibleDescription(QStringLiteral("Nächster Durchgang mit neuen Aufgaben"));
+    btnAuswertung_->setAccessibleDescription(QStringLiteral("Zeigt, wie viele Antworten richtig waren"));
+    pnlZeit_->setAccessibleName(QStringLiteral("Benötigte Zeit"));
+    lblAnzeige_->setAccessibleName(QStringLiteral("Meldung"));
+    connect(btnWeiter_, &QPushButton::clicked, this, &ExerciseWindow::btnWeiterClick);
+    connect(btnAuswertung_, &QPushButton::clicked, this, &ExerciseWindow::btnAuswertungClick);
+
+    // Enter in the last open field moves on to whichever button is visible.
+    setTabOrder(edt_[0], edt_[1]);
+    for (std::size_t k = 1; k + 1 < edt_.size(); ++k) setTabOrder(edt_[k], edt_[k + 1]);
+    setTabOrder(edt_[kLines - 1], btnAuswertung_);
+    setTabOrder(btnAuswertung_, btnWeiter_);
+
+    // Re-armed at each tick for the next whole second of the drill, so the
+    // ticks neither drift nor lag behind the seconds they show.
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setSingleShot(true);
+    timer1_->setTimerType(Qt::PreciseTimer);
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &ExerciseWindow::Timer1Timer);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget*, QWidget* now) { FocusMoved(now); });
+
+    menSchliessen_ = MenuBar()->addAction(QStringLiteral("Schließen"));
+    menSchliessen_->setObjectName(QStringLiteral("menSchliessen"));
+    // The keyboard's way out of a drill (Escape is not: it is pressed by accident).
+    menSchliessen_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    connect(menSchliessen_, &QAction::triggered, this, &ExerciseWindow::menSchliessenClick);
+    menVerwandlung_ = MenuBar()->addAction(QString());
+    menVerwandlung_->setObjectName(QStringLiteral("menVerwandlung"));
+    menVerwandlung_->setVisible(false);
+    connect(menVerwandlung_, &QAction::triggered, this, &ExerciseWindow::menVerwandlungClick);
+}
+
+QLineEdit* ExerciseWindow::Field(int line) const {
+    return Built().edt_.at(static_cast<std::size_t>(line - 1));
+}
+QLabel* ExerciseWindow::FacePicture(int line) const {
+    return Built().img_.at(static_cast<std::size_t>(line - 1));
+}
+QLabel* ExerciseWindow::MarkPicture(int line, int tryNumber) const {
+    return Built().imgZ_.at(static_cast<std::size_t>(line - 1)).at(static_cast<std::size_t>(tryNumber - 1));
+}
+
+void ExerciseWindow::setVisible(bool visible) {
+    if (visible) Built(); // before showing, so the new children show with the window
+    QuarvelDialog::setVisible(visible);
+}
+
+void ExerciseWindow::FormActivate() {
+    state_.Rng->Randomize();
+    if (state_.Selection.FullScreen) setWindowState(windowState() | Qt::WindowMaximized);
+    CentreOver(this, windows_.Start);
+    drill_->StartDrill();
+    ShowCounters();
+    lblAktPunkte_->setText(QStringLiteral("0"));
+    ClearSheet();
+    btnAuswertung_->hide();
+    btnWeiter_->show();
+    setWindowTitle(Caption());
+    const QString chain = ChainCaption();
+    menVerwandlung_->setText(chain);
+    menVerwandlung_->setVisible(!chain.isEmpty());
+    ShowMessage({drilltext::kInstruction, kInstructionColour});
+    SetGroupColour(grpVersuche_, lblAktVersuche_, QColor(102, 51, 255));
+    SetGroupColour(grpPunkte_, lblAktPunkte_, QColor(255, 0, 102));
+    FillSheet();
+    StartTimer();
+    edt_[0]->setFocus();
+    pntEinheiten_->update();
+}
+
+void ExerciseWindow::StartTimer() {
+    startTime_ = clock_->NowMilliseconds();
+    shownSeconds_ = 0;
+    timing_ = state_.Selection.TimeDisplay;
+    if (timing_) {
+        ArmTimer(0);
+        pnlZeit_->show();
+    } else {
+        pnlZeit_->hide();
+        timer1_->stop();
+    }
+    pnlZeit_->setText(Q(FormatElapsed(0)));
+}
+
+void ExerciseWindow::StopTimer() {
+    timer1_->stop();
+    if (!timing_) return;
+    timing_ = false;
+    // The panel keeps the time the drill really took.
+    pnlZeit_->setText(Q(FormatElapsed((clock_->NowMilliseconds() - startTime_) / 1000)));
+}
+
+void ExerciseWindow::ArmTimer(std::int64_t sinceStart) {
+    const std::int64_t next = (shownSeconds_ + 1) * 1000;
+    timer1_->start(static_cast<int>(std::max<std::int64_t>(1, next - sinceStart)));
+}
+
+void ExerciseWindow::Timer1Timer() {
+    // The panel shows the seconds measured at the previous tick: 00:00:00 at
+    // the first tick, one second more at each following one.
+    pnlZeit_->setText(Q(FormatElapsed(shownSeconds_)));
+    // A tick that fires a little early still counts for the second it was
+    // armed for.
+    constexpr std::int64_t kEarly = 100;
+    const std::int64_t sinceStart = clock_->NowMilliseconds() - startTime_;
+    shownSeconds_ = std::max<std::int64_t>(0, (sinceStart + kEarly) / 1000);
+    if (timing_) ArmTimer(sinceStart);
+}
+
+void ExerciseWindow::ClearSheet() {
+    ClearRecords();
+    drill_->ClearLines();
+    for (int i = 1; i <= kLines; ++i) ShowLine(i);
+}
+
+void ExerciseWindow::FillSheet() {
+    for (int i = 1; i <= kLines; ++i) {
+        FillLine(i);
+        QLineEdit* field = Field(i);
+        field->move(AnswerLeft(i), field->y());
+        field->setFixedWidth(state_.AnswerWidth);
+        DescribeLine(i);
+    }
+}
+
+void ExerciseWindow::ShowLine(int i) {
+    const DrillLine& line = drill_->Line(i);
+    QLineEdit* field = Field(i);
+    if (field->text() != Q(line.FieldText)) field->setText(Q(line.FieldText));
+    field->setVisible(line.FieldVisible);
+    const qreal ratio = devicePixelRatioF();
+    FacePicture(i)->setPixmap(FacePixmap(ToFace(line.Face), ratio));
+    MarkPicture(i, 1)->setPixmap(MarkFor(line.FirstMark, ratio));
+    MarkPicture(i, 2)->setPixmap(MarkFor(line.SecondMark, ratio));
+    DescribeLine(i);
+}
+
+void ExerciseWindow::DescribeLine(int i) {
+    // The painted task line cannot be read by a screen reader, so the line's
+    // face says what the line holds and how it stands.
+    const DrillLine& line = drill_->Line(i);
+    const QString task = AccessibleTask(i);
+    QString state;
+    switch (line.Face) {
+    case FaceKind::Neutral:
+        state = QStringLiteral("noch nicht beantwortet");
+        break;
+    case FaceKind::Happy:
+        state = QStringLiteral("richtig beim ersten Versuch: %1").arg(Q(line.TypedText));
+        break;
+    case FaceKind::Frowning:
+        state = QStringLiteral("richtig beim zweiten Versuch: %1").arg(Q(line.TypedText));
+        break;
+    case FaceKind::Sad:
+        state = line.FieldVisible ? QStringLiteral("falsch, noch ein Versuch")
+                                  : QStringLiteral("zweimal falsch, das Ergebnis lautet %1")
+                                        .arg(Q(Rules().TrimmedExpected(i)));
+        break;
+    }
+    FacePicture(i)->setAccessibleName(task);
+    FacePicture(i)->setAccessibleDescription(state);
+    QLineEdit* field = Field(i);
+    field->setAccessibleName(task);
+    field->setAccessibleDescription(QStringLiteral("Antwort eingeben und mit Enter prüfen"));
+    const auto markText = [](MarkKind mark) {
+        return mark == MarkKind::Tick    ? QStringLiteral("richtig")
+               : mark == MarkKind::Cross ? QStringLiteral("falsch")
+                                         : QStringLiteral("noch kein Versuch");
+    };
+    MarkPicture(i, 1)->setAccessibleName(QStringLiteral("Aufgabe %1, erster Versuch").arg(i));
+    MarkPicture(i, 1)->setAccessibleDescription(markText(line.FirstMark));
+    MarkPicture(i, 2)->setAccessibleName(QStringLiteral("Aufgabe %1, zweiter Versuch").arg(i));
+    MarkPicture(i, 2)->setAccessibleDescription(markText(line.SecondMark));
+}
+
+void ExerciseWindow::ShowCounters() {
+    lblDurchgang_->setText(Q(drill_->PassText()));
+    lblAktVersuche_->setText(Q(drill_->TriesText()));
+    lblAktPunkte_->setText(Q(drill_->PointsText()));
+    lblDurchgang_->setAccessibleName(QStringLiteral("Durchgang ") + lblDurchgang_->text());
+    lblAktVersuche_->setAccessibleName(QStringLiteral("Versuche in diesem Durchgang: ") + lblAktVersuche_->text());
+    lblAktPunkte_->setAccessibleName(QStringLiteral("Punkte in diesem Durchgang: ") + lblAktPunkte_->text());
+}
+
+void ExerciseWindow::ShowMessage(const Message& message) {
+    lblAnzeige_->setText(Q(message.Text));
+    SetTextColour(lblAnzeige_, QColor(message.Colour.R, message.Colour.G, message.Colour.B));
+}
+
+void ExerciseWindow::edtChange() { ShowMessage({drilltext::kInstruction, kInstructionColour}); }
+
+int ExerciseWindow::LineOf(const QObject* field) const {
+    for (int i = 1; i <= kLines; ++i) {
+        if (Field(i) == field) return i;
+    }
+    return 0;
+}
+
+bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
+    const int line = LineOf(watched);
+    if (line == 0) return QuarvelDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+        const QString text = key->text();
+        if (text.size() == 1 && text.at(0).isPrint()) {
+            const std::optional<char32_t> accepted = FilterKey(line, text.at(0).unicode());
+            if (!accepted) return true;
+            if (*accepted != text.at(0).unicode()) {
+                Field(line)->insert(QString(QChar(static_cast<char16_t>(*accepted))));
+                edtChange();
+                return true;
+            }
+        }
+        holdClick_ = false;
+    } else if (event->type() == QEvent::FocusOut) {
+        // A menu or another program taking the focus for a moment judges
+        // nothing; where the focus goes next decides (FocusMoved).
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+            reason == Qt::MenuBarFocusReason) {
+            postponed_ = line;
+        } else {
+            postponed_ = 0;
+            edtExit(line);
+        }
+    }
+    return QuarvelDialog::eventFilter(watched, event);
+}
+
+void ExerciseWindow::FocusMoved(QWidget* now) {
+    if (postponed_ == 0 || now == nullptr || now->window() != this) return;
+    if (qobject_cast<QMenuBar*>(now) != nullptr) return; // still on the way through the menu
+    const int line = std::exchange(postponed_, 0);
+    // Back in the same field: it was never left.
+    if (now != Field(line)) edtExit(line);
+}
+
+void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the window and throw the drill away; "Schließen"
+    // (Alt+S) and the close box are the ways out.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QuarvelDialog::keyPressEvent(event);
+}
+
+ExitResult::Kind ExerciseWindow::edtExit(int i) {
+    if (judging_) return ExitResult::Kind::Nothing;
+    judging_ = true;
+    QLineEdit* field = Field(i);
+    const ExitResult result = drill_->Exit(i, field->text().toStdString());
+    // A click on a button that took the focus from a wrong first try must not
+    // also act: the pupil has the second try first.
+    QWidget* next = QApplication::focusWidget();
+    holdClick_ = result.Outcome == ExitResult::Kind::WrongFirst &&
+                 (next == btnWeiter_ || next == btnAuswertung_);
+    ShowLine(i);
+    if (result.Label) ShowMessage(*result.Label);
+    if (result.Outcome == ExitResult::Kind::TooManyCommas) {
+        ShowInformation(this, QString::fromUtf8(drilltext::kTooManyCommas));
+    }
+    if (result.KeepFocus) {
+        QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+    }
+    if (result.DrillComplete) {
+        const bool onWeiter = btnWeiter_->hasFocus();
+        btnAuswertung_->show();
+        btnWeiter_->hide();
+        StopTimer();
+        // Enter in the last field was on its way to "Weiter"; it ends on the
+        // button that took its place.
+        if (onWeiter || focusWidget() == nullptr || !focusWidget()->isVisible()) btnAuswertung_->setFocus();
+    }
+    ShowCounters();
+    pntEinheiten_->repaint();
+    judging_ = false;
+    return result.Outcome;
+}
+
+bool ExerciseWindow::JudgeOpenFields() {
+    // Every open field that shows text is judged before the sheet is left: a
+    // first try, or the second try of a line that waits for it. A wrong first
+    // try or two commas keep the pupil on that line.
+    if (std::exchange(holdClick_, false)) return false;
+    postponed_ = 0;
+    for (int i = 1; i <= kLines; ++i) {
+        if (!drill_->Line(i).FieldVisible || Field(i)->text().isEmpty()) continue;
+        const ExitResult::Kind outcome = edtExit(i);
+        if (outcome == ExitResult::Kind::WrongFirst || outcome == ExitResult::Kind::TooManyCommas) {
+            holdClick_ = false;
+            Field(i)->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+void ExerciseWindow::btnWeiterClick() {
+    if (!JudgeOpenFields() || drill_->Complete()) return;
+    const WeiterResult result = drill_->Weiter();
+    if (result.Missing > 0) {
+        ShowInformation(this, Q(drilltext::MissingEntries(result.Missing)));
+        Field(result.FocusLine)->setFocus();
+        return;
+    }
+    if (!result.NextPass) return;
+    ClearRecords();
+    for (int i = 1; i <= kLines; ++i) ShowLine(i);
+    FillSheet();
+    ShowCounters();
+    edt_[0]->setFocus();
+    pntEinheiten_->repaint();
+}
+
+void ExerciseWindow::FreshDrill() {
+    drill_->StartDrill();
+    ShowCounters();
+    btnWeiter_->show();
+    btnAuswertung_->hide();
+    ClearSheet();
+    FillSheet();
+    ShowCounters();
+    StartTimer();
+    edt_[0]->setFocus();
+    pntEinheiten_->repaint();
+}
+
+void ExerciseWindow::btnAuswertungClick() {
+    if (!JudgeOpenFields()) return;
+    if (windows_.Auswertung != nullptr) windows_.Auswertung->exec();
+    // The dialog belongs to the start window; take the focus back from it.
+    activateWindow();
+    FreshDrill();
+}
+
+void ExerciseWindow::menSchliessenClick() { accept(); }
+
+void ExerciseWindow::done(int result) {
+    // Closing by the menu or by the close box alike leaves no level of this
+    // group behind, so the next choice in the group opens a sheet of its own.
+    if (built_) timer1_->stop();
+    timing_ = false;
+    postponed_ = 0;
+    holdClick_ = false;
+    ResetGroupLevels(state_.Selection, group_);
+    QuarvelDialog::done(result);
+}
+
+void ExerciseWindow::menVerwandlungClick() {
+    if (windows_.Verwandlungsketten != nullptr) windows_.Verwandlungsketten->exec();
+    activateWindow();
+    for (int i = 1; i <= kLines; ++i) {
+        if (Field(i)->text().isEmpty()) {
+            Field(i)->setFocus();
+            break;
+        }
+    }
+}
+
+void ExerciseWindow::pntEinheitenPaint(QPainter& painter) {
+    painter.setBackground(kBackground);
+    for (int i = 1; i <= kLines; ++i) DrawLine(painter, i);
+}
+
+void ExerciseWindow::DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer,
+                                int roomRight) {
+    const int y = 120 + 100 * (line - 1);
+    const int left = AnswerLeft(line);
+    // A wrong answer may be as long as the field takes (pasted, say); it must
+    // not run over the unit or the try marks.
+    const QString text = solved ? answer : Q(drill_->Line(line).TypedText);
+    const QColor colour = solved ? QColor(0, 0, 255) : QColor(255, 0, 102);
+    DrawTaskText(painter, left, y, colour, ElideTaskText(painter, text, 20, roomRight - left), 20);
+}
+
+} // namespace quarvel

@@ -1,0 +1,189 @@
+#include "windows/StartU.h"
+
+#include "windows/MaxanzahlU.h"
+#include "windows/Pictures.h"
+#include "windows/DekEinheitenU.h"
+#include "windows/EinheitenU.h"
+#include "windows/KombinationenU.h"
+#include "windows/InformationU.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace quarvel {
+
+namespace {
+
+constexpr int kClientWidth = 1016;
+constexpr int kClientHeight = 722;
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// The painted background: a blue gradient of 7-px lines every 5 px, darkest at
+// the top, overlaid with thin black lines every 7 px.
+class StartBackground : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const int w = width();
+        const int h = height();
+        for (int k = 0, y = 0; k == 0 || y < h; ++k, y = 5 * k) {
+            p.setPen(QPen(QColor(0, 0, (60 + k) % 256), 7, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(0, y, w, y);
+        }
+        p.setPen(QPen(Qt::black, 1));
+        for (int y = 0; y < h; y += 7) p.drawLine(0, y, w, y);
+    }
+};
+
+QLabel* HeadingLabel(QWidget* parent, const char* name, const QString& text, int pixelHeight,
+                     int top, int height) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(BoldArial(pixelHeight));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    SetTextColour(label, Qt::white);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setGeometry(0, top, kClientWidth, height);
+    return label;
+}
+
+} // namespace
+
+TfrmStart::TfrmStart(AppState& state, Windows& windows, ScreenSize screenSize)
+    : state_(state), windows_(windows), screenSize_(std::move(screenSize)) {
+    setObjectName(QStringLiteral("TfrmStart"));
+    setWindowTitle(QStringLiteral("Quarvel"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
+    if (!screenSize_) {
+        screenSize_ = [] {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            return screen != nullptr ? screen->size() : QSize();
+        };
+    }
+
+    auto* client = new StartBackground(this);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    HeadingLabel(client, "lblText1", QStringLiteral("Umwandeln von Einheiten"), 35, 16, 45);
+    HeadingLabel(client, "lblText2", QStringLiteral("Quarvel"), 27, 69, 33);
+    constexpr int bottomLine = 22;
+    HeadingLabel(client, "lblBottom",
+                 QStringLiteral("Längen · Massen · Flächen · Volumen · Dekadisches Zahlensystem"),
+                 16, kClientHeight - bottomLine, bottomLine);
+    HeadingLabel(client, "lblVersion", QStringLiteral("Version 2.3"), 16,
+                 kClientHeight - bottomLine - 22, 22);
+
+    imgBild_ = new QLabel(client);
+    imgBild_->setObjectName(QStringLiteral("imgBild"));
+    imgBild_->setGeometry(208, 144, 603, 457);
+    imgBild_->setAccessibleName(QStringLiteral("Bild: Messgeräte zum Umwandeln von Einheiten"));
+
+    menuBar()->setNativeMenuBar(false);
+    BuildMenu(menuBar(), StartMenu());
+    setFixedSize(sizeHint());
+}
+
+void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& entry : entries) {
+        QAction* action = nullptr;
+        if (!entry.Children.empty()) {
+            auto* menu = new QMenu(Q(entry.Caption), parent);
+            menu->setObjectName(Q(entry.Name));
+            action = menu->menuAction();
+            connect(menu, &QMenu::aboutToShow, this, [this, &entry] { ApplyUnfold(state_.Selection, entry); });
+            BuildMenu(menu, entry.Children);
+        } else {
+            action = new QAction(Q(entry.Caption), parent);
+            connect(action, &QAction::triggered, this, [this, &entry, action] { Trigger(entry, action); });
+        }
+        action->setObjectName(Q(entry.Name));
+        if (auto* bar = qobject_cast<QMenuBar*>(parent)) bar->addAction(action);
+        if (auto* menu = qobject_cast<QMenu*>(parent)) menu->addAction(action);
+    }
+}
+
+QAction* TfrmStart::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
+
+QMenu* TfrmStart::Submenu(const QString& name) const { return findChild<QMenu*>(name); }
+
+void TfrmStart::Trigger(const MenuEntry& entry, QAction* action) {
+    switch (entry.Action) {
+    case MenuAction::ChooseLevel:
+        ApplyLevel(state_.Selection, entry);
+        OpenWindow(entry.Target);
+        break;
+    case MenuAction::Information:
+        OpenWindow(TargetWindow::Information);
+        break;
+    case MenuAction::PassCount:
+        if (windows_.Maxanzahl != nullptr) windows_.Maxanzahl->exec();
+        break;
+    case MenuAction::ToggleTime:
+        action->setText(Q(ToggleTimeDisplay(state_.Selection)));
+        break;
+    case MenuAction::Quit:
+        close();
+        break;
+    case MenuAction::Submenu:
+    case MenuAction::SetArea:
+    case MenuAction::SetKombi:
+        break;
+    }
+}
+
+QDialog* TfrmStart::Target(TargetWindow target) const {
+    switch (target) {
+    case TargetWindow::DekEinheiten:
+        return windows_.DekEinheiten;
+    case TargetWindow::Einheiten:
+        return windows_.Einheiten;
+    case TargetWindow::Kombinationen:
+        return windows_.Kombinationen;
+    case TargetWindow::Information:
+        return windows_.Information;
+    case TargetWindow::None:
+        break;
+    }
+    return nullptr;
+}
+
+void TfrmStart::OpenWindow(TargetWindow target) {
+    QDialog* window = Target(target);
+    if (window == nullptr) return;
+    hide();
+    window->exec();
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfrmStart::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (activated_ || event->spontaneous()) return;
+    activated_ = true;
+    // The picture is decoded right after the window is up, so the window
+    // appears without waiting for the JPEG decoder.
+    QTimer::singleShot(0, this, [this] {
+        imgBild_->setPixmap(LoadPicture(QStringLiteral("start"), devicePixelRatioF()));
+    });
+    const QSize screen = screenSize_();
+    if (ApplyStartupDefaults(state_.Selection, screen.width(), screen.height())) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        CentreOver(this, nullptr);
+    }
+}
+
+} // namespace quarvel

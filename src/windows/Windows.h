@@ -1,0 +1,76 @@
+#pragma once
+// The program's eight windows, created once by main in their fixed order, and
+// the base of every window besides the start window.
+
+#include "core/AppState.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QFont>
+
+class QMenuBar;
+class QShowEvent;
+
+namespace quarvel {
+
+class TfrmStart;
+class TfrmVerwandlungsketten;
+class TfrmEinheiten;
+class TfrmMaxanzahl;
+class TfrmAuswertung;
+class TfrmKombinationen;
+class TfrmInformation;
+class TfrmDekEinheiten;
+
+// Filled in creation order; a window looks its partners up when it needs them.
+struct Windows {
+    TfrmStart* Start = nullptr;
+    TfrmVerwandlungsketten* Verwandlungsketten = nullptr;
+    TfrmEinheiten* Einheiten = nullptr;
+    TfrmMaxanzahl* Maxanzahl = nullptr;
+    TfrmAuswertung* Auswertung = nullptr;
+    TfrmKombinationen* Kombinationen = nullptr;
+    TfrmInformation* Information = nullptr;
+    TfrmDekEinheiten* DekEinheiten = nullptr;
+};
+
+// A window of fixed client size, shown modally by exec(). FormActivate runs
+// each time the window is shown, not when it regains the focus from a dialog
+// it opened itself.
+class QuarvelDialog : public QDialog {
+    Q_OBJECT
+  public:
+    enum class Border { CloseBox, NoIcons };
+
+    QuarvelDialog(AppState& state, Windows& windows, QWidget* parent, const QString& caption,
+                  int clientWidth, int clientHeight, Border border = Border::CloseBox);
+
+    // The area below the menu bar, of the designed client size.
+    QWidget* Client() const { return client_; }
+    // Created on first use, above the client area.
+    QMenuBar* MenuBar();
+    void SetClientSize(int width, int height);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    virtual void FormActivate() {}
+
+    AppState& state_;
+    Windows& windows_;
+
+  private:
+    QWidget* client_;
+    QMenuBar* menuBar_ = nullptr;
+};
+
+// Bold "Arial" (Liberation Sans) with the given character height in pixels,
+// the font of every window's controls.
+QFont BoldArial(int pixelHeight);
+// The colour of a widget's text (labels, group box captions, fields).
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+// Centres a window over another, shown or hidden (over the screen when
+// `over` is null).
+void CentreOver(QWidget* window, const QWidget* over);
+
+} // namespace quarvel
