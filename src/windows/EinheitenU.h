@@ -1,18 +1,15 @@
 #pragma once
 // The unit-conversion window: drills of length, mass, area and volume.
 
-#include "windows/MeasureWindow.h"
+#include "windows/ExerciseWindow.h"
 
 namespace quarvel {
 
-class TfrmEinheiten : public MeasureWindow {
+class TfrmEinheiten : public ExerciseWindow {
     Q_OBJECT
   public:
-    TfrmEinheiten(AppState& state, Windows& windows, QWidget* parent);
-
-  protected:
-    QString Caption() const override;
-    QString ChainCaption() const override { return QStringLiteral("Umwandlungskette"); }
+    TfrmEinheiten(AppState& state, Windows& windows, QWidget* parent)
+        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmEinheiten"), LevelGroup::Measure) {}
 };
 
 } // namespace quarvel

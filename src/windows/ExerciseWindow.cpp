@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -40,25 +41,6 @@ void SetGroupColour(QGroupBox* box, QLabel* label, const QColor& colour) {
     SetTextColour(label, colour);
 }
 
-Face ToFace(FaceKind kind) {
-    switch (kind) {
-    case FaceKind::Happy:
-        return Face::Happy;
-    case FaceKind::Frowning:
-        return Face::Frowning;
-    case FaceKind::Sad:
-        return Face::Sad;
-    case FaceKind::Neutral:
-        break;
-    }
-    return Face::Neutral;
-}
-
-QPixmap MarkFor(MarkKind kind, qreal ratio) {
-    if (kind == MarkKind::Empty) return {};
-    return MarkPixmap(kind == MarkKind::Tick ? Mark::Tick : Mark::Cross, ratio);
-}
-
 QLabel* Picture(QWidget* parent, const QString& name, const QRect& place) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -67,7 +49,15 @@ QLabel* Picture(QWidget* parent, const QString& name, const QRect& place) {
     return label;
 }
 
+// The band of the paint box that line `line` draws in.
+QRect LineBand(int line) { return {0, 100 * line, kClientWidth, 100}; }
+
 } // namespace
+
+LinePlaces PlaceLine(const LineView& view) {
+    return PlaceTaskLine(MeasureTaskText(Q(view.Given), 20), view.AnswerLeft, view.ToUnitLeft,
+                         !view.ToUnit.empty());
+}
 
 // A group box whose caption sits on its frame line, painted by hand: a style
 // sheet would do the same but costs milliseconds at every program start.
@@ -103,7 +93,7 @@ class AnswerValidator : public QValidator {
         admitted.reserve(input.size());
         for (const char32_t c : input.toUcs4()) {
             if (c < U' ') return Invalid;
-            const std::optional<char32_t> key = owner_->FilterKey(line_, c);
+            const std::optional<char32_t> key = owner_->session_.FilterKey(line_, c);
             if (!key || *key > 0xFFFF) return Invalid;
             admitted.append(QChar(static_cast<char16_t>(*key)));
         }
@@ -122,9 +112,9 @@ class PaintBox : public QWidget {
     explicit PaintBox(ExerciseWindow* owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
 
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        owner_->pntEinheitenPaint(painter);
+        owner_->pntEinheitenPaint(painter, event->rect());
     }
 
   private:
@@ -133,7 +123,8 @@ class PaintBox : public QWidget {
 
 ExerciseWindow::ExerciseWindow(AppState& state, Windows& windows, QWidget* parent,
                                const QString& name, LevelGroup group)
-    : QuarvelDialog(state, windows, parent, QString(), kClientWidth, kClientHeight), group_(group) {
+    : QuarvelDialog(state, windows, parent, QString(), kClientWidth, kClientHeight),
+      session_(state, group) {
     setObjectName(name);
 }
 
@@ -150,8 +141,6 @@ const ExerciseWindow& ExerciseWindow::Built() const {
     if (!built_) const_cast<ExerciseWindow*>(this)->BuildLayout();
     return *this;
 }
-
-void ExerciseWindow::InitDrill() { drill_ = std::make_unique<Drill>(state_, Rules()); }
 
 void ExerciseWindow::BuildLayout() {
     built_ = true;
@@ -189,7 +178,7 @@ void ExerciseWindow::BuildLayout() {
         field->installEventFilter(this);
         connect(field, &QLineEdit::textEdited, this, &ExerciseWindow::edtChange);
         connect(field, &QLineEdit::textChanged, this,
-                [this, i](const QString& text) { drill_->Typed(i, text.toStdString()); });
+                [this, i](const QString& text) { session_.Typed(i, text.toStdString()); });
         edt_[k] = field;
     }
 
@@ -283,26 +272,23 @@ void ExerciseWindow::setVisible(bool visible) {
 }
 
 void ExerciseWindow::FormActivate() {
-    state_.Rng->Randomize();
     if (state_.Selection.FullScreen) setWindowState(windowState() | Qt::WindowMaximized);
     CentreOver(this, windows_.Start);
-    drill_->StartDrill();
-    ShowCounters();
-    lblAktPunkte_->setText(QStringLiteral("0"));
-    ClearSheet();
+    session_.Open();
     btnAuswertung_->hide();
     btnWeiter_->show();
-    setWindowTitle(Caption());
-    const QString chain = ChainCaption();
+    setWindowTitle(Q(session_.Caption()));
+    const QString chain = Q(session_.ChainCaption());
     menVerwandlung_->setText(chain);
     menVerwandlung_->setVisible(!chain.isEmpty());
     ShowMessage({drilltext::kInstruction, kInstructionColour});
     SetGroupColour(grpVersuche_, lblAktVersuche_, QColor(102, 51, 255));
     SetGroupColour(grpPunkte_, lblAktPunkte_, QColor(255, 0, 102));
-    FillSheet();
+    ShowSheet();
+    ShowCounters();
+    lblAktPunkte_->setText(QStringLiteral("0")); // the window opens with a bare 0
     StartTimer();
     edt_[0]->setFocus();
-    pntEinheiten_->update();
 }
 
 void ExerciseWindow::StartTimer() {
@@ -344,58 +330,46 @@ void ExerciseWindow::Timer1Timer() {
     if (timing_) ArmTimer(sinceStart);
 }
 
-void ExerciseWindow::ClearSheet() {
-    ClearRecords();
-    drill_->ClearLines();
-    for (int i = 1; i <= kLines; ++i) ShowLine(i);
-}
-
-void ExerciseWindow::FillSheet() {
+void ExerciseWindow::ShowSheet() {
+    // A new sheet: every line's places, field and pictures, and the whole
+    // paint box once.
     for (int i = 1; i <= kLines; ++i) {
-        FillLine(i);
+        const LineView view = session_.View(i);
+        places_.at(static_cast<std::size_t>(i - 1)) = PlaceLine(view);
         QLineEdit* field = Field(i);
-        field->move(AnswerLeft(i), field->y());
-        field->setFixedWidth(state_.AnswerWidth);
-        DescribeLine(i);
+        field->move(Places(i).AnswerLeft, field->y());
+        field->setFixedWidth(view.AnswerWidth);
+        ShowLine(i);
     }
+    pntEinheiten_->update();
 }
 
 void ExerciseWindow::ShowLine(int i) {
-    const DrillLine& line = drill_->Line(i);
+    const DrillLine& line = session_.Line(i);
     QLineEdit* field = Field(i);
     if (field->text() != Q(line.FieldText)) field->setText(Q(line.FieldText));
     field->setVisible(line.FieldVisible);
-    const qreal ratio = devicePixelRatioF();
-    FacePicture(i)->setPixmap(FacePixmap(ToFace(line.Face), ratio));
-    MarkPicture(i, 1)->setPixmap(MarkFor(line.FirstMark, ratio));
-    MarkPicture(i, 2)->setPixmap(MarkFor(line.SecondMark, ratio));
+    Shown& shown = shown_.at(static_cast<std::size_t>(i - 1));
+    const Shown now{line.Face, line.FirstMark, line.SecondMark, true};
+    if (!shown.Set || shown.Face != now.Face || shown.First != now.First ||
+        shown.Second != now.Second) {
+        const qreal ratio = devicePixelRatioF();
+        FacePicture(i)->setPixmap(FacePixmap(line.Face, ratio));
+        MarkPicture(i, 1)->setPixmap(MarkPixmap(line.FirstMark, ratio));
+        MarkPicture(i, 2)->setPixmap(MarkPixmap(line.SecondMark, ratio));
+        shown = now;
+    }
     DescribeLine(i);
 }
 
 void ExerciseWindow::DescribeLine(int i) {
     // The painted task line cannot be read by a screen reader, so the line's
     // face says what the line holds and how it stands.
-    const DrillLine& line = drill_->Line(i);
-    const QString task = AccessibleTask(i);
-    QString state;
-    switch (line.Face) {
-    case FaceKind::Neutral:
-        state = QStringLiteral("noch nicht beantwortet");
-        break;
-    case FaceKind::Happy:
-        state = QStringLiteral("richtig beim ersten Versuch: %1").arg(Q(line.TypedText));
-        break;
-    case FaceKind::Frowning:
-        state = QStringLiteral("richtig beim zweiten Versuch: %1").arg(Q(line.TypedText));
-        break;
-    case FaceKind::Sad:
-        state = line.FieldVisible ? QStringLiteral("falsch, noch ein Versuch")
-                                  : QStringLiteral("zweimal falsch, das Ergebnis lautet %1")
-                                        .arg(Q(Rules().TrimmedExpected(i)));
-        break;
-    }
+    const DrillLine& line = session_.Line(i);
+    const LineView view = session_.View(i);
+    const QString task = Q(view.Task);
     FacePicture(i)->setAccessibleName(task);
-    FacePicture(i)->setAccessibleDescription(state);
+    FacePicture(i)->setAccessibleDescription(Q(view.State));
     QLineEdit* field = Field(i);
     field->setAccessibleName(task);
     field->setAccessibleDescription(QStringLiteral("Antwort eingeben und mit Enter prüfen"));
@@ -411,9 +385,10 @@ void ExerciseWindow::DescribeLine(int i) {
 }
 
 void ExerciseWindow::ShowCounters() {
-    lblDurchgang_->setText(Q(drill_->PassText()));
-    lblAktVersuche_->setText(Q(drill_->TriesText()));
-    lblAktPunkte_->setText(Q(drill_->PointsText()));
+    const Drill& drill = session_.State();
+    lblDurchgang_->setText(Q(drill.PassText()));
+    lblAktVersuche_->setText(Q(drill.TriesText()));
+    lblAktPunkte_->setText(Q(drill.PointsText()));
     lblDurchgang_->setAccessibleName(QStringLiteral("Durchgang ") + lblDurchgang_->text());
     lblAktVersuche_->setAccessibleName(QStringLiteral("Versuche in diesem Durchgang: ") + lblAktVersuche_->text());
     lblAktPunkte_->setAccessibleName(QStringLiteral("Punkte in diesem Durchgang: ") + lblAktPunkte_->text());
@@ -444,7 +419,7 @@ bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         const QString text = key->text();
         if (text.size() == 1 && text.at(0).isPrint()) {
-            const std::optional<char32_t> accepted = FilterKey(line, text.at(0).unicode());
+            const std::optional<char32_t> accepted = session_.FilterKey(line, text.at(0).unicode());
             if (!accepted) return true;
             if (*accepted != text.at(0).unicode()) {
                 Field(line)->insert(QString(QChar(static_cast<char16_t>(*accepted))));
@@ -490,7 +465,7 @@ ExitResult::Kind ExerciseWindow::edtExit(int i) {
     if (judging_) return ExitResult::Kind::Nothing;
     judging_ = true;
     QLineEdit* field = Field(i);
-    const ExitResult result = drill_->Exit(i, field->text().toStdString());
+    const ExitResult result = session_.Exit(i, field->text().toStdString());
     // A click on a button that took the focus from a wrong first try must not
     // also act: the pupil has the second try first.
     QWidget* next = QApplication::focusWidget();
@@ -514,7 +489,7 @@ ExitResult::Kind ExerciseWindow::edtExit(int i) {
         if (onWeiter || focusWidget() == nullptr || !focusWidget()->isVisible()) btnAuswertung_->setFocus();
     }
     ShowCounters();
-    pntEinheiten_->repaint();
+    pntEinheiten_->update(LineBand(i));
     judging_ = false;
     return result.Outcome;
 }
@@ -526,7 +501,7 @@ bool ExerciseWindow::JudgeOpenFields() {
     if (std::exchange(holdClick_, false)) return false;
     postponed_ = 0;
     for (int i = 1; i <= kLines; ++i) {
-        if (!drill_->Line(i).FieldVisible || Field(i)->text().isEmpty()) continue;
+        if (!session_.Line(i).FieldVisible || Field(i)->text().isEmpty()) continue;
         const ExitResult::Kind outcome = edtExit(i);
         if (outcome == ExitResult::Kind::WrongFirst || outcome == ExitResult::Kind::TooManyCommas) {
             holdClick_ = false;
@@ -538,33 +513,27 @@ bool ExerciseWindow::JudgeOpenFields() {
 }
 
 void ExerciseWindow::btnWeiterClick() {
-    if (!JudgeOpenFields() || drill_->Complete()) return;
-    const WeiterResult result = drill_->Weiter();
+    if (!JudgeOpenFields() || session_.EvaluationDue()) return;
+    const WeiterResult result = session_.Weiter();
     if (result.Missing > 0) {
         ShowInformation(this, Q(drilltext::MissingEntries(result.Missing)));
         Field(result.FocusLine)->setFocus();
         return;
     }
     if (!result.NextPass) return;
-    ClearRecords();
-    for (int i = 1; i <= kLines; ++i) ShowLine(i);
-    FillSheet();
+    ShowSheet();
     ShowCounters();
     edt_[0]->setFocus();
-    pntEinheiten_->repaint();
 }
 
 void ExerciseWindow::FreshDrill() {
-    drill_->StartDrill();
-    ShowCounters();
+    session_.Restart();
     btnWeiter_->show();
     btnAuswertung_->hide();
-    ClearSheet();
-    FillSheet();
+    ShowSheet();
     ShowCounters();
     StartTimer();
     edt_[0]->setFocus();
-    pntEinheiten_->repaint();
 }
 
 void ExerciseWindow::btnAuswertungClick() {
@@ -584,7 +553,7 @@ void ExerciseWindow::done(int result) {
     timing_ = false;
     postponed_ = 0;
     holdClick_ = false;
-    ResetGroupLevels(state_.Selection, group_);
+    ResetGroupLevels(state_.Selection, session_.Group());
     QuarvelDialog::done(result);
 }
 
@@ -599,20 +568,25 @@ void ExerciseWindow::menVerwandlungClick() {
     }
 }
 
-void ExerciseWindow::pntEinheitenPaint(QPainter& painter) {
+void ExerciseWindow::pntEinheitenPaint(QPainter& painter, const QRect& dirty) {
     painter.setBackground(kBackground);
-    for (int i = 1; i <= kLines; ++i) DrawLine(painter, i);
-}
-
-void ExerciseWindow::DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer,
-                                int roomRight) {
-    const int y = 120 + 100 * (line - 1);
-    const int left = AnswerLeft(line);
-    // A wrong answer may be as long as the field takes (pasted, say); it must
-    // not run over the unit or the try marks.
-    const QString text = solved ? answer : Q(drill_->Line(line).TypedText);
-    const QColor colour = solved ? QColor(0, 0, 255) : QColor(255, 0, 102);
-    DrawTaskText(painter, left, y, colour, ElideTaskText(painter, text, 20, roomRight - left), 20);
+    for (int i = 1; i <= kLines; ++i) {
+        if (!dirty.intersects(LineBand(i))) continue;
+        const LineView view = session_.View(i);
+        const LinePlaces& places = Places(i);
+        const int y = LineTop(i);
+        if (view.Active) {
+            DrawTaskText(painter, kGivenLeft, y, Qt::black, Q(view.Given), 20);
+            if (!view.ToUnit.empty())
+                DrawTaskText(painter, places.ToUnitLeft, y, Qt::black, Q(view.ToUnit), 20);
+        }
+        // A wrong answer may be as long as the field takes (pasted, say); it
+        // must not run over the unit or the try marks.
+        const QColor colour = view.Solved ? QColor(0, 0, 255) : QColor(255, 0, 102);
+        const int room = places.AnswerRoomRight - places.AnswerLeft;
+        DrawTaskText(painter, places.AnswerLeft, y, colour,
+                     ElideTaskText(painter, Q(view.Answer), 20, room), 20);
+    }
 }
 
 } // namespace quarvel

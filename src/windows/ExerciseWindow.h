@@ -1,20 +1,21 @@
 #pragma once
-// The drill window shared by the unit-conversion, combination and decadic
-// windows: five answer lines with faces and try marks, the message label, the
-// pass, tries and points boxes, "Weiter"/"Auswertung" and the time panel. A
-// window derived from it says only what differs: caption, how the sheet is
-// filled and drawn, which keys a field takes and how answers are compared.
+// The drill window of the unit-conversion, combination and decadic trainings
+// (TfrmEinheiten, TfrmKombinationen, TfrmDekEinheiten): five answer lines with
+// faces and try marks, the message label, the pass, tries and points boxes,
+// "Weiter"/"Auswertung" and the time panel. The drill itself, what each line
+// shows and how answers are judged, is the Qt-free DrillSession's; this window
+// lays out what the session says and passes the pupil's events to it.
 
 #include "core/Selection.h"
-#include "windows/Windows.h"
 #include "drill/Clock.h"
-#include "drill/Drill.h"
+#include "drill/DrillSession.h"
+#include "drill/LineLayout.h"
+#include "windows/Windows.h"
 
 #include <QPointer>
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -23,9 +24,13 @@ class QLabel;
 class QLineEdit;
 class QPainter;
 class QPushButton;
+class QRect;
 class QTimer;
 
 namespace quarvel {
+
+// Where the parts of `view`'s line go, its given text measured in the task font.
+LinePlaces PlaceLine(const LineView& view);
 
 class ExerciseWindow : public QuarvelDialog {
     Q_OBJECT
@@ -48,7 +53,7 @@ class ExerciseWindow : public QuarvelDialog {
     QAction* menSchliessen() const { return Built().menSchliessen_; }
     QAction* menVerwandlung() const { return Built().menVerwandlung_; }
     QTimer* Timer1() const { return Built().timer1_; }
-    const Drill& DrillState() const { return *drill_; }
+    const Drill& DrillState() const { return session_.State(); }
 
     void SetClock(std::shared_ptr<MonotonicClock> clock) { clock_ = std::move(clock); }
 
@@ -67,27 +72,6 @@ class ExerciseWindow : public QuarvelDialog {
     void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
-    // What each window says itself.
-    virtual QString Caption() const = 0;
-    virtual void FillLine(int line) = 0;     // calls the generators for one line
-    virtual void ClearRecords() = 0;         // the record side of ClearSheet
-    virtual void DrawLine(QPainter& painter, int line) = 0;
-    // x of the field and of the answer drawn in its place, after a long given
-    // text has pushed them right.
-    virtual int AnswerLeft(int line) const = 0;
-    virtual QString AccessibleTask(int line) const = 0;
-    // The key as typed into `line`'s field, possibly changed; nothing swallows it.
-    virtual std::optional<char32_t> FilterKey(int line, char32_t key) const = 0;
-    // "Umwandlungskette", "Stellenwerttabelle", or empty for no such item.
-    virtual QString ChainCaption() const = 0;
-    virtual AnswerRules& Rules() = 0;
-
-    // Creates the drill once the derived window's rules exist.
-    void InitDrill();
-    // The closed line's answer, shortened so that it ends before `roomRight`.
-    void DrawAnswer(QPainter& painter, int line, bool solved, const QString& answer,
-                    int roomRight);
-
   private:
     friend class PaintBox;
     friend class AnswerValidator;
@@ -95,9 +79,8 @@ class ExerciseWindow : public QuarvelDialog {
     // for), so that creating every window at program start stays cheap.
     const ExerciseWindow& Built() const;
     void BuildLayout();
-    void pntEinheitenPaint(QPainter& painter);
-    void ClearSheet();
-    void FillSheet();
+    void pntEinheitenPaint(QPainter& painter, const QRect& dirty);
+    void ShowSheet();
     ExitResult::Kind edtExit(int line);
     void FocusMoved(QWidget* now);
     bool JudgeOpenFields();
@@ -111,9 +94,19 @@ class ExerciseWindow : public QuarvelDialog {
     void ArmTimer(std::int64_t sinceStart);
     void FreshDrill();
     int LineOf(const QObject* field) const;
+    const LinePlaces& Places(int line) const { return places_.at(static_cast<std::size_t>(line - 1)); }
 
-    LevelGroup group_;
-    std::unique_ptr<Drill> drill_;
+    DrillSession session_;
+    // The places of each line's parts, set when the sheet is filled.
+    std::array<LinePlaces, kLines> places_{};
+    // What each line's pictures show, so that only a change repaints them.
+    struct Shown {
+        FaceKind Face = FaceKind::Neutral;
+        MarkKind First = MarkKind::Empty;
+        MarkKind Second = MarkKind::Empty;
+        bool Set = false;
+    };
+    std::array<Shown, kLines> shown_{};
     std::shared_ptr<MonotonicClock> clock_ = std::make_shared<MonotonicClock>();
     std::int64_t startTime_ = 0;
     std::int64_t shownSeconds_ = 0; // measured at the previous tick

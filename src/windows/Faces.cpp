@@ -24,15 +24,15 @@ struct FaceColours {
     QColor Rim;
 };
 
-FaceColours ColoursOf(Face face) {
+FaceColours ColoursOf(FaceKind face) {
     switch (face) {
-    case Face::Neutral:
+    case FaceKind::Neutral:
         return {QColor(80, 145, 240), QColor(30, 80, 170)};
-    case Face::Happy:
+    case FaceKind::Happy:
         return {QColor(80, 190, 75), QColor(30, 120, 40)};
-    case Face::Frowning:
+    case FaceKind::Frowning:
         return {QColor(255, 155, 40), QColor(195, 100, 0)};
-    case Face::Sad:
+    case FaceKind::Sad:
         return {QColor(235, 65, 65), QColor(155, 25, 25)};
     }
     return {};
@@ -128,24 +128,24 @@ void DrawTear(QPainter& p) {
     p.drawPath(drop);
 }
 
-void PaintFace(QPainter& p, Face face) {
+void PaintFace(QPainter& p, FaceKind face) {
     DrawHead(p, ColoursOf(face));
     switch (face) {
-    case Face::Neutral:
+    case FaceKind::Neutral:
         DrawEyes(p, 23.0);
         DrawMouth(p, {21.0, 49.0}, {31.5, 49.0}, {42.0, 49.0});
         break;
-    case Face::Happy:
+    case FaceKind::Happy:
         DrawEyes(p, 21.0);
         DrawSmile(p);
         break;
-    case Face::Frowning:
+    case FaceKind::Frowning:
         // Lowered inner brows and a small downturn: not pleased, not unhappy.
         DrawBrows(p, 18.0, 20.5);
         DrawEyes(p, 24.0);
         DrawMouth(p, {21.0, 51.5}, {31.5, 44.5}, {42.0, 51.5});
         break;
-    case Face::Sad:
+    case FaceKind::Sad:
         // Raised inner brows, a deep downturn and a tear.
         DrawBrows(p, 21.0, 16.5);
         DrawEyes(p, 24.0);
@@ -155,13 +155,13 @@ void PaintFace(QPainter& p, Face face) {
     }
 }
 
-void PaintMark(QPainter& p, Mark mark) {
-    const QColor colour = mark == Mark::Cross ? QColor(215, 30, 40) : QColor(25, 155, 55);
+void PaintMark(QPainter& p, MarkKind mark) {
+    const QColor colour = mark == MarkKind::Cross ? QColor(215, 30, 40) : QColor(25, 155, 55);
     // A pale halo keeps the mark readable on any background colour.
     const QPen halo(QColor(255, 255, 255, 170), 9.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     const QPen ink(colour, 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     QPainterPath path;
-    if (mark == Mark::Cross) {
+    if (mark == MarkKind::Cross) {
         path.moveTo(10.5, 10.5);
         path.lineTo(29.5, 29.5);
         path.moveTo(29.5, 10.5);
@@ -180,12 +180,13 @@ void PaintMark(QPainter& p, Mark mark) {
 
 } // namespace
 
-QPixmap FacePixmap(Face face, qreal devicePixelRatio) {
+QPixmap FacePixmap(FaceKind face, qreal devicePixelRatio) {
     return Drawn(QStringLiteral("quarvel-face-%1").arg(static_cast<int>(face)), kFaceSize,
                  devicePixelRatio, [face](QPainter& p) { PaintFace(p, face); });
 }
 
-QPixmap MarkPixmap(Mark mark, qreal devicePixelRatio) {
+QPixmap MarkPixmap(MarkKind mark, qreal devicePixelRatio) {
+    if (mark == MarkKind::Empty) return {};
     return Drawn(QStringLiteral("quarvel-mark-%1").arg(static_cast<int>(mark)), kMarkSize,
                  devicePixelRatio, [mark](QPainter& p) { PaintMark(p, mark); });
 }

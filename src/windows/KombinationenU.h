@@ -1,18 +1,15 @@
 #pragma once
-// The combination window: drills mixing several kinds of unit.
+// The combination window: drills that mix two or more kinds of unit.
 
-#include "windows/MeasureWindow.h"
+#include "windows/ExerciseWindow.h"
 
 namespace quarvel {
 
-class TfrmKombinationen : public MeasureWindow {
+class TfrmKombinationen : public ExerciseWindow {
     Q_OBJECT
   public:
-    TfrmKombinationen(AppState& state, Windows& windows, QWidget* parent);
-
-  protected:
-    QString Caption() const override;
-    QString ChainCaption() const override { return {}; }
+    TfrmKombinationen(AppState& state, Windows& windows, QWidget* parent)
+        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmKombinationen"), LevelGroup::Combination) {}
 };
 
 } // namespace quarvel

@@ -8,7 +8,7 @@
 #include "windows/DekEinheitenU.h"
 #include "decadic/DezDezU.h"
 #include "windows/FontU.h"
-#include "windows/MeasureWindow.h"
+#include "windows/ExerciseWindow.h"
 #include "generators/Generators.h"
 
 #include "../generators/TestSupport.h"
@@ -56,6 +56,17 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The places the drill window gives a line with these texts.
+LinePlaces Placed(const std::string& given, const std::string& unit, int answerLeft,
+                  int unitLeft) {
+    LineView view;
+    view.Given = given;
+    view.ToUnit = unit;
+    view.AnswerLeft = answerLeft;
+    view.ToUnitLeft = unitLeft;
+    return PlaceLine(view);
+}
+
 // Every pattern band of every direction and unit pair, with the pattern's own
 // draws at their largest (the most digits) and at random.
 QString SweepMeasure(const GeneratorTable& table) {
@@ -73,10 +84,11 @@ QString SweepMeasure(const GeneratorTable& table) {
                                            digits);
                         generate(state, 1);
                         const TTaskRecord& r = state.TaskSheet[1];
-                        const QString fault =
-                            Fault(Q(r.GivenText.str() + " " + r.FromUnit.str()), Q(r.ToUnit.str()),
-                                  PlaceMeasureLine(state, 1), r.AnswerLeft, state.AnswerWidth,
-                                  state.ToUnitLeft);
+                        const std::string given = r.GivenText.str() + " " + r.FromUnit.str();
+                        const QString fault = Fault(
+                            Q(given), Q(r.ToUnit.str()),
+                            Placed(given, r.ToUnit.str(), r.AnswerLeft, state.ToUnitLeft),
+                            r.AnswerLeft, state.AnswerWidth, state.ToUnitLeft);
                         if (!fault.isEmpty()) return fault;
                     }
                 }
@@ -113,8 +125,9 @@ QString SweepDecadic(const NamedDecadicGenerator& g) {
                 const TDekTaskRecord& r = state.DekTaskSheet[1];
                 const std::string given =
                     units ? r.GivenText.str() + " " + r.FromUnit.str() : r.GivenText.str();
+                const std::string unit = units ? r.ToUnit.str() : std::string();
                 const QString fault =
-                    Fault(Q(given), units ? Q(r.ToUnit.str()) : QString(), PlaceDekLine(state, 1),
+                    Fault(Q(given), Q(unit), Placed(given, unit, r.AnswerLeft, state.ToUnitLeft),
                           r.AnswerLeft, state.AnswerWidth, state.ToUnitLeft);
                 if (!fault.isEmpty()) return fault;
             }
@@ -178,7 +191,11 @@ class LineLayoutTest : public QObject {
             MeasureTaskText(canvas, QStringLiteral("4Md 9HM 9ZM 1M 2HT 2ZT 2T 3H 4Z "), 20);
         QLineEdit* field = w->Field(1);
         QVERIFY2(field->x() >= givenEnd + kTextGap, qPrintable(QString::number(field->x())));
-        const int unitLeft = PlaceDekLine(state, 1).ToUnitLeft;
+        const int unitLeft = Placed(state.DekTaskSheet[1].GivenText.str() + " " +
+                                        state.DekTaskSheet[1].FromUnit.str(),
+                                    state.DekTaskSheet[1].ToUnit.str(),
+                                    state.DekTaskSheet[1].AnswerLeft, state.ToUnitLeft)
+                                 .ToUnitLeft;
         QVERIFY(unitLeft >= field->geometry().right() && unitLeft < kMarkColumn);
 
         const QString wrong = QStringLiteral("1234567891").repeated(4);

@@ -39,9 +39,9 @@ void SaveFaces(const Shots& shots) {
     constexpr int kGap = 12;
     std::vector<std::vector<QPixmap>> rows;
     for (const qreal ratio : {1.0, 2.0}) {
-        rows.push_back({FacePixmap(Face::Neutral, ratio), FacePixmap(Face::Happy, ratio),
-                        FacePixmap(Face::Frowning, ratio), FacePixmap(Face::Sad, ratio),
-                        MarkPixmap(Mark::Cross, ratio), MarkPixmap(Mark::Tick, ratio)});
+        rows.push_back({FacePixmap(FaceKind::Neutral, ratio), FacePixmap(FaceKind::Happy, ratio),
+                        FacePixmap(FaceKind::Frowning, ratio), FacePixmap(FaceKind::Sad, ratio),
+                        MarkPixmap(MarkKind::Cross, ratio), MarkPixmap(MarkKind::Tick, ratio)});
     }
     int width = 0;
     int height = kGap;
