@@ -1,0 +1,118 @@
+#include "worksheet/Worksheet.h"
+
+#include "decadic/DekAnswer.h"
+#include "drill/AnswerCheck.h"
+#include "worksheet/SheetRandom.h"
+#include "worksheet/TaskRecordJson.h"
+#include "worksheet/TrainingNames.h"
+
+#include <memory>
+#include <stdexcept>
+
+namespace quarvel {
+namespace {
+
+bool IsDecadic(Training training) {
+    return InfoOf(training).Group == LevelGroup::Decadic;
+}
+
+// Only the unit-to-unit trainings of the number system name units.
+bool NamesUnits(Training training) {
+    return !IsDecadic(training) || training == Training::DekDek || training == Training::DezDez;
+}
+
+std::string Trimmed(std::string text) {
+    text.erase(0, text.find_first_not_of(' '));
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+std::string GivenWithUnit(std::string given, const std::string& unit) {
+    given = Trimmed(std::move(given));
+    return unit.empty() ? given : given + " " + unit;
+}
+
+WorksheetTask TaskOf(const AppState& state, Training training, int line) {
+    WorksheetTask task;
+    if (IsDecadic(training)) {
+        const TDekTaskRecord& r = state.DekTaskSheet[line];
+        const bool units = NamesUnits(training);
+        task.Given = GivenWithUnit(r.GivenText.str(), units ? r.FromUnit.str() : std::string());
+        task.ToUnit = units ? r.ToUnit.str() : std::string();
+        task.Answer = DekExpectedAnswer(r.AnswerText.str());
+    } else {
+        const TTaskRecord& r = state.TaskSheet[line];
+        task.Given = GivenWithUnit(r.GivenText.str(), r.FromUnit.str());
+        task.ToUnit = r.ToUnit.str();
+        task.Answer = TrimTrailingZeros(r.AnswerText.str());
+    }
+    return task;
+}
+
+std::string TaskJson(const AppState& state, const WorksheetRequest& request, const Worksheet& sheet,
+                     int number, int line) {
+    JsonObject json;
+    json.Add("Sheet", sheet.Id);
+    json.Add("Task", number);
+    json.Add("Training", WordOf(request.Id));
+    json.Add("Level", request.Level);
+    json.Add("Line", line);
+    json.Add("Generator", state.Draws.LastGenerator);
+    if (IsDecadic(request.Id)) {
+        WriteDekTaskRecord(state.DekTaskSheet[line], json);
+    } else {
+        WriteTaskRecord(state.TaskSheet[line], json);
+    }
+    WriteDrawsAndLayout(state, json);
+    return json.str();
+}
+
+} // namespace
+
+bool HasLevel(Training training, int level) {
+    return GeneratorFor(training, level) != nullptr;
+}
+
+void FillFiveLines(AppState& state, Training training, int level,
+                   const std::function<void(int line)>& filled) {
+    const LineGenerator generate = GeneratorFor(training, level);
+    if (generate == nullptr) throw std::invalid_argument("the training has no such level");
+    const bool decadic = IsDecadic(training);
+    if (decadic) {
+        ClearDekTaskRecords(state.DekTaskSheet);
+    } else {
+        ClearTaskRecords(state.TaskSheet);
+    }
+    for (int line = 1; line <= kLines; ++line) {
+        generate(state, line);
+        if (decadic) {
+            state.DekTaskSheet[line].Active = true;
+        } else {
+            state.TaskSheet[line].Active = true;
+        }
+        if (filled) filled(line);
+    }
+}
+
+std::vector<Worksheet> MakeWorksheets(const WorksheetRequest& request) {
+    std::vector<Worksheet> sheets;
+    sheets.reserve(static_cast<std::size_t>(request.Sheets));
+    for (int number = 1; number <= request.Sheets; ++number) {
+        Worksheet& sheet = sheets.emplace_back();
+        sheet.Number = number;
+        sheet.Id = SheetId(request.Seed, number);
+        AppState state;
+        state.Rng = std::make_shared<PortableRandom>(SheetSeed(request.Seed, number));
+        while (static_cast<int>(sheet.Tasks.size()) < request.Tasks) {
+            FillFiveLines(state, request.Id, request.Level, [&](int line) {
+                WorksheetTask task = TaskOf(state, request.Id, line);
+                const int taskNumber = static_cast<int>(sheet.Tasks.size()) + 1;
+                task.Json = TaskJson(state, request, sheet, taskNumber, line);
+                sheet.Tasks.push_back(std::move(task));
+            });
+        }
+    }
+    return sheets;
+}
+
+} // namespace quarvel

@@ -1,0 +1,55 @@
+#pragma once
+// What a printed sheet holds, without Qt: for a training and level, sheets of
+// ten or twenty tasks (two or four rounds of the drill's five-line sheet),
+// each task with the text to print, the asked unit and the key's answer. The
+// same series number, training, level and counts give the same sheets.
+
+#include "core/AppState.h"
+#include "drill/Training.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quarvel {
+
+inline constexpr int kMaxSheets = 50;
+
+struct WorksheetRequest {
+    Training Id = Training::Laenge;
+    int Level = 1;
+    int Sheets = 1;         // 1..kMaxSheets
+    int Tasks = 20;         // 10 or 20
+    std::uint64_t Seed = 0; // the series; sheet k is made from SheetSeed(Seed, k)
+    std::string Title;      // a free line for the head of each sheet
+    bool Key = false;       // add the answer key after the sheets
+};
+
+struct WorksheetTask {
+    std::string Given;  // the given value (or notation) with its unit, in task-text markup
+    std::string ToUnit; // the asked unit; empty where the answer has none
+    std::string Answer; // the expected answer as the drill would show it
+    std::string Json;   // the record as taskdump prints it, with sheet and task number
+};
+
+struct Worksheet {
+    int Number = 1; // 1..Sheets
+    std::string Id; // "1234-3"
+    std::vector<WorksheetTask> Tasks;
+};
+
+// Whether the training has the level (1..5, and 6 for "Masse").
+bool HasLevel(Training training, int level);
+
+// Clears the record sheet of the training's window group and fills its five
+// lines with the training's generator for `level`, line by line as a drill
+// does; `filled(line)` runs after each line, while the state still holds what
+// that line's generator drew.
+void FillFiveLines(AppState& state, Training training, int level,
+                   const std::function<void(int line)>& filled = {});
+
+// Every sheet of the request. The level must be one the training has.
+std::vector<Worksheet> MakeWorksheets(const WorksheetRequest& request);
+
+} // namespace quarvel

@@ -1,0 +1,159 @@
+// Worksheet content and the command line, without Qt: the sheets hold what a
+// drill of the same training and level would show for the same draws, a sheet
+// can be made again from its printed number, and bad options are refused.
+#include "drill/DrillSession.h"
+#include "worksheet/CommandLine.h"
+#include "worksheet/SheetRandom.h"
+#include "worksheet/TaskRecordJson.h"
+#include "worksheet/TrainingNames.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quarvel {
+namespace {
+
+// The body of the record's JSON object, as it must appear inside a task's line.
+std::string RecordJson(const AppState& state, LevelGroup group, int line) {
+    JsonObject json;
+    if (group == LevelGroup::Decadic) {
+        WriteDekTaskRecord(state.DekTaskSheet[line], json);
+    } else {
+        WriteTaskRecord(state.TaskSheet[line], json);
+    }
+    const std::string text = json.str();
+    return text.substr(1, text.size() - 2);
+}
+
+// The drill's own road to a sheet: the level chosen in the selection, a
+// session that clears and fills its five lines once per round.
+std::vector<std::string> DrillRecords(Training training, int level, std::uint64_t seed, int sheet,
+                                      int tasks) {
+    const TrainingInfo& info = InfoOf(training);
+    AppState state;
+    state.Rng = std::make_shared<PortableRandom>(SheetSeed(seed, sheet));
+    state.Selection.*info.Level = level;
+    DrillSession session(state, info.Group);
+    std::vector<std::string> records;
+    while (static_cast<int>(records.size()) < tasks) {
+        session.Restart();
+        for (int line = 1; line <= kLines; ++line)
+            records.push_back(RecordJson(state, info.Group, line));
+    }
+    return records;
+}
+
+TEST(Worksheets, HoldWhatTheDrillDrawsForEveryTrainingAndLevel) {
+    for (const TrainingWord& word : TrainingWords()) {
+        for (const LevelName& level : LevelsOf(word.Id)) {
+            for (const std::uint64_t seed : {1U, 4711U}) {
+                SCOPED_TRACE(testing::Message() << word.Word << " " << level.Level << " " << seed);
+                WorksheetRequest request{word.Id, level.Level, 2, 10, seed, "", true};
+                const std::vector<Worksheet> sheets = MakeWorksheets(request);
+                ASSERT_EQ(sheets.size(), 2U);
+                for (const Worksheet& sheet : sheets) {
+                    EXPECT_EQ(sheet.Id, std::to_string(seed) + "-" + std::to_string(sheet.Number));
+                    const std::vector<std::string> drill =
+                        DrillRecords(word.Id, level.Level, seed, sheet.Number, 10);
+                    ASSERT_EQ(sheet.Tasks.size(), 10U);
+                    for (std::size_t i = 0; i < drill.size(); ++i) {
+                        const std::string& json = sheet.Tasks[i].Json;
+                        EXPECT_NE(json.find(drill[i]), std::string::npos) << json << "\n"
+                                                                          << drill[i];
+                        EXPECT_NE(json.find("\"Task\": " + std::to_string(i + 1) + ","),
+                                  std::string::npos);
+                        EXPECT_FALSE(sheet.Tasks[i].Given.empty());
+                        EXPECT_FALSE(sheet.Tasks[i].Answer.empty());
+                    }
+                }
+            }
+        }
+    }
+}
+
+// A teacher makes sheet 3 of series 1234 again with fewer sheets or tasks.
+TEST(Worksheets, ASheetDependsOnlyOnItsSeriesAndNumber) {
+    const std::vector<Worksheet> four = MakeWorksheets({Training::Alle, 4, 4, 20, 1234, "", false});
+    const std::vector<Worksheet> three =
+        MakeWorksheets({Training::Alle, 4, 3, 10, 1234, "", false});
+    ASSERT_EQ(three.size(), 3U);
+    EXPECT_EQ(three[2].Id, "1234-3");
+    for (std::size_t i = 0; i < 10; ++i)
+        EXPECT_EQ(three[2].Tasks[i].Json, four[2].Tasks[i].Json);
+    EXPECT_NE(four[0].Tasks[0].Json, four[1].Tasks[0].Json);
+}
+
+// Printed series numbers must give the same sheets on every machine and in
+// every later version: the draws are pinned (the figures come from a separate
+// implementation of SplitMix64, the 64-bit Mersenne Twister and the rejection).
+TEST(Worksheets, DrawsArePinned) {
+    EXPECT_EQ(SheetSeed(1234, 3), 3728693401281897946U);
+    PortableRandom rng(SheetSeed(1234, 1));
+    std::vector<int> draws;
+    for (const int n : {100, 100, 2, 9, 1000000})
+        draws.push_back(rng.Random(n));
+    EXPECT_EQ(draws, (std::vector<int>{87, 70, 1, 3, 897575}));
+}
+
+TEST(TrainingNames, WordsAndCaptionsComeFromTheStartMenu) {
+    EXPECT_EQ(TrainingByWord("Länge"), Training::Laenge);
+    EXPECT_EQ(TrainingByWord("FLÄCHEN-RAUMMASSE"), Training::FR);
+    EXPECT_EQ(TrainingByWord("laenge "), std::nullopt);
+    for (const TrainingWord& w : TrainingWords())
+        EXPECT_EQ(TrainingByWord(w.Word), w.Id);
+    EXPECT_EQ(TrainingTitle(Training::Kubik), "Maßeinheiten · Volumen · Kubik");
+    EXPECT_EQ(TrainingTitle(Training::DekNum),
+              "Dekadisches Zahlensystem · Dekadisch <--> Numerisch");
+    EXPECT_EQ(LevelCaption(Training::Masse, 6), "Volksschüler");
+    EXPECT_EQ(LevelCaption(Training::DezDez, 3), "Fortgeschritten");
+    EXPECT_EQ(LevelCaption(Training::LFM, 3), "Fortgeschrittener");
+    EXPECT_EQ(LevelCaption(Training::Laenge, 6), "");
+}
+
+std::optional<CommandLine> Parse(std::vector<std::string_view> args, std::string& error) {
+    return ParseCommandLine(args, error);
+}
+
+TEST(CommandLine, TakesTheIssuesExample) {
+    std::string error;
+    const auto line = Parse({"--training", "laenge", "--level", "3", "--sheets", "4", "--tasks",
+                             "20", "--seed", "1234", "--key", "-o", "blatt.pdf"},
+                            error);
+    ASSERT_TRUE(line) << error;
+    EXPECT_EQ(line->What, Command::Make);
+    EXPECT_EQ(line->Request.Id, Training::Laenge);
+    EXPECT_EQ(line->Request.Level, 3);
+    EXPECT_EQ(line->Request.Sheets, 4);
+    EXPECT_EQ(line->Request.Seed, 1234U);
+    EXPECT_TRUE(line->SeedGiven && line->Request.Key);
+    EXPECT_EQ(line->Output, "blatt.pdf");
+    EXPECT_TRUE(Parse({"--training=masse", "--level=6", "--json"}, error)) << error;
+    EXPECT_EQ(Parse({}, error)->What, Command::Window);
+    EXPECT_EQ(Parse({"--list"}, error)->What, Command::List);
+}
+
+TEST(CommandLine, RefusesWhatItCannotMake) {
+    const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases = {
+        {{"--training", "laenge", "--level", "3"}, "nichts zu tun"},
+        {{"--training", "kilo", "--level", "3", "--json"}, "unbekannte Übung „kilo“"},
+        {{"--training", "laenge", "--level", "6", "--json"}, "keine Stufe „6“ (1 bis 5)"},
+        {{"--training", "masse", "--level", "0", "--json"}, "keine Stufe „0“ (1 bis 6)"},
+        {{"--training", "masse", "--level", "x", "--json"}, "keine Stufe „x“"},
+        {{"--level", "3", "--json"}, "--training fehlt"},
+        {{"--training", "masse", "--json"}, "--level fehlt"},
+        {{"--training", "masse", "--level", "1", "--sheets", "51", "--json"}, "1 bis 50"},
+        {{"--training", "masse", "--level", "1", "--tasks", "15", "--json"}, "10 oder 20"},
+        {{"--training", "masse", "--level", "1", "--seed", "-1", "--json"}, "--seed"},
+        {{"--training", "masse", "--level", "1", "--json", "-o"}, "-o braucht einen Wert"},
+        {{"--trainings", "masse"}, "unbekannte Option „--trainings“"},
+    };
+    for (const auto& [args, message] : cases) {
+        std::string error;
+        EXPECT_FALSE(Parse(args, error)) << message;
+        EXPECT_NE(error.find(message), std::string::npos) << error;
+    }
+}
+
+} // namespace
+} // namespace quarvel
