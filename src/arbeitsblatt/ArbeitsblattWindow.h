@@ -1,0 +1,62 @@
+#pragma once
+// The window of quarvel-arbeitsblatt: the training in the groups of the start
+// menu, its level, how many sheets of how many tasks, a free title, the series
+// number and whether the key comes along; then a preview, a PDF or print.
+
+#include "worksheet/Worksheet.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class QSpinBox;
+class QTreeWidget;
+
+namespace quarvel {
+
+class ArbeitsblattWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Asks where to save the PDF, starting from `suggested`; empty: cancelled.
+    using SavePathAsker = std::function<QString(QWidget* parent, const QString& suggested)>;
+
+    explicit ArbeitsblattWindow(QWidget* parent = nullptr);
+
+    // Tests answer the file dialog themselves.
+    void SetSavePathAsker(SavePathAsker asker) { askSavePath_ = std::move(asker); }
+
+    // Chooses a training in the tree; false when it is not there.
+    bool SelectTraining(Training training);
+    // What the controls ask for now; nothing while no training is chosen.
+    std::optional<WorksheetRequest> Request() const;
+
+    void Preview();
+    // Returns whether a file was written.
+    bool SaveAsPdf();
+    void Print();
+
+  private:
+    void FillLevels();
+    void NewSeed();
+    void Paint(QPrinter& printer);
+
+    QTreeWidget* trvTraining_ = nullptr;
+    QComboBox* cmbLevel_ = nullptr;
+    QSpinBox* spnSheets_ = nullptr;
+    QComboBox* cmbTasks_ = nullptr;
+    QLineEdit* edtTitle_ = nullptr;
+    QLineEdit* edtSeed_ = nullptr;
+    QCheckBox* chkKey_ = nullptr;
+    QPushButton* btnPreview_ = nullptr;
+    QPushButton* btnPdf_ = nullptr;
+    QPushButton* btnPrint_ = nullptr;
+    SavePathAsker askSavePath_;
+};
+
+} // namespace quarvel

@@ -1,0 +1,59 @@
+#include "arbeitsblatt/Run.h"
+
+#include "arbeitsblatt/SheetPainter.h"
+#include "worksheet/SheetRandom.h"
+
+#include <ostream>
+#include <string>
+
+namespace quarvel {
+
+int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const std::optional<CommandLine> line = ParseCommandLine(args, error);
+    if (!line) {
+        err << "quarvel-arbeitsblatt: " << error << "\n"
+            << "quarvel-arbeitsblatt --help zeigt alle Optionen.\n";
+        return kExitUsage;
+    }
+    return Run(*line, out, err);
+}
+
+int Run(CommandLine line, std::ostream& out, std::ostream& err) {
+    switch (line.What) {
+    case Command::Window:
+    case Command::Help:
+        out << Usage();
+        return 0;
+    case Command::List:
+        out << TrainingList();
+        return 0;
+    case Command::Make:
+        break;
+    }
+    WorksheetRequest& request = line.Request;
+    if (!line.SeedGiven) request.Seed = FreshSeed();
+    const std::vector<Worksheet> sheets = MakeWorksheets(request);
+    if (line.Json) {
+        for (const Worksheet& sheet : sheets) {
+            for (const WorksheetTask& task : sheet.Tasks)
+                out << task.Json << '\n';
+        }
+    }
+    if (line.Output.empty()) return 0;
+    QString reason;
+    if (!WritePdfFile(QString::fromStdString(line.Output), request, sheets, reason)) {
+        err << "quarvel-arbeitsblatt: " << line.Output
+            << " lässt sich nicht schreiben: " << reason.toStdString() << "\n";
+        return kExitWrite;
+    }
+    if (!line.Json) {
+        out << line.Output << ": " << sheets.size() << (sheets.size() == 1 ? " Blatt" : " Blätter")
+            << " (" << sheets.front().Id;
+        if (sheets.size() > 1) out << " bis " << sheets.back().Id;
+        out << ")" << (request.Key ? " mit Lösungen" : "") << "\n";
+    }
+    return 0;
+}
+
+} // namespace quarvel

@@ -1,0 +1,363 @@
+#include "arbeitsblatt/SheetPainter.h"
+
+#include "windows/FontU.h"
+#include "worksheet/TrainingNames.h"
+
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace quarvel {
+namespace {
+
+// The page is laid out in pixels of a 96-dpi screen, the unit of the text
+// renderer; the painter scales them to the device.
+constexpr double kScreenDpi = 96.0;
+constexpr int kTaskSize = 14;     // points of a task line on a sheet
+constexpr int kSmallestTask = 10; // a sheet of long tasks shrinks down to this
+constexpr int kKeySize = 11;      // points of a line of the key
+constexpr int kRoundGap = 14;     // between two rounds of five tasks
+constexpr int kMaxRow = 64;       // a row of a sheet with few tasks
+constexpr int kKeyRow = 18;
+
+const QColor kInk(0, 0, 0);
+const QColor kGrey(90, 90, 90);
+const QColor kRule(140, 140, 140);
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont PageFont(int size, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize((size * 4 + 1) / 3);
+    font.setBold(bold);
+    return font;
+}
+
+QString Subtitle(const WorksheetRequest& request) {
+    return Q(TrainingTitle(request.Id)) + QStringLiteral(" · ") +
+           Q(LevelCaption(request.Id, request.Level));
+}
+
+// Where the parts of a task row go on a sheet, in page pixels.
+struct RowLayout {
+    int Size = kTaskSize;
+    int NumberRight = 0; // "20." ends here
+    int GivenLeft = 0;
+    int EqualsLeft = 0;
+    int LineLeft = 0;
+    int LineWidth = 0;
+    bool Stacked = false; // the answer line below the given text
+    bool Fits = false;    // the line leaves room for a handwritten answer
+};
+
+class Pages {
+  public:
+    Pages(QPainter& painter, QPagedPaintDevice& device, const WorksheetRequest& request)
+        : painter_(painter), device_(device), request_(request) {
+        scale_ = device.logicalDpiX() / kScreenDpi;
+        width_ = static_cast<int>(device.width() / scale_);
+        height_ = static_cast<int>(device.height() / scale_);
+        Scale();
+    }
+
+    int Count() const { return count_; }
+
+    void Sheet(const Worksheet& sheet) { Tasks(sheet); }
+
+    void Key(const std::vector<Worksheet>& sheets) {
+        NextPage();
+        int y = KeyHead();
+        for (const Worksheet& sheet : sheets) {
+            const KeyColumns columns = FitKey(sheet);
+            if (y + KeyBlockHeight(sheet, columns) > height_ && y > KeyTop()) {
+                NextPage();
+                y = KeyHead();
+            }
+            y = KeyBlock(sheet, columns, y);
+        }
+    }
+
+  private:
+    void Scale() {
+        painter_.resetTransform();
+        painter_.scale(scale_, scale_);
+    }
+
+    void NextPage() {
+        if (count_ > 0) {
+            device_.newPage();
+            Scale();
+        }
+        ++count_;
+    }
+
+    // Draws `text` in `font` with its baseline at y; returns its width.
+    int Text(int x, int baseline, const QString& text, const QFont& font, const QColor& colour) {
+        painter_.setFont(font);
+        painter_.setPen(colour);
+        painter_.drawText(QPointF(x, baseline), text);
+        return static_cast<int>(QFontMetricsF(font, &device_).horizontalAdvance(text) + 0.5);
+    }
+
+    int Width(const QString& text, const QFont& font) {
+        return static_cast<int>(QFontMetricsF(font, &device_).horizontalAdvance(text) + 0.5);
+    }
+
+    void Rule(int x1, int x2, int y, double width = 0.75) {
+        painter_.setPen(QPen(kRule, width));
+        painter_.drawLine(QPointF(x1, y), QPointF(x2, y));
+    }
+
+    // A label with a line to write on, up to `right`.
+    void Field(int x, int right, int baseline, const QString& label) {
+        const int w = Text(x, baseline, label, PageFont(11, false), kInk);
+        Rule(x + w + 6, right, baseline + 3);
+    }
+
+    // The head of a sheet's page: the lines for name, class and date on its
+    // first page only, then the title, the sheet's number and what it trains.
+    void Head(const Worksheet& sheet, int page) {
+        const int w = width_;
+        if (page == 1) {
+            Field(0, w * 46 / 100, 20, QStringLiteral("Name:"));
+            Field(w * 50 / 100, w * 70 / 100, 20, QStringLiteral("Klasse:"));
+            Field(w * 74 / 100, w, 20, QStringLiteral("Datum:"));
+        }
+        const QFont idFont = PageFont(13, true);
+        const QString id = QStringLiteral("Blatt ") + Q(sheet.Id);
+        const int idWidth = Width(id, idFont);
+        Text(w - idWidth, 72, id, idFont, kInk);
+        const QFont titleFont = PageFont(18, true);
+        const QString title =
+            request_.Title.empty() ? QStringLiteral("Arbeitsblatt") : Q(request_.Title);
+        const QString shown =
+            QFontMetricsF(titleFont, &device_).elidedText(title, Qt::ElideRight, w - idWidth - 24);
+        Text(0, 72, shown, titleFont, kInk);
+
+        QString of = QStringLiteral(" · Blatt %1 von %2").arg(sheet.Number).arg(request_.Sheets);
+        if (page > 1) of += QStringLiteral(" · Seite %1").arg(page);
+        Text(0, 96, Subtitle(request_) + of, PageFont(11, false), kGrey);
+        Rule(0, w, 108, 1.0);
+    }
+
+    static constexpr int kTasksTop = 128;
+
+    // One row per task, given, "=", answer line and unit side by side, at the
+    // largest size down to 12 points where the line leaves room for a
+    // handwritten answer. Long place-value notations do not fit so; their
+    // rows are stacked: the given text, and below it "=" and the line.
+    RowLayout FitRows(const Worksheet& sheet) {
+        const QString last = QString::number(sheet.Tasks.size()) + QLatin1Char('.');
+        const auto layout = [&](int size, bool stacked) {
+            int given = 0;
+            int answer = 0;
+            int unit = 0;
+            for (const WorksheetTask& task : sheet.Tasks) {
+                given = std::max(given, MeasureTaskText(painter_, Q(task.Given), size));
+                answer = std::max(answer, MeasureTaskText(painter_, Q(task.Answer), size));
+                unit = std::max(unit, MeasureTaskText(painter_, Q(task.ToUnit), size));
+            }
+            RowLayout row;
+            row.Size = size;
+            row.Stacked = stacked;
+            row.NumberRight = MeasureTaskText(painter_, last, size);
+            row.GivenLeft = row.NumberRight + 12;
+            row.EqualsLeft = stacked ? row.GivenLeft : row.GivenLeft + given + 16;
+            row.LineLeft =
+                row.EqualsLeft + MeasureTaskText(painter_, QStringLiteral("="), size) + 12;
+            const int room = width_ - row.LineLeft - (unit > 0 ? unit + 10 : 0);
+            // Handwriting takes more room than print; a short answer still
+            // gets a line worth writing on.
+            row.LineWidth = std::min(room, std::max(170, answer * 3 / 2 + 24));
+            row.Fits = row.LineWidth >= answer * 6 / 5 + 16;
+            return row;
+        };
+        for (int size = kTaskSize; size >= 12; --size) {
+            const RowLayout row = layout(size, false);
+            if (row.Fits) return row;
+        }
+        return layout(kTaskSize, true);
+    }
+
+    // Rounds of five stay together; a sheet whose rows need more than one
+    // page shares its rounds out evenly over its pages.
+    void Tasks(const Worksheet& sheet) {
+        const RowLayout row = FitRows(sheet);
+        const int count = static_cast<int>(sheet.Tasks.size());
+        const int rounds = (count + kLines - 1) / kLines;
+        const int textHeight = (row.Size * 4 + 1) / 3;
+        const int room = height_ - kTasksTop + kRoundGap;
+        int rowHeight = std::min(kMaxRow, (room - rounds * kRoundGap) / count);
+        int perPage = rounds;
+        if (row.Stacked) {
+            rowHeight = 2 * textHeight + 30;
+            const int fit = std::max(1, room / (kLines * rowHeight + kRoundGap));
+            const int pages = (rounds + fit - 1) / fit;
+            perPage = (rounds + pages - 1) / pages;
+        }
+        const int ascent =
+            static_cast<int>(QFontMetricsF(TaskFont(row.Size), &device_).ascent() + 0.5);
+        for (int i = 0; i < count; ++i) {
+            const int round = i / kLines;
+            if (i % (perPage * kLines) == 0) {
+                NextPage();
+                Head(sheet, round / perPage + 1);
+            }
+            const WorksheetTask& task = sheet.Tasks[static_cast<std::size_t>(i)];
+            const int rowTop = kTasksTop + (round % perPage) * (kLines * rowHeight + kRoundGap) +
+                               (i % kLines) * rowHeight;
+            const int top = rowTop + (row.Stacked ? 4 : (rowHeight - textHeight) / 2);
+            const int lineTop = row.Stacked ? top + textHeight + 10 : top;
+            const QString number = QString::number(i + 1) + QLatin1Char('.');
+            DrawTaskText(painter_, row.NumberRight - MeasureTaskText(painter_, number, row.Size),
+                         top, kGrey, number, row.Size);
+            DrawTaskText(painter_, row.GivenLeft, top, kInk, Q(task.Given), row.Size);
+            DrawTaskText(painter_, row.EqualsLeft, lineTop, kInk, QStringLiteral("="), row.Size);
+            Rule(row.LineLeft, row.LineLeft + row.LineWidth, lineTop + ascent + 5, 1.0);
+            DrawTaskText(painter_, row.LineLeft + row.LineWidth + 10, lineTop, kInk, Q(task.ToUnit),
+                         row.Size);
+        }
+    }
+
+    static constexpr int KeyTop() { return 78; }
+
+    int KeyHead() {
+        Text(0, 26, QStringLiteral("Lösungen"), PageFont(18, true), kInk);
+        QString line = Subtitle(request_);
+        if (!request_.Title.empty()) line = Q(request_.Title) + QStringLiteral(" · ") + line;
+        Text(0, 50, line, PageFont(11, false), kGrey);
+        Rule(0, width_, 62, 1.0);
+        return KeyTop();
+    }
+
+    // The key of one sheet in columns side by side when its lines fit.
+    struct KeyColumns {
+        int Size = kKeySize;
+        int Count = 1;
+        int Width = 0;
+        int NumberRight = 0;
+        int GivenLeft = 0;
+        int EqualsLeft = 0;
+        int AnswerLeft = 0;
+    };
+
+    KeyColumns FitKey(const Worksheet& sheet) {
+        KeyColumns k;
+        for (int size = kKeySize; size >= 8; --size) {
+            int given = 0;
+            int rest = 0;
+            for (const WorksheetTask& task : sheet.Tasks) {
+                given = std::max(given, MeasureTaskText(painter_, Q(task.Given), size));
+                rest = std::max(rest, MeasureTaskText(painter_, Answer(task), size));
+            }
+            k.Size = size;
+            k.NumberRight = MeasureTaskText(painter_, QStringLiteral("20."), size);
+            k.GivenLeft = k.NumberRight + 8;
+            k.EqualsLeft = k.GivenLeft + given + 8;
+            k.AnswerLeft = k.EqualsLeft + MeasureTaskText(painter_, QStringLiteral("="), size) + 8;
+            const int needed = k.AnswerLeft + rest;
+            k.Count = needed <= (width_ - 24) / 2 ? 2 : 1;
+            k.Width = k.Count == 2 ? (width_ + 24) / 2 : width_;
+            if (needed <= width_) break;
+        }
+        return k;
+    }
+
+    static QString Answer(const WorksheetTask& task) {
+        return task.ToUnit.empty() ? Q(task.Answer) : Q(task.Answer + " " + task.ToUnit);
+    }
+
+    static int KeyBlockHeight(const Worksheet& sheet, const KeyColumns& k) {
+        const int rows = (static_cast<int>(sheet.Tasks.size()) + k.Count - 1) / k.Count;
+        return 26 + rows * kKeyRow + 16;
+    }
+
+    int KeyBlock(const Worksheet& sheet, const KeyColumns& k, int y) {
+        Text(0, y + 16, QStringLiteral("Blatt ") + Q(sheet.Id), PageFont(12, true), kInk);
+        y += 26;
+        const int count = static_cast<int>(sheet.Tasks.size());
+        for (int i = 0; i < count; ++i) {
+            const WorksheetTask& task = sheet.Tasks[static_cast<std::size_t>(i)];
+            const int x = (i % k.Count) * k.Width;
+            const int top = y + (i / k.Count) * kKeyRow;
+            const QString number = QString::number(i + 1) + QLatin1Char('.');
+            DrawTaskText(painter_, x + k.NumberRight - MeasureTaskText(painter_, number, k.Size),
+                         top, kGrey, number, k.Size);
+            DrawTaskText(painter_, x + k.GivenLeft, top, kGrey, Q(task.Given), k.Size);
+            DrawTaskText(painter_, x + k.EqualsLeft, top, kGrey, QStringLiteral("="), k.Size);
+            DrawTaskText(painter_, x + k.AnswerLeft, top, kInk, Answer(task), k.Size);
+        }
+        const int rows = (count + k.Count - 1) / k.Count;
+        return y + rows * kKeyRow + 16;
+    }
+
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    const WorksheetRequest& request_;
+    double scale_ = 1.0;
+    int width_ = 0;
+    int height_ = 0;
+    int count_ = 0;
+};
+
+} // namespace
+
+void SetUpPages(QPagedPaintDevice& device) {
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+}
+
+int PaintWorksheets(QPainter& painter, QPagedPaintDevice& device, const WorksheetRequest& request,
+                    const std::vector<Worksheet>& sheets) {
+    Pages pages(painter, device, request);
+    for (const Worksheet& sheet : sheets)
+        pages.Sheet(sheet);
+    if (request.Key && !sheets.empty()) pages.Key(sheets);
+    return pages.Count();
+}
+
+bool WritePdf(QIODevice& out, const WorksheetRequest& request, const std::vector<Worksheet>& sheets,
+              QString& error) {
+    QPdfWriter writer(&out);
+    SetUpPages(writer);
+    writer.setCreator(QStringLiteral("Quarvel Arbeitsblätter"));
+    writer.setTitle(request.Title.empty() ? Subtitle(request) : Q(request.Title));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        error = QStringLiteral("das PDF lässt sich nicht anlegen");
+        return false;
+    }
+    PaintWorksheets(painter, writer, request, sheets);
+    if (!painter.end()) {
+        error = QStringLiteral("das PDF lässt sich nicht fertig schreiben");
+        return false;
+    }
+    return true;
+}
+
+bool WritePdfFile(const QString& path, const WorksheetRequest& request,
+                  const std::vector<Worksheet>& sheets, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    if (!WritePdf(file, request, sheets, error)) return false; // QSaveFile drops the temporary file
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace quarvel

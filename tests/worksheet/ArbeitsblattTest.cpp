@@ -1,0 +1,256 @@
+// quarvel-arbeitsblatt end to end: the PDF's text, read back with pdftotext,
+// holds every task and, in the key, every answer in order, with the fonts
+// embedded; bad options and unwritable paths leave no file; the window saves
+// a PDF of the training and level chosen in it.
+#include "arbeitsblatt/ArbeitsblattWindow.h"
+#include "arbeitsblatt/Run.h"
+#include "decadic/DekAnswer.h"
+#include "drill/AnswerCheck.h"
+#include "windows/MessageBox.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <sstream>
+
+using namespace quarvel;
+
+namespace {
+
+struct Outcome {
+    int Status = 0;
+    QString Out;
+    QString Err;
+};
+
+Outcome RunArgs(const QStringList& arguments) {
+    std::vector<std::string> owned;
+    for (const QString& a : arguments)
+        owned.push_back(a.toStdString());
+    const std::vector<std::string_view> args(owned.begin(), owned.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCommandLine(args, out, err);
+    return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+}
+
+QString Tool(const char* program, const QStringList& arguments) {
+    QProcess process;
+    process.start(QString::fromUtf8(program), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Text as compared: no blanks and no markup; without `raised` also no
+// character the markup raises or lowers.
+QString Squeezed(QString text, bool raised) {
+    if (!raised) text.remove(QRegularExpression(QStringLiteral("[\\^!].")));
+    text.remove(QRegularExpression(QStringLiteral("[\\s^!#]")));
+    return text;
+}
+
+// Each text must follow the one before it in `haystack`.
+void ExpectInOrder(const QString& haystack, const QStringList& texts, bool raised) {
+    qsizetype at = 0;
+    for (const QString& text : texts) {
+        const QString wanted = Squeezed(text, raised);
+        const qsizetype found = haystack.indexOf(wanted, at);
+        QVERIFY2(found >= 0, qPrintable(QStringLiteral("missing in order: ") + text));
+        at = found + wanted.size();
+    }
+}
+
+} // namespace
+
+class ArbeitsblattTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void pdfHoldsTasksAndKeyInOrder_data() {
+        QTest::addColumn<QString>("training");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("seed");
+        QTest::newRow("Länge 3") << "laenge"
+                                 << "3"
+                                 << "1234";
+        QTest::newRow("Volksschüler") << "masse"
+                                      << "6"
+                                      << "7";
+        QTest::newRow("Kubik 5") << "kubik"
+                                 << "5"
+                                 << "99";
+        QTest::newRow("alle 4") << "alle"
+                                << "4"
+                                << "2024";
+        QTest::newRow("dek-num 5") << "dek-num"
+                                   << "5"
+                                   << "5";
+        QTest::newRow("dez-dez 5") << "dez-dez"
+                                   << "5"
+                                   << "31";
+    }
+
+    void pdfHoldsTasksAndKeyInOrder() {
+        QFETCH(QString, training);
+        QFETCH(QString, level);
+        QFETCH(QString, seed);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+        const QStringList common = {"--training", training, "--level", level,     "--sheets",
+                                    "2",          "--seed", seed,      "--title", "Probe 7b"};
+        const Outcome json = RunArgs(common + QStringList{"--json"});
+        QCOMPARE(json.Status, 0);
+        const Outcome made = RunArgs(common + QStringList{"--key", "-o", pdf});
+        QCOMPARE(made.Status, 0);
+        QVERIFY2(made.Out.contains(seed + "-1 bis " + seed + "-2"), qPrintable(made.Out));
+
+        // A task reads "7. 4000 mm =", its answer line, "dm"; its line in the
+        // key "7. 4000 mm = 40 dm", the answer trimmed as the drill shows it.
+        QStringList tasks;
+        QStringList key;
+        const bool decadic = training.startsWith("de");
+        const bool units = !decadic || training.endsWith("dek") || training.endsWith("dez");
+        for (const QString& line : json.Out.split('\n', Qt::SkipEmptyParts)) {
+            const QJsonObject task = QJsonDocument::fromJson(line.toUtf8()).object();
+            const std::string answer = task["AnswerText"].toString().toStdString();
+            const QString shown = QString::fromStdString(decadic ? DekExpectedAnswer(answer)
+                                                                 : TrimTrailingZeros(answer));
+            const QString to = units ? task["ToUnit"].toString() : QString();
+            const QString given = QString::number(task["Task"].toInt()) + "." +
+                                  task["GivenText"].toString() +
+                                  (units ? task["FromUnit"].toString() : QString()) + "=";
+            tasks << given << to;
+            key << given + shown + to;
+        }
+        QCOMPARE(key.size(), 40);
+
+        // -layout sets a raised character on a line of its own above: there
+        // the texts are checked without them; -raw keeps each in its place.
+        const QString layout = Tool(PDFTOTEXT, {"-layout", pdf, "-"});
+        QVERIFY2(layout.count('\f') >= 3, qPrintable(layout));
+        for (const QString& mode : {QStringLiteral("-layout"), QStringLiteral("-raw")}) {
+            const bool raised = mode == QStringLiteral("-raw");
+            const QString text =
+                Squeezed(raised ? Tool(PDFTOTEXT, {mode, pdf, "-"}) : layout, raised);
+            const qsizetype keyStart = text.indexOf(QStringLiteral("Lösungen"));
+            QVERIFY(keyStart > 0);
+            ExpectInOrder(text, {"Name:", "Klasse:", "Datum:", "Probe 7b", "Blatt" + seed + "-1"},
+                          raised);
+            ExpectInOrder(text.left(keyStart), tasks, raised);
+            ExpectInOrder(text.mid(keyStart), key, raised);
+        }
+
+        // Every font is embedded: the "emb" column of pdffonts says yes.
+        const QStringList fonts = Tool(PDFFONTS, {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString& font : fonts) {
+            QVERIFY2(font.contains(QRegularExpression(
+                         QStringLiteral("\\s+yes\\s+\\S+\\s+\\S+\\s+\\S+\\s+\\S+$"))),
+                     qPrintable(font));
+        }
+    }
+
+    void badOptionsWriteNothing_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("status");
+        QTest::newRow("unknown training") << QStringList{"--training", "zeit", "--level", "1"}
+                                          << "unbekannte Übung" << kExitUsage;
+        QTest::newRow("level out of range")
+            << QStringList{"--training", "liter", "--level", "6"} << "keine Stufe" << kExitUsage;
+        QTest::newRow("no folder")
+            << QStringList{"--training", "liter", "--level", "2", "--seed", "1"}
+            << "lässt sich nicht schreiben" << kExitWrite;
+    }
+
+    void badOptionsWriteNothing() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(status == kExitWrite ? "fehlt/blatt.pdf" : "blatt.pdf");
+        const Outcome outcome = RunArgs(arguments + QStringList{"-o", target});
+        QCOMPARE(outcome.Status, status);
+        QVERIFY2(outcome.Err.contains(message), qPrintable(outcome.Err));
+        QVERIFY(outcome.Out.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
+    }
+
+    // A read-only folder: the temporary file cannot be made, the old PDF stays.
+    void unwritableFolderKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+        old.close();
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const Outcome outcome = RunArgs({"--training", "masse", "--level", "1", "-o", pdf});
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        if (outcome.Status == 0) QSKIP("running as root: the folder stays writable");
+        QCOMPARE(outcome.Status, kExitWrite);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("alt"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"blatt.pdf"});
+    }
+
+    void windowSavesTheChosenTrainingAsPdf() {
+        QTemporaryDir dir;
+        ArbeitsblattWindow window;
+        QString suggested;
+        window.SetSavePathAsker([&](QWidget*, const QString& s) {
+            suggested = s;
+            return dir.filePath(QStringLiteral("klasse-4b"));
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("trvTraining"));
+        const QList<QTreeWidgetItem*> hits =
+            tree->findItems(QStringLiteral("Fläche"), Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(hits.size(), 1);
+        QCOMPARE(hits[0]->parent()->text(0), QStringLiteral("Maßeinheiten"));
+        tree->setCurrentItem(hits[0]);
+        auto* level = window.findChild<QComboBox*>(QStringLiteral("cmbLevel"));
+        QCOMPARE(level->count(), 5);
+        level->setCurrentIndex(level->findText(QStringLiteral("Könner")));
+        const QString seed = window.Request() ? QString::number(window.Request()->Seed) : QString();
+
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnPdf")), Qt::LeftButton);
+        QVERIFY(suggested.endsWith("Arbeitsblatt-flaeche-4-" + seed + ".pdf"));
+        const QString pdf = dir.filePath(QStringLiteral("klasse-4b.pdf"));
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        const QString text = Tool(PDFTOTEXT, {"-layout", pdf, "-"});
+        QVERIFY2(text.contains(QStringLiteral("Maßeinheiten · Fläche · Könner")), qPrintable(text));
+        QVERIFY(text.contains("Blatt " + seed + "-1") && text.contains(QStringLiteral("Lösungen")));
+
+        // A failure is told in a message box, and nothing is left behind.
+        QString told;
+        const InformationHandler previous =
+            SetInformationHandler([&](QWidget*, const QString& t) { told = t; });
+        window.SetSavePathAsker(
+            [&](QWidget*, const QString&) { return dir.filePath("fehlt/x.pdf"); });
+        QVERIFY(!window.SaveAsPdf());
+        SetInformationHandler(previous);
+        QVERIFY2(told.contains(QStringLiteral("konnte nicht geschrieben werden")),
+                 qPrintable(told));
+        QVERIFY(!QDir(dir.filePath("fehlt")).exists());
+    }
+};
+
+QTEST_MAIN(ArbeitsblattTest)
+#include "ArbeitsblattTest.moc"
