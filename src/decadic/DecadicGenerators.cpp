@@ -36,21 +36,6 @@ constexpr NamedDecadicGenerator kGenerators[] = {
     {"GenerateDezDez5", GenerateDezDez5, DezDez, 5},
 };
 
-constexpr std::string_view kLevelWords[] = {"NEUEINSTEIGER", "ANFÄNGER", "FORTGESCHRITTENER",
-                                            "KÖNNER", "PROFI"};
-
-bool IsLevel(int level) {
-    return level >= 1 && level <= 5;
-}
-
-// The four level fields in the order the sheet fill visits them.
-std::array<std::pair<DekTraining, int>, 4> LevelFields(const SelectionState& s) {
-    return {{{DekNum, s.LevelDekNum},
-             {DekDek, s.LevelDekDek},
-             {DezNum, s.LevelDezNum},
-             {DezDez, s.LevelDezDez}}};
-}
-
 } // namespace
 
 std::span<const NamedDecadicGenerator> DecadicGenerators() {
@@ -70,30 +55,6 @@ const NamedDecadicGenerator* FindDecadicGenerator(DekTraining training, int leve
                                       return g.Training == training && g.Level == level;
                                   });
     return it == std::end(kGenerators) ? nullptr : it;
-}
-
-std::optional<DekSelection> SelectedDekTraining(const SelectionState& selection) {
-    for (const auto& [training, level] : LevelFields(selection)) {
-        if (IsLevel(level)) return DekSelection{training, level};
-    }
-    return std::nullopt;
-}
-
-std::string DekWindowTitle(const SelectionState& selection) {
-    const std::optional<DekSelection> chosen = SelectedDekTraining(selection);
-    if (!chosen) return {};
-    const bool decadic = chosen->Training == DekNum || chosen->Training == DekDek;
-    std::string title = decadic ? "Dekadische Einheiten: " : "Dezimale Einheiten: ";
-    title += kLevelWords[chosen->Level - 1];
-    return title;
-}
-
-void FillDekLine(AppState& state, int line) {
-    for (const auto& [training, level] : LevelFields(state.Selection)) {
-        if (!IsLevel(level)) continue;
-        FindDecadicGenerator(training, level)->Generate(state, line);
-        state.DekTaskSheet[line].Active = true;
-    }
 }
 
 } // namespace quarvel

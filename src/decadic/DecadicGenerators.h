@@ -26,21 +26,4 @@ std::span<const NamedDecadicGenerator> DecadicGenerators();
 const NamedDecadicGenerator* FindDecadicGenerator(std::string_view name);
 const NamedDecadicGenerator* FindDecadicGenerator(DekTraining training, int level);
 
-// The training whose level field holds 1..5 (DekNum, DekDek, DezNum, DezDez in
-// this order), with that level.
-struct DekSelection {
-    DekTraining Training;
-    int Level;
-};
-std::optional<DekSelection> SelectedDekTraining(const SelectionState& selection);
-
-// "Dekadische Einheiten: ANFÄNGER", "Dezimale Einheiten: PROFI"; empty when no
-// decadic training is selected.
-std::string DekWindowTitle(const SelectionState& selection);
-
-// The record side of filling one line: every decadic training with a level
-// 1..5 generates in turn and the line becomes active. AnswerWidth then holds
-// this line's field width (the width is shared and changes from line to line).
-void FillDekLine(AppState& state, int line);
-
 } // namespace quarvel

@@ -33,8 +33,6 @@ constexpr int kClientWidth = 1016;
 constexpr int kClientHeight = 722;
 const QColor kBackground(255, 255, 200);
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 // A group box's caption and the number inside it share one colour.
 void SetGroupColour(QGroupBox* box, QLabel* label, const QColor& colour) {
     SetTextColour(box, colour);
@@ -55,7 +53,7 @@ QRect LineBand(int line) { return {0, 100 * line, kClientWidth, 100}; }
 } // namespace
 
 LinePlaces PlaceLine(const LineView& view) {
-    return PlaceTaskLine(MeasureTaskText(Q(view.Given), 20), view.AnswerLeft, view.ToUnitLeft,
+    return PlaceTaskLine(MeasureTaskText(ToQString(view.Given), 20), view.AnswerLeft, view.ToUnitLeft,
                          !view.ToUnit.empty());
 }
 
@@ -277,8 +275,8 @@ void ExerciseWindow::FormActivate() {
     session_.Open();
     btnAuswertung_->hide();
     btnWeiter_->show();
-    setWindowTitle(Q(session_.Caption()));
-    const QString chain = Q(session_.ChainCaption());
+    setWindowTitle(ToQString(session_.Caption()));
+    const QString chain = ToQString(session_.ChainCaption());
     menVerwandlung_->setText(chain);
     menVerwandlung_->setVisible(!chain.isEmpty());
     ShowMessage({drilltext::kInstruction, kInstructionColour});
@@ -302,7 +300,7 @@ void ExerciseWindow::StartTimer() {
         pnlZeit_->hide();
         timer1_->stop();
     }
-    pnlZeit_->setText(Q(FormatElapsed(0)));
+    pnlZeit_->setText(ToQString(FormatElapsed(0)));
 }
 
 void ExerciseWindow::StopTimer() {
@@ -310,7 +308,7 @@ void ExerciseWindow::StopTimer() {
     if (!timing_) return;
     timing_ = false;
     // The panel keeps the time the drill really took.
-    pnlZeit_->setText(Q(FormatElapsed((clock_->NowMilliseconds() - startTime_) / 1000)));
+    pnlZeit_->setText(ToQString(FormatElapsed((clock_->NowMilliseconds() - startTime_) / 1000)));
 }
 
 void ExerciseWindow::ArmTimer(std::int64_t sinceStart) {
@@ -321,7 +319,7 @@ void ExerciseWindow::ArmTimer(std::int64_t sinceStart) {
 void ExerciseWindow::Timer1Timer() {
     // The panel shows the seconds measured at the previous tick: 00:00:00 at
     // the first tick, one second more at each following one.
-    pnlZeit_->setText(Q(FormatElapsed(shownSeconds_)));
+    pnlZeit_->setText(ToQString(FormatElapsed(shownSeconds_)));
     // A tick that fires a little early still counts for the second it was
     // armed for.
     constexpr std::int64_t kEarly = 100;
@@ -347,7 +345,7 @@ void ExerciseWindow::ShowSheet() {
 void ExerciseWindow::ShowLine(int i) {
     const DrillLine& line = session_.Line(i);
     QLineEdit* field = Field(i);
-    if (field->text() != Q(line.FieldText)) field->setText(Q(line.FieldText));
+    if (field->text() != ToQString(line.FieldText)) field->setText(ToQString(line.FieldText));
     field->setVisible(line.FieldVisible);
     Shown& shown = shown_.at(static_cast<std::size_t>(i - 1));
     const Shown now{line.Face, line.FirstMark, line.SecondMark, true};
@@ -367,9 +365,9 @@ void ExerciseWindow::DescribeLine(int i) {
     // face says what the line holds and how it stands.
     const DrillLine& line = session_.Line(i);
     const LineView view = session_.View(i);
-    const QString task = Q(view.Task);
+    const QString task = ToQString(view.Task);
     FacePicture(i)->setAccessibleName(task);
-    FacePicture(i)->setAccessibleDescription(Q(view.State));
+    FacePicture(i)->setAccessibleDescription(ToQString(view.State));
     QLineEdit* field = Field(i);
     field->setAccessibleName(task);
     field->setAccessibleDescription(QStringLiteral("Antwort eingeben und mit Enter prüfen"));
@@ -386,16 +384,16 @@ void ExerciseWindow::DescribeLine(int i) {
 
 void ExerciseWindow::ShowCounters() {
     const Drill& drill = session_.State();
-    lblDurchgang_->setText(Q(drill.PassText()));
-    lblAktVersuche_->setText(Q(drill.TriesText()));
-    lblAktPunkte_->setText(Q(drill.PointsText()));
+    lblDurchgang_->setText(ToQString(drill.PassText()));
+    lblAktVersuche_->setText(ToQString(drill.TriesText()));
+    lblAktPunkte_->setText(ToQString(drill.PointsText()));
     lblDurchgang_->setAccessibleName(QStringLiteral("Durchgang ") + lblDurchgang_->text());
     lblAktVersuche_->setAccessibleName(QStringLiteral("Versuche in diesem Durchgang: ") + lblAktVersuche_->text());
     lblAktPunkte_->setAccessibleName(QStringLiteral("Punkte in diesem Durchgang: ") + lblAktPunkte_->text());
 }
 
 void ExerciseWindow::ShowMessage(const Message& message) {
-    lblAnzeige_->setText(Q(message.Text));
+    lblAnzeige_->setText(ToQString(message.Text));
     SetTextColour(lblAnzeige_, QColor(message.Colour.R, message.Colour.G, message.Colour.B));
 }
 
@@ -516,7 +514,7 @@ void ExerciseWindow::btnWeiterClick() {
     if (!JudgeOpenFields() || session_.EvaluationDue()) return;
     const WeiterResult result = session_.Weiter();
     if (result.Missing > 0) {
-        ShowInformation(this, Q(drilltext::MissingEntries(result.Missing)));
+        ShowInformation(this, ToQString(drilltext::MissingEntries(result.Missing)));
         Field(result.FocusLine)->setFocus();
         return;
     }
@@ -576,16 +574,16 @@ void ExerciseWindow::pntEinheitenPaint(QPainter& painter, const QRect& dirty) {
         const LinePlaces& places = Places(i);
         const int y = LineTop(i);
         if (view.Active) {
-            DrawTaskText(painter, kGivenLeft, y, Qt::black, Q(view.Given), 20);
+            DrawTaskText(painter, kGivenLeft, y, Qt::black, ToQString(view.Given), 20);
             if (!view.ToUnit.empty())
-                DrawTaskText(painter, places.ToUnitLeft, y, Qt::black, Q(view.ToUnit), 20);
+                DrawTaskText(painter, places.ToUnitLeft, y, Qt::black, ToQString(view.ToUnit), 20);
         }
         // A wrong answer may be as long as the field takes (pasted, say); it
         // must not run over the unit or the try marks.
         const QColor colour = view.Solved ? QColor(0, 0, 255) : QColor(255, 0, 102);
         const int room = places.AnswerRoomRight - places.AnswerLeft;
         DrawTaskText(painter, places.AnswerLeft, y, colour,
-                     ElideTaskText(painter, Q(view.Answer), 20, room), 20);
+                     ElideTaskText(painter, ToQString(view.Answer), 20, room), 20);
     }
 }
 

@@ -72,6 +72,27 @@ int DrawSmall(QPainter& canvas, int x, int y, QChar c, const QFont& font, int si
     return advance;
 }
 
+// Walks marked-up text: "^" and "!" raise or lower the next character; "#"
+// is passed to `onHash`, which returns the mode for the next character. Every
+// other character goes to `onGlyph` with its mode, after which the mode is
+// normal again.
+template <typename OnHash, typename OnGlyph>
+void WalkMarkup(const QString& text, OnHash onHash, OnGlyph onGlyph) {
+    Mode mode = Mode::Normal;
+    for (const QChar c : text) {
+        if (c == u'!') {
+            mode = Mode::Lowered;
+        } else if (c == u'^') {
+            mode = Mode::Raised;
+        } else if (c == u'#') {
+            mode = onHash(mode);
+        } else {
+            onGlyph(c, mode);
+            mode = Mode::Normal;
+        }
+    }
+}
+
 } // namespace
 
 int SmallSize(int size) {
@@ -97,31 +118,21 @@ void DrawTaskText(QPainter& canvas, int x, int y, const QColor& colour, const QS
     const QFont font = TaskFont(size);
     canvas.setFont(font);
     int offset = 0;
-    Mode mode = Mode::Normal;
-    for (const QChar c : text) {
-        if (c == u'!') {
-            mode = Mode::Lowered;
-        } else if (c == u'^') {
-            mode = Mode::Raised;
-        } else if (c == u'#') {
-            mode = Mode::Symbol;
-        } else if (mode == Mode::Normal) {
-            offset += DrawGlyph(canvas, x + offset, y, c);
-        } else if (mode == Mode::Symbol) {
-            const QChar glyph = SymbolGlyph(c);
-            if (glyph.isNull()) {
+    WalkMarkup(
+        text, [](Mode) { return Mode::Symbol; },
+        [&](QChar c, Mode mode) {
+            if (mode == Mode::Normal) {
+                offset += DrawGlyph(canvas, x + offset, y, c);
+            } else if (mode != Mode::Symbol) {
+                offset += DrawSmall(canvas, x + offset, y, c, font, size, mode);
+            } else if (const QChar glyph = SymbolGlyph(c); glyph.isNull()) {
                 offset += GlyphWidth(canvas, c);
             } else {
                 canvas.setFont(WithSize(font, size + 2));
                 offset += DrawGlyph(canvas, x + offset, y - 3, glyph);
                 canvas.setFont(font);
             }
-            mode = Mode::Normal;
-        } else {
-            offset += DrawSmall(canvas, x + offset, y, c, font, size, mode);
-            mode = Mode::Normal;
-        }
-    }
+        });
     canvas.setPen(oldPen);
 }
 
@@ -130,22 +141,21 @@ int MeasureTaskText(QPainter& canvas, const QString& text, int size) {
     const QFont smallFont = TaskFont(SmallSize(size));
     canvas.setFont(font);
     int width = 0;
-    bool small = false;
-    for (const QChar c : text) {
-        if (c == u'!' || c == u'^') {
-            small = true;
-        } else if (c == u'#') {
+    WalkMarkup(
+        text,
+        [&width](Mode) {
             width += 3;
-            small = false;
-        } else if (small) {
+            return Mode::Normal;
+        },
+        [&](QChar c, Mode mode) {
+            if (mode == Mode::Normal) {
+                width += GlyphWidth(canvas, c);
+                return;
+            }
             canvas.setFont(smallFont);
             width += GlyphWidth(canvas, c);
             canvas.setFont(font);
-            small = false;
-        } else {
-            width += GlyphWidth(canvas, c);
-        }
-    }
+        });
     return width;
 }
 
@@ -179,22 +189,17 @@ void DrawInfoText(QPainter& canvas, int x, int y, const QColor& normal, const QC
     canvas.setPen(normal);
     bool highlighted = false;
     int offset = 0;
-    Mode mode = Mode::Normal;
-    for (const QChar c : text) {
-        if (c == u'!') {
-            mode = Mode::Lowered;
-        } else if (c == u'^') {
-            mode = Mode::Raised;
-        } else if (c == u'#') {
+    WalkMarkup(
+        text,
+        [&](Mode mode) {
             highlighted = !highlighted;
             canvas.setPen(highlighted ? highlight : normal);
-        } else if (mode == Mode::Normal) {
-            offset += DrawGlyph(canvas, x + offset, y, c);
-        } else {
-            offset += DrawSmall(canvas, x + offset, y, c, font, size, mode);
-            mode = Mode::Normal;
-        }
-    }
+            return mode;
+        },
+        [&](QChar c, Mode mode) {
+            offset += mode == Mode::Normal ? DrawGlyph(canvas, x + offset, y, c)
+                                           : DrawSmall(canvas, x + offset, y, c, font, size, mode);
+        });
     canvas.setPen(oldPen);
 }
 

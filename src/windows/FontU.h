@@ -14,13 +14,23 @@
 // The painter's background mode and brush are left as the caller set them: a
 // window that wants the glyph boxes filled sets an opaque background itself.
 
+#include "core/Rgb.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
 
+#include <string_view>
+
 class QPainter;
 
 namespace quarvel {
+
+// The logic's UTF-8 texts and colours as Qt's.
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline QColor ToColor(Rgb c) { return QColor(c.R, c.G, c.B); }
 
 // round(size * 0.75), ties to even: 20 -> 15, 12 -> 9, 14 -> 10, 18 -> 14.
 int SmallSize(int size);

@@ -15,14 +15,6 @@
 
 namespace quarvel {
 
-namespace {
-
-QColor ToColor(Rgb c) {
-    return QColor(c.R, c.G, c.B);
-}
-
-} // namespace
-
 TfrmInformation::TfrmInformation(AppState& state, Windows& windows, QWidget* parent)
     : QuarvelDialog(state, windows, parent, QStringLiteral("Informationen"), InfoClientWidth,
                     InfoClientHeight) {

@@ -5,6 +5,7 @@
 #include "windows/DekEinheitenU.h"
 #include "windows/EinheitenU.h"
 #include "windows/KombinationenU.h"
+#include "windows/FontU.h"
 #include "windows/InformationU.h"
 
 #include <QGuiApplication>
@@ -22,8 +23,6 @@ namespace {
 
 constexpr int kClientWidth = 1016;
 constexpr int kClientHeight = 722;
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // The painted background: a blue gradient of 7-px lines every 5 px, darkest at
 // the top, overlaid with thin black lines every 7 px.
@@ -99,16 +98,16 @@ void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries
     for (const MenuEntry& entry : entries) {
         QAction* action = nullptr;
         if (!entry.Children.empty()) {
-            auto* menu = new QMenu(Q(entry.Caption), parent);
-            menu->setObjectName(Q(entry.Name));
+            auto* menu = new QMenu(ToQString(entry.Caption), parent);
+            menu->setObjectName(ToQString(entry.Name));
             action = menu->menuAction();
             connect(menu, &QMenu::aboutToShow, this, [this, &entry] { ApplyUnfold(state_.Selection, entry); });
             BuildMenu(menu, entry.Children);
         } else {
-            action = new QAction(Q(entry.Caption), parent);
+            action = new QAction(ToQString(entry.Caption), parent);
             connect(action, &QAction::triggered, this, [this, &entry, action] { Trigger(entry, action); });
         }
-        action->setObjectName(Q(entry.Name));
+        action->setObjectName(ToQString(entry.Name));
         if (auto* bar = qobject_cast<QMenuBar*>(parent)) bar->addAction(action);
         if (auto* menu = qobject_cast<QMenu*>(parent)) menu->addAction(action);
     }
@@ -131,7 +130,7 @@ void TfrmStart::Trigger(const MenuEntry& entry, QAction* action) {
         if (windows_.Maxanzahl != nullptr) windows_.Maxanzahl->exec();
         break;
     case MenuAction::ToggleTime:
-        action->setText(Q(ToggleTimeDisplay(state_.Selection)));
+        action->setText(ToQString(ToggleTimeDisplay(state_.Selection)));
         break;
     case MenuAction::Quit:
         close();

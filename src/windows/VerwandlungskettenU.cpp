@@ -14,14 +14,6 @@
 
 namespace quarvel {
 
-namespace {
-
-QColor ToColor(Rgb c) {
-    return QColor(c.R, c.G, c.B);
-}
-
-} // namespace
-
 TfrmVerwandlungsketten::TfrmVerwandlungsketten(AppState& state, Windows& windows, QWidget* parent)
     : QuarvelDialog(state, windows, parent, QStringLiteral("Umwandlungskette"), ChainDefaultWidth,
                     ChainClientHeight) {

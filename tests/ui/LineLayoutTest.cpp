@@ -121,7 +121,7 @@ QString SweepDecadic(const NamedDecadicGenerator& g) {
                                    units ? std::vector<int>{first - 1, 0, p - 1}
                                          : std::vector<int>{first - 1, p - 1},
                                    &rest);
-                FillDekLine(state, 1);
+                g.Generate(state, 1);
                 const TDekTaskRecord& r = state.DekTaskSheet[1];
                 const std::string given =
                     units ? r.GivenText.str() + " " + r.FromUnit.str() : r.GivenText.str();
