@@ -1,6 +1,7 @@
 #pragma once
-// Answer texts and their judgement: trimming, the key filter, and what leaving
-// an answer field decides. The windows only apply these decisions.
+// Answer texts before they are compared: the length cap, trimming of zeros and
+// counting commas. The key filters and the judgement of a left field are
+// Drill's (measure answers) and DekAnswer's (decadic answers).
 
 #include <string>
 #include <string_view>
