@@ -540,22 +540,6 @@ constexpr std::array<GeneratorTable, 5> kTables{{
 
 } // namespace
 
-void GenerateFlaeche1(AppState& state, int index) {
-    RunGenerator(kTables[0], state, index);
-}
-void GenerateFlaeche2(AppState& state, int index) {
-    RunGenerator(kTables[1], state, index);
-}
-void GenerateFlaeche3(AppState& state, int index) {
-    RunGenerator(kTables[2], state, index);
-}
-void GenerateFlaeche4(AppState& state, int index) {
-    RunGenerator(kTables[3], state, index);
-}
-void GenerateFlaeche5(AppState& state, int index) {
-    RunGenerator(kTables[4], state, index);
-}
-
 std::span<const GeneratorTable> FlaecheTables() {
     return kTables;
 }

@@ -1,16 +1,6 @@
 #include "generators/Generators.h"
 
-#include "generators/FlaechenU.h"
-#include "generators/KombiAlleU.h"
-#include "generators/KombiFRU.h"
-#include "generators/KombiLFMU.h"
-#include "generators/KombiLFU.h"
-#include "generators/KombiLMU.h"
-#include "generators/LaengenU.h"
-#include "generators/MassenU.h"
-#include "generators/VKubikU.h"
-#include "generators/VLiterU.h"
-#include "generators/VNurGemischtU.h"
+#include "generators/Dispatch.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,16 +3,12 @@
 // dump, the tests and the benchmarks. The exercise windows call the
 // generators directly.
 
-#include "core/AppState.h"
 #include "generators/Scheme.h"
 
 #include <span>
 #include <string_view>
 
 namespace quarvel {
-
-// A generator or dispatcher: fills TaskSheet[index] (1..5).
-using GeneratorFn = void (*)(AppState&, int);
 
 struct NamedGenerator {
     std::string_view Name;

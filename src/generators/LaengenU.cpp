@@ -43,22 +43,6 @@ constexpr std::array<GeneratorTable, 5> kTables{{
 
 } // namespace
 
-void GenerateLaenge1(AppState& state, int index) {
-    RunGenerator(kTables[0], state, index);
-}
-void GenerateLaenge2(AppState& state, int index) {
-    RunGenerator(kTables[1], state, index);
-}
-void GenerateLaenge3(AppState& state, int index) {
-    RunGenerator(kTables[2], state, index);
-}
-void GenerateLaenge4(AppState& state, int index) {
-    RunGenerator(kTables[3], state, index);
-}
-void GenerateLaenge5(AppState& state, int index) {
-    RunGenerator(kTables[4], state, index);
-}
-
 std::span<const GeneratorTable> LaengeTables() {
     return kTables;
 }

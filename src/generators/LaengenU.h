@@ -2,20 +2,19 @@
 // The five levels of the length (km .. mm) task generators. Each level is a
 // table-driven GeneratorTable run by RunGenerator.
 
-#include "core/AppState.h"
 #include "generators/Scheme.h"
 
 #include <span>
 
 namespace quarvel {
 
-void GenerateLaenge1(AppState& state, int index);
-void GenerateLaenge2(AppState& state, int index);
-void GenerateLaenge3(AppState& state, int index);
-void GenerateLaenge4(AppState& state, int index);
-void GenerateLaenge5(AppState& state, int index);
-
 // The tables of levels 1..5, in level order.
 std::span<const GeneratorTable> LaengeTables();
+
+inline constexpr GeneratorFn GenerateLaenge1 = RunLevel<LaengeTables, 1>;
+inline constexpr GeneratorFn GenerateLaenge2 = RunLevel<LaengeTables, 2>;
+inline constexpr GeneratorFn GenerateLaenge3 = RunLevel<LaengeTables, 3>;
+inline constexpr GeneratorFn GenerateLaenge4 = RunLevel<LaengeTables, 4>;
+inline constexpr GeneratorFn GenerateLaenge5 = RunLevel<LaengeTables, 5>;
 
 } // namespace quarvel

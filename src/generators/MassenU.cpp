@@ -67,25 +67,6 @@ constexpr std::array<GeneratorTable, 6> kTables{{
 
 } // namespace
 
-void GenerateMasse1(AppState& state, int index) {
-    RunGenerator(kTables[0], state, index);
-}
-void GenerateMasse2(AppState& state, int index) {
-    RunGenerator(kTables[1], state, index);
-}
-void GenerateMasse3(AppState& state, int index) {
-    RunGenerator(kTables[2], state, index);
-}
-void GenerateMasse4(AppState& state, int index) {
-    RunGenerator(kTables[3], state, index);
-}
-void GenerateMasse5(AppState& state, int index) {
-    RunGenerator(kTables[4], state, index);
-}
-void GenerateMasse6(AppState& state, int index) {
-    RunGenerator(kTables[5], state, index);
-}
-
 std::span<const GeneratorTable> MasseTables() {
     return kTables;
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <stdexcept>
 
 namespace quarvel {
 
@@ -62,15 +61,6 @@ bool RoundsGivenValue(GivenRounding rounding, bool multiply, int factorExponent)
     return false;
 }
 
-template <typename Band> const Band& FindBand(std::span<const Band> bands, int draw) {
-    const auto it = std::find_if(bands.begin(), bands.end(),
-                                 [draw](const Band& b) { return b.Lo <= draw && draw <= b.Hi; });
-    if (it == bands.end()) {
-        throw std::logic_error("band table has no band for draw " + std::to_string(draw));
-    }
-    return *it;
-}
-
 } // namespace
 
 std::string WriteDecimal(const ExactNumber& value, int shift, int places) {
@@ -111,14 +101,6 @@ int RuleAnswerDecimals(Pattern pattern, int factorExponent, int direction) {
     return std::max(factorExponent - info.Exponent, 0);
 }
 
-const PairBand& FindPairBand(std::span<const PairBand> pairs, int draw) {
-    return FindBand(pairs, draw);
-}
-
-const PatternBand& FindPatternBand(PatternTable table, int draw) {
-    return FindBand(table, draw);
-}
-
 void RunGenerator(const GeneratorTable& table, AppState& state, int index) {
     DrawVariables& draws = state.Draws;
     draws.DirectionDraw = state.Random(2) + 1;
@@ -128,11 +110,11 @@ void RunGenerator(const GeneratorTable& table, AppState& state, int index) {
 
     TTaskRecord& record = state.TaskSheet[index];
     const bool multiply = draws.DirectionDraw == 1;
-    const PairBand& pair = FindPairBand(table.Pairs, draws.PairDraw);
+    const PairBand& pair = FindBand(table.Pairs, draws.PairDraw);
     record.FromUnit = multiply ? pair.From : pair.To;
     record.ToUnit = multiply ? pair.To : pair.From;
 
-    const PatternBand& band = FindPatternBand(multiply ? pair.M : pair.D, draws.PatternDraw);
+    const PatternBand& band = FindBand(multiply ? pair.M : pair.D, draws.PatternDraw);
     const ExactNumber given = DrawPattern(band.P, *state.Rng);
     const int k = pair.FactorExponent;
     const int shift = multiply ? k : -k;

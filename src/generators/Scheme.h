@@ -6,7 +6,9 @@
 #include "core/AppState.h"
 #include "generators/GlobalU.h"
 
+#include <algorithm>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -61,12 +63,31 @@ std::string WriteDecimal(const ExactNumber& value, int shift, int places);
 // direction 1 multiplies by 10^k, direction 2 divides.
 int RuleAnswerDecimals(Pattern pattern, int factorExponent, int direction);
 
-// The band holding `draw`; throws std::logic_error for a table with a gap.
-const PairBand& FindPairBand(std::span<const PairBand> pairs, int draw);
-const PatternBand& FindPatternBand(PatternTable table, int draw);
+// The band of a pair, pattern or dispatcher table holding `draw`; throws
+// std::logic_error for a table with a gap.
+template <typename Band> const Band& FindBand(std::span<const Band> bands, int draw) {
+    const auto it = std::find_if(bands.begin(), bands.end(),
+                                 [draw](const Band& b) { return b.Lo <= draw && draw <= b.Hi; });
+    if (it == bands.end()) {
+        throw std::logic_error("band table has no band for draw " + std::to_string(draw));
+    }
+    return *it;
+}
 
 // Fills TaskSheet[index] from a generator's tables: draws DirectionDraw, PairDraw and
 // PatternDraw (in that order), then the pattern's own digits.
 void RunGenerator(const GeneratorTable& table, AppState& state, int index);
+
+// A generator or dispatcher: fills TaskSheet[index] (1..5).
+using GeneratorFn = void (*)(AppState&, int);
+
+// The tables of one kind of unit, levels in order (LaengeTables, ...).
+using KindTables = std::span<const GeneratorTable> (*)();
+
+// The generator of one level of a kind as a plain function: the generators'
+// names (GenerateLaenge1 ...) are constants bound to it and need no body.
+template <KindTables Kind, int Level> void RunLevel(AppState& state, int index) {
+    RunGenerator(Kind()[Level - 1], state, index);
+}
 
 } // namespace quarvel

@@ -454,28 +454,7 @@ constexpr std::array kLevels{
                    .Rounding = GivenRounding::Direction1},
 };
 
-// RunGenerator also records the level's name as the last generator.
-void Run(int level, AppState& state, int index) {
-    RunGenerator(kLevels.at(static_cast<std::size_t>(level - 1)), state, index);
-}
-
 } // namespace
-
-void GenerateKubik1(AppState& state, int index) {
-    Run(1, state, index);
-}
-void GenerateKubik2(AppState& state, int index) {
-    Run(2, state, index);
-}
-void GenerateKubik3(AppState& state, int index) {
-    Run(3, state, index);
-}
-void GenerateKubik4(AppState& state, int index) {
-    Run(4, state, index);
-}
-void GenerateKubik5(AppState& state, int index) {
-    Run(5, state, index);
-}
 
 std::span<const GeneratorTable> KubikTables() {
     return kLevels;
