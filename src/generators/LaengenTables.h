@@ -208,19 +208,8 @@ inline constexpr PatternBand D10[] = {
     { 91, 100, RandDec2p2},
 };
 
-// Direction 2, factor 100
-inline constexpr PatternBand D100[] = {
-    {  1,  10, RandDigitE1, 2},
-    { 11,  20, RandTwoDigit},
-    { 21,  30, RandDigitE2, 2},
-    { 31,  40, RandTwoDigitE1, 2},
-    { 41,  50, RandThreeDigit},
-    { 51,  60, RandDigitE3, 2},
-    { 61,  70, RandTwoDigitE2, 2},
-    { 71,  80, RandDigitE4, 2},
-    { 81,  90, RandTwoDigitE3, 2},
-    { 91, 100, RandDec3p1},
-};
+// Direction 2, factor 100: the table of level 2
+inline constexpr PatternTable D100 = laenge2::D100;
 
 // Direction 2, factor 1000
 inline constexpr PatternBand D1000[] = {
