@@ -5,6 +5,7 @@
 
 #include "decadic/PlaceValue.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,52 +19,34 @@ struct Token {
     int Place; // decadic 1..10; decimal 0 for "E", 1..8 for "z" .. "hm"
 };
 
-inline std::vector<std::string_view> Split(std::string_view text) {
-    std::vector<std::string_view> tokens;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t blank = text.find(' ', start);
-        const std::size_t end = blank == std::string_view::npos ? text.size() : blank;
-        tokens.push_back(text.substr(start, end - start));
+// The place of a symbol, as in Token; nullopt for none.
+inline std::optional<int> PlaceOf(std::string_view symbol, bool decimal) {
+    for (int p = 1; p <= (decimal ? 8 : 10); ++p)
+        if ((decimal ? DecimalSymbol(p) : DecadicSymbol(p)) == symbol) return p;
+    if (decimal && symbol == "E") return 0;
+    return std::nullopt;
+}
+
+inline std::optional<std::vector<Token>> Read(std::string_view text, bool decimal) {
+    std::vector<Token> tokens;
+    for (std::size_t start = 0; !text.empty() && start <= text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string_view t = text.substr(start, end - start);
+        std::size_t digits = 0;
+        while (digits < t.size() && t[digits] >= '0' && t[digits] <= '9')
+            ++digits;
+        const std::optional<int> place = PlaceOf(t.substr(digits), decimal);
+        if (digits == 0 || digits > 2 || !place) return std::nullopt;
+        tokens.push_back({std::stoi(std::string(t.substr(0, digits))), *place});
         start = end + 1;
     }
     return tokens;
 }
-
-template <typename PlaceOf>
-std::optional<std::vector<Token>> Read(std::string_view text, PlaceOf placeOf) {
-    std::vector<Token> tokens;
-    if (text.empty()) return tokens;
-    for (const std::string_view t : Split(text)) {
-        std::size_t digits = 0;
-        while (digits < t.size() && t[digits] >= '0' && t[digits] <= '9')
-            ++digits;
-        if (digits == 0 || digits > 2) return std::nullopt;
-        const int count = std::stoi(std::string(t.substr(0, digits)));
-        const std::optional<int> place = placeOf(t.substr(digits));
-        if (!place) return std::nullopt;
-        tokens.push_back({count, *place});
-    }
-    return tokens;
-}
-
 inline std::optional<std::vector<Token>> ReadDecadic(std::string_view text) {
-    return Read(text, [](std::string_view symbol) -> std::optional<int> {
-        for (int p = 1; p <= 10; ++p) {
-            if (DecadicSymbol(p) == symbol) return p;
-        }
-        return std::nullopt;
-    });
+    return Read(text, false);
 }
-
 inline std::optional<std::vector<Token>> ReadDecimal(std::string_view text) {
-    return Read(text, [](std::string_view symbol) -> std::optional<int> {
-        if (symbol == "E") return 0;
-        for (int p = 1; p <= 8; ++p) {
-            if (DecimalSymbol(p) == symbol) return p;
-        }
-        return std::nullopt;
-    });
+    return Read(text, true);
 }
 
 inline std::int64_t Pow10(int k) {
@@ -88,23 +71,13 @@ inline std::int64_t DecimalValueE8(const std::vector<Token>& tokens) {
     return v;
 }
 
-// "9,234567" in hundred-millionths; nullopt for anything but digits with at
-// most one comma and at most eight decimals.
-inline std::optional<std::int64_t> NumeralE8(std::string_view text) {
+// "9,234567" in hundred-millionths.
+inline std::int64_t NumeralE8(std::string_view text) {
     const std::size_t comma = text.find(',');
-    const std::string_view whole = text.substr(0, comma);
-    const std::string_view frac =
-        comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
-    if (whole.empty() || whole.size() > 9 || frac.size() > 8) return std::nullopt;
-    for (const std::string_view part : {whole, frac}) {
-        for (const char c : part) {
-            if (c < '0' || c > '9') return std::nullopt;
-        }
-    }
-    std::int64_t v = std::stoll(std::string(whole)) * Pow10(8);
-    if (!frac.empty())
-        v += std::stoll(std::string(frac)) * Pow10(8 - static_cast<int>(frac.size()));
-    return v;
+    const int decimals = comma == std::string_view::npos ? 0 : int(text.size() - comma - 1);
+    std::string digits(text);
+    if (comma != std::string_view::npos) digits.erase(comma, 1);
+    return std::stoll(digits) * Pow10(8 - decimals);
 }
 
 // Places strictly falling from left to right.
