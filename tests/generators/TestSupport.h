@@ -5,7 +5,7 @@
 #include "core/AppState.h"
 #include "core/Random.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,12 +40,7 @@ inline std::string Canonical(std::string_view text) {
             s.pop_back();
         if (s.back() == ',') s.pop_back();
     }
-    const std::size_t comma = s.find(',');
-    const std::size_t intEnd = comma == std::string::npos ? s.size() : comma;
-    std::size_t lead = 0;
-    while (lead + 1 < intEnd && s[lead] == '0')
-        ++lead;
-    s.erase(0, lead);
+    s.erase(0, std::min(s.find_first_not_of('0'), s.size()));
     if (s.empty() || s.front() == ',') s.insert(s.begin(), '0');
     return s;
 }
@@ -57,47 +52,13 @@ inline int DecimalsOf(std::string_view text) {
 
 // The decimal number `text` times 10^k (k may be negative), by moving the comma.
 inline std::string ShiftComma(std::string_view text, int k) {
-    std::string digits;
-    int decimals = DecimalsOf(text);
-    for (const char c : text) {
-        if (c != ',') digits += c;
-    }
-    decimals -= k;
-    if (decimals < 0) {
-        digits.append(static_cast<std::size_t>(-decimals), '0');
-        decimals = 0;
-    }
-    if (static_cast<int>(digits.size()) <= decimals) {
-        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    }
-    const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
-    return Canonical(decimals == 0 ? digits : digits.substr(0, point) + "," + digits.substr(point));
-}
-
-// The draws that make a base pattern return `base` ("40,3" of RandTensTenths is
-// base 43): up to seven digits draw the part above the units, then the units.
-inline std::vector<int> BaseDraws(std::int64_t base) {
-    const auto n = std::to_string(base).size();
-    const int units = static_cast<int>(base % 10) - 1;
-    if (n == 1) return {units};
-    if (n > 7) {
-        std::vector<int> draws = BaseDraws(base / 10);
-        draws.push_back(units);
-        return draws;
-    }
-    std::int64_t lowest = n == 2 ? 1 : 10;
-    for (std::size_t i = 3; i < n; ++i)
-        lowest *= 10;
-    return {static_cast<int>(base / 10 - lowest), units};
-}
-
-// Parses a decimal-comma text for comparisons with the double fields.
-inline double ValueOf(std::string_view text) {
-    std::string s(text);
-    for (char& c : s) {
-        if (c == ',') c = '.';
-    }
-    return std::stod(s);
+    std::string digits(text);
+    std::erase(digits, ',');
+    const int decimals = DecimalsOf(text) - k;
+    digits.append(static_cast<std::size_t>(std::max(-decimals, 0)), '0');
+    const auto fraction = static_cast<std::size_t>(std::max(decimals, 0));
+    digits.insert(0, fraction + 1, '0'); // room for "0," in front; Canonical drops the rest
+    return Canonical(digits.insert(digits.size() - fraction, ","));
 }
 
 } // namespace quarvel::testing
