@@ -13,7 +13,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
@@ -115,13 +115,20 @@ ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent)
     auto* seedRow = new QHBoxLayout;
     seedRow->addWidget(edtSeed_, 1);
     seedRow->addWidget(btnNewSeed);
+    auto* lblSeed = new QLabel(QStringLiteral("N&ummer:"));
+    lblSeed->setBuddy(edtSeed_);
+    // What the number becomes on the sheets, so it is clear what to keep.
+    lblSheetIds_ = new QLabel;
+    lblSheetIds_->setObjectName(QStringLiteral("lblSheetIds"));
+    lblSheetIds_->setForegroundRole(QPalette::PlaceholderText);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Stufe:"), cmbLevel_);
     form->addRow(QStringLiteral("&Blätter:"), spnSheets_);
     form->addRow(QStringLiteral("&Aufgaben je Blatt:"), cmbTasks_);
     form->addRow(QStringLiteral("&Titel:"), edtTitle_);
-    form->addRow(QStringLiteral("N&ummer:"), seedRow);
+    form->addRow(lblSeed, seedRow);
+    form->addRow(QString(), lblSheetIds_);
     form->addRow(QString(), chkKey_);
 
     auto* grpTraining = new QGroupBox(QStringLiteral("Übung"));
@@ -157,6 +164,8 @@ ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent)
 
     connect(trvTraining_, &QTreeWidget::currentItemChanged, this, [this] { FillLevels(); });
     connect(btnNewSeed, &QPushButton::clicked, this, [this] { NewSeed(); });
+    connect(edtSeed_, &QLineEdit::textChanged, this, [this] { ShowSheetIds(); });
+    connect(spnSheets_, &QSpinBox::valueChanged, this, [this] { ShowSheetIds(); });
     connect(btnPreview_, &QPushButton::clicked, this, [this] { Preview(); });
     connect(btnPdf_, &QPushButton::clicked, this, [this] { SaveAsPdf(); });
     connect(btnPrint_, &QPushButton::clicked, this, [this] { Print(); });
@@ -164,6 +173,15 @@ ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent)
 
     NewSeed();
     SelectTraining(Training::Laenge);
+    resize(760, 500);
+}
+
+void ArbeitsblattWindow::ShowSheetIds() {
+    const std::uint64_t seed = edtSeed_->text().toULongLong();
+    const int sheets = spnSheets_->value();
+    QString ids = QStringLiteral("Blatt ") + Q(SheetId(seed, 1));
+    if (sheets > 1) ids += QStringLiteral(" bis ") + Q(SheetId(seed, sheets));
+    lblSheetIds_->setText(ids);
 }
 
 bool ArbeitsblattWindow::SelectTraining(Training training) {

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
@@ -44,6 +45,7 @@ class ArbeitsblattWindow : public QWidget {
   private:
     void FillLevels();
     void NewSeed();
+    void ShowSheetIds();
     void Paint(QPrinter& printer);
 
     QTreeWidget* trvTraining_ = nullptr;
@@ -53,6 +55,7 @@ class ArbeitsblattWindow : public QWidget {
     QLineEdit* edtTitle_ = nullptr;
     QLineEdit* edtSeed_ = nullptr;
     QCheckBox* chkKey_ = nullptr;
+    QLabel* lblSheetIds_ = nullptr;
     QPushButton* btnPreview_ = nullptr;
     QPushButton* btnPdf_ = nullptr;
     QPushButton* btnPrint_ = nullptr;
