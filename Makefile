@@ -61,7 +61,7 @@ define run-fuzzers
 	@for f in $$(cat $(FUZZ)/fuzz/fuzzers.txt); do \
 	  name=$${f#fuzz_}; log=$(FUZZ)/logs/$$name.log; \
 	  mkdir -p $(2)/$$name || exit 1; \
-	  if $(FUZZ)/fuzz/$$f -max_total_time=$(1) -max_len=2048 -artifact_prefix=$(FUZZ)/ \
+	  if $(FUZZ)/fuzz/$$f -max_total_time=$(1) -timeout=60 -max_len=2048 -artifact_prefix=$(FUZZ)/ \
 	       $(2)/$$name fuzz/corpus >$$log 2>&1; then \
 	    echo "$$f: $$(grep '^Done' $$log)"; \
 	  else \
