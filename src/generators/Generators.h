@@ -1,7 +1,7 @@
 #pragma once
 // Every measure task generator and mixing dispatcher by name, for the task
-// dump, the tests and the benchmarks. The exercise windows call the
-// generators directly.
+// dump, the tests and the benchmarks. The drill windows reach the generators
+// through drill/Training, by type.
 
 #include "generators/Scheme.h"
 
