@@ -1,6 +1,7 @@
 #include "TaskDump.h"
 
 #include "Dumpers.h"
+#include "SolutionJson.h"
 
 #include "core/Random.h"
 #include "worksheet/TaskRecordJson.h"
@@ -16,14 +17,16 @@ namespace quarvel::taskdump {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: taskdump NAME [--draws V1,V2,...] [--seed N] [--count K]\n"
+    "usage: taskdump NAME [--draws V1,V2,...] [--seed N] [--count K] [--typed TEXT]\n"
     "       taskdump --list\n"
     "NAME is a generator or dispatcher (GenerateLaenge3, MixAlle2, ...).\n"
     "--draws  the values the first Random(n) calls return, in order (first task only)\n"
     "--seed   seed of the engine that draws after them (default 1)\n"
     "--count  number of tasks, filling lines 1,2,3,4,5,1,... (default 1)\n"
+    "--typed  a wrong answer to diagnose (adds Diagnosis and DiagnosisKind)\n"
     "Prints one JSON object per task: the record as the generator left it, Line,\n"
-    "Generator, the draw variables, AnswerWidth, ToUnitLeft and Draws ([n, value]).\n";
+    "Generator, the draw variables, AnswerWidth, ToUnitLeft, Draws ([n, value]),\n"
+    "and the worked solution: Steps and CommaShift.\n";
 
 struct Options {
     std::string_view Name;
@@ -31,6 +34,7 @@ struct Options {
     std::uint64_t Seed = 1;
     long Count = 1;
     bool List = false;
+    std::optional<std::string> Typed;
 };
 
 template <typename T> std::optional<T> ParseNumber(std::string_view text) {
@@ -57,7 +61,8 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        const bool takesValue = arg == "--draws" || arg == "--seed" || arg == "--count";
+        const bool takesValue =
+            arg == "--draws" || arg == "--seed" || arg == "--count" || arg == "--typed";
         if (takesValue && i + 1 == args.size()) {
             error = std::string(arg) + " needs a value";
             return std::nullopt;
@@ -85,6 +90,8 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
                 return std::nullopt;
             }
             options.Count = *count;
+        } else if (arg == "--typed") {
+            options.Typed = std::string(args[++i]);
         } else if (arg.starts_with("-")) {
             error = "unknown option " + std::string(arg);
             return std::nullopt;
@@ -124,13 +131,14 @@ std::string DrawsJson(const std::vector<std::pair<int, int>>& calls) {
 }
 
 std::string TaskJson(const AppState& state, const Dumper& dumper, int line,
-                     const ScriptedRandom& rng) {
+                     const ScriptedRandom& rng, const std::optional<std::string>& typed) {
     JsonObject task;
     task.Add("Line", line);
     task.Add("Generator", state.Draws.LastGenerator);
     dumper.WriteRecord(state, line, task);
     WriteDrawsAndLayout(state, task);
     task.AddRaw("Draws", DrawsJson(rng.Calls()));
+    WriteSolution(state, line, typed, task);
     return task.str();
 }
 
@@ -172,7 +180,7 @@ int RunTaskDump(std::span<const std::string_view> args, std::ostream& out, std::
         if (task == 0 && rng->Remaining() > 0) {
             err << "taskdump: " << rng->Remaining() << " of the given draws were not used\n";
         }
-        out << TaskJson(state, *found.By, line, *rng) << '\n';
+        out << TaskJson(state, *found.By, line, *rng, options->Typed) << '\n';
     }
     return 0;
 }
