@@ -25,7 +25,7 @@ constexpr int kSmallestTask = 10; // a sheet of long tasks shrinks down to this
 constexpr int kKeySize = 11;      // points of a line of the key
 constexpr int kRoundGap = 14;     // between two rounds of five tasks
 constexpr int kMaxRow = 64;       // a row of a sheet with few tasks
-constexpr int kKeyRow = 18;
+constexpr int kKeyRow = 20;
 
 const QColor kInk(0, 0, 0);
 const QColor kGrey(90, 90, 90);
