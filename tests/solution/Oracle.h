@@ -2,6 +2,7 @@
 // Exact decimal arithmetic on texts and the unit catalogue, written here
 // independently of src/solution so that the tests can judge it.
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <string_view>
@@ -15,44 +16,29 @@ inline const std::map<std::string, int, std::less<>> kExponent = {
     {"a", 8},    {"m^2", 6},  {"dm^2", 4}, {"cm^2", 2}, {"mm^2", 0}, {"m^3", 9},   {"dm^3", 6},
     {"cm^3", 3}, {"mm^3", 0}, {"hl", 8},   {"l", 6},    {"dl", 5},   {"cl", 4},    {"ml", 3}};
 
-// The exact product of two decimal texts, digit by digit, written without
-// leading or trailing zeros: "0,45" x "1000" = "450".
-inline std::string Multiply(std::string_view a, std::string_view b) {
-    std::string x, y;
-    std::size_t decimals = 0;
-    for (const auto& [in, out] : {std::pair{a, &x}, std::pair{b, &y}}) {
-        if (in.find(',') != std::string_view::npos) decimals += in.size() - in.find(',') - 1;
-        for (const char c : in)
-            if (c != ',') *out += c;
-    }
-    std::string p(x.size() + y.size(), '0');
-    for (std::size_t i = x.size(); i-- > 0;) {
-        int carry = 0;
-        for (std::size_t j = y.size(); j-- > 0;) {
-            const int sum = (p[i + j + 1] - '0') + (x[i] - '0') * (y[j] - '0') + carry;
-            p[i + j + 1] = static_cast<char>('0' + sum % 10);
-            carry = sum / 10;
-        }
-        p[i] = static_cast<char>(p[i] + carry);
-    }
-    p.insert(p.size() - decimals, ",");
-    while (p.back() == '0')
-        p.pop_back();
-    if (p.back() == ',') p.pop_back();
-    while (p.size() > 1 && p[0] == '0' && p[1] != ',')
-        p.erase(0, 1);
-    return p.empty() || p[0] == ',' ? "0" + p : p;
+// The number times 10^k (k of either sign) by moving the comma, written
+// without leading or trailing zeros: "0,45", 3 -> "450"; "45", -3 -> "0,045".
+inline std::string Shift(std::string_view number, int k) {
+    std::string digits;
+    for (const char c : number)
+        if (c != ',') digits += c;
+    long point = static_cast<long>(std::min(number.find(','), number.size())) + k;
+    if (point < 1) digits.insert(0, static_cast<std::size_t>(1 - point), '0');
+    point = std::max(point, 1L);
+    if (point > static_cast<long>(digits.size()))
+        digits.resize(static_cast<std::size_t>(point), '0');
+    std::string s = digits.substr(0, static_cast<std::size_t>(point)) + "," +
+                    digits.substr(static_cast<std::size_t>(point));
+    while (s.back() == '0')
+        s.pop_back();
+    if (s.back() == ',') s.pop_back();
+    while (s.size() > 1 && s[0] == '0' && s[1] != ',')
+        s.erase(0, 1);
+    return s;
 }
 
 inline std::string Canonical(std::string_view number) {
-    return Multiply(number, "1");
-}
-
-// The number times 10^k, k of either sign.
-inline std::string Shift(std::string_view number, int k) {
-    const auto zeros = static_cast<std::size_t>(k >= 0 ? k : -k - 1);
-    return Multiply(number,
-                    k >= 0 ? "1" + std::string(zeros, '0') : "0," + std::string(zeros, '0') + "1");
+    return Shift(number, 0);
 }
 
 } // namespace quarvel::oracle

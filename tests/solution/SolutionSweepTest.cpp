@@ -1,7 +1,7 @@
 // The worked solution of every task the generators can make: every band of
 // every measure table in both directions, every level, kind and number band of
-// the decadic trainings. The steps' factors and the comma shift must each turn
-// the given number exactly into the expected answer.
+// the decadic trainings. The steps' factors (each the catalogue's) and the comma
+// shift must each turn the given number exactly into the expected answer.
 
 #include "Oracle.h"
 
@@ -62,7 +62,7 @@ TEST(SolutionSweep, EveryMeasureBandIsSolvedExactly) {
                         const int exponent =
                             oracle::kExponent.at(unit) - oracle::kExponent.at(step.To);
                         EXPECT_EQ(step.From + step.Factor, unit + oracle::Shift("1", exponent));
-                        value = oracle::Multiply(value, step.Factor);
+                        value = oracle::Shift(value, exponent);
                         unit = step.To;
                     }
                     const std::string answer = Canonical(r.AnswerText.str());
