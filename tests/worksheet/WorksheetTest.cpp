@@ -115,7 +115,7 @@ std::optional<CommandLine> Parse(std::vector<std::string_view> args, std::string
     return ParseCommandLine(args, error);
 }
 
-TEST(CommandLine, TakesTheIssuesExample) {
+TEST(CommandLine, TakesEveryOption) {
     std::string error;
     const auto line = Parse({"--training", "laenge", "--level", "3", "--sheets", "4", "--tasks",
                              "20", "--seed", "1234", "--key", "-o", "blatt.pdf"},
