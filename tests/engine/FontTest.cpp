@@ -106,13 +106,6 @@ class FontTest : public QObject {
         if (!text.contains('#')) QCOMPARE(10 + MeasureTaskText(text, size), r.Ends.back());
     }
 
-    void symbolMarkupMeasuresAndSkips() {
-        // A letter after "#" without a symbol draws nothing but takes its room.
-        const Record r = Recorded([](QPainter& p) { DrawTaskText(p, 0, 20, Qt::red, "#x.", 12); });
-        QCOMPARE(r.Layout, QStringList{". 16 20 #ff0000"});
-        QCOMPARE(r.Starts, QList<int>{QFontMetrics(TaskFont(12)).horizontalAdvance("x")});
-    }
-
     // Each "#" flips the colour, taking no room; every call starts over in the
     // normal one. The bold switch keeps the painter's other styles.
     void infoTextColoursAndStyles() {
