@@ -3,10 +3,8 @@
 // every marker over a named unit, and nothing else is drawn.
 #include "reference/ChainGeometry.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,136 +12,57 @@
 namespace quarvel {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::Pair;
-
-ChainLayout Chain(int area) {
-    const auto layout = ChainFor(area);
-    EXPECT_TRUE(layout.has_value()) << "AreaCode " << area;
-    return layout.value_or(ChainLayout{});
-}
-
-// (text, x) of the labels on one row and in one colour, in drawing order.
-std::vector<std::pair<std::string, int>> Row(const ChainLayout& layout, int y, Rgb colour) {
-    std::vector<std::pair<std::string, int>> row;
+// "text x, text x" of the labels on one row and in one colour, in drawing order.
+std::string Row(const ChainLayout& layout, int y, Rgb colour) {
+    std::string row;
     for (const ChainLabel& l : layout.Labels)
-        if (l.Y == y && l.Colour == colour) row.emplace_back(l.Text, l.X);
+        if (l.Y == y && l.Colour == colour)
+            row += (row.empty() ? "" : ", ") + l.Text + " " + std::to_string(l.X);
     return row;
 }
 
-std::vector<int> StrokeXs(const ChainLayout& layout, int top, Rgb colour) {
+// Where the marks of this height from `top` stand.
+std::vector<int> Marks(const std::vector<ChainStroke>& strokes, int top, int height, Rgb colour) {
     std::vector<int> xs;
-    for (const ChainStroke& s : layout.Strokes)
-        if (s.Top == top && s.Bottom == top + 10 && s.Colour == colour) xs.push_back(s.X);
+    for (const ChainStroke& s : strokes)
+        if (s.Top == top && s.Bottom == top + height && s.Colour == colour) xs.push_back(s.X);
     return xs;
 }
 
-// Black ticks across the axis every 50 pixels from -reach to reach.
-void ExpectTicks(const ChainLayout& layout, int reach) {
+std::vector<int> Every50(int reach) {
     std::vector<int> xs;
-    for (const ChainStroke& t : layout.Ticks) {
-        EXPECT_TRUE(t.Top == -3 && t.Bottom == 3 && t.Colour == Black);
-        xs.push_back(t.X);
-    }
-    std::vector<int> expected;
     for (int x = -reach; x <= reach; x += 50)
-        expected.push_back(x);
-    EXPECT_EQ(xs, expected);
+        xs.push_back(x);
+    return xs;
 }
 
-TEST(ChainGeometry, WidthAndTitlePerTraining) {
-    const std::map<int, std::pair<int, std::string>> expected = {
-        {1, {600, "Dekadische Einheiten"}},
-        {2, {600, "Dekadische Einheiten"}},
-        {3, {750, "Dekadische und dezimale Einheiten"}},
-        {4, {750, "Dekadische und dezimale Einheiten"}},
-        {5, {350, "Umwandlungskette für Längenmaße"}},
-        {6, {500, "Umwandlungskette für Massenmaße"}},
-        {7, {650, "Umwandlungskette für Flächenmaße"}},
-        {8, {500, "Umwandlungskette für Raummaße"}},
-    };
-    for (const auto& [area, wt] : expected) {
-        const ChainLayout layout = Chain(area);
-        EXPECT_EQ(layout.Width, wt.first) << area;
-        EXPECT_EQ(layout.Title, wt.second) << area;
-    }
-    for (const int area : {0, -1, 9})
-        EXPECT_FALSE(ChainFor(area).has_value()) << area;
-}
-
-TEST(ChainGeometry, EverythingFitsInsideTheWindowAndOnTheAxisGrid) {
-    for (int area = 1; area <= 8; ++area) {
-        const ChainLayout layout = Chain(area);
-        const int half = layout.Width / 2;
-        for (const ChainStroke& t : layout.Ticks)
-            EXPECT_LE(std::abs(t.X), half - 15) << area;
-        for (const ChainStroke& s : layout.Strokes) {
-            EXPECT_EQ(s.X % 25, 0) << area;
-            EXPECT_LE(std::abs(s.X), half - 15) << area;
-            // Markers never cross the axis.
-            EXPECT_TRUE(s.Bottom < 0 || s.Top > 0) << area << " " << s.X;
-        }
-        for (const ChainLabel& l : layout.Labels) {
-            EXPECT_EQ(l.Side, l.Y < 0 ? ChainSide::Above : ChainSide::Below);
-            EXPECT_GT(l.Y, -ChainClientHeight / 2);
-            EXPECT_LT(l.Y + 20, ChainClientHeight / 2);
-        }
-    }
-}
-
-// A place table: the places on consecutive ticks, red group names centred
-// between red markers over the first and last place of their group.
-struct Group {
-    std::string Name, First, Last;
-};
-
-void ExpectPlaceTable(const ChainLayout& layout, const std::vector<std::string>& places,
-                      const std::vector<Group>& groups, int groupSize) {
-    const int reach = 25 * (static_cast<int>(places.size()) - 1);
-    ExpectTicks(layout, reach);
-    std::map<std::string, int> x;
-    const auto row = Row(layout, 10, Black);
-    ASSERT_EQ(row.size(), places.size());
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        EXPECT_THAT(row[i], Pair(places[i], -reach + 50 * static_cast<int>(i)));
-        x[places[i]] = row[i].second;
-    }
-    std::vector<std::pair<std::string, int>> names;
-    std::vector<int> markers;
-    for (const Group& g : groups) {
-        names.emplace_back(g.Name, (x[g.First] + x[g.Last]) / 2);
-        markers.insert(markers.end(), {x[g.First], x[g.Last]});
-    }
-    EXPECT_EQ(Row(layout, -25, Red), names);
-    EXPECT_EQ(StrokeXs(layout, -22, Red), markers);
-    for (const ChainLabel& l : layout.Labels)
-        EXPECT_EQ(l.Size, l.Y == -25 ? groupSize : 12) << l.Text;
-}
-
-TEST(ChainGeometry, PlaceValueTableOfWholeNumbers) {
+// The places on consecutive ticks, red group names centred between red
+// markers over the first and last place of their group.
+TEST(ChainGeometry, PlaceValueTables) {
+    EXPECT_FALSE(ChainFor(0) || ChainFor(9));
     for (const int area : {1, 2}) {
-        const ChainLayout layout = Chain(area);
-        ExpectPlaceTable(
-            layout, {"HMd", "ZMd", "Md", "HM", "ZM", "M", "HT", "ZT", "T", "H", "Z", "E"},
-            {{"Milliarden", "HMd", "Md"}, {"Millionen", "HM", "M"}, {"Tausender", "HT", "T"}}, 12);
-        EXPECT_EQ(layout.Labels.size(), 15U);
-        EXPECT_EQ(layout.Strokes.size(), 6U);
+        const ChainLayout l = ChainFor(area).value();
+        EXPECT_EQ(Marks(l.Ticks, -3, 6, Black), Every50(275));
+        EXPECT_EQ(Row(l, 10, Black), "HMd -275, ZMd -225, Md -175, HM -125, ZM -75, M -25, "
+                                     "HT 25, ZT 75, T 125, H 175, Z 225, E 275");
+        EXPECT_EQ(Row(l, -25, Red), "Milliarden -225, Millionen -75, Tausender 75");
+        EXPECT_EQ(Marks(l.Strokes, -22, 10, Red), (std::vector{-275, -175, -125, -25, 25, 125}));
+        EXPECT_EQ(std::pair(l.Labels.size(), l.Strokes.size()), std::pair(15UL, 6UL)); // no more
     }
-}
-
-TEST(ChainGeometry, PlaceValueTableWithDecimals) {
     for (const int area : {3, 4}) {
-        const ChainLayout layout = Chain(area);
-        // Group names are one size smaller so "Tausendstel" fits between its markers.
-        ExpectPlaceTable(
-            layout, {"HT", "ZT", "T", "H", "Z", "E", "z", "h", "t", "zt", "ht", "m", "zm", "hm"},
-            {{"Tausender", "HT", "T"}, {"Tausendstel", "t", "ht"}, {"Millionstel", "m", "hm"}}, 11);
+        const ChainLayout l = ChainFor(area).value();
+        EXPECT_EQ(Marks(l.Ticks, -3, 6, Black), Every50(325));
+        EXPECT_EQ(Row(l, 10, Black), "HT -325, ZT -275, T -225, H -175, Z -125, E -75, z -25, "
+                                     "h 25, t 75, zt 125, ht 175, m 225, zm 275, hm 325");
+        EXPECT_EQ(Row(l, -25, Red), "Tausender -275, Tausendstel 125, Millionstel 275");
+        EXPECT_EQ(Marks(l.Strokes, -22, 10, Red), (std::vector{-325, -225, 75, 175, 225, 325}));
         // Which places belong to the whole and which to the fraction, below the names.
-        EXPECT_THAT(StrokeXs(layout, 35, Blue), ElementsAre(-325, -125, -75, -25, 325));
-        EXPECT_THAT(Row(layout, 32, Blue), ElementsAre(Pair("Dekadische Einheiten", -200),
-                                                       Pair("Dezimale Einheiten", 150)));
-        EXPECT_EQ(layout.Labels.size(), 19U);
-        EXPECT_EQ(layout.Strokes.size(), 11U);
+        EXPECT_EQ(Marks(l.Strokes, 35, 10, Blue), (std::vector{-325, -125, -75, -25, 325}));
+        EXPECT_EQ(Row(l, 32, Blue), "Dekadische Einheiten -200, Dezimale Einheiten 150");
+        EXPECT_EQ(std::pair(l.Labels.size(), l.Strokes.size()), std::pair(19UL, 11UL));
+        // Group names are one size smaller so "Tausendstel" fits between its markers.
+        for (const ChainLabel& label : l.Labels)
+            EXPECT_EQ(label.Size, label.Y == -25 ? 11 : 12);
     }
 }
 
@@ -187,52 +106,43 @@ struct UnitChain {
     std::vector<std::string> Units;
 };
 
-const UnitChain kChains[] = {
-    {5, 10, -25, -22, {"km", "m", "dm", "cm", "mm"}},
-    {6, 10, -25, -22, {"t", "kg", "dag", "g", "dg", "cg", "mg"}},
-    {7, 10, -25, -22, {"km^2", "ha", "a", "m^2", "dm^2", "cm^2", "mm^2"}},
+TEST(ChainGeometry, UnitChainsStandOnTheTicksOfTheirPowersOfTen) {
     // Cubic units below the axis, litres above on the same scale: the litre
     // stands over the cubic decimetre, the millilitre over the cubic centimetre.
-    {8, 10, 27, 32, {"m^3", "dm^3", "cm^3", "mm^3"}},
-    {8, -25, -48, -45, {"hl", "l", "dl", "cl", "ml"}},
-};
-
-TEST(ChainGeometry, UnitChainsStandOnTheTicksOfTheirPowersOfTen) {
-    std::map<int, std::size_t> labels;
-    std::map<int, std::size_t> strokes;
-    for (const UnitChain& chain : kChains) {
+    const UnitChain chains[] = {
+        {5, 10, -25, -22, {"km", "m", "dm", "cm", "mm"}},
+        {6, 10, -25, -22, {"t", "kg", "dag", "g", "dg", "cg", "mg"}},
+        {7, 10, -25, -22, {"km^2", "ha", "a", "m^2", "dm^2", "cm^2", "mm^2"}},
+        {8, 10, 27, 32, {"m^3", "dm^3", "cm^3", "mm^3"}},
+        {8, -25, -48, -45, {"hl", "l", "dl", "cl", "ml"}},
+    };
+    std::map<int, std::size_t> drawn; // labels and markers per area
+    for (const UnitChain& chain : chains) {
         SCOPED_TRACE(chain.Units.front());
-        const ChainLayout layout = Chain(chain.Area);
+        const ChainLayout layout = ChainFor(chain.Area).value();
         // The area's first chain spans the ticks; one tick is one power of ten.
-        const UnitChain& first =
-            *std::find_if(std::begin(kChains), std::end(kChains),
-                          [&](const UnitChain& c) { return c.Area == chain.Area; });
+        const UnitChain& first = chain.Area == 8 ? chains[3] : chain;
         const int largest = kExponent.at(first.Units.front());
         const int reach = 25 * (largest - kExponent.at(first.Units.back()));
-        ExpectTicks(layout, reach);
-        std::vector<std::pair<std::string, int>> units;
-        std::vector<std::pair<std::string, int>> factors;
+        EXPECT_EQ(Marks(layout.Ticks, -3, 6, Black), Every50(reach));
+        std::string units, factors;
         std::vector<int> xs;
-        for (const std::string& unit : chain.Units) {
-            const int x = -reach + 50 * (largest - kExponent.at(unit));
-            if (!units.empty()) {
-                const int steps = kExponent.at(units.back().first) - kExponent.at(unit);
-                factors.emplace_back("1" + std::string(static_cast<std::size_t>(steps), '0'),
-                                     (units.back().second + x) / 2);
-            }
-            units.emplace_back(unit, x);
-            xs.push_back(x);
+        for (std::size_t i = 0; i < chain.Units.size(); ++i) {
+            const int exponent = kExponent.at(chain.Units[i]);
+            xs.push_back(-reach + 50 * (largest - exponent));
+            units += (i == 0 ? "" : ", ") + chain.Units[i] + " " + std::to_string(xs.back());
+            if (i == 0) continue;
+            const int steps = kExponent.at(chain.Units[i - 1]) - exponent;
+            factors += (i == 1 ? "1" : ", 1") + std::string(std::size_t(steps), '0') + " " +
+                       std::to_string((xs[i - 1] + xs[i]) / 2);
         }
         EXPECT_EQ(Row(layout, chain.UnitY, Black), units);
         EXPECT_EQ(Row(layout, chain.FactorY, Red), factors);
-        EXPECT_EQ(StrokeXs(layout, chain.MarkerTop, Red), xs);
-        labels[chain.Area] += units.size() + factors.size();
-        strokes[chain.Area] += xs.size();
+        EXPECT_EQ(Marks(layout.Strokes, chain.MarkerTop, 10, Red), xs);
+        drawn[chain.Area] += 2 * chain.Units.size() - 1 + chain.Units.size();
     }
-    for (const auto& [area, count] : labels) {
-        EXPECT_EQ(Chain(area).Labels.size(), count) << area;
-        EXPECT_EQ(Chain(area).Strokes.size(), strokes[area]) << area;
-    }
+    for (const auto& [area, count] : drawn)
+        EXPECT_EQ(ChainFor(area)->Labels.size() + ChainFor(area)->Strokes.size(), count) << area;
 }
 
 } // namespace
