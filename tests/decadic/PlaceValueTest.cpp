@@ -72,26 +72,16 @@ TEST(PlaceValue, ReadingWhatThePupilTypes) {
     EXPECT_EQ(ParseDecimalPlaceValue(std::string(1000, '9') + "z"), "99999999999999999,9");
 }
 
-// Each operation takes the draws appended just before it, and no more.
-TEST(PlaceValue, EnlargingAndZeroingDrawnPlaces) {
-    ScriptedRandom rng({});
-    std::int64_t value = 30'405;
-    rng.Append({1, 6}); // ordinal 2 (Random(3) = 1) takes the digit 7 (Random(9) = 6)
-    EXPECT_EQ(EnlargePlaceCounts(value, 1, rng), "3ZT 74H 5E");
-    EXPECT_EQ(value, 37'405);
-    value = 12'345'678;
-    rng.Append({2, 2, 0, 8, 6}); // ordinal 3, 3 again (drawn anew), 1; digits from ordinal 1
+// The worked generator tasks cover single draws; here a place drawn twice is
+// drawn anew, and each operation takes its draws and no more.
+TEST(PlaceValue, APlaceDrawnTwiceIsDrawnAnew) {
+    ScriptedRandom rng({2, 2, 0, 8, 6}); // ordinal 3, 3 again, 1; digits from ordinal 1
+    std::int64_t value = 12'345'678;
     EXPECT_EQ(EnlargePlaceCounts(value, 2, rng), "91ZM 2M 73HT 4ZT 5T 6H 7Z 8E");
     EXPECT_EQ(value, 919'345'678);
-    value = 5;
-    rng.Append({0, 0}); // the count is clamped to the places there are
-    EXPECT_EQ(EnlargePlaceCounts(value, 3, rng), "15E");
-    rng.Append({1, 3, 0, 0, 1}); // in 105 position 2 holds 0 and is drawn anew
-    EXPECT_EQ(ZeroRandomDigits(2, 12'345, rng), 12'040);
+    rng.Append({0, 0, 1}); // in 105 position 2 holds 0 and is drawn anew
     EXPECT_EQ(ZeroRandomDigits(1, 105, rng), 100);
-    EXPECT_EQ(ZeroRandomDigits(3, 1000, rng), 1000); // no digit left to zero
-    // A decimal keeps its first and last digit: 1,2345 at positions 2 and 4.
-    rng.Append({0, 2});
+    rng.Append({0, 2}); // a decimal keeps its first and last digit
     EXPECT_EQ(ZeroRandomDecimalDigits(2, 4, {12345, 4}, rng), (ExactNumber{10305, 4}));
     EXPECT_EQ(rng.Remaining(), 0U);
 }
