@@ -22,6 +22,8 @@ fail() {
 
 expected_files() {
     echo "usr/bin/quarvel"
+    echo "usr/bin/quarvel-arbeitsblatt"
+    echo "usr/share/applications/io.github.quarvel.Arbeitsblatt.desktop"
     echo "usr/share/applications/$id.desktop"
     echo "usr/share/metainfo/$id.metainfo.xml"
     echo "usr/share/doc/quarvel/copyright"
