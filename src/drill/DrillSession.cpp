@@ -1,5 +1,6 @@
 #include "drill/DrillSession.h"
 
+#include "core/PlainText.h"
 #include "decadic/DekAnswer.h"
 
 namespace quarvel {
@@ -32,20 +33,6 @@ bool DrawsUnits(std::optional<ChosenTraining> chosen) {
 }
 
 } // namespace
-
-std::string SpokenUnit(std::string_view unit) {
-    std::string spoken;
-    for (std::size_t i = 0; i < unit.size(); ++i) {
-        const char c = unit[i];
-        if (c == '^' && i + 1 < unit.size() && (unit[i + 1] == '2' || unit[i + 1] == '3')) {
-            spoken += unit[i + 1] == '2' ? "²" : "³";
-            ++i;
-        } else if (c != '^' && c != '!' && c != '#') {
-            spoken += c;
-        }
-    }
-    return spoken;
-}
 
 DrillSession::DrillSession(AppState& state, LevelGroup group)
     : state_(state), group_(group), rules_(RulesFor(state, group)), drill_(state, *rules_) {}
@@ -158,8 +145,8 @@ LineView DrillSession::View(int line) {
         view.AnswerLeft = r.AnswerLeft;
         view.Solved = r.Solved;
         view.Answer = r.Solved ? r.AnswerText.str() : state.TypedText;
-        view.Task = "Aufgabe " + number + ": " + r.GivenText.str() + " " + SpokenUnit(r.FromUnit.str()) +
-                    " in " + SpokenUnit(r.ToUnit.str());
+        view.Task = "Aufgabe " + number + ": " + r.GivenText.str() + " " + PlainText(r.FromUnit.str()) +
+                    " in " + PlainText(r.ToUnit.str());
     }
     view.ToUnitLeft = state_.ToUnitLeft;
     view.AnswerWidth = widths_[static_cast<std::size_t>(line - 1)];

@@ -76,7 +76,4 @@ class DrillSession {
     std::array<int, kLines> widths_{};
 };
 
-// A unit as a screen reader should say it: "m^2" -> "m²".
-std::string SpokenUnit(std::string_view unit);
-
 } // namespace quarvel

@@ -1,5 +1,6 @@
 #include "solution/Diagnosis.h"
 
+#include "core/PlainText.h"
 #include "decadic/PlaceValue.h"
 #include "solution/DecimalText.h"
 #include "solution/WorkedSolution.h"
@@ -148,8 +149,8 @@ std::optional<Diagnosis> DiagnoseMeasureAnswer(const TTaskRecord& r, std::string
     }
     if (*x == -s) {
         return Diagnosis{"reverse-direction", "Du hast in die falsche Richtung umgerechnet: Von " +
-                                                  UnitText(r.FromUnit.str()) + " nach " +
-                                                  UnitText(r.ToUnit.str()) + " wird die Zahl " +
+                                                  PlainText(r.FromUnit.str()) + " nach " +
+                                                  PlainText(r.ToUnit.str()) + " wird die Zahl " +
                                                   (s > 0 ? "größer." : "kleiner.")};
     }
     return CommaMistake(*x - s, IsInteger(solution->Result) && IsInteger(text));

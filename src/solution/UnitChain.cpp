@@ -111,20 +111,5 @@ std::optional<std::vector<ChainStep>> ChainPath(std::string_view from, std::stri
     return best;
 }
 
-std::string UnitText(std::string_view stored) {
-    std::string text;
-    for (std::size_t i = 0; i < stored.size(); ++i) {
-        if (stored[i] == '^' && i + 1 < stored.size() && stored[i + 1] == '2') {
-            text += "²";
-            ++i;
-        } else if (stored[i] == '^' && i + 1 < stored.size() && stored[i + 1] == '3') {
-            text += "³";
-            ++i;
-        } else {
-            text += stored[i];
-        }
-    }
-    return text;
-}
 
 } // namespace quarvel

@@ -33,7 +33,4 @@ struct ChainStep {
 // chain joins.
 std::optional<std::vector<ChainStep>> ChainPath(std::string_view from, std::string_view to);
 
-// A stored unit as plain text for the pupil: "m^2" -> "m²", "cm^3" -> "cm³".
-std::string UnitText(std::string_view stored);
-
 } // namespace quarvel

@@ -1,5 +1,6 @@
 #include "solution/WorkedSolution.h"
 
+#include "core/PlainText.h"
 #include "decadic/PlaceValue.h"
 #include "drill/AnswerCheck.h"
 #include "solution/DecimalText.h"
@@ -18,7 +19,7 @@ std::string Counted(int n, std::string_view one, std::string_view many) {
 }
 
 std::string Quantity(std::string_view number, std::string_view unit) {
-    return std::string(number) + " " + UnitText(unit);
+    return std::string(number) + " " + PlainText(unit);
 }
 
 // "1 km = 1000 m = 10000 dm": the path read from its larger end, each unit with
@@ -51,8 +52,8 @@ int TrailingZeros(std::string_view number) {
 }
 
 void AddShiftSentences(MeasureSolution& s, const std::string& given, const TTaskRecord& r) {
-    const std::string from = UnitText(r.FromUnit.str());
-    const std::string to = UnitText(r.ToUnit.str());
+    const std::string from = PlainText(r.FromUnit.str());
+    const std::string to = PlainText(r.ToUnit.str());
     const std::string equation =
         Quantity(given, r.FromUnit.str()) + " = " + Quantity(s.Result, r.ToUnit.str()) + ".";
     const int places = std::abs(s.CommaShift);

@@ -203,11 +203,5 @@ void DrawInfoText(QPainter& canvas, int x, int y, const QColor& normal, const QC
     canvas.setPen(oldPen);
 }
 
-QString SpokenText(const QString& text) {
-    QString spoken = text;
-    spoken.replace(QStringLiteral("^2"), QStringLiteral("²")).replace(QStringLiteral("^3"), QStringLiteral("³"));
-    spoken.remove(QLatin1Char('^')).remove(QLatin1Char('!')).remove(QLatin1Char('#'));
-    return spoken;
-}
 
 } // namespace quarvel

@@ -62,8 +62,4 @@ QString ElideTaskText(QPainter& canvas, const QString& text, int size, int width
 void DrawInfoText(QPainter& canvas, int x, int y, const QColor& normal, const QColor& highlight,
                   int size, const QString& text, bool bold);
 
-// A task text as words for screen readers: raised 2 and 3 become "²" and "³",
-// other markup is dropped ("km^2" -> "km²").
-QString SpokenText(const QString& text);
-
 } // namespace quarvel

@@ -3,6 +3,7 @@
 #include "windows/Pictures.h"
 
 #include "windows/StartU.h"
+#include "core/PlainText.h"
 #include "windows/FontU.h"
 #include "reference/InfoPages.h"
 
@@ -82,7 +83,7 @@ void TfrmInformation::ShowPage(int page) {
     // The painted page in words, for screen readers.
     QStringList lines;
     for (const InfoLine& line : content->Lines) {
-        lines << SpokenText(QString::fromStdString(line.Text));
+        lines << ToQString(PlainText(line.Text));
     }
     Client()->setAccessibleName(windowTitle());
     Client()->setAccessibleDescription(lines.join(QLatin1Char('\n')));

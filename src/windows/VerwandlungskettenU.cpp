@@ -1,6 +1,7 @@
 #include "windows/VerwandlungskettenU.h"
 
 #include "windows/StartU.h"
+#include "core/PlainText.h"
 #include "windows/FontU.h"
 
 #include <QEvent>
@@ -39,7 +40,7 @@ QString SpokenChain(const ChainLayout& chain) {
         std::stable_sort(labels.begin(), labels.end(),
                          [](const ChainLabel* a, const ChainLabel* b) { return a->X < b->X; });
         for (const ChainLabel* label : labels) {
-            parts << SpokenText(QString::fromStdString(label->Text));
+            parts << ToQString(PlainText(label->Text));
         }
     }
     return parts.join(QStringLiteral(", "));
