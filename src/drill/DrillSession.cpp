@@ -58,11 +58,7 @@ WeiterResult DrillSession::Weiter() {
 }
 
 void DrillSession::ClearSheet() {
-    if (group_ == LevelGroup::Decadic) {
-        ClearDekTaskRecords(state_.DekTaskSheet);
-    } else {
-        ClearTaskRecords(state_.TaskSheet);
-    }
+    ClearTaskSheet(state_, group_);
     drill_.ClearLines();
 }
 
@@ -73,14 +69,7 @@ void DrillSession::FillSheet() {
         for (const TrainingInfo& t : Trainings()) {
             if (t.Group != group_) continue;
             const int level = state_.Selection.*t.Level;
-            const LineGenerator generate = GeneratorFor(t.Id, level);
-            if (generate == nullptr) continue;
-            generate(state_, line);
-            if (group_ == LevelGroup::Decadic) {
-                state_.DekTaskSheet[line].Active = true;
-            } else {
-                state_.TaskSheet[line].Active = true;
-            }
+            if (GeneratorFor(t.Id, level) != nullptr) FillTaskLine(state_, t.Id, level, line);
         }
         widths_[static_cast<std::size_t>(line - 1)] = state_.AnswerWidth;
     }

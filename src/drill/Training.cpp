@@ -82,6 +82,23 @@ LineGenerator GeneratorFor(Training training, int level) {
     return InfoOf(training).Generators[static_cast<std::size_t>(level - 1)];
 }
 
+void ClearTaskSheet(AppState& state, LevelGroup group) {
+    if (group == LevelGroup::Decadic) {
+        ClearDekTaskRecords(state.DekTaskSheet);
+    } else {
+        ClearTaskRecords(state.TaskSheet);
+    }
+}
+
+void FillTaskLine(AppState& state, Training training, int level, int line) {
+    GeneratorFor(training, level)(state, line);
+    if (InfoOf(training).Group == LevelGroup::Decadic) {
+        state.DekTaskSheet[line].Active = true;
+    } else {
+        state.TaskSheet[line].Active = true;
+    }
+}
+
 std::optional<ChosenTraining> ChosenIn(const SelectionState& selection, LevelGroup group) {
     std::optional<ChosenTraining> chosen;
     for (const TrainingInfo& t : kTrainings) {

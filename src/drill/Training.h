@@ -40,6 +40,12 @@ const TrainingInfo& InfoOf(Training training);
 // nullptr for a level the training does not have.
 LineGenerator GeneratorFor(Training training, int level);
 
+// Empties the task records of the sheet `group` works on (measure or decadic).
+void ClearTaskSheet(AppState& state, LevelGroup group);
+// Fills line `line` of the sheet the training works on with a task of
+// `level`, a level it has, and makes the line active.
+void FillTaskLine(AppState& state, Training training, int level, int line);
+
 // The training of `group` whose level is set, with its level: the decadic
 // window takes the first with a level 1..5, the measure windows the last one
 // set, as their captions always have. Nothing when no level is set.

@@ -75,21 +75,10 @@ bool HasLevel(Training training, int level) {
 
 void FillFiveLines(AppState& state, Training training, int level,
                    const std::function<void(int line)>& filled) {
-    const LineGenerator generate = GeneratorFor(training, level);
-    if (generate == nullptr) throw std::invalid_argument("the training has no such level");
-    const bool decadic = IsDecadic(training);
-    if (decadic) {
-        ClearDekTaskRecords(state.DekTaskSheet);
-    } else {
-        ClearTaskRecords(state.TaskSheet);
-    }
+    if (!HasLevel(training, level)) throw std::invalid_argument("the training has no such level");
+    ClearTaskSheet(state, InfoOf(training).Group);
     for (int line = 1; line <= kLines; ++line) {
-        generate(state, line);
-        if (decadic) {
-            state.DekTaskSheet[line].Active = true;
-        } else {
-            state.TaskSheet[line].Active = true;
-        }
+        FillTaskLine(state, training, level, line);
         if (filled) filled(line);
     }
 }
