@@ -6,6 +6,11 @@
 
 namespace quarvel {
 
+UnitArea AreaOf(const SelectionState& selection) {
+    const int code = selection.AreaCode;
+    return code >= 1 && code <= 8 ? static_cast<UnitArea>(code) : UnitArea::None;
+}
+
 namespace {
 
 using Field = int SelectionState::*;

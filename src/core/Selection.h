@@ -9,6 +9,13 @@
 
 namespace quarvel {
 
+// The kind of unit a submenu chose, as the chain window draws it; AreaCode
+// holds its number (0 none, 1..4 the number-system trainings, 5..8 length,
+// mass, area and volume).
+enum class UnitArea { None, DekNum, DekDek, DezNum, DezDez, Laenge, Masse, Flaeche, Volumen };
+// AreaCode as that kind; None for a number outside 1..8.
+UnitArea AreaOf(const SelectionState& selection);
+
 enum class TargetWindow { None, DekEinheiten, Einheiten, Kombinationen, Information };
 
 // The three groups of exercise windows; a group never holds two levels at once.

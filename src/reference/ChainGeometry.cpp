@@ -185,25 +185,26 @@ int ChainLabelLeft(const ChainLayout& layout, const ChainLabel& label, int width
     return best.value_or(centred);
 }
 
-std::optional<ChainLayout> ChainFor(int areaCode) {
-    switch (areaCode) {
-    case 1:
-    case 2:
+std::optional<ChainLayout> ChainFor(UnitArea area) {
+    switch (area) {
+    case UnitArea::DekNum:
+    case UnitArea::DekDek:
         return Decadic();
-    case 3:
-    case 4:
+    case UnitArea::DezNum:
+    case UnitArea::DezDez:
         return Decimal();
-    case 5:
+    case UnitArea::Laenge:
         return Length();
-    case 6:
+    case UnitArea::Masse:
         return Mass();
-    case 7:
+    case UnitArea::Flaeche:
         return Area();
-    case 8:
+    case UnitArea::Volumen:
         return Volume();
-    default:
-        return std::nullopt;
+    case UnitArea::None:
+        break;
     }
+    return std::nullopt;
 }
 
 } // namespace quarvel

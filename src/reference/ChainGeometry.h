@@ -6,6 +6,7 @@
 // would hide a mark (ChainLabelLeft); its y is the top of the text.
 
 #include "core/Rgb.h"
+#include "core/Selection.h"
 
 #include <optional>
 #include <string>
@@ -49,8 +50,8 @@ inline constexpr Rgb ChainBackground{255, 255, 200};
 // The least room between a label's box and a stroke or tick beside it.
 inline constexpr int ChainLabelGap = 4;
 
-// The drawing for AreaCode 1..8; nothing for any other value.
-std::optional<ChainLayout> ChainFor(int areaCode);
+// The drawing for a kind of unit; nothing for None.
+std::optional<ChainLayout> ChainFor(UnitArea area);
 
 // Where a label drawn `width` pixels wide, its box reaching from `top` to
 // `bottom` (offsets from the axis, bottom exclusive), starts: centred on its x,

@@ -57,7 +57,7 @@ void TfrmVerwandlungsketten::FormActivate() {
     palette.setColor(QPalette::Window, ToColor(ChainBackground));
     Client()->setPalette(palette);
 
-    layout_ = ChainFor(state_.Selection.AreaCode);
+    layout_ = ChainFor(AreaOf(state_.Selection));
     if (layout_) {
         SetClientSize(layout_->Width, ChainClientHeight);
         setWindowTitle(QString::fromStdString(layout_->Title));

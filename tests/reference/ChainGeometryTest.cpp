@@ -39,9 +39,11 @@ std::vector<int> Every50(int reach) {
 // The places on consecutive ticks, red group names centred between red
 // markers over the first and last place of their group.
 TEST(ChainGeometry, PlaceValueTables) {
-    EXPECT_FALSE(ChainFor(0) || ChainFor(9));
+    EXPECT_FALSE(ChainFor(UnitArea::None));
+    EXPECT_EQ(AreaOf(SelectionState{.AreaCode = 9}), UnitArea::None);
+    EXPECT_EQ(AreaOf(SelectionState{.AreaCode = 7}), UnitArea::Flaeche);
     for (const int area : {1, 2}) {
-        const ChainLayout l = ChainFor(area).value();
+        const ChainLayout l = ChainFor(static_cast<UnitArea>(area)).value();
         EXPECT_EQ(Marks(l.Ticks, -3, 6, Black), Every50(275));
         EXPECT_EQ(Row(l, 10, Black), "HMd -275, ZMd -225, Md -175, HM -125, ZM -75, M -25, "
                                      "HT 25, ZT 75, T 125, H 175, Z 225, E 275");
@@ -50,7 +52,7 @@ TEST(ChainGeometry, PlaceValueTables) {
         EXPECT_EQ(std::pair(l.Labels.size(), l.Strokes.size()), std::pair(15UL, 6UL)); // no more
     }
     for (const int area : {3, 4}) {
-        const ChainLayout l = ChainFor(area).value();
+        const ChainLayout l = ChainFor(static_cast<UnitArea>(area)).value();
         EXPECT_EQ(Marks(l.Ticks, -3, 6, Black), Every50(325));
         EXPECT_EQ(Row(l, 10, Black), "HT -325, ZT -275, T -225, H -175, Z -125, E -75, z -25, "
                                      "h 25, t 75, zt 125, ht 175, m 225, zm 275, hm 325");
@@ -119,7 +121,7 @@ TEST(ChainGeometry, UnitChainsStandOnTheTicksOfTheirPowersOfTen) {
     std::map<int, std::size_t> drawn; // labels and markers per area
     for (const UnitChain& chain : chains) {
         SCOPED_TRACE(chain.Units.front());
-        const ChainLayout layout = ChainFor(chain.Area).value();
+        const ChainLayout layout = ChainFor(static_cast<UnitArea>(chain.Area)).value();
         // The area's first chain spans the ticks; one tick is one power of ten.
         const UnitChain& first = chain.Area == 8 ? chains[3] : chain;
         const int largest = kExponent.at(first.Units.front());
@@ -142,7 +144,7 @@ TEST(ChainGeometry, UnitChainsStandOnTheTicksOfTheirPowersOfTen) {
         drawn[chain.Area] += 2 * chain.Units.size() - 1 + chain.Units.size();
     }
     for (const auto& [area, count] : drawn)
-        EXPECT_EQ(ChainFor(area)->Labels.size() + ChainFor(area)->Strokes.size(), count) << area;
+        EXPECT_EQ(ChainFor(static_cast<UnitArea>(area))->Labels.size() + ChainFor(static_cast<UnitArea>(area))->Strokes.size(), count) << area;
 }
 
 } // namespace

@@ -61,7 +61,7 @@ class ReferenceWindowsTest : public QObject {
     void chainIsDrawnAsItsLayoutSays() {
         QFETCH(int, area);
         const QImage image = ShowChain(area);
-        const ChainLayout layout = *ChainFor(area);
+        const ChainLayout layout = *ChainFor(static_cast<UnitArea>(area));
         QCOMPARE(Chain()->Client()->size(), QSize(layout.Width, ChainClientHeight));
         QCOMPARE(Chain()->windowTitle().toStdString(), layout.Title);
         const QPoint offset = Chain()->frameGeometry().center() - start_->frameGeometry().center();
@@ -106,7 +106,7 @@ class ReferenceWindowsTest : public QObject {
         QCOMPARE(image.pixelColor(image.rect().center()), ToColor(ChainBackground));
         ShowChain(7);
         ShowChain(0);
-        QCOMPARE(Chain()->windowTitle().toStdString(), ChainFor(7)->Title);
+        QCOMPARE(Chain()->windowTitle().toStdString(), ChainFor(static_cast<UnitArea>(7))->Title);
     }
 
     // Every opening starts on page 1; each menu item shows its page with its
