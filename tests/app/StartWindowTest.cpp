@@ -5,7 +5,8 @@
 #include "windows/Program.h"
 #include "windows/StartU.h"
 
-#include <QAccessible>
+#include "../WidgetLookup.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 using namespace quarvel;
+using quarvel::test::Named;
 
 namespace {
 
@@ -35,14 +37,6 @@ struct Running {
     }
     ~Running() { SetInformationHandler({}); }
 };
-
-// The widget a screen reader announces by this name.
-template <typename W = QWidget> W* Named(const QWidget* root, const QString& name) {
-    for (W* w : root->findChildren<W*>()) {
-        if (QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) == name) return w;
-    }
-    qFatal("no widget named %s", qPrintable(name));
-}
 
 const QString kField = QStringLiteral("Anzahl der Durchgänge");
 const QStringList kOutOfRange = {QStringLiteral("Die eingegebene Zahl liegt nicht im Bereich!")};
@@ -110,6 +104,7 @@ class StartWindowTest : public QObject {
             QTest::newRow(item) << QString(item) << QString::fromUtf8(title);
         };
         row("menLaenge2", "Längenmaße: ANFÄNGER");
+        row("menMasse0", "Massenmaße: VOLKSSCHÜLER");
         row("menDezDez3", "Dezimale Einheiten: FORTGESCHRITTENER");
         row("menAlle1", "Kombination-Alle metrischen Einheiten: NEUEINSTEIGER");
         row("menDurchgang", "Durchgänge");
