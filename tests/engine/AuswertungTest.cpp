@@ -2,7 +2,8 @@
 // closed before the last.
 #include "windows/AuswertungU.h"
 
-#include <QAccessible>
+#include "../WidgetLookup.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -13,12 +14,7 @@
 namespace quarvel {
 namespace {
 
-// The widget a screen reader announces by this name.
-template <typename W> W* Named(const QWidget* root, const QString& name) {
-    for (W* w : root->findChildren<W*>())
-        if (QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) == name) return w;
-    qFatal("no widget named %s", qPrintable(name));
-}
+using test::Named;
 
 QString Text(int right, int wrong, const QString& labelRight, const QString& labelWrong) {
     return QStringLiteral("%1/%2 %3 %4").arg(right).arg(wrong).arg(labelRight, labelWrong);

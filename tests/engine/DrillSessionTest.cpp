@@ -9,33 +9,6 @@ namespace {
 
 int MaxLevel(const TrainingInfo& t) { return t.Generators[5] != nullptr ? 6 : 5; }
 
-// A typo in a generator's name cannot reach a pupil: every training has a
-// generator at each of its levels, and nothing beyond.
-TEST(Trainings, EveryLevelOfEveryTrainingHasItsGenerator) {
-    ASSERT_EQ(Trainings().size(), 15U);
-    for (const TrainingInfo& t : Trainings()) {
-        for (int level = 1; level <= 5; ++level) EXPECT_NE(GeneratorFor(t.Id, level), nullptr);
-        EXPECT_EQ(GeneratorFor(t.Id, 6) != nullptr, t.Id == Training::Masse);
-        EXPECT_EQ(GeneratorFor(t.Id, 0), nullptr);
-        EXPECT_EQ(GeneratorFor(t.Id, 7), nullptr);
-    }
-}
-
-TEST(Trainings, CaptionsFollowTheChosenLevel) {
-    SelectionState s;
-    s.LevelFlaeche = 3;
-    EXPECT_EQ(DrillCaption(s, LevelGroup::Measure), "Flächenmaße: FORTGESCHRITTENER");
-    s.LevelMasse = 6;
-    s.LevelFlaeche = 0;
-    EXPECT_EQ(DrillCaption(s, LevelGroup::Measure), "Massenmaße: VOLKSSCHÜLER");
-    s.LevelDezDez = 4;
-    EXPECT_EQ(DrillCaption(s, LevelGroup::Decadic), "Dezimale Einheiten: KÖNNER");
-    s.LevelFR = 3;
-    EXPECT_EQ(DrillCaption(s, LevelGroup::Combination),
-              "Kombination-Flächenmaße und Raummaße: FORTGESCHRITTENER");
-    EXPECT_EQ(DrillCaption(SelectionState{}, LevelGroup::Measure), "");
-}
-
 std::string ExpectedAnswer(const AppState& state, LevelGroup group, int line) {
     return group == LevelGroup::Decadic ? state.DekTaskSheet[line].AnswerText.str()
                                         : state.TaskSheet[line].AnswerText.str();
