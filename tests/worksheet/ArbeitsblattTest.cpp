@@ -80,24 +80,11 @@ class ArbeitsblattTest : public QObject {
         QTest::addColumn<QString>("training");
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("seed");
-        QTest::newRow("Länge 3") << "laenge"
-                                 << "3"
-                                 << "1234";
-        QTest::newRow("Volksschüler") << "masse"
-                                      << "6"
-                                      << "7";
-        QTest::newRow("Kubik 5") << "kubik"
-                                 << "5"
-                                 << "99";
-        QTest::newRow("alle 4") << "alle"
-                                << "4"
-                                << "2024";
-        QTest::newRow("dek-num 5") << "dek-num"
-                                   << "5"
-                                   << "5";
-        QTest::newRow("dez-dez 5") << "dez-dez"
-                                   << "5"
-                                   << "31";
+        for (const char* row : {"laenge 3 1234", "masse 6 7", "kubik 5 99", "alle 4 2024",
+                                "dek-num 5 5", "dez-dez 5 31"}) {
+            const QStringList r = QString(row).split(' ');
+            QTest::newRow(row) << r[0] << r[1] << r[2];
+        }
     }
 
     void pdfHoldsTasksAndKeyInOrder() {
