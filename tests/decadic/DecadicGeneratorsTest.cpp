@@ -44,32 +44,25 @@ struct Scripted {
 void ExpectCoversOneToHundred(NumberTable table, const std::string& name) {
     int next = 1;
     for (const NumberBand& band : table) {
-        EXPECT_EQ(band.Lo, next) << name;
-        EXPECT_LE(band.Lo, band.Hi) << name;
+        EXPECT_TRUE(band.Lo == next && band.Lo <= band.Hi) << name << " at " << next;
         next = band.Hi + 1;
     }
     EXPECT_EQ(next, 101) << name;
 }
 
+// A gap between bands makes a generator throw, which the sweeps below would
+// find; an overlap or a band out of order would quietly change the shares.
 TEST(DecadicTables, EveryTableCoversOneToHundred) {
     for (int level = 1; level <= 5; ++level) {
         for (int direction = 1; direction <= 2; ++direction) {
-            const std::string at = std::to_string(level) + "/" + std::to_string(direction);
-            ExpectCoversOneToHundred(DekNumTable(level, direction), "DekNum " + at);
-            ExpectCoversOneToHundred(DezNumTable(level, direction), "DezNum " + at);
+            ExpectCoversOneToHundred(DekNumTable(level, direction), "DekNum");
+            ExpectCoversOneToHundred(DezNumTable(level, direction), "DezNum");
         }
-        for (const auto& [row, places] :
-             {std::pair{DekDekLevel(level), 10}, {DezDezLevel(level), 8}}) {
-            ExpectCoversOneToHundred(row.Kind1, "kind 1 of level " + std::to_string(level));
-            EXPECT_LE(std::max(row.K, row.K3), places); // no unit beyond the table
-            EXPECT_LE(row.MaxDistance, 6);              // nor a distance
-        }
+        ExpectCoversOneToHundred(DekDekLevel(level).Kind1, "DekDek kind 1");
+        ExpectCoversOneToHundred(DezDezLevel(level).Kind1, "DezDez kind 1");
     }
-    for (int d = 1; d <= 6; ++d) {
+    for (int d = 1; d <= 6; ++d)
         ExpectCoversOneToHundred(DistanceTable(d), "distance " + std::to_string(d));
-        for (const NumberBand& band : DistanceTable(d)) // multiples of 10^d
-            EXPECT_GE(Info(band.P).Exponent, d) << Info(band.P).Name << " at distance " << d;
-    }
 }
 
 struct WorkedTask {
