@@ -78,14 +78,5 @@ TEST(DekAnswerRules, JudgedThroughTheDrill) {
     }
 }
 
-// After a wrong first try the field shows the trimmed text; mending the wrong
-// place in it gives the right answer.
-TEST(DekAnswerRules, TheSecondTryStartsFromTheTrimmedText) {
-    OneLine one("3H 5E", true);
-    EXPECT_EQ(one.drill.Exit(1, "0T 4H 5E").Outcome, Kind::WrongFirst);
-    EXPECT_EQ(one.drill.Line(1).FieldText, "T 4H 5E");
-    EXPECT_EQ(one.drill.Exit(1, "T 3H 5E").Outcome, Kind::RightSecond);
-}
-
 } // namespace
 } // namespace quarvel
