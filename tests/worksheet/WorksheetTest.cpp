@@ -64,8 +64,6 @@ TEST(Worksheets, HoldWhatTheDrillDrawsForEveryTrainingAndLevel) {
                                                                           << drill[i];
                         EXPECT_NE(json.find("\"Task\": " + std::to_string(i + 1) + ","),
                                   std::string::npos);
-                        EXPECT_FALSE(sheet.Tasks[i].Given.empty());
-                        EXPECT_FALSE(sheet.Tasks[i].Answer.empty());
                     }
                 }
             }
