@@ -7,7 +7,9 @@
 namespace quarvel {
 namespace {
 
-int MaxLevel(const TrainingInfo& t) { return t.Generators[5] != nullptr ? 6 : 5; }
+int MaxLevel(const TrainingInfo& t) {
+    return t.Generators[5] != nullptr ? 6 : 5;
+}
 
 std::string ExpectedAnswer(const AppState& state, LevelGroup group, int line) {
     return group == LevelGroup::Decadic ? state.DekTaskSheet[line].AnswerText.str()
@@ -18,7 +20,8 @@ std::string ExpectedAnswer(const AppState& state, LevelGroup group, int line) {
 // others at the first; checks the sheet, the counters and when the evaluation
 // comes due.
 void WorkDrill(Training training, int level) {
-    SCOPED_TRACE(testing::Message() << "training " << static_cast<int>(training) << " level " << level);
+    SCOPED_TRACE(testing::Message()
+                 << "training " << static_cast<int>(training) << " level " << level);
     AppState state;
     state.Rng = std::make_shared<SeededRandom>(static_cast<std::uint64_t>(level) * 31U +
                                                static_cast<std::uint64_t>(training));
@@ -68,7 +71,8 @@ void WorkDrill(Training training, int level) {
 
 TEST(DrillSession, WholeDrillOfEveryTrainingAtEveryLevel) {
     for (const TrainingInfo& t : Trainings()) {
-        for (int level = 1; level <= MaxLevel(t); ++level) WorkDrill(t.Id, level);
+        for (int level = 1; level <= MaxLevel(t); ++level)
+            WorkDrill(t.Id, level);
     }
 }
 
