@@ -2,10 +2,10 @@
 // keys of the product's alphabet come through, and the judgement agrees with
 // the drill's rules and with its own texts.
 
-#include "decadic/DekAnswer.h"
-#include "decadic/PlaceValue.h"
 #include "core/AppState.h"
 #include "core/BoundedText.h"
+#include "decadic/DekAnswer.h"
+#include "decadic/PlaceValue.h"
 #include "drill/AnswerCheck.h"
 #include "drill/Drill.h"
 

@@ -1,0 +1,142 @@
+// The place-value notation on arbitrary input: each input goes through every
+// reader, writer and operation that makes a task harder, each one taking its
+// parameters afresh from the end of the input.
+
+#include "decadic/PlaceValue.h"
+
+#include "FuzzInput.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+using namespace quarvel;
+using fuzz::FuzzInput;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string out;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(out),
+                 [](char c) { return c != ' '; });
+    return out;
+}
+
+// Single blanks, only between characters.
+void CheckBlanks(const std::string& out) {
+    QUARVEL_FUZZ_CHECK(out.empty() || (out.front() != ' ' && out.back() != ' '));
+    QUARVEL_FUZZ_CHECK(out.find("  ") == std::string::npos);
+}
+
+// Any text parses to a value in range; a value the notation can write reads
+// back from its own text.
+void ParseWhole(std::string_view text) {
+    const std::int64_t value = ParsePlaceValue(text);
+    QUARVEL_FUZZ_CHECK(value >= 0);
+    const std::string written = FormatPlaceValue(value);
+    QUARVEL_FUZZ_CHECK(written.size() <= 34);
+    if (value <= kMaxPlaceValue) QUARVEL_FUZZ_CHECK(ParsePlaceValue(written) == value);
+}
+
+// Any text parses to a well-formed numeral; one with a single integer digit
+// reads back from its own notation.
+void ParseDecimal(std::string_view text) {
+    const std::string numeral = ParseDecimalPlaceValue(text);
+    QUARVEL_FUZZ_CHECK(!numeral.empty() && numeral.size() <= 28);
+    const std::size_t comma = numeral.find(',');
+    const std::string whole = numeral.substr(0, comma);
+    QUARVEL_FUZZ_CHECK(!whole.empty() && std::all_of(whole.begin(), whole.end(), IsDigit));
+    QUARVEL_FUZZ_CHECK(whole == "0" || whole.front() != '0');
+    const std::string frac = comma == std::string::npos ? "" : numeral.substr(comma + 1);
+    QUARVEL_FUZZ_CHECK(frac.size() <= 8 && std::all_of(frac.begin(), frac.end(), IsDigit));
+    QUARVEL_FUZZ_CHECK(comma == std::string::npos || (!frac.empty() && frac.back() != '0'));
+    if (whole.size() == 1) {
+        const ExactNumber exact{std::stoll(whole + frac), static_cast<int>(frac.size())};
+        QUARVEL_FUZZ_CHECK(ParseDecimalPlaceValue(FormatDecimalPlaceValue(exact, 8)) == numeral);
+    }
+}
+
+// Normalising keeps every non-blank character in order, separates digits when
+// asked, and is idempotent.
+void Normalize(FuzzInput input) {
+    const bool spaceBeforeDigits = (input.TakeByte() & 1) != 0;
+    const std::string out = NormalizeNotationAnswer(input.Rest(), spaceBeforeDigits);
+    QUARVEL_FUZZ_CHECK(WithoutBlanks(out) == WithoutBlanks(input.Rest()));
+    CheckBlanks(out);
+    for (std::size_t i = 1; spaceBeforeDigits && i < out.size(); ++i)
+        QUARVEL_FUZZ_CHECK(!IsDigit(out[i]) || out[i - 1] == ' ');
+    QUARVEL_FUZZ_CHECK(NormalizeNotationAnswer(out, spaceBeforeDigits) == out);
+}
+
+// Dropping zero places leaves tokens of the input, none starting with "0",
+// and is idempotent.
+void DropZeros(std::string_view text) {
+    const std::string out = DropZeroPlaces(text);
+    QUARVEL_FUZZ_CHECK(out.size() <= text.size());
+    CheckBlanks(out);
+    QUARVEL_FUZZ_CHECK(out.find(" 0") == std::string::npos && (out.empty() || out[0] != '0'));
+    QUARVEL_FUZZ_CHECK(DropZeroPlaces(out) == out);
+}
+
+// Shifting keeps the asked decimals plus sixteen zeros and exactly one new
+// comma, whatever the text, the decimals and the shift.
+void Shift(FuzzInput input) {
+    const int decimals = input.TakeInt();
+    const int shift = input.TakeInt();
+    const std::string_view text = input.Rest();
+    const std::string out = ShiftDecimalDigits(text, decimals, shift);
+    const std::size_t comma = text.find(',');
+    std::string kept(text);
+    if (comma != std::string_view::npos)
+        kept = text.substr(comma + 1, static_cast<std::size_t>(std::max(decimals, 0)));
+    const std::size_t at =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(shift, 0)), kept.size() + 16);
+    QUARVEL_FUZZ_CHECK(out.size() == kept.size() + 17 && out[at] == ',');
+    QUARVEL_FUZZ_CHECK(out.substr(0, at) + out.substr(at + 1) == kept + std::string(16, '0'));
+}
+
+// The formatters and the operations that make tasks harder, on arbitrary
+// numbers, decimals and counts: bounded texts, values that agree with their
+// texts, digit counts that stay.
+void Operations(FuzzInput input) {
+    const std::int64_t value = input.TakeInt64();
+    const int count = input.TakeInt();
+    const int decimals = input.TakeInt();
+    const int pointShift = input.TakeInt();
+    SeededRandom rng(static_cast<std::uint64_t>(input.TakeInt64()));
+
+    const std::string text = FormatPlaceValue(value);
+    std::int64_t enlarged = value;
+    const std::string more = EnlargePlaceCounts(enlarged, count, rng);
+    QUARVEL_FUZZ_CHECK(text.size() <= 34 && more.size() <= text.size() + 3);
+    QUARVEL_FUZZ_CHECK(ParsePlaceValue(more) == enlarged);
+
+    const std::int64_t zeroed = ZeroRandomDigits(count, value, rng);
+    QUARVEL_FUZZ_CHECK(std::to_string(zeroed).size() == std::to_string(value).size());
+    QUARVEL_FUZZ_CHECK((zeroed < 0) == (value < 0));
+
+    const ExactNumber exact{value, pointShift};
+    const std::string notation = FormatDecimalPlaceValue(exact, decimals);
+    const std::string enlargedNotation = EnlargeDecimalPlaceCounts(exact, decimals, count, rng);
+    QUARVEL_FUZZ_CHECK(notation.size() <= 36 && enlargedNotation.size() <= notation.size() + 3);
+    ParseDecimalPlaceValue(enlargedNotation);
+
+    const ExactNumber thinned = ZeroRandomDecimalDigits(count, decimals, exact, rng);
+    QUARVEL_FUZZ_CHECK(thinned == exact || thinned.Decimals == std::clamp(decimals, 0, 8));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input(data, size);
+    ParseWhole(input.Rest());
+    ParseDecimal(input.Rest());
+    DropZeros(input.Rest());
+    Normalize(input);
+    Shift(input);
+    Operations(input);
+    return 0;
+}
