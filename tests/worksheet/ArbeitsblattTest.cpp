@@ -175,24 +175,6 @@ class ArbeitsblattTest : public QObject {
     }
 
     // A read-only folder: the temporary file cannot be made, the old PDF stays.
-    void unwritableFolderKeepsTheOldFile() {
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("blatt.pdf"));
-        QFile old(pdf);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
-        old.close();
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const Outcome outcome = RunArgs({"--training", "masse", "--level", "1", "-o", pdf});
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
-        if (outcome.Status == 0) QSKIP("running as root: the folder stays writable");
-        QCOMPARE(outcome.Status, kExitWrite);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("alt"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList{"blatt.pdf"});
-    }
-
     void windowSavesTheChosenTrainingAsPdf() {
         QTemporaryDir dir;
         ArbeitsblattWindow window;
