@@ -9,7 +9,7 @@ RELEASE := build/release
 SANITIZE := build/asan
 
 .PHONY: run test deps build build-asan test-release test-asan screens package clean \
-  build-fuzz fuzz test-fuzz
+  build-fuzz fuzz test-fuzz format format-check
 
 run: build
 	./$(RELEASE)/src/quarvel
@@ -33,6 +33,15 @@ test-release: build
 test-asan: build-asan
 	cd $(SANITIZE) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# Every C++ file as .clang-format lays it out; `make format` rewrites them so.
+SOURCES = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
+
+format-check: deps
+	clang-format --dry-run -Werror $(SOURCES)
+
+format: deps
+	clang-format -i $(SOURCES)
 
 package: build
 	cmake --build $(RELEASE) --target package

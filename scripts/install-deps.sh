@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-liberation2
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils libx11-dev
   desktop-file-utils appstream dpkg-dev file
   poppler-utils
