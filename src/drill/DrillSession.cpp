@@ -57,7 +57,44 @@ WeiterResult DrillSession::Weiter() {
     return result;
 }
 
+ExitResult DrillSession::Exit(int line, const std::string& fieldText) {
+    const ExitResult result = drill_.Exit(line, fieldText);
+    if (result.Outcome == ExitResult::Kind::WrongSecond) lastRevealed_ = line;
+    return result;
+}
+
+std::optional<LineSolution> DrillSession::Solution(int line) const {
+    if (line < 1 || line > kLines) return std::nullopt;
+    const DrillLine& state = Line(line);
+    if (state.Face != FaceKind::Sad || state.FieldVisible) return std::nullopt;
+    if (group_ != LevelGroup::Decadic) {
+        const TTaskRecord& r = state_.TaskSheet[line];
+        auto worked = SolveMeasureTask(r);
+        if (!worked) return std::nullopt;
+        return LineSolution{std::move(*worked), DiagnoseMeasureAnswer(r, state.FieldText)};
+    }
+    const std::optional<ChosenTraining> chosen = ChosenIn(state_.Selection, group_);
+    const std::optional<DekTraining> training =
+        chosen ? DekTrainingOf(chosen->Id) : std::optional<DekTraining>();
+    if (!training) return std::nullopt;
+    const TDekTaskRecord& r = state_.DekTaskSheet[line];
+    auto worked = SolveDekTask(r, *training);
+    if (!worked) return std::nullopt;
+    return LineSolution{std::move(*worked), DiagnoseDekAnswer(r, *training, state.FieldText)};
+}
+
+std::string LineSolution::Text() const {
+    std::string text = "So geht's:";
+    const auto& sentences = std::visit(
+        [](const auto& s) -> const std::vector<std::string>& { return s.Sentences; }, Worked);
+    for (const std::string& sentence : sentences)
+        text += "\n" + sentence;
+    if (Mistake) text += "\nDein Fehler: " + Mistake->Sentence;
+    return text;
+}
+
 void DrillSession::ClearSheet() {
+    lastRevealed_ = 0;
     ClearTaskSheet(state_, group_);
     drill_.ClearLines();
 }

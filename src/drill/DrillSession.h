@@ -9,11 +9,14 @@
 #include "core/Selection.h"
 #include "drill/Drill.h"
 #include "drill/Training.h"
+#include "solution/Diagnosis.h"
+#include "solution/WorkedSolution.h"
 
 #include <array>
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace quarvel {
 
@@ -30,6 +33,15 @@ struct LineView {
     std::string Answer;      // drawn once the field is closed
     std::string Task;        // what a screen reader says for the line
     std::string State;       // how the line stands, in words
+};
+
+// How the answer of a line revealed after the second wrong try comes about,
+// and what went wrong in the pupil's answer where a typical mistake explains it.
+struct LineSolution {
+    std::variant<MeasureSolution, DekSolution> Worked;
+    std::optional<Diagnosis> Mistake;
+    // "So geht's:", the solution's sentences and the mistake, one a line.
+    std::string Text() const;
 };
 
 // The top of line `line`'s texts.
@@ -49,7 +61,7 @@ class DrillSession {
     WeiterResult Weiter();
 
     void Typed(int line, const std::string& fieldText) { drill_.Typed(line, fieldText); }
-    ExitResult Exit(int line, const std::string& fieldText) { return drill_.Exit(line, fieldText); }
+    ExitResult Exit(int line, const std::string& fieldText);
     // The key as the field of `line` takes it, or nothing when it is swallowed.
     std::optional<char32_t> FilterKey(int line, char32_t key) const;
 
@@ -57,6 +69,11 @@ class DrillSession {
     const Drill& State() const { return drill_; }
     const DrillLine& Line(int line) const { return drill_.Lines().at(static_cast<std::size_t>(line - 1)); }
     LineView View(int line);
+    // Only for a line whose answer has been revealed, and only where the
+    // solution leads exactly to the expected answer.
+    std::optional<LineSolution> Solution(int line) const;
+    // The line of the sheet revealed last; 0 while none is.
+    int LastRevealed() const { return lastRevealed_; }
 
     std::string Caption() const { return DrillCaption(state_.Selection, group_); }
     // "Umwandlungskette", "Stellenwerttabelle", or empty: no chain item.
@@ -74,6 +91,7 @@ class DrillSession {
     Drill drill_;
     // A decadic sheet sets the field width line by line.
     std::array<int, kLines> widths_{};
+    int lastRevealed_ = 0;
 };
 
 } // namespace quarvel

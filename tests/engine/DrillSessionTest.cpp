@@ -93,11 +93,19 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     EXPECT_EQ(view.Task, "Aufgabe 2: 3 m² in dm²");
     session.Exit(2, "30");
     EXPECT_EQ(session.View(2).State, "falsch, noch ein Versuch");
+    EXPECT_FALSE(session.Solution(2)); // not before the answer is revealed
     session.Exit(2, "3000");
     view = session.View(2);
     EXPECT_EQ(view.State, "zweimal falsch, das Ergebnis lautet 300");
     EXPECT_FALSE(view.Solved);
     EXPECT_EQ(view.Answer, "3000"); // the pupil's answer stays in the red
+    EXPECT_EQ(session.LastRevealed(), 2);
+    EXPECT_EQ(session.Solution(2)->Text(), "So geht's:\n1 m² = 100 dm².\n"
+                                           "Von m² nach dm² rechnest du mal 100.\n"
+                                           "Du hängst 2 Nullen an: 3 m² = 300 dm².\n"
+                                           "Dein Fehler: Deine Zahl hat eine Null zu viel.");
+    session.Restart();
+    EXPECT_EQ(session.LastRevealed(), 0);
 
     AppState dek;
     dek.Selection.LevelDekNum = 1;
@@ -110,6 +118,12 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     EXPECT_EQ(decadic.View(1).Task, "Aufgabe 1: 3405 in Stellenwertschreibweise");
     EXPECT_EQ(decadic.FilterKey(1, U'e'), U'E');
     EXPECT_EQ(decadic.FilterKey(1, U'x'), std::nullopt);
+    d.AnswerText = "3T 4H 5E";
+    decadic.Exit(1, "5E 4H 3T");
+    decadic.Exit(1, "5E 4H 3T");
+    const auto explained = decadic.Solution(1);
+    EXPECT_TRUE(std::holds_alternative<DekSolution>(explained->Worked));
+    EXPECT_EQ(explained->Mistake->Kind, "place-order");
     EXPECT_EQ(DrillSession(state, LevelGroup::Combination).ChainCaption(), "");
 }
 
