@@ -1,0 +1,137 @@
+// The worked solution on the chain for every unit pair of the measure tables
+// and every decadic task: each step's arrow runs between its units' places
+// with the step's factor above it, and a decadic task's digits stand in the
+// columns of their places, the comma after the unit's.
+#include "reference/ChainSolution.h"
+
+#include "../solution/Oracle.h"
+
+#include "decadic/DecadicGenerators.h"
+#include "generators/Generators.h"
+#include "solution/UnitChain.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace quarvel {
+namespace {
+
+int XOf(const ChainLayout& chain, std::string_view text) {
+    for (const ChainLabel& label : chain.Labels)
+        if (label.Text == text) return label.X;
+    ADD_FAILURE() << text << " is not on the chain";
+    return 0;
+}
+
+TEST(ChainSolution, EveryStepOfEveryMeasurePairIsAnArrowWithItsFactor) {
+    constexpr UnitArea kChainOf[] = {UnitArea::Laenge, UnitArea::Masse, UnitArea::Flaeche,
+                                     UnitArea::Volumen, UnitArea::Volumen};
+    for (const GeneratorTable& table : AllTables()) {
+        for (const PairBand& pair : table.Pairs) {
+            for (const auto& [from, to] :
+                 {std::pair(pair.From, pair.To), std::pair(pair.To, pair.From)}) {
+                SCOPED_TRACE(std::string(from) + " -> " + std::string(to));
+                const ChainLayout chain = *ChainFor(kChainOf[static_cast<int>(*KindOfUnit(from))]);
+                MeasureSolution s;
+                s.Steps = *ChainPath(from, to);
+                const ChainSolution drawn = SolutionOnChain(chain, s);
+                std::size_t arrow = 0;
+                for (const ChainStep& step : s.Steps) {
+                    const int e = oracle::kExponent.at(step.From) - oracle::kExponent.at(step.To);
+                    if (e == 0) continue; // litre and cubic units meet: no arrow
+                    ASSERT_LT(arrow, drawn.Arrows.size());
+                    const ChainArrow& a = drawn.Arrows[arrow++];
+                    EXPECT_EQ(std::pair(a.From, a.To),
+                              std::pair(XOf(chain, step.From), XOf(chain, step.To)));
+                    const std::string factor =
+                        (e > 0 ? "· " : ": ") + oracle::Shift("1", std::abs(e));
+                    EXPECT_TRUE(std::any_of(drawn.Labels.begin(), drawn.Labels.end(), [&](auto& l) {
+                        return l.Text == factor && l.X == (a.From + a.To) / 2 && l.Y < a.Y;
+                    })) << factor;
+                    for (const ChainArrow& b : drawn.Arrows) {
+                        const bool apart =
+                            std::max(std::min(a.From, a.To), std::min(b.From, b.To)) >=
+                            std::min(std::max(a.From, a.To), std::max(b.From, b.To));
+                        EXPECT_TRUE(&b == &a || b.Y != a.Y || apart) << "arrows in a row overlap";
+                    }
+                    EXPECT_LT(a.Y, drawn.Height);
+                }
+                EXPECT_EQ(arrow, drawn.Arrows.size());
+                EXPECT_EQ(drawn.Framed.size(), s.Steps.size() + 1);
+            }
+        }
+    }
+}
+
+using Cells = std::multiset<std::pair<int, std::string>>;
+
+Cells Drawn(const ChainSolution& drawn, Rgb colour) {
+    Cells cells;
+    for (const ChainLabel& label : drawn.Labels)
+        if (label.Colour == colour) cells.emplace(label.X, label.Text);
+    return cells;
+}
+
+// A numeral digit by digit, its digit before the comma (or its last) at x
+// `units`, 50 pixels a place.
+Cells Columns(const std::string& numeral, int units) {
+    Cells cells;
+    const auto comma = static_cast<int>(std::min(numeral.find(','), numeral.size()));
+    for (int i = 0; i < static_cast<int>(numeral.size()); ++i) {
+        const int between = i < comma ? 50 : (i == comma ? 25 : 0); // the comma's own column
+        cells.emplace(units + 50 * (i - comma) + between,
+                      numeral.substr(static_cast<std::size_t>(i), 1));
+    }
+    return cells;
+}
+
+// Whether every cell stands under a place of the chain.
+bool Fits(const ChainLayout& chain, const Cells& cells) {
+    return std::all_of(cells.begin(), cells.end(), [&](const auto& cell) {
+        return std::any_of(chain.Labels.begin(), chain.Labels.end(), [&](const ChainLabel& l) {
+            return l.Colour == Black && std::abs(l.X - cell.first) <= 25;
+        });
+    });
+}
+
+TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
+    SeededRandom rest(17);
+    for (const NamedDecadicGenerator& gen : DecadicGenerators()) {
+        const bool units =
+            gen.Training == DekTraining::DekDek || gen.Training == DekTraining::DezDez;
+        const ChainLayout chain =
+            *ChainFor(static_cast<UnitArea>(static_cast<int>(gen.Training) + 1));
+        for (int kind = 0; kind < (units && gen.Level > 2 ? 100 : 2); ++kind) {
+            for (int p = 0; p < 100; p += 3) {
+                AppState state;
+                state.Rng = std::make_shared<ScriptedRandom>(
+                    units ? std::vector<int>{kind, p, p} : std::vector<int>{kind, p}, &rest);
+                gen.Generate(state, 1);
+                const TDekTaskRecord& r = state.DekTaskSheet[1];
+                std::string given = r.GivenText.str();
+                given.erase(0, given.find_first_not_of(' '));
+                SCOPED_TRACE(std::string(gen.Name) + ": " + given + " " + r.FromUnit.str() +
+                             " in " + r.ToUnit.str());
+                const DekSolution s = *SolveDekTask(r, gen.Training);
+                const ChainSolution drawn = SolutionOnChain(chain, s);
+                const std::string numeral = r.AnswerIsNotation ? given : r.AnswerText.str();
+                const Cells expected = Columns(numeral, XOf(chain, units ? r.ToUnit.str() : "E"));
+                // A given notation stands count by count, in a row of its own.
+                const Cells from = s.NotationGiven || s.Given == s.Expected
+                                       ? Cells()
+                                       : Columns(given, XOf(chain, units ? r.FromUnit.str() : "E"));
+                // A number reaching beyond the places shows no digits.
+                const bool shown = Fits(chain, expected) && Fits(chain, from);
+                EXPECT_EQ(Drawn(drawn, ChainExpectedColour), shown ? expected : Cells());
+                if (!s.NotationGiven) {
+                    EXPECT_EQ(Drawn(drawn, ChainGivenColour), shown ? from : Cells());
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace quarvel
