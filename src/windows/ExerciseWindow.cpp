@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 #include <QValidator>
 #include <QWindow>
 
@@ -49,6 +50,17 @@ QLabel* Picture(QWidget* parent, const QString& name, const QRect& place) {
 
 // The band of the paint box that line `line` draws in.
 QRect LineBand(int line) { return {0, 100 * line, kClientWidth, 100}; }
+
+// A line's worked solution as a tooltip in a size a pupil reads easily: its
+// first line as a heading, the sentences wrapped to a readable width.
+QString SolutionTip(const QString& text) {
+    if (text.isEmpty()) return {};
+    QStringList lines = text.toHtmlEscaped().split(u'\n');
+    lines.front() = QStringLiteral("<b>") + lines.front() + QStringLiteral("</b>");
+    return QStringLiteral("<table width=\"560\" style=\"font-family: Arial; font-size: 18px\">"
+                          "<tr><td>") +
+           lines.join(QStringLiteral("<br>")) + QStringLiteral("</td></tr></table>");
+}
 
 } // namespace
 
@@ -113,6 +125,20 @@ class PaintBox : public QWidget {
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         owner_->pntEinheitenPaint(painter, event->rect());
+    }
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+        // The given text is painted, so its tooltip is shown from here.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QRect area;
+        const QString tip = owner_->GivenTextTip(help->pos(), area);
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this, area);
+        }
+        return true;
     }
 
   private:
@@ -367,7 +393,13 @@ void ExerciseWindow::DescribeLine(int i) {
     const LineView view = session_.View(i);
     const QString task = ToQString(view.Task);
     FacePicture(i)->setAccessibleName(task);
-    FacePicture(i)->setAccessibleDescription(ToQString(view.State));
+    // A revealed answer: how it comes about, and what went wrong.
+    const std::optional<LineSolution> solution = session_.Solution(i);
+    const QString explained = solution ? ToQString(solution->Text()) : QString();
+    FacePicture(i)->setToolTip(SolutionTip(explained));
+    QString description = ToQString(view.State);
+    if (solution) description += QStringLiteral(". ") + QString(explained).replace(u'\n', u' ');
+    FacePicture(i)->setAccessibleDescription(description);
     QLineEdit* field = Field(i);
     field->setAccessibleName(task);
     field->setAccessibleDescription(QStringLiteral("Antwort eingeben und mit Enter prüfen"));
@@ -380,6 +412,22 @@ void ExerciseWindow::DescribeLine(int i) {
     MarkPicture(i, 1)->setAccessibleDescription(markText(line.FirstMark));
     MarkPicture(i, 2)->setAccessibleName(QStringLiteral("Aufgabe %1, zweiter Versuch").arg(i));
     MarkPicture(i, 2)->setAccessibleDescription(markText(line.SecondMark));
+}
+
+QString ExerciseWindow::GivenTextTip(const QPoint& at, QRect& area) {
+    for (int i = 1; i <= kLines; ++i) {
+        if (!LineBand(i).contains(at)) continue;
+        const QString tip = FacePicture(i)->toolTip();
+        if (tip.isEmpty()) return {};
+        const QString given = ToQString(session_.View(i).Given);
+        constexpr int kSize = 20;
+        // A raised exponent reaches half a small character above the line.
+        const int raised = SmallSize(kSize) / 2;
+        area = QRect(kGivenLeft, LineTop(i) - raised, MeasureTaskText(given, kSize),
+                     QFontMetrics(TaskFont(kSize)).height() + raised);
+        return area.contains(at) ? tip : QString();
+    }
+    return {};
 }
 
 void ExerciseWindow::ShowCounters() {

@@ -80,6 +80,9 @@ class ExerciseWindow : public QuarvelDialog {
     const ExerciseWindow& Built() const;
     void BuildLayout();
     void pntEinheitenPaint(QPainter& painter, const QRect& dirty);
+    // The tooltip of a revealed line's given text under `at`, and the area it
+    // holds for; empty elsewhere.
+    QString GivenTextTip(const QPoint& at, QRect& area);
     void ShowSheet();
     ExitResult::Kind edtExit(int line);
     void FocusMoved(QWidget* now);
