@@ -604,7 +604,10 @@ void ExerciseWindow::done(int result) {
 }
 
 void ExerciseWindow::menVerwandlungClick() {
-    if (windows_.Verwandlungsketten != nullptr) windows_.Verwandlungsketten->exec();
+    if (windows_.Verwandlungsketten != nullptr) {
+        windows_.Verwandlungsketten->SetSolution(session_.Solution(session_.LastRevealed()));
+        windows_.Verwandlungsketten->exec();
+    }
     activateWindow();
     for (int i = 1; i <= kLines; ++i) {
         if (Field(i)->text().isEmpty()) {

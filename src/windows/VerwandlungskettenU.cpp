@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <variant>
 
 namespace quarvel {
 
@@ -46,6 +47,47 @@ QString SpokenChain(const ChainLayout& chain) {
     return parts.join(QStringLiteral(", "));
 }
 
+std::optional<ChainSolution> SolutionFor(const std::optional<ChainLayout>& chain,
+                                         const std::optional<LineSolution>& solution) {
+    if (!chain || !solution) return std::nullopt;
+    return std::visit([&](const auto& worked) { return SolutionOnChain(*chain, worked); },
+                      solution->Worked);
+}
+
+QString SentencesOf(const ChainSolution& drawn) {
+    QStringList lines;
+    for (const std::string& sentence : drawn.Sentences)
+        lines << QString::fromStdString(sentence);
+    return lines.join(u'\n');
+}
+
+QString SpokenSolution(const ChainSolution& drawn) {
+    return QStringLiteral(". So geht's: ") + SentencesOf(drawn).replace(u'\n', u' ');
+}
+
+constexpr int SentenceFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+// The sentences fill the width between the axis margins, each on a line of its own.
+QRect SentenceBox(int width) {
+    return {ChainAxisMargin, 0, width - 2 * ChainAxisMargin, 4000};
+}
+
+// The room the solution takes below the described chain.
+int SolutionHeight(const ChainSolution& drawn, int width) {
+    const QFontMetrics metrics(TaskFont(ChainSolutionTextSize));
+    const QRect text = metrics.boundingRect(SentenceBox(width), SentenceFlags, SentencesOf(drawn));
+    return drawn.Height + text.height() + ChainAxisMargin;
+}
+
+// The box a chain label fills, as the chain is drawn.
+QRect LabelBox(QPainter& canvas, const ChainLayout& chain, const ChainLabel& label) {
+    const QString text = QString::fromStdString(label.Text);
+    const int width = MeasureTaskText(canvas, text, label.Size);
+    const int top = text.contains(u'^') ? label.Y - SmallSize(label.Size) / 2 : label.Y;
+    const int bottom = label.Y + QFontMetrics(TaskFont(label.Size)).height();
+    return {ChainLabelLeft(chain, label, width, top, bottom), top, width, bottom - top};
+}
+
 } // namespace
 
 void TfrmVerwandlungsketten::menSchliessenClick() {
@@ -58,17 +100,21 @@ void TfrmVerwandlungsketten::FormActivate() {
     Client()->setPalette(palette);
 
     layout_ = ChainFor(AreaOf(state_.Selection));
+    drawn_ = SolutionFor(layout_, solution_);
+    const int below = drawn_ ? SolutionHeight(*drawn_, layout_->Width) : 0;
     if (layout_) {
-        SetClientSize(layout_->Width, ChainClientHeight);
+        SetClientSize(layout_->Width, ChainClientHeight + below);
         setWindowTitle(QString::fromStdString(layout_->Title));
         Client()->setAccessibleName(windowTitle());
-        Client()->setAccessibleDescription(SpokenChain(*layout_));
+        QString spoken = SpokenChain(*layout_);
+        if (drawn_) spoken += SpokenSolution(*drawn_);
+        Client()->setAccessibleDescription(spoken);
         // The new width must be in force before the window can be centred.
         layout()->activate();
     }
     CentreOver(this, windows_.Start);
     xMid_ = Client()->width() / 2;
-    yMid_ = Client()->height() / 2;
+    yMid_ = (Client()->height() - below) / 2;
     Client()->update();
 }
 
@@ -106,6 +152,46 @@ void TfrmVerwandlungsketten::FormPaint() {
         DrawTaskText(canvas, xMid_ + left, yMid_ + label.Y, ToColor(label.Colour), text,
                      label.Size);
     }
+    if (drawn_) PaintSolution(canvas, *drawn_);
+}
+
+void TfrmVerwandlungsketten::PaintSolution(QPainter& canvas, const ChainSolution& drawn) {
+    // A thin frame, so that it keeps clear of the strokes next to the label.
+    constexpr int Pad = 1;   // between a framed label and its frame
+    constexpr int Reach = 5; // of the strokes across an arrow's ends
+    constexpr int Head = 7;  // length of an arrow's head, twice its half width
+    const int width = Client()->width();
+    const QColor arrow = ToColor(ChainArrowColour);
+    canvas.setBrush(Qt::NoBrush);
+    canvas.setPen(QPen(arrow, 1));
+    for (const ChainLabel& label : drawn.Framed) {
+        const QRect box = LabelBox(canvas, *layout_, label).translated(xMid_, yMid_);
+        canvas.drawRect(box.adjusted(-Pad - 1, -Pad, Pad, Pad));
+    }
+    canvas.setPen(QPen(arrow, ChainPenWidth));
+    const int top = ChainClientHeight;
+    for (const ChainArrow& a : drawn.Arrows) {
+        const int from = xMid_ + a.From;
+        const int to = xMid_ + a.To;
+        const int y = top + a.Y;
+        const int back = to > from ? -Head : Head;
+        canvas.drawLine(from, y, to, y);
+        canvas.drawLine(from, y - Reach, from, y + Reach);
+        canvas.drawLine(to, y - Reach, to, y + Reach);
+        canvas.drawLine(to, y, to + back, y - Head / 2);
+        canvas.drawLine(to, y, to + back, y + Head / 2);
+    }
+    for (const ChainLabel& label : drawn.Labels) {
+        const QString text = QString::fromStdString(label.Text);
+        const int textWidth = MeasureTaskText(canvas, text, label.Size);
+        const int left = std::clamp(xMid_ + label.X - textWidth / 2, ChainAxisMargin,
+                                    std::max(ChainAxisMargin, width - ChainAxisMargin - textWidth));
+        DrawTaskText(canvas, left, top + label.Y, ToColor(label.Colour), text, label.Size);
+    }
+    canvas.setFont(TaskFont(ChainSolutionTextSize));
+    canvas.setPen(Qt::black);
+    canvas.drawText(SentenceBox(width).translated(0, top + drawn.Height), SentenceFlags,
+                    SentencesOf(drawn));
 }
 
 } // namespace quarvel

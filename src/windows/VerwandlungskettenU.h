@@ -4,10 +4,14 @@
 // table for the number-system trainings. Opened modally from the exercise
 // windows; nothing in it is interactive.
 
-#include "windows/Windows.h"
+#include "drill/DrillSession.h"
 #include "reference/ChainGeometry.h"
+#include "reference/ChainSolution.h"
+#include "windows/Windows.h"
 
 #include <optional>
+
+class QPainter;
 
 namespace quarvel {
 
@@ -21,6 +25,12 @@ class TfrmVerwandlungsketten : public QuarvelDialog {
     int xMid() const { return xMid_; }
     int yMid() const { return yMid_; }
 
+    // The worked solution the next showings draw below the chain; without one
+    // the chain is drawn alone.
+    void SetSolution(std::optional<LineSolution> solution) { solution_ = std::move(solution); }
+    // What the last activation draws below the chain.
+    const std::optional<ChainSolution>& DrawnSolution() const { return drawn_; }
+
   protected:
     void FormActivate() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,8 +38,11 @@ class TfrmVerwandlungsketten : public QuarvelDialog {
   private:
     void menSchliessenClick();
     void FormPaint();
+    void PaintSolution(QPainter& canvas, const ChainSolution& drawn);
 
     std::optional<ChainLayout> layout_;
+    std::optional<LineSolution> solution_;
+    std::optional<ChainSolution> drawn_;
     int xMid_ = 0;
     int yMid_ = 0;
 };
