@@ -26,5 +26,6 @@ void ShotsApp(Shots& shots);
 void ShotsDrill(Shots& shots);
 void ShotsEvaluation(Shots& shots);
 void ShotsReference(Shots& shots);
+void ShotsSolution(Shots& shots);
 
 } // namespace quarvel::screens

@@ -44,5 +44,6 @@ int main(int argc, char** argv) {
     screens::ShotsDrill(shots);
     screens::ShotsEvaluation(shots);
     screens::ShotsReference(shots);
+    screens::ShotsSolution(shots);
     return 0;
 }
