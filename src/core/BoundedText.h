@@ -38,7 +38,9 @@ template <std::size_t Capacity> class BoundedText {
     friend bool operator==(const BoundedText& a, std::string_view b) { return a.text_ == b; }
     friend bool operator==(const BoundedText& a, const char* b) { return a.text_ == b; }
     friend bool operator==(const BoundedText& a, const std::string& b) { return a.text_ == b; }
-    friend std::ostream& operator<<(std::ostream& out, const BoundedText& t) { return out << t.text_; }
+    friend std::ostream& operator<<(std::ostream& out, const BoundedText& t) {
+        return out << t.text_;
+    }
 
   private:
     std::string text_;

@@ -9,7 +9,8 @@ namespace quarvel {
 
 constexpr int kMinPasses = 3;
 constexpr int kMaxPasses = 10;
-inline constexpr std::string_view kPassCountOutOfRange = "Die eingegebene Zahl liegt nicht im Bereich!";
+inline constexpr std::string_view kPassCountOutOfRange =
+    "Die eingegebene Zahl liegt nicht im Bereich!";
 
 // Whether the field may hold this text (UTF-16), however it got there: only the
 // digits "0" to "9", of any length; the check on leaving judges the value.

@@ -11,16 +11,22 @@ int Draw(std::mt19937_64& engine, int n) {
 }
 } // namespace
 
-ClockRandom::ClockRandom() { Randomize(); }
+ClockRandom::ClockRandom() {
+    Randomize();
+}
 
-int ClockRandom::Random(int n) { return Draw(engine_, n); }
+int ClockRandom::Random(int n) {
+    return Draw(engine_, n);
+}
 
 void ClockRandom::Randomize() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     engine_.seed(static_cast<std::uint64_t>(now));
 }
 
-int SeededRandom::Random(int n) { return Draw(engine_, n); }
+int SeededRandom::Random(int n) {
+    return Draw(engine_, n);
+}
 
 ScriptedRandom::ScriptedRandom(std::vector<int> draws, RandomSource* fallback)
     : script_(draws.begin(), draws.end()), fallback_(fallback) {}
@@ -38,8 +44,8 @@ int ScriptedRandom::Random(int n) {
     } else if (fallback_ != nullptr) {
         value = fallback_->Random(n);
     } else {
-        throw ScriptError("draw " + std::to_string(calls_.size() + 1) + ": script ran out at Random(" +
-                          std::to_string(n) + ")");
+        throw ScriptError("draw " + std::to_string(calls_.size() + 1) +
+                          ": script ran out at Random(" + std::to_string(n) + ")");
     }
     calls_.emplace_back(n, value);
     return value;

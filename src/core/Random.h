@@ -55,7 +55,9 @@ class ScriptedRandom final : public RandomSource {
     int Random(int n) override;
 
     void Push(int value) { script_.push_back(value); }
-    void Append(const std::vector<int>& values) { script_.insert(script_.end(), values.begin(), values.end()); }
+    void Append(const std::vector<int>& values) {
+        script_.insert(script_.end(), values.begin(), values.end());
+    }
     std::size_t Remaining() const { return script_.size(); }
     // Every call so far as (n, value).
     const std::vector<std::pair<int, int>>& Calls() const { return calls_; }

@@ -111,5 +111,4 @@ std::optional<std::vector<ChainStep>> ChainPath(std::string_view from, std::stri
     return best;
 }
 
-
 } // namespace quarvel
