@@ -17,20 +17,20 @@ const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kVerdictColour(102, 153, 51);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, int pixelSize,
-                  const QColor& colour, const QString& text = QString()) {
+QLabel* MakeLabel(WindowScale& scale, QWidget* parent, const char* name, const QRect& geometry,
+                  int pixelSize, const QColor& colour, const QString& text = QString()) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    scale.Place(label, geometry);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(BoldArial(pixelSize));
+    scale.SetFont(label, BoldArial(pixelSize));
     SetTextColour(label, colour);
     return label;
 }
 
-QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour,
-                  const QString& accessibleName) {
-    QLabel* panel = MakeLabel(parent, name, geometry, 19, colour);
+QLabel* MakePanel(WindowScale& scale, QWidget* parent, const char* name, const QRect& geometry,
+                  const QColor& colour, const QString& accessibleName) {
+    QLabel* panel = MakeLabel(scale, parent, name, geometry, 19, colour);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setAccessibleName(accessibleName);
     return panel;
@@ -59,8 +59,11 @@ void BarGauge::paintEvent(QPaintEvent* /*event*/) {
     const int span = maximum() - minimum();
     const int filled = span > 0 ? qRound(inner * double(value() - minimum()) / span) : 0;
     painter.fillRect(QRect(1, 1 + inner - filled, width() - 2, filled), bar_);
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The border line scales with the window.
+    const qreal line = WindowScale::FactorOf(this);
+    painter.setPen(QPen(QColor(64, 64, 64), line));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2));
 }
 
 TfrmAuswertung::TfrmAuswertung(AppState& state, Windows& windows, QWidget* parent)
@@ -69,36 +72,37 @@ TfrmAuswertung::TfrmAuswertung(AppState& state, Windows& windows, QWidget* paren
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("TfrmAuswertung"));
     QWidget* client = Client();
-    client->setFont(BoldArial(19));
+    WindowScale& scale = Scale();
+    scale.SetFont(client, BoldArial(19));
 
-    lblAnzeige_ = MakeLabel(client, "lblAnzeige", {0, 0, 392, 44}, 16, kVerdictColour);
+    lblAnzeige_ = MakeLabel(scale, client, "lblAnzeige", {0, 0, 392, 44}, 16, kVerdictColour);
     lblAnzeige_->setWordWrap(true);
-    lblRichtig_ =
-        MakeLabel(client, "lblRichtig", {90, 56, 100, 25}, 19, kBlue, QStringLiteral("Richtig"));
-    lblFalsch_ =
-        MakeLabel(client, "lblFalsch", {210, 56, 100, 25}, 19, kRed, QStringLiteral("Falsch"));
+    lblRichtig_ = MakeLabel(scale, client, "lblRichtig", {90, 56, 100, 25}, 19, kBlue,
+                            QStringLiteral("Richtig"));
+    lblFalsch_ = MakeLabel(scale, client, "lblFalsch", {210, 56, 100, 25}, 19, kRed,
+                           QStringLiteral("Falsch"));
 
     gauRichtig_ = new BarGauge(QColor(185, 233, 249), client);
     gauRichtig_->setObjectName(QStringLiteral("gauRichtig"));
-    gauRichtig_->setGeometry(90, 88, 100, 250);
+    scale.Place(gauRichtig_, QRect(90, 88, 100, 250));
     gauRichtig_->setAccessibleName(QStringLiteral("Richtig"));
     gauFalsch_ = new BarGauge(QColor(255, 145, 145), client);
     gauFalsch_->setObjectName(QStringLiteral("gauFalsch"));
-    gauFalsch_->setGeometry(210, 88, 100, 250);
+    scale.Place(gauFalsch_, QRect(210, 88, 100, 250));
     gauFalsch_->setAccessibleName(QStringLiteral("Falsch"));
 
     // Created after the gauges so they lie on top; labels paint no background.
-    lblPRichtig_ = MakeLabel(client, "lblPRichtig", {90, 204, 100, 19}, 19, Qt::black);
-    lblPFalsch_ = MakeLabel(client, "lblPFalsch", {210, 204, 100, 19}, 19, Qt::black);
+    lblPRichtig_ = MakeLabel(scale, client, "lblPRichtig", {90, 204, 100, 19}, 19, Qt::black);
+    lblPFalsch_ = MakeLabel(scale, client, "lblPFalsch", {210, 204, 100, 19}, 19, Qt::black);
 
-    pnlRichtig_ = MakePanel(client, "pnlRichtig", {90, 352, 100, 32}, kBlue,
+    pnlRichtig_ = MakePanel(scale, client, "pnlRichtig", {90, 352, 100, 32}, kBlue,
                             QStringLiteral("Punkte und Versuche"));
-    pnlFalsch_ = MakePanel(client, "pnlFalsch", {210, 352, 100, 32}, kRed,
+    pnlFalsch_ = MakePanel(scale, client, "pnlFalsch", {210, 352, 100, 32}, kRed,
                            QStringLiteral("Verlorene Punkte und Versuche"));
 
     btnSchliessen_ = new QPushButton(QStringLiteral("Schließen"), client);
     btnSchliessen_->setObjectName(QStringLiteral("btnSchliessen"));
-    btnSchliessen_->setGeometry(90, 392, 220, 36);
+    scale.Place(btnSchliessen_, QRect(90, 392, 220, 36));
     btnSchliessen_->setDefault(true);
     btnSchliessen_->hide();
     connect(btnSchliessen_, &QPushButton::clicked, this, &QDialog::accept);
@@ -114,7 +118,7 @@ void TfrmAuswertung::SetStepInterval(int ms) {
 }
 
 void TfrmAuswertung::FormActivate() {
-    CentreOver(this, parentWidget());
+    FollowScaleOf(parentWidget());
     timer_->stop();
     const ScoreState& score = state_.Score;
     evaluation_ = Evaluation(score.TotalPoints, score.TotalTries);

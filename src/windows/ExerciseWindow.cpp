@@ -40,10 +40,10 @@ void SetGroupColour(QGroupBox* box, QLabel* label, const QColor& colour) {
     SetTextColour(label, colour);
 }
 
-QLabel* Picture(QWidget* parent, const QString& name, const QRect& place) {
+QLabel* Picture(WindowScale& scale, QWidget* parent, const QString& name, const QRect& place) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(place);
+    scale.Place(label, place);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -52,14 +52,22 @@ QLabel* Picture(QWidget* parent, const QString& name, const QRect& place) {
 QRect LineBand(int line) { return {0, 100 * line, kClientWidth, 100}; }
 
 // A line's worked solution as a tooltip in a size a pupil reads easily: its
-// first line as a heading, the sentences wrapped to a readable width.
-QString SolutionTip(const QString& text) {
+// first line as a heading, the sentences wrapped to a readable width; both
+// grow and shrink with the window.
+QString SolutionTip(const QString& text, qreal scale) {
     if (text.isEmpty()) return {};
     QStringList lines = text.toHtmlEscaped().split(u'\n');
     lines.front() = QStringLiteral("<b>") + lines.front() + QStringLiteral("</b>");
-    return QStringLiteral("<table width=\"560\" style=\"font-family: Arial; font-size: 18px\">"
-                          "<tr><td>") +
+    return QStringLiteral("<table width=\"%1\" style=\"font-family: Arial; font-size: %2px\">"
+                          "<tr><td>")
+               .arg(qRound(560 * scale))
+               .arg(qRound(18 * scale)) +
            lines.join(QStringLiteral("<br>")) + QStringLiteral("</td></tr></table>");
+}
+
+// Answer field `line` at `left`, `width` wide.
+QRect FieldPlace(int line, int left, int width) {
+    return {left, 114 + 100 * (line - 1), width, 40};
 }
 
 } // namespace
@@ -79,11 +87,17 @@ class ClassicGroupBox : public QGroupBox {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
+        // The caption is in the box's scaled font; the frame line and the
+        // corners scale with the window.
+        const qreal scale = WindowScale::FactorOf(this);
         const QFontMetrics metrics(font());
         const int top = metrics.height() / 2;
-        painter.setPen(QColor(160, 159, 140));
-        painter.drawRoundedRect(QRectF(0.5, top + 0.5, width() - 1.0, height() - top - 1.0), 3, 3);
-        const QRect caption(8, 0, metrics.horizontalAdvance(title()), metrics.height());
+        painter.setPen(QPen(QColor(160, 159, 140), scale));
+        const qreal half = scale / 2;
+        painter.drawRoundedRect(QRectF(half, top + half, width() - scale, height() - top - scale),
+                                3 * scale, 3 * scale);
+        const QRect caption(qRound(8 * scale), 0, metrics.horizontalAdvance(title()),
+                            metrics.height());
         painter.fillRect(caption, palette().window());
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, title());
@@ -124,19 +138,23 @@ class PaintBox : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        owner_->pntEinheitenPaint(painter, event->rect());
+        const WindowScale& scale = owner_->Scale();
+        scale.Transform(painter);
+        owner_->pntEinheitenPaint(painter, scale.Unmap(event->rect()));
     }
     bool event(QEvent* event) override {
         if (event->type() != QEvent::ToolTip) return QWidget::event(event);
         // The given text is painted, so its tooltip is shown from here.
         const auto* help = static_cast<QHelpEvent*>(event);
+        const WindowScale& scale = owner_->Scale();
         QRect area;
-        const QString tip = owner_->GivenTextTip(help->pos(), area);
+        const QString tip =
+            owner_->GivenTextTip(scale.Unmap(QRect(help->pos(), QSize(1, 1))).topLeft(), area);
         if (tip.isEmpty()) {
             QToolTip::hideText();
             event->ignore();
         } else {
-            QToolTip::showText(help->globalPos(), tip, this, area);
+            QToolTip::showText(help->globalPos(), tip, this, scale.Map(area));
         }
         return true;
     }
@@ -169,35 +187,39 @@ const ExerciseWindow& ExerciseWindow::Built() const {
 void ExerciseWindow::BuildLayout() {
     built_ = true;
     QWidget* client = Client();
+    WindowScale& scale = Scale();
     client->setAutoFillBackground(true);
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, kBackground);
     client->setPalette(palette);
-    client->setFont(BoldArial(24));
+    scale.SetFont(client, BoldArial(24));
 
     pntEinheiten_ = new PaintBox(this, client);
     pntEinheiten_->setObjectName(QStringLiteral("pntEinheiten"));
-    pntEinheiten_->setGeometry(0, 0, kClientWidth - 1, kClientHeight - 1);
+    scale.Place(pntEinheiten_, QRect(0, 0, kClientWidth - 1, kClientHeight - 1));
 
     lblAnzeige_ = new QLabel(client);
     lblAnzeige_->setObjectName(QStringLiteral("lblAnzeige"));
-    lblAnzeige_->setGeometry(0, 0, 1015, 97);
+    scale.Place(lblAnzeige_, QRect(0, 0, 1015, 97));
     lblAnzeige_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     lblAnzeige_->setWordWrap(true);
-    lblAnzeige_->setFont(BoldArial(21));
+    scale.SetFont(lblAnzeige_, BoldArial(21));
 
     for (int i = 1; i <= kLines; ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
         const int step = 100 * (i - 1);
-        img_[k] = Picture(client, QStringLiteral("img%1").arg(i), QRect(40, 100 + step, 63, 69));
-        imgZ_[k][0] = Picture(client, QStringLiteral("imgZ%11").arg(i), QRect(900, 120 + step, 40, 40));
-        imgZ_[k][1] = Picture(client, QStringLiteral("imgZ%12").arg(i), QRect(955, 120 + step, 40, 40));
+        img_[k] = Picture(scale, client, QStringLiteral("img%1").arg(i),
+                          QRect(40, 100 + step, 63, 69));
+        imgZ_[k][0] = Picture(scale, client, QStringLiteral("imgZ%11").arg(i),
+                              QRect(900, 120 + step, 40, 40));
+        imgZ_[k][1] = Picture(scale, client, QStringLiteral("imgZ%12").arg(i),
+                              QRect(955, 120 + step, 40, 40));
 
         auto* field = new QLineEdit(client);
         field->setObjectName(QStringLiteral("edt%1").arg(i));
-        field->setGeometry(400, 114 + step, 170, 40);
+        scale.Place(field, FieldPlace(i, 400, 170));
         field->setMaxLength(static_cast<int>(kAnswerCapacity));
-        field->setFont(BoldArial(27));
+        scale.SetFont(field, BoldArial(27));
         field->setValidator(new AnswerValidator(this, i));
         field->installEventFilter(this);
         connect(field, &QLineEdit::textEdited, this, &ExerciseWindow::edtChange);
@@ -206,17 +228,17 @@ void ExerciseWindow::BuildLayout() {
         edt_[k] = field;
     }
 
-    auto group = [client](const char* name, const QString& caption, const QRect& place,
-                          QLabel** label, const char* labelName) {
+    auto group = [client, &scale](const char* name, const QString& caption, const QRect& place,
+                                  QLabel** label, const char* labelName) {
         auto* box = new ClassicGroupBox(caption, client);
         box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(place);
+        scale.Place(box, place);
         *label = new QLabel(box);
         (*label)->setObjectName(QString::fromLatin1(labelName));
-        (*label)->setGeometry(4, 20, place.width() - 8, place.height() - 24);
+        scale.Place(*label, QRect(4, 20, place.width() - 8, place.height() - 24));
         (*label)->setAlignment(Qt::AlignCenter);
-        (*label)->setFont(BoldArial(24));
-        box->setFont(BoldArial(24));
+        scale.SetFont(*label, BoldArial(24));
+        scale.SetFont(box, BoldArial(24));
         return box;
     };
     grpDurchgang_ = group("grpDurchgang", QStringLiteral(" Durchgang "), QRect(7, 642, 218, 70),
@@ -229,7 +251,7 @@ void ExerciseWindow::BuildLayout() {
 
     pnlZeit_ = new QLabel(client);
     pnlZeit_->setObjectName(QStringLiteral("pnlZeit"));
-    pnlZeit_->setGeometry(800, 616, 201, 41);
+    scale.Place(pnlZeit_, QRect(800, 616, 201, 41));
     pnlZeit_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlZeit_->setAlignment(Qt::AlignCenter);
     SetTextColour(pnlZeit_, QColor(128, 0, 0));
@@ -240,8 +262,8 @@ void ExerciseWindow::BuildLayout() {
     btnWeiter_ = new QPushButton(QStringLiteral("Weiter"), client);
     btnWeiter_->setObjectName(QStringLiteral("btnWeiter"));
     for (QPushButton* button : {btnAuswertung_, btnWeiter_}) {
-        button->setGeometry(800, 670, 200, 40);
-        button->setFont(BoldArial(19));
+        scale.Place(button, QRect(800, 670, 200, 40));
+        scale.SetFont(button, BoldArial(19));
         button->setAutoDefault(true); // Enter on the focused button presses it
     }
     btnAuswertung_->hide();
@@ -296,8 +318,7 @@ void ExerciseWindow::setVisible(bool visible) {
 }
 
 void ExerciseWindow::FormActivate() {
-    if (state_.Selection.FullScreen) setWindowState(windowState() | Qt::WindowMaximized);
-    CentreOver(this, windows_.Start);
+    FitToScreen(windows_.Start);
     session_.Open();
     btnAuswertung_->hide();
     btnWeiter_->show();
@@ -360,9 +381,7 @@ void ExerciseWindow::ShowSheet() {
     for (int i = 1; i <= kLines; ++i) {
         const LineView view = session_.View(i);
         places_.at(static_cast<std::size_t>(i - 1)) = PlaceLine(view);
-        QLineEdit* field = Field(i);
-        field->move(Places(i).AnswerLeft, field->y());
-        field->setFixedWidth(view.AnswerWidth);
+        Scale().Place(Field(i), FieldPlace(i, Places(i).AnswerLeft, view.AnswerWidth));
         ShowLine(i);
     }
     pntEinheiten_->update();
@@ -377,10 +396,15 @@ void ExerciseWindow::ShowLine(int i) {
     const Shown now{line.Face, line.FirstMark, line.SecondMark, true};
     if (!shown.Set || shown.Face != now.Face || shown.First != now.First ||
         shown.Second != now.Second) {
-        const qreal ratio = devicePixelRatioF();
-        FacePicture(i)->setPixmap(FacePixmap(line.Face, ratio));
-        MarkPicture(i, 1)->setPixmap(MarkPixmap(line.FirstMark, ratio));
-        MarkPicture(i, 2)->setPixmap(MarkPixmap(line.SecondMark, ratio));
+        const FaceKind face = line.Face;
+        Scale().SetPicture(FacePicture(i),
+                           [face](qreal s, qreal ratio) { return FacePixmap(face, s, ratio); });
+        for (const int tryNumber : {1, 2}) {
+            const MarkKind mark = tryNumber == 1 ? line.FirstMark : line.SecondMark;
+            Scale().SetPicture(MarkPicture(i, tryNumber), [mark](qreal s, qreal ratio) {
+                return MarkPixmap(mark, s, ratio);
+            });
+        }
         shown = now;
     }
     DescribeLine(i);
@@ -396,7 +420,7 @@ void ExerciseWindow::DescribeLine(int i) {
     // A revealed answer: how it comes about, and what went wrong.
     const std::optional<LineSolution> solution = session_.Solution(i);
     const QString explained = solution ? ToQString(solution->Text()) : QString();
-    FacePicture(i)->setToolTip(SolutionTip(explained));
+    FacePicture(i)->setToolTip(SolutionTip(explained, Scale().Factor()));
     QString description = ToQString(view.State);
     if (solution) description += QStringLiteral(". ") + QString(explained).replace(u'\n', u' ');
     FacePicture(i)->setAccessibleDescription(description);
@@ -535,7 +559,7 @@ ExitResult::Kind ExerciseWindow::edtExit(int i) {
         if (onWeiter || focusWidget() == nullptr || !focusWidget()->isVisible()) btnAuswertung_->setFocus();
     }
     ShowCounters();
-    pntEinheiten_->update(LineBand(i));
+    pntEinheiten_->update(Scale().Map(LineBand(i)));
     judging_ = false;
     return result.Outcome;
 }

@@ -38,20 +38,24 @@ FaceColours ColoursOf(FaceKind face) {
     return {};
 }
 
-// Draws `paint` in logical coordinates into a transparent pixmap of `size`
-// scaled by the pixel ratio; the result is kept in Qt's pixmap cache.
-QPixmap Drawn(const QString& key, QSize size, qreal ratio,
+// Draws `paint` in layout coordinates into a transparent pixmap of `size`
+// times `scale` logical pixels at the display's pixel ratio; the result is kept
+// in Qt's pixmap cache.
+QPixmap Drawn(const QString& key, QSize size, qreal scale, qreal ratio,
               const std::function<void(QPainter&)>& paint) {
     if (!(ratio > 0.0)) ratio = 1.0;
-    const QString cacheKey = key + QLatin1Char('@') + QString::number(ratio);
+    if (!(scale > 0.0)) scale = 1.0;
+    const QString cacheKey =
+        key + QLatin1Char('@') + QString::number(scale) + QLatin1Char('x') + QString::number(ratio);
     QPixmap pixmap;
     if (QPixmapCache::find(cacheKey, &pixmap)) return pixmap;
-    pixmap = QPixmap(qRound(size.width() * ratio), qRound(size.height() * ratio));
+    pixmap = QPixmap(qRound(size.width() * scale * ratio), qRound(size.height() * scale * ratio));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
         paint(painter);
     }
     QPixmapCache::insert(cacheKey, pixmap);
@@ -180,14 +184,14 @@ void PaintMark(QPainter& p, MarkKind mark) {
 
 } // namespace
 
-QPixmap FacePixmap(FaceKind face, qreal devicePixelRatio) {
-    return Drawn(QStringLiteral("quarvel-face-%1").arg(static_cast<int>(face)), kFaceSize,
+QPixmap FacePixmap(FaceKind face, qreal scale, qreal devicePixelRatio) {
+    return Drawn(QStringLiteral("quarvel-face-%1").arg(static_cast<int>(face)), kFaceSize, scale,
                  devicePixelRatio, [face](QPainter& p) { PaintFace(p, face); });
 }
 
-QPixmap MarkPixmap(MarkKind mark, qreal devicePixelRatio) {
+QPixmap MarkPixmap(MarkKind mark, qreal scale, qreal devicePixelRatio) {
     if (mark == MarkKind::Empty) return {};
-    return Drawn(QStringLiteral("quarvel-mark-%1").arg(static_cast<int>(mark)), kMarkSize,
+    return Drawn(QStringLiteral("quarvel-mark-%1").arg(static_cast<int>(mark)), kMarkSize, scale,
                  devicePixelRatio, [mark](QPainter& p) { PaintMark(p, mark); });
 }
 

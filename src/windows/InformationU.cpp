@@ -31,7 +31,7 @@ TfrmInformation::TfrmInformation(AppState& state, Windows& windows, QWidget* par
     for (const InfoPicture& p : InfoPictures()) {
         auto* label = new QLabel(Client());
         label->setObjectName(QStringLiteral("img%1").arg(p.Number));
-        label->setGeometry(p.Left, p.Top, p.Width, p.Height);
+        Scale().Place(label, QRect(p.Left, p.Top, p.Width, p.Height));
         label->hide();
         pictures_.at(static_cast<std::size_t>(p.Number - 1)) = label;
     }
@@ -70,7 +70,7 @@ QLabel* TfrmInformation::Picture(int number) const {
 }
 
 void TfrmInformation::FormActivate() {
-    CentreOver(this, windows_.Start);
+    FitToScreen(windows_.Start);
     ShowPage(1);
 }
 
@@ -95,7 +95,10 @@ void TfrmInformation::ShowPage(int page) {
         QLabel* label = Picture(p.Number);
         // Decoded when its page is first shown, not at program start.
         if (label->pixmap().isNull()) {
-            label->setPixmap(LoadPicture(QStringLiteral("img%1").arg(p.Number), devicePixelRatioF()));
+            const QString name = QStringLiteral("img%1").arg(p.Number);
+            Scale().SetPicture(label, [name](qreal scale, qreal ratio) {
+                return LoadPicture(name, scale, ratio);
+            });
         }
         label->show();
     }
@@ -111,6 +114,7 @@ void TfrmInformation::FormPaint() {
     const InfoPage* content = InfoPageFor(page_);
     if (content == nullptr) return;
     QPainter canvas(Client());
+    Scale().Transform(canvas);
     // The page is white like its background; transparent text keeps a raised
     // digit's box from clipping the line above.
     canvas.setBackgroundMode(Qt::TransparentMode);

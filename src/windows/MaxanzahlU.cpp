@@ -46,22 +46,23 @@ void TfrmMaxanzahl::setVisible(bool visible) {
 }
 
 void TfrmMaxanzahl::BuildLayout() {
-    Client()->setFont(BoldArial(19));
+    WindowScale& scale = Scale();
+    scale.SetFont(Client(), BoldArial(19));
 
     grpMax_ = new QGroupBox(QStringLiteral(" Max. Anzahl der Durchgänge (3-10) "), Client());
     grpMax_->setObjectName(QStringLiteral("grpMax"));
-    grpMax_->setGeometry(8, 8, 377, 105);
+    scale.Place(grpMax_, QRect(8, 8, 377, 105));
 
     edtMaxzahl_ = new QLineEdit(QStringLiteral("3"), grpMax_);
     edtMaxzahl_->setObjectName(QStringLiteral("edtMaxzahl"));
-    edtMaxzahl_->setGeometry(120, 48, 140, 30);
+    scale.Place(edtMaxzahl_, QRect(120, 48, 140, 30));
     edtMaxzahl_->setValidator(new PassCountValidator(edtMaxzahl_));
     edtMaxzahl_->installEventFilter(this);
     edtMaxzahl_->setAccessibleName(QStringLiteral("Anzahl der Durchgänge"));
 
     bitBtn1_ = new QPushButton(QStringLiteral("&Schließen"), Client());
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
-    bitBtn1_->setGeometry(8, 128, 140, 40);
+    scale.Place(bitBtn1_, QRect(8, 128, 140, 40));
     // No default button: Enter is swallowed in the field and presses only a
     // focused button (see eventFilter).
     bitBtn1_->setAutoDefault(false);
@@ -70,7 +71,7 @@ void TfrmMaxanzahl::BuildLayout() {
 
     bitBtn2_ = new QPushButton(QStringLiteral("OK"), Client());
     bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
-    bitBtn2_->setGeometry(246, 128, 140, 40);
+    scale.Place(bitBtn2_, QRect(246, 128, 140, 40));
     bitBtn2_->setAutoDefault(false);
     bitBtn2_->installEventFilter(this);
     connect(bitBtn2_, &QPushButton::clicked, this, &TfrmMaxanzahl::BitBtn2Click);
@@ -85,8 +86,9 @@ void TfrmMaxanzahl::FormActivate() {
     if (bitBtn1_->icon().isNull()) {
         bitBtn1_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
         bitBtn2_->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        for (QPushButton* button : {bitBtn1_, bitBtn2_}) Scale().SetIconSize(button, button->iconSize());
     }
-    CentreOver(this, parentWidget());
+    FollowScaleOf(parentWidget());
     edtMaxzahl_->setFocus();
 }
 

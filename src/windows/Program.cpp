@@ -11,8 +11,8 @@
 namespace quarvel {
 
 std::unique_ptr<TfrmStart> CreateWindows(AppState& state, Windows& windows,
-                                         TfrmStart::ScreenSize screenSize) {
-    auto start = std::make_unique<TfrmStart>(state, windows, std::move(screenSize));
+                                         TfrmStart::ScreenQuery screen) {
+    auto start = std::make_unique<TfrmStart>(state, windows, std::move(screen));
     TfrmStart* parent = start.get();
     windows.Start = parent;
     windows.Verwandlungsketten = new TfrmVerwandlungsketten(state, windows, parent);

@@ -10,6 +10,6 @@ namespace quarvel {
 // The start window owns the other seven (Qt parent ownership); `windows` is
 // filled in creation order.
 std::unique_ptr<TfrmStart> CreateWindows(AppState& state, Windows& windows,
-                                         TfrmStart::ScreenSize screenSize = {});
+                                         TfrmStart::ScreenQuery screen = {});
 
 } // namespace quarvel

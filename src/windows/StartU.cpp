@@ -8,12 +8,11 @@
 #include "windows/FontU.h"
 #include "windows/InformationU.h"
 
-#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -33,8 +32,10 @@ class StartBackground : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const int w = width();
-        const int h = height();
+        const WindowScale* scale = WindowScale::Of(this);
+        scale->Transform(p);
+        const int w = scale->ClientSize().width();
+        const int h = scale->ClientSize().height();
         for (int k = 0, y = 0; k == 0 || y < h; ++k, y = 5 * k) {
             p.setPen(QPen(QColor(0, 0, (60 + k) % 256), 7, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(0, y, w, y);
@@ -44,54 +45,52 @@ class StartBackground : public QWidget {
     }
 };
 
-QLabel* HeadingLabel(QWidget* parent, const char* name, const QString& text, int pixelHeight,
-                     int top, int height) {
+QLabel* HeadingLabel(WindowScale& scale, QWidget* parent, const char* name, const QString& text,
+                     int pixelHeight, int top, int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(BoldArial(pixelHeight));
+    scale.SetFont(label, BoldArial(pixelHeight));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     SetTextColour(label, Qt::white);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setGeometry(0, top, kClientWidth, height);
+    scale.Place(label, QRect(0, top, kClientWidth, height));
     return label;
 }
 
 } // namespace
 
-TfrmStart::TfrmStart(AppState& state, Windows& windows, ScreenSize screenSize)
-    : state_(state), windows_(windows), screenSize_(std::move(screenSize)) {
+TfrmStart::TfrmStart(AppState& state, Windows& windows, ScreenQuery screen)
+    : state_(state), windows_(windows), screen_(std::move(screen)) {
     setObjectName(QStringLiteral("TfrmStart"));
     setWindowTitle(QStringLiteral("Quarvel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
-    if (!screenSize_) {
-        screenSize_ = [] {
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            return screen != nullptr ? screen->size() : QSize();
-        };
-    }
+    if (!screen_) screen_ = PrimaryScreenArea;
 
     auto* client = new StartBackground(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
+    // The window takes the size of its menu bar and client, at every scale.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    scale_ = new WindowScale(this, client);
+    scale_->SetClientSize({kClientWidth, kClientHeight});
+    WindowScale& scale = *scale_;
 
-    HeadingLabel(client, "lblText1", QStringLiteral("Umwandeln von Einheiten"), 35, 16, 45);
-    HeadingLabel(client, "lblText2", QStringLiteral("Quarvel"), 27, 69, 33);
+    HeadingLabel(scale, client, "lblText1", QStringLiteral("Umwandeln von Einheiten"), 35, 16, 45);
+    HeadingLabel(scale, client, "lblText2", QStringLiteral("Quarvel"), 27, 69, 33);
     constexpr int bottomLine = 22;
-    HeadingLabel(client, "lblBottom",
+    HeadingLabel(scale, client, "lblBottom",
                  QStringLiteral("Längen · Massen · Flächen · Volumen · Dekadisches Zahlensystem"),
                  16, kClientHeight - bottomLine, bottomLine);
-    HeadingLabel(client, "lblVersion", QStringLiteral("Version 2.3"), 16,
+    HeadingLabel(scale, client, "lblVersion", QStringLiteral("Version 2.3"), 16,
                  kClientHeight - bottomLine - 22, 22);
 
     imgBild_ = new QLabel(client);
     imgBild_->setObjectName(QStringLiteral("imgBild"));
-    imgBild_->setGeometry(208, 144, 603, 457);
+    scale.Place(imgBild_, QRect(208, 144, 603, 457));
     imgBild_->setAccessibleName(QStringLiteral("Bild: Messgeräte zum Umwandeln von Einheiten"));
 
     menuBar()->setNativeMenuBar(false);
     BuildMenu(menuBar(), StartMenu());
-    setFixedSize(sizeHint());
 }
 
 void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries) {
@@ -175,13 +174,15 @@ void TfrmStart::showEvent(QShowEvent* event) {
     // The picture is decoded right after the window is up, so the window
     // appears without waiting for the JPEG decoder.
     QTimer::singleShot(0, this, [this] {
-        imgBild_->setPixmap(LoadPicture(QStringLiteral("start"), devicePixelRatioF()));
+        scale_->SetPicture(imgBild_, [](qreal scale, qreal ratio) {
+            return LoadPicture(QStringLiteral("start"), scale, ratio);
+        });
     });
-    const QSize screen = screenSize_();
-    if (ApplyStartupDefaults(state_.Selection, screen.width(), screen.height())) {
+    const ScreenArea screen = screen_();
+    if (ApplyStartupDefaults(state_.Selection, screen.Size.width(), screen.Size.height())) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
-        CentreOver(this, nullptr);
+        scale_->Fit(screen, kMostEighths, nullptr);
     }
 }
 

@@ -18,10 +18,14 @@ namespace quarvel {
 class TfrmStart : public QMainWindow {
     Q_OBJECT
   public:
-    using ScreenSize = std::function<QSize()>;
+    using ScreenQuery = std::function<ScreenArea()>;
 
-    // screenSize defaults to the primary screen's size; tests inject one.
-    TfrmStart(AppState& state, Windows& windows, ScreenSize screenSize = {});
+    // The screen defaults to the primary screen; tests inject one.
+    TfrmStart(AppState& state, Windows& windows, ScreenQuery screen = {});
+
+    // The screen every window of the program opens on.
+    ScreenArea Screen() const { return screen_(); }
+    WindowScale& Scale() const { return *scale_; }
 
     QAction* MenuItem(const QString& name) const;
     QMenu* Submenu(const QString& name) const;
@@ -41,7 +45,8 @@ class TfrmStart : public QMainWindow {
 
     AppState& state_;
     Windows& windows_;
-    ScreenSize screenSize_;
+    ScreenQuery screen_;
+    WindowScale* scale_ = nullptr;
     bool activated_ = false;
     QLabel* imgBild_ = nullptr;
 };

@@ -109,12 +109,10 @@ void TfrmVerwandlungsketten::FormActivate() {
         QString spoken = SpokenChain(*layout_);
         if (drawn_) spoken += SpokenSolution(*drawn_);
         Client()->setAccessibleDescription(spoken);
-        // The new width must be in force before the window can be centred.
-        layout()->activate();
     }
-    CentreOver(this, windows_.Start);
-    xMid_ = Client()->width() / 2;
-    yMid_ = (Client()->height() - below) / 2;
+    FollowScaleOf(windows_.Start);
+    xMid_ = Scale().ClientSize().width() / 2;
+    yMid_ = (Scale().ClientSize().height() - below) / 2;
     Client()->update();
 }
 
@@ -126,11 +124,12 @@ bool TfrmVerwandlungsketten::eventFilter(QObject* watched, QEvent* event) {
 void TfrmVerwandlungsketten::FormPaint() {
     if (!layout_) return;
     QPainter canvas(Client());
+    Scale().Transform(canvas);
     // Text boxes are filled with the window colour, like the background itself.
     canvas.setBackgroundMode(Qt::OpaqueMode);
     canvas.setBackground(ToColor(ChainBackground));
 
-    const int width = Client()->width();
+    const int width = Scale().ClientSize().width();
     canvas.setPen(QPen(Qt::black, ChainPenWidth));
     canvas.drawLine(ChainAxisMargin, yMid_, width - ChainAxisMargin, yMid_);
     for (const ChainStroke& tick : layout_->Ticks) {
@@ -160,7 +159,7 @@ void TfrmVerwandlungsketten::PaintSolution(QPainter& canvas, const ChainSolution
     constexpr int Pad = 1;   // between a framed label and its frame
     constexpr int Reach = 5; // of the strokes across an arrow's ends
     constexpr int Head = 7;  // length of an arrow's head, twice its half width
-    const int width = Client()->width();
+    const int width = Scale().ClientSize().width();
     const QColor arrow = ToColor(ChainArrowColour);
     canvas.setBrush(Qt::NoBrush);
     canvas.setPen(QPen(arrow, 1));

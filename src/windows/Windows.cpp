@@ -1,8 +1,8 @@
 #include "windows/Windows.h"
 
-#include <QGuiApplication>
+#include "windows/StartU.h"
+
 #include <QMenuBar>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -11,7 +11,8 @@ namespace quarvel {
 QuarvelDialog::QuarvelDialog(AppState& state, Windows& windows, QWidget* parent,
                              const QString& caption, int clientWidth, int clientHeight,
                              Border border)
-    : QDialog(parent), state_(state), windows_(windows), client_(new QWidget(this)) {
+    : QDialog(parent), state_(state), windows_(windows), client_(new QWidget(this)),
+      scale_(new WindowScale(this, client_)) {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (border == Border::CloseBox) flags |= Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
@@ -33,7 +34,25 @@ QMenuBar* QuarvelDialog::MenuBar() {
     return menuBar_;
 }
 
-void QuarvelDialog::SetClientSize(int width, int height) { client_->setFixedSize(width, height); }
+void QuarvelDialog::SetClientSize(int width, int height) { scale_->SetClientSize({width, height}); }
+
+ScreenArea QuarvelDialog::Screen() const {
+    return windows_.Start != nullptr ? windows_.Start->Screen() : PrimaryScreenArea();
+}
+
+void QuarvelDialog::FitToScreen(const QWidget* over) {
+    if (state_.Selection.FullScreen) {
+        scale_->SetEighths(kDesignEighths);
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    scale_->Fit(Screen(), kMostEighths, over);
+}
+
+void QuarvelDialog::FollowScaleOf(const QWidget* owner) {
+    const WindowScale* ownerScale = WindowScale::Of(owner);
+    scale_->Fit(Screen(), ownerScale != nullptr ? ownerScale->Eighths() : kDesignEighths, owner);
+}
 
 void QuarvelDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -52,18 +71,6 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     widget->setPalette(palette);
-}
-
-void CentreOver(QWidget* window, const QWidget* over) {
-    const QSize size = window->frameGeometry().size();
-    QRect area;
-    if (over != nullptr) {
-        // A hidden start window (behind an open drill) still has its place.
-        area = over->frameGeometry();
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        area = screen->availableGeometry();
-    }
-    if (area.isValid()) window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 } // namespace quarvel

@@ -3,6 +3,7 @@
 // the base of every window besides the start window.
 
 #include "core/AppState.h"
+#include "windows/Scale.h"
 
 #include <QColor>
 #include <QDialog>
@@ -36,7 +37,8 @@ struct Windows {
 
 // A window of fixed client size, shown modally by exec(). FormActivate runs
 // each time the window is shown, not when it regains the focus from a dialog
-// it opened itself.
+// it opened itself. The client size and everything in it are designed at
+// scale 1; Scale() lays them out at the window's scale.
 class QuarvelDialog : public QDialog {
     Q_OBJECT
   public:
@@ -50,16 +52,27 @@ class QuarvelDialog : public QDialog {
     // Created on first use, above the client area.
     QMenuBar* MenuBar();
     void SetClientSize(int width, int height);
+    WindowScale& Scale() const { return *scale_; }
+    // The screen the program's windows open on.
+    ScreenArea Screen() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
     virtual void FormActivate() {}
+    // A window of the size of the start window: maximised at scale 1 on the
+    // 1024 x 768 screen the layouts were made for, elsewhere at the largest
+    // scale at which it fits the screen; centred over `over`.
+    void FitToScreen(const QWidget* over);
+    // A dialog: at the scale of the window it belongs to (smaller, should it
+    // not fit), centred over that window.
+    void FollowScaleOf(const QWidget* owner);
 
     AppState& state_;
     Windows& windows_;
 
   private:
     QWidget* client_;
+    WindowScale* scale_;
     QMenuBar* menuBar_ = nullptr;
 };
 
@@ -68,9 +81,5 @@ class QuarvelDialog : public QDialog {
 QFont BoldArial(int pixelHeight);
 // The colour of a widget's text (labels, group box captions, fields).
 void SetTextColour(QWidget* widget, const QColor& colour);
-
-// Centres a window over another, shown or hidden (over the screen when
-// `over` is null).
-void CentreOver(QWidget* window, const QWidget* over);
 
 } // namespace quarvel

@@ -39,7 +39,7 @@ class ReferenceWindowsTest : public QObject {
     void init() {
         state_ = AppState{};
         windows_ = Windows{};
-        start_ = std::make_unique<TfrmStart>(state_, windows_, [] { return QSize(1280, 1024); });
+        start_ = std::make_unique<TfrmStart>(state_, windows_, [] { return QSize(1280, 800); });
         windows_.Start = start_.get();
         windows_.Verwandlungsketten = new TfrmVerwandlungsketten(state_, windows_, start_.get());
         windows_.Information = new TfrmInformation(state_, windows_, start_.get());

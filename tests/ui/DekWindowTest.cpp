@@ -22,7 +22,7 @@ struct Fixture {
 
     explicit Fixture(int SelectionState::*level, int value = 1) {
         state.Rng = std::make_shared<SeededRandom>(11);
-        start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
+        start = CreateWindows(state, windows, [] { return QSize(1280, 800); });
         start->show();
         state.Selection.*level = value;
         w = windows.DekEinheiten;

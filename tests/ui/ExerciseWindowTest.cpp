@@ -53,7 +53,7 @@ struct Fixture {
 
     Fixture() {
         state.Rng = std::make_shared<SeededRandom>(7);
-        start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
+        start = CreateWindows(state, windows, [] { return QSize(1280, 800); });
         start->show();
         windows.Auswertung->SetStepInterval(0);
         SetInformationHandler([this](QWidget*, const QString& text) { messages << text; });

@@ -170,7 +170,7 @@ class LineLayoutTest : public QObject {
     void aLongTaskAndALongWrongAnswerInTheWindow() {
         AppState state;
         Windows windows;
-        const auto start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
+        const auto start = CreateWindows(state, windows, [] { return QSize(1280, 800); });
         start->show();
         // Kind 3 from "Md" down to "Z": RandNineDigitE1 with 499122234.
         SeededRandom rest(3);

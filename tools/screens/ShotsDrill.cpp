@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace quarvel::screens {
 
@@ -64,6 +65,13 @@ void ShotsDrill(Shots& shots) {
     Type(w, 4, QStringLiteral("1"));
     w->Timer1Timer();
     shots.Save(w, QStringLiteral("einheiten-mitten-im-durchgang"));
+    // "Weiter" with line 5 empty: the information box, at the window's scale.
+    QTimer::singleShot(0, [&shots] {
+        QWidget* box = QApplication::activeModalWidget();
+        shots.Save(box, QStringLiteral("meldung"));
+        box->close();
+    });
+    w->btnWeiterClick();
     w->menSchliessenClick();
     shots.State.Selection.TimeDisplay = false;
 

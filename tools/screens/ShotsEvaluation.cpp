@@ -39,9 +39,11 @@ void SaveFaces(const Shots& shots) {
     constexpr int kGap = 12;
     std::vector<std::vector<QPixmap>> rows;
     for (const qreal ratio : {1.0, 2.0}) {
-        rows.push_back({FacePixmap(FaceKind::Neutral, ratio), FacePixmap(FaceKind::Happy, ratio),
-                        FacePixmap(FaceKind::Frowning, ratio), FacePixmap(FaceKind::Sad, ratio),
-                        MarkPixmap(MarkKind::Cross, ratio), MarkPixmap(MarkKind::Tick, ratio)});
+        rows.push_back({FacePixmap(FaceKind::Neutral, 1.0, ratio),
+                        FacePixmap(FaceKind::Happy, 1.0, ratio),
+                        FacePixmap(FaceKind::Frowning, 1.0, ratio),
+                        FacePixmap(FaceKind::Sad, 1.0, ratio), MarkPixmap(MarkKind::Cross, 1.0, ratio),
+                        MarkPixmap(MarkKind::Tick, 1.0, ratio)});
     }
     int width = 0;
     int height = kGap;

@@ -1,0 +1,247 @@
+#include "windows/Scale.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quarvel {
+
+namespace {
+
+// Until a window is up, its frame is guessed on the large side (a tall title
+// bar and wide borders): a window placed for a larger frame still fits.
+constexpr QMargins kFrameGuess(8, 40, 8, 8);
+
+std::optional<QMargins>& ReportedFrame() {
+    static std::optional<QMargins> frame;
+    return frame;
+}
+
+QMenuBar* MenuBarOf(const QWidget* window) {
+    return window->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+int MenuHeight(const QMenuBar* menu, int width) {
+    if (menu == nullptr || menu->isHidden()) return 0;
+    const int height = menu->heightForWidth(width);
+    return height > 0 ? height : menu->sizeHint().height();
+}
+
+// Lays the window out now, so that its size follows the client at once.
+void Relayout(QWidget* window) {
+    if (QLayout* layout = window->layout()) layout->activate();
+}
+
+} // namespace
+
+ScreenArea PrimaryScreenArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return {};
+    return {screen->size(), screen->availableGeometry()};
+}
+
+QMargins FrameOf(const QWidget* window) {
+    if (const QWindow* handle = window->windowHandle(); handle != nullptr && window->isVisible()) {
+        const QMargins frame = handle->frameMargins();
+        if (!frame.isNull()) {
+            ReportedFrame() = frame;
+            return frame;
+        }
+    }
+    return ReportedFrame().value_or(kFrameGuess);
+}
+
+QRect OuterGeometry(const QWidget* window) {
+    return window->geometry().marginsAdded(FrameOf(window));
+}
+
+WindowScale::WindowScale(QWidget* window, QWidget* client)
+    : QObject(window), window_(window), client_(client) {
+    window->installEventFilter(this);
+}
+
+WindowScale* WindowScale::Of(const QWidget* widget) {
+    if (widget == nullptr) return nullptr;
+    return widget->window()->findChild<WindowScale*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+qreal WindowScale::FactorOf(const QWidget* widget) {
+    const WindowScale* scale = Of(widget);
+    return scale != nullptr ? scale->Factor() : 1.0;
+}
+
+WindowScale::Entry& WindowScale::EntryOf(QWidget* widget) {
+    auto [it, added] = entries_.try_emplace(widget);
+    if (added) {
+        it->second.Widget = widget;
+        connect(widget, &QObject::destroyed, this,
+                [this](QObject* gone) { entries_.erase(gone); });
+    }
+    return it->second;
+}
+
+void WindowScale::Apply(const Entry& entry) const {
+    QWidget* widget = entry.Widget;
+    if (entry.FixedSize) widget->setFixedSize(Map(QRect(QPoint(0, 0), *entry.FixedSize)).size());
+    if (entry.Geometry) widget->setGeometry(Map(*entry.Geometry));
+    if (entry.Font) {
+        QFont font = *entry.Font;
+        if (font.pixelSize() > 0) {
+            font.setPixelSize(std::max(1, Map(font.pixelSize())));
+        } else {
+            font.setPointSizeF(font.pointSizeF() * Factor());
+        }
+        widget->setFont(font);
+    }
+    if (entry.IconSize) {
+        static_cast<QAbstractButton*>(widget)->setIconSize(
+            Map(QRect(QPoint(0, 0), *entry.IconSize)).size());
+    }
+    if (entry.Picture) {
+        static_cast<QLabel*>(widget)->setPixmap(
+            entry.Picture(Factor(), window_->devicePixelRatioF()));
+    }
+}
+
+void WindowScale::SetEighths(int eighths) {
+    eighths = std::clamp(eighths, 1, kMostEighths);
+    if (eighths == eighths_) return;
+    eighths_ = eighths;
+    // The client first: the window takes its size from it.
+    if (const auto it = entries_.find(client_); it != entries_.end()) Apply(it->second);
+    for (const auto& [object, entry] : entries_) {
+        if (object != client_) Apply(entry);
+    }
+    Relayout(window_);
+    window_->update();
+}
+
+void WindowScale::SetClientSize(QSize designed) {
+    clientSize_ = designed;
+    Entry& entry = EntryOf(client_);
+    entry.FixedSize = designed;
+    Apply(entry);
+    Relayout(window_);
+}
+
+void WindowScale::Place(QWidget* widget, const QRect& designed) {
+    Entry& entry = EntryOf(widget);
+    entry.Geometry = designed;
+    widget->setGeometry(Map(designed));
+}
+
+void WindowScale::SetFont(QWidget* widget, const QFont& designed) {
+    Entry& entry = EntryOf(widget);
+    entry.Font = designed;
+    Apply(entry);
+}
+
+void WindowScale::SetIconSize(QAbstractButton* button, QSize designed) {
+    Entry& entry = EntryOf(button);
+    entry.IconSize = designed;
+    Apply(entry);
+}
+
+void WindowScale::SetPicture(QLabel* label, PictureSource source) {
+    Entry& entry = EntryOf(label);
+    entry.Picture = std::move(source);
+    label->setPixmap(entry.Picture(Factor(), window_->devicePixelRatioF()));
+}
+
+QRect WindowScale::Map(const QRect& designed) const {
+    const int left = Map(designed.x());
+    const int top = Map(designed.y());
+    return {left, top, Map(designed.x() + designed.width()) - left,
+            Map(designed.y() + designed.height()) - top};
+}
+
+QRect WindowScale::Unmap(const QRect& rect) const {
+    const qreal f = Factor();
+    const int left = static_cast<int>(std::floor(rect.x() / f));
+    const int top = static_cast<int>(std::floor(rect.y() / f));
+    const int right = static_cast<int>(std::ceil((rect.x() + rect.width()) / f));
+    const int bottom = static_cast<int>(std::ceil((rect.y() + rect.height()) / f));
+    return {left, top, right - left, bottom - top};
+}
+
+void WindowScale::Transform(QPainter& painter) const {
+    if (eighths_ != kDesignEighths) painter.scale(Factor(), Factor());
+}
+
+void WindowScale::Fit(const ScreenArea& screen, int most, const QWidget* over) {
+    const QRect available = screen.Available;
+    fit_ = FitRequest{available, most, over};
+    assumedFrame_ = FrameOf(window_);
+    frameChecked_ = false;
+
+    // What the window adds around its client and menu bar (layout spacing),
+    // measured at the present scale.
+    Relayout(window_);
+    const QMenuBar* menu = MenuBarOf(window_);
+    const QSize around = window_->size() - client_->size() -
+                         QSize(0, MenuHeight(menu, client_->width()));
+    const QMargins frame = assumedFrame_;
+    const int eighths = FitEighths(
+        {clientSize_.width(), clientSize_.height()}, {available.width(), available.height()},
+        most, [&](int k) {
+            const int menuHeight = MenuHeight(menu, ScaledLength(clientSize_.width(), k));
+            return Extent{std::max(0, around.width()) + frame.left() + frame.right(),
+                          std::max(0, around.height()) + menuHeight + frame.top() +
+                              frame.bottom()};
+        });
+    SetEighths(eighths);
+    Centre(available, over);
+}
+
+void WindowScale::Centre(const QRect& available, const QWidget* over) {
+    const QMargins frame = FrameOf(window_);
+    const QSize outer = window_->size().grownBy(frame);
+    const QPoint centre =
+        over != nullptr && over != window_ ? OuterGeometry(over).center() : available.center();
+    const auto clamp = [](int start, int size, int low, int length) {
+        return std::max(low, std::min(start, low + length - size));
+    };
+    const QPoint topLeft(
+        clamp(centre.x() - outer.width() / 2, outer.width(), available.x(), available.width()),
+        clamp(centre.y() - outer.height() / 2, outer.height(), available.y(), available.height()));
+    window_->move(topLeft);
+    // A window that exists but is not up yet would take that point for its
+    // client's corner; the window system is told it is the frame's.
+    if (QWindow* handle = window_->windowHandle()) handle->setFramePosition(topLeft);
+}
+
+bool WindowScale::eventFilter(QObject* watched, QEvent* event) {
+    // The window system tells the frame only once the window is up; a fit made
+    // for another frame is made again.
+    if (watched == window_ && event->type() == QEvent::Move && !frameChecked_ && fit_) {
+        const QWindow* handle = window_->windowHandle();
+        const QMargins frame = handle != nullptr ? handle->frameMargins() : QMargins();
+        if (!frame.isNull()) {
+            frameChecked_ = true;
+            ReportedFrame() = frame;
+            if (frame != assumedFrame_) {
+                QTimer::singleShot(0, this, [this] {
+                    if (fit_ && window_->isVisible()) {
+                        const FitRequest request = *fit_;
+                        Fit(ScreenArea(request.Available.size(), request.Available),
+                            request.Most, request.Over.data());
+                    }
+                });
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quarvel
