@@ -86,7 +86,9 @@ void TfrmMaxanzahl::FormActivate() {
     if (bitBtn1_->icon().isNull()) {
         bitBtn1_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
         bitBtn2_->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-        for (QPushButton* button : {bitBtn1_, bitBtn2_}) Scale().SetIconSize(button, button->iconSize());
+        for (QPushButton* button : {bitBtn1_, bitBtn2_}) {
+            Scale().SetIconSize(button, button->iconSize());
+        }
     }
     FollowScaleOf(parentWidget());
     edtMaxzahl_->setFocus();

@@ -2,8 +2,10 @@
 
 #include "windows/Scale.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QStyle>
+#include <QWidget>
 
 namespace quarvel {
 
@@ -29,9 +31,24 @@ void ShowInformation(QWidget* parent, const QString& text) {
         } else {
             font.setPointSizeF(font.pointSizeF() * scale);
         }
+        // The text and the button have fonts of their own.
         box.setFont(font);
-        const int icon = qRound(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * scale);
-        box.setIconPixmap(box.style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(icon));
+        for (QWidget* part : box.findChildren<QWidget*>()) part->setFont(font);
+        for (QAbstractButton* button : box.buttons()) {
+            button->setIconSize(button->iconSize() * scale);
+        }
+        // The style's picture may come in one small size only; it is drawn
+        // larger then, smoothly.
+        const int side = qRound(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * scale);
+        const qreal ratio = box.devicePixelRatioF();
+        QPixmap icon = box.style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(
+            QSize(side, side), ratio);
+        const int pixels = qRound(side * ratio);
+        if (icon.width() < pixels) {
+            icon = icon.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            icon.setDevicePixelRatio(ratio);
+        }
+        box.setIconPixmap(icon);
     }
     box.exec();
 }

@@ -85,8 +85,7 @@ WindowScale::Entry& WindowScale::EntryOf(QWidget* widget) {
     auto [it, added] = entries_.try_emplace(widget);
     if (added) {
         it->second.Widget = widget;
-        connect(widget, &QObject::destroyed, this,
-                [this](QObject* gone) { entries_.erase(gone); });
+        connect(widget, &QObject::destroyed, this, [this](QObject* gone) { entries_.erase(gone); });
     }
     return it->second;
 }
@@ -189,16 +188,15 @@ void WindowScale::Fit(const ScreenArea& screen, int most, const QWidget* over) {
     // measured at the present scale.
     Relayout(window_);
     const QMenuBar* menu = MenuBarOf(window_);
-    const QSize around = window_->size() - client_->size() -
-                         QSize(0, MenuHeight(menu, client_->width()));
+    const QSize around =
+        window_->size() - client_->size() - QSize(0, MenuHeight(menu, client_->width()));
     const QMargins frame = assumedFrame_;
     const int eighths = FitEighths(
-        {clientSize_.width(), clientSize_.height()}, {available.width(), available.height()},
-        most, [&](int k) {
+        {clientSize_.width(), clientSize_.height()}, {available.width(), available.height()}, most,
+        [&](int k) {
             const int menuHeight = MenuHeight(menu, ScaledLength(clientSize_.width(), k));
             return Extent{std::max(0, around.width()) + frame.left() + frame.right(),
-                          std::max(0, around.height()) + menuHeight + frame.top() +
-                              frame.bottom()};
+                          std::max(0, around.height()) + menuHeight + frame.top() + frame.bottom()};
         });
     SetEighths(eighths);
     Centre(available, over);
@@ -234,8 +232,8 @@ bool WindowScale::eventFilter(QObject* watched, QEvent* event) {
                 QTimer::singleShot(0, this, [this] {
                     if (fit_ && window_->isVisible()) {
                         const FitRequest request = *fit_;
-                        Fit(ScreenArea(request.Available.size(), request.Available),
-                            request.Most, request.Over.data());
+                        Fit(ScreenArea(request.Available.size(), request.Available), request.Most,
+                            request.Over.data());
                     }
                 });
             }

@@ -26,28 +26,32 @@ namespace {
 // The frame as the windows reckon with it lies inside the free area.
 void VerifyInside(const QRect& available, const QWidget* window) {
     const QRect outer = OuterGeometry(window);
-    QVERIFY2(available.contains(outer),
-             qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
-                            .arg(window->objectName())
-                            .arg(outer.x())
-                            .arg(outer.y())
-                            .arg(outer.width())
-                            .arg(outer.height())));
+    QVERIFY2(available.contains(outer), qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
+                                                       .arg(window->objectName())
+                                                       .arg(outer.x())
+                                                       .arg(outer.y())
+                                                       .arg(outer.width())
+                                                       .arg(outer.height())));
 }
 
-int EighthsOf(const QWidget* window) { return WindowScale::Of(window)->Eighths(); }
+int EighthsOf(const QWidget* window) {
+    return WindowScale::Of(window)->Eighths();
+}
 
 // The information box `parent` would show, looked at while it is up.
 void VerifyMessageBox(QWidget* parent, const QRect& available) {
     QFont font;
     QRect outer;
+    const QString text = QStringLiteral("Es fehlen noch 2 Einträge!");
     QTimer::singleShot(0, [&] {
         QWidget* box = QApplication::activeModalWidget();
-        font = box->font();
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
+            if (label->text() == text) font = label->font();
+        }
         outer = OuterGeometry(box);
         box->close();
     });
-    ShowInformation(parent, QStringLiteral("Es fehlen noch 2 Einträge!"));
+    ShowInformation(parent, text);
     QVERIFY(available.contains(outer));
     const QFont normal = QApplication::font();
     const qreal scale = WindowScale::FactorOf(parent);
@@ -102,9 +106,9 @@ class WindowFitTest : public QObject {
         state.Selection.LevelLaenge = 2;
         state.Selection.LevelLM = 2;
         state.Selection.LevelDekNum = 2;
-        for (QDialog* window : std::initializer_list<QDialog*>{
-                 windows.Einheiten, windows.Kombinationen, windows.DekEinheiten,
-                 windows.Information}) {
+        for (QDialog* window :
+             std::initializer_list<QDialog*>{windows.Einheiten, windows.Kombinationen,
+                                             windows.DekEinheiten, windows.Information}) {
             window->show();
             QCOMPARE(EighthsOf(window), eighths);
             QCOMPARE(bool(window->windowState() & Qt::WindowMaximized), designScreen);

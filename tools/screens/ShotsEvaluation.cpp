@@ -39,11 +39,10 @@ void SaveFaces(const Shots& shots) {
     constexpr int kGap = 12;
     std::vector<std::vector<QPixmap>> rows;
     for (const qreal ratio : {1.0, 2.0}) {
-        rows.push_back({FacePixmap(FaceKind::Neutral, 1.0, ratio),
-                        FacePixmap(FaceKind::Happy, 1.0, ratio),
-                        FacePixmap(FaceKind::Frowning, 1.0, ratio),
-                        FacePixmap(FaceKind::Sad, 1.0, ratio), MarkPixmap(MarkKind::Cross, 1.0, ratio),
-                        MarkPixmap(MarkKind::Tick, 1.0, ratio)});
+        rows.push_back(
+            {FacePixmap(FaceKind::Neutral, 1.0, ratio), FacePixmap(FaceKind::Happy, 1.0, ratio),
+             FacePixmap(FaceKind::Frowning, 1.0, ratio), FacePixmap(FaceKind::Sad, 1.0, ratio),
+             MarkPixmap(MarkKind::Cross, 1.0, ratio), MarkPixmap(MarkKind::Tick, 1.0, ratio)});
     }
     int width = 0;
     int height = kGap;
