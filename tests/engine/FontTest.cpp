@@ -128,9 +128,9 @@ class FontTest : public QObject {
     // corner (a painter left unscaled would do that); no two are alike.
     void facesAndMarksFollowThePixelRatio() {
         const QList<QPixmap> pictures = {
-            FacePixmap(FaceKind::Neutral, 2.0),  FacePixmap(FaceKind::Happy, 2.0),
-            FacePixmap(FaceKind::Frowning, 2.0), FacePixmap(FaceKind::Sad, 2.0),
-            MarkPixmap(MarkKind::Cross, 2.0),    MarkPixmap(MarkKind::Tick, 2.0)};
+            FacePixmap(FaceKind::Neutral, 1.0, 2.0),  FacePixmap(FaceKind::Happy, 1.0, 2.0),
+            FacePixmap(FaceKind::Frowning, 1.0, 2.0), FacePixmap(FaceKind::Sad, 1.0, 2.0),
+            MarkPixmap(MarkKind::Cross, 1.0, 2.0),    MarkPixmap(MarkKind::Tick, 1.0, 2.0)};
         for (qsizetype i = 0; i < pictures.size(); ++i) {
             QCOMPARE(pictures[i].deviceIndependentSize().toSize(),
                      i < 4 ? QSize(63, 69) : QSize(40, 40));
