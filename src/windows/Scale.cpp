@@ -38,6 +38,23 @@ int MenuHeight(const QMenuBar* menu, int width) {
     return height > 0 ? height : menu->sizeHint().height();
 }
 
+// A menu bar keeps the desktop's font, unless its items would not all fit
+// beside each other over a narrow client: then it takes a font just small
+// enough, rather than hiding the last items behind an arrow.
+void FitMenuBar(QMenuBar* menu, int width) {
+    if (menu == nullptr) return;
+    menu->setFont(QFont());
+    QFont font = menu->font();
+    qreal size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    // The items' margins do not shrink with the text: quarter points down
+    // until the row fits, but never below a legible 6 points.
+    while (menu->sizeHint().width() > width && size > 6) {
+        size -= 0.25;
+        font.setPointSizeF(size);
+        menu->setFont(font);
+    }
+}
+
 // Lays the window out now, so that its size follows the client at once.
 void Relayout(QWidget* window) {
     if (QLayout* layout = window->layout()) layout->activate();
@@ -122,6 +139,7 @@ void WindowScale::SetEighths(int eighths) {
     for (const auto& [object, entry] : entries_) {
         if (object != client_) Apply(entry);
     }
+    FitMenuBar(MenuBarOf(window_), client_->width());
     Relayout(window_);
     window_->update();
 }
@@ -185,9 +203,11 @@ void WindowScale::Fit(const ScreenArea& screen, int most, const QWidget* over) {
     frameChecked_ = false;
 
     // What the window adds around its client and menu bar (layout spacing),
-    // measured at the present scale.
+    // measured at the present scale, the menu bar in the desktop's font (no
+    // smaller font it may take later makes it taller).
+    QMenuBar* menu = MenuBarOf(window_);
+    if (menu != nullptr) menu->setFont(QFont());
     Relayout(window_);
-    const QMenuBar* menu = MenuBarOf(window_);
     const QSize around =
         window_->size() - client_->size() - QSize(0, MenuHeight(menu, client_->width()));
     const QMargins frame = assumedFrame_;
@@ -199,6 +219,8 @@ void WindowScale::Fit(const ScreenArea& screen, int most, const QWidget* over) {
                           std::max(0, around.height()) + menuHeight + frame.top() + frame.bottom()};
         });
     SetEighths(eighths);
+    FitMenuBar(menu, client_->width());
+    Relayout(window_);
     Centre(available, over);
 }
 

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +98,8 @@ class WindowFitTest : public QObject {
         start->show();
         QCOMPARE(EighthsOf(start.get()), eighths);
         if (!designScreen) VerifyInside(available, start.get());
+        // Every menu is in reach: none hides behind the menu bar's arrow.
+        QVERIFY(start->menuBar()->sizeHint().width() <= start->menuBar()->width());
         // The picture has a pixel for each pixel of the display, at any scale.
         QTRY_VERIFY(!start->imgBild()->pixmap().isNull());
         const qreal density = eighths / 8.0 * start->devicePixelRatioF();
