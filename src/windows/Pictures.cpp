@@ -1,5 +1,7 @@
 #include "windows/Pictures.h"
 
+#include <QImageReader>
+
 #include <cmath>
 
 namespace quarvel {
@@ -7,22 +9,29 @@ namespace quarvel {
 QPixmap LoadPicture(const QString& name, qreal scale, qreal devicePixelRatio) {
     if (!(devicePixelRatio > 0.0)) devicePixelRatio = 1.0;
     const qreal density = scale * devicePixelRatio;
-    QPixmap picture;
+    QImageReader reader;
     qreal drawnAt = 1.0;
     if (density > 1.0) {
-        picture = QPixmap(QStringLiteral(":/pictures/%1@2x.jpg").arg(name));
+        reader.setFileName(QStringLiteral(":/pictures/%1@2x.jpg").arg(name));
         drawnAt = 2.0;
     }
-    if (picture.isNull()) {
-        picture = QPixmap(QStringLiteral(":/pictures/%1.jpg").arg(name));
+    if (!reader.canRead()) {
+        reader.setFileName(QStringLiteral(":/pictures/%1.jpg").arg(name));
         drawnAt = 1.0;
     }
-    if (picture.isNull()) return picture;
-    const QSize pixels(static_cast<int>(std::lround(picture.width() / drawnAt * density)),
-                       static_cast<int>(std::lround(picture.height() / drawnAt * density)));
-    if (pixels != picture.size()) {
-        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize drawn = reader.size();
+    const QSize pixels(static_cast<int>(std::lround(drawn.width() / drawnAt * density)),
+                       static_cast<int>(std::lround(drawn.height() / drawnAt * density)));
+    // Decoded straight to the size it is shown at: no full-size copy of a
+    // large picture is held on the way.
+    reader.setQuality(100); // smooth scaling
+    if (pixels != drawn) reader.setScaledSize(pixels);
+    QImage image = reader.read();
+    if (image.isNull()) return {};
+    if (image.size() != pixels) {
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
+    QPixmap picture = QPixmap::fromImage(std::move(image));
     picture.setDevicePixelRatio(devicePixelRatio);
     return picture;
 }
