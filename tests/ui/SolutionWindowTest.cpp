@@ -24,7 +24,7 @@ struct Fixture {
 
     Fixture() {
         state.Rng = std::make_shared<SeededRandom>(5);
-        start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
+        start = CreateWindows(state, windows, [] { return QSize(1280, 800); });
         start->show();
         state.Selection.AreaCode = 5;
         state.Selection.LevelLaenge = 2;
