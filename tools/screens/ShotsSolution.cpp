@@ -135,8 +135,10 @@ void ShotsSolution(Shots& shots) {
         SaveTooltip(shots, length.Window, face, face->rect().center(),
                     QStringLiteral("sogehts-tooltip-gesicht"));
         QWidget* box = length.Window->findChild<QWidget*>(QStringLiteral("pntEinheiten"));
-        SaveTooltip(shots, length.Window, box, QPoint(130, LineTop(length.Line) + 12),
-                    QStringLiteral("sogehts-tooltip-aufgabe"));
+        // A point of the given text, laid out at 1 and shown at the window's scale.
+        const QPoint given =
+            length.Window->Scale().Map(QRect(130, LineTop(length.Line) + 12, 1, 1)).topLeft();
+        SaveTooltip(shots, length.Window, box, given, QStringLiteral("sogehts-tooltip-aufgabe"));
     }
     SaveChain(shots, length, QStringLiteral("sogehts-kette-laenge"));
 
