@@ -208,8 +208,8 @@ void ExerciseWindow::BuildLayout() {
     for (int i = 1; i <= kLines; ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
         const int step = 100 * (i - 1);
-        img_[k] = Picture(scale, client, QStringLiteral("img%1").arg(i),
-                          QRect(40, 100 + step, 63, 69));
+        img_[k] =
+            Picture(scale, client, QStringLiteral("img%1").arg(i), QRect(40, 100 + step, 63, 69));
         imgZ_[k][0] = Picture(scale, client, QStringLiteral("imgZ%11").arg(i),
                               QRect(900, 120 + step, 40, 40));
         imgZ_[k][1] = Picture(scale, client, QStringLiteral("imgZ%12").arg(i),
@@ -401,9 +401,8 @@ void ExerciseWindow::ShowLine(int i) {
                            [face](qreal s, qreal ratio) { return FacePixmap(face, s, ratio); });
         for (const int tryNumber : {1, 2}) {
             const MarkKind mark = tryNumber == 1 ? line.FirstMark : line.SecondMark;
-            Scale().SetPicture(MarkPicture(i, tryNumber), [mark](qreal s, qreal ratio) {
-                return MarkPixmap(mark, s, ratio);
-            });
+            Scale().SetPicture(MarkPicture(i, tryNumber),
+                               [mark](qreal s, qreal ratio) { return MarkPixmap(mark, s, ratio); });
         }
         shown = now;
     }

@@ -33,7 +33,8 @@ void ShowInformation(QWidget* parent, const QString& text) {
         }
         // The text and the button have fonts of their own.
         box.setFont(font);
-        for (QWidget* part : box.findChildren<QWidget*>()) part->setFont(font);
+        for (QWidget* part : box.findChildren<QWidget*>())
+            part->setFont(font);
         for (QAbstractButton* button : box.buttons()) {
             button->setIconSize(button->iconSize() * scale);
         }
@@ -41,8 +42,9 @@ void ShowInformation(QWidget* parent, const QString& text) {
         // larger then, smoothly.
         const int side = qRound(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * scale);
         const qreal ratio = box.devicePixelRatioF();
-        QPixmap icon = box.style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(
-            QSize(side, side), ratio);
+        QPixmap icon = box.style()
+                           ->standardIcon(QStyle::SP_MessageBoxInformation)
+                           .pixmap(QSize(side, side), ratio);
         const int pixels = qRound(side * ratio);
         if (icon.width() < pixels) {
             icon = icon.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -34,7 +34,9 @@ QMenuBar* QuarvelDialog::MenuBar() {
     return menuBar_;
 }
 
-void QuarvelDialog::SetClientSize(int width, int height) { scale_->SetClientSize({width, height}); }
+void QuarvelDialog::SetClientSize(int width, int height) {
+    scale_->SetClientSize({width, height});
+}
 
 ScreenArea QuarvelDialog::Screen() const {
     return windows_.Start != nullptr ? windows_.Start->Screen() : PrimaryScreenArea();
