@@ -1,13 +1,14 @@
 // The sweep: every generator, both directions, both ends of every pair band and
 // of every pattern band, with the pattern's own draws at their smallest, their
-// largest and at random. Each task is judged against a unit catalogue and
-// decimal arithmetic on texts that are written here, independently of the
-// tables and the engine. Then worked tasks for what the tables alone decide,
+// largest and at random. Each task is judged against the tests' own unit
+// catalogue and decimal arithmetic on texts, independent of the tables and the
+// engine. Then worked tasks for what the tables alone decide,
 // and every dispatcher at both ends of every band.
 
 #include "generators/Generators.h"
 
 #include "TestSupport.h"
+#include "../solution/Oracle.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +23,8 @@ namespace quarvel {
 namespace {
 
 using namespace testing;
-
-// The unit catalogue, each unit as a power of ten of the smallest unit of its
-// kind: 1 km = 1000 m, 1 t = 1000 kg, 1 ha = 100 a, 1 m^3 = 1000 l ...
-const std::map<std::string, int, std::less<>> kExponent = {
-    {"km", 6},   {"m", 3},    {"dm", 2},   {"cm", 1},   {"mm", 0},   {"t", 9},     {"kg", 6},
-    {"dag", 4},  {"g", 3},    {"dg", 2},   {"cg", 1},   {"mg", 0},   {"km^2", 12}, {"ha", 10},
-    {"a", 8},    {"m^2", 6},  {"dm^2", 4}, {"cm^2", 2}, {"mm^2", 0}, {"m^3", 9},   {"dm^3", 6},
-    {"cm^3", 3}, {"mm^3", 0}, {"hl", 8},   {"l", 6},    {"dl", 5},   {"cl", 4},    {"ml", 3}};
+using oracle::Canonical;
+using oracle::kExponent;
 
 // The units a generator may use, between blanks.
 constexpr std::string_view kLength = " km m dm cm mm ";
@@ -124,7 +119,7 @@ std::string Check(const GeneratorTable& table, const Promise& promise, int direc
     const std::string given = r.GivenText.str();
     SWEEP_EXPECT(DecimalsOf(given) == r.GivenDecimals && Canonical(given) == given,
                  "GivenDecimals of " + given + ", or a zero decimal at its end");
-    const std::string expected = ShiftComma(given, shift);
+    const std::string expected = oracle::Shift(given, shift);
     const std::string answer = r.AnswerText.str();
     const std::string task = given + " " + units + " gave " + answer + ", not " + expected;
     SWEEP_EXPECT(given.size() < r.GivenText.capacity() && answer.size() < r.AnswerText.capacity(),

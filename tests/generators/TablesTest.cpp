@@ -5,6 +5,8 @@
 #include "generators/Dispatch.h"
 #include "generators/Generators.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -16,13 +18,7 @@
 namespace quarvel {
 namespace {
 
-// Bands must follow each other from 1 to 100.
-template <typename Band> bool CoversOneToHundred(std::span<const Band> bands) {
-    int next = 1;
-    for (const Band& band : bands)
-        next = band.Lo == next && band.Hi >= band.Lo ? band.Hi + 1 : 0; // 0: no band fits
-    return next == 101;
-}
+using testing::CoversOneToHundred;
 
 // What each draw 1..100 selects, so that tables that merely split a band
 // differently count as one.

@@ -1,12 +1,12 @@
 #pragma once
-// Shared by the generator tests: scripted draw sources and decimal arithmetic
-// on texts, written independently of the engine so that it can judge it.
+// Shared by the generator tests: scripted draw sources, the decimals of a text
+// and the band check of the draw tables.
 
 #include "core/AppState.h"
 #include "core/Random.h"
 
-#include <algorithm>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,33 +32,17 @@ inline std::shared_ptr<ScriptedRandom> UseScript(AppState& state, std::vector<in
     return rng;
 }
 
-// "12,500" -> "12,5", "7,0" -> "7", "0,0" -> "0", "007" -> "7".
-inline std::string Canonical(std::string_view text) {
-    std::string s(text);
-    if (s.find(',') != std::string::npos) {
-        while (s.back() == '0')
-            s.pop_back();
-        if (s.back() == ',') s.pop_back();
-    }
-    s.erase(0, std::min(s.find_first_not_of('0'), s.size()));
-    if (s.empty() || s.front() == ',') s.insert(s.begin(), '0');
-    return s;
-}
-
 inline int DecimalsOf(std::string_view text) {
     const std::size_t comma = text.find(',');
     return comma == std::string_view::npos ? 0 : static_cast<int>(text.size() - comma - 1);
 }
 
-// The decimal number `text` times 10^k (k may be negative), by moving the comma.
-inline std::string ShiftComma(std::string_view text, int k) {
-    std::string digits(text);
-    std::erase(digits, ',');
-    const int decimals = DecimalsOf(text) - k;
-    digits.append(static_cast<std::size_t>(std::max(-decimals, 0)), '0');
-    const auto fraction = static_cast<std::size_t>(std::max(decimals, 0));
-    digits.insert(0, fraction + 1, '0'); // room for "0," in front; Canonical drops the rest
-    return Canonical(digits.insert(digits.size() - fraction, ","));
+// Bands must follow each other from 1 to 100, without gap or overlap.
+template <typename Band> bool CoversOneToHundred(std::span<const Band> bands) {
+    int next = 1;
+    for (const Band& band : bands)
+        next = band.Lo == next && band.Hi >= band.Lo ? band.Hi + 1 : 0; // 0: no band fits
+    return next == 101;
 }
 
 } // namespace quarvel::testing
