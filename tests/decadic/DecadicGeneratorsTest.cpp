@@ -9,6 +9,7 @@
 #include "drill/AnswerCheck.h"
 #include "drill/Drill.h"
 
+#include "../generators/TestSupport.h"
 #include "NotationOracle.h"
 
 #include <gtest/gtest.h>
@@ -40,29 +41,20 @@ struct Scripted {
     }
 };
 
-// Bands in order, from 1 to 100, without gap or overlap.
-void ExpectCoversOneToHundred(NumberTable table, const std::string& name) {
-    int next = 1;
-    for (const NumberBand& band : table) {
-        EXPECT_TRUE(band.Lo == next && band.Lo <= band.Hi) << name << " at " << next;
-        next = band.Hi + 1;
-    }
-    EXPECT_EQ(next, 101) << name;
-}
-
 // A gap between bands makes a generator throw, which the sweeps below would
 // find; an overlap or a band out of order would quietly change the shares.
 TEST(DecadicTables, EveryTableCoversOneToHundred) {
+    using testing::CoversOneToHundred;
     for (int level = 1; level <= 5; ++level) {
         for (int direction = 1; direction <= 2; ++direction) {
-            ExpectCoversOneToHundred(DekNumTable(level, direction), "DekNum");
-            ExpectCoversOneToHundred(DezNumTable(level, direction), "DezNum");
+            EXPECT_TRUE(CoversOneToHundred(DekNumTable(level, direction))) << level;
+            EXPECT_TRUE(CoversOneToHundred(DezNumTable(level, direction))) << level;
         }
-        ExpectCoversOneToHundred(DekDekLevel(level).Kind1, "DekDek kind 1");
-        ExpectCoversOneToHundred(DezDezLevel(level).Kind1, "DezDez kind 1");
+        EXPECT_TRUE(CoversOneToHundred(DekDekLevel(level).Kind1)) << level;
+        EXPECT_TRUE(CoversOneToHundred(DezDezLevel(level).Kind1)) << level;
     }
     for (int d = 1; d <= 6; ++d)
-        ExpectCoversOneToHundred(DistanceTable(d), "distance " + std::to_string(d));
+        EXPECT_TRUE(CoversOneToHundred(DistanceTable(d))) << "distance " << d;
 }
 
 struct WorkedTask {
@@ -151,7 +143,7 @@ void SweepNumeralTraining(DekTraining training) {
             for (int p = 1; p <= 100; ++p) {
                 const NumberBand& band = FindBand(table, p);
                 for (int seed = 0; seed < 3; ++seed) {
-                    SCOPED_TRACE(testing::Message()
+                    SCOPED_TRACE(::testing::Message()
                                  << gen->Name << " direction " << direction << " p " << p);
                     SeededRandom rest(static_cast<std::uint64_t>(seed * 1000 + p));
                     Scripted s({direction - 1, p - 1}, &rest);
@@ -284,7 +276,7 @@ void SweepUnitTraining(DekTraining training) {
             for (const int kindDraw : {lo, hi}) {
                 for (int p = 1; p <= 100 && lo <= hi; ++p) {
                     for (std::size_t i = 0; i < tasks.size(); ++i) {
-                        SCOPED_TRACE(testing::Message()
+                        SCOPED_TRACE(::testing::Message()
                                      << gen->Name << " kind " << kind << " p " << p << " units "
                                      << tasks[i].A << ", " << tasks[i].B);
                         const int seed = static_cast<int>(i) * 100 + p;
