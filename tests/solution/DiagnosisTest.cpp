@@ -1,6 +1,6 @@
-// The catalogue of typical mistakes, and the promise behind it: over many
-// generated tasks and wrong answers, a diagnosis is only ever given when its
-// mistake, applied to the task, gives exactly the typed text.
+// The catalogue of typical mistakes, one case for each, and the promise behind
+// it: over many generated tasks and wrong answers, a diagnosis is only ever
+// given when its mistake, applied to the task, gives exactly the typed text.
 
 #include "Oracle.h"
 
@@ -44,16 +44,11 @@ TEST(Diagnosis, Catalogue) {
         {{}, "3", "m^3", "cm^3", "3000000", "300", "length-factor-on-volume"},
         {{}, "3", "m^3", "cm^3", "3000000", "30000", "area-factor-on-volume"},
         {{}, "25", "dl", "cm^3", "2500", "2,5", "litre-dm3"},
-        {{}, "3", "m^3", "hl", "30", "30000", "litre-dm3"},
         {{}, "3,5", "km", "m", "3500", "03500,0", ""},
-        {{}, "3,5", "km", "m", "3500", "3,5,1", ""},
         {DekNum, "3405", "", "", "3T 4H 5E", "5E 4H 3T", "place-order"},
         {DekNum, "3405", "", "", "3T 4H 5E", "3ZT 4T 5Z", "place-shift"},
-        {DezNum, "2,375", "", "", "2E 3z 7h 5t", "2z 3h 7t 5zt", "place-shift"},
         {DekNum, "3T 5E", "", "", "3005", "35", "zero-place"},
-        {DezNum, "4E 5h", "", "", "4,05", "4,5", "zero-place"},
         {DezNum, "1E 91z", "", "", "10,1", "1,1", ""}, // that 0 comes from a carry
-        {DekDek, "4T 7H", "", "Z", "470", "47", "zero-place"},
     };
     for (const Case& c : cases) {
         auto dek = Task<TDekTaskRecord>(c);
