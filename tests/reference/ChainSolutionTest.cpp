@@ -104,7 +104,7 @@ TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
         const ChainLayout chain =
             *ChainFor(static_cast<UnitArea>(static_cast<int>(gen.Training) + 1));
         for (int kind = 0; kind < (units && gen.Level > 2 ? 100 : 2); ++kind) {
-            for (int p = 0; p < 100; p += 3) {
+            for (int p = 0; p < 100; p += 11) {
                 AppState state;
                 state.Rng = std::make_shared<ScriptedRandom>(
                     units ? std::vector<int>{kind, p, p} : std::vector<int>{kind, p}, &rest);
