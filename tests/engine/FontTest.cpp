@@ -72,13 +72,6 @@ template <typename Draw> Record Recorded(Draw draw) {
 class FontTest : public QObject {
     Q_OBJECT
   private slots:
-    void smallSizeIsThreeQuartersWithHalvesToEven() {
-        QList<int> small;
-        for (const int size : {20, 12, 14, 18, 11, 13, 2, 6})
-            small << SmallSize(size);
-        QCOMPARE(small, (QList<int>{15, 9, 10, 14, 8, 10, 2, 4}));
-    }
-
     void taskTextGlyphByGlyph_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("size");
