@@ -153,8 +153,6 @@ class ArbeitsblattTest : public QObject {
         QTest::addColumn<int>("status");
         QTest::newRow("unknown training") << QStringList{"--training", "zeit", "--level", "1"}
                                           << "unbekannte Übung" << kExitUsage;
-        QTest::newRow("level out of range")
-            << QStringList{"--training", "liter", "--level", "6"} << "keine Stufe" << kExitUsage;
         QTest::newRow("no folder")
             << QStringList{"--training", "liter", "--level", "2", "--seed", "1"}
             << "lässt sich nicht schreiben" << kExitWrite;
