@@ -3,9 +3,9 @@
 // the decadic trainings. The steps' factors (each the catalogue's) and the comma
 // shift must each turn the given number exactly into the expected answer.
 
+#include "DecadicTasks.h"
 #include "Oracle.h"
 
-#include "decadic/DecadicGenerators.h"
 #include "decadic/PlaceValue.h"
 #include "generators/Generators.h"
 #include "solution/WorkedSolution.h"
@@ -17,24 +17,19 @@ namespace {
 
 using oracle::Canonical;
 
-std::string Joined(const std::vector<std::string>& sentences) {
-    std::string text;
-    for (const std::string& sentence : sentences)
-        text += (text.empty() ? "" : " ") + sentence;
-    return text;
-}
-
 TEST(WorkedSolution, SentencesForThePupil) {
     TTaskRecord m;
     m.GivenText = "3,5", m.FromUnit = "m^3", m.ToUnit = "hl", m.AnswerText = "3,5";
     EXPECT_FALSE(SolveMeasureTask(m)); // never a solution that misses the answer
     TDekTaskRecord d;
     d.GivenText = "1ZM 2M 73HT 4ZT 5T 6H 7Z 8E", d.AnswerText = "19345678";
-    EXPECT_EQ(Joined(SolveDekTask(d, DekTraining::DekNum).value().Sentences),
-              "Schreib jede Anzahl unter ihre Stelle in der Stellenwerttabelle. Bei einer "
-              "zweistelligen Anzahl rückt der Zehner eine Stelle höher: 73HT = 7M 3HT. "
-              "Anzahlen an derselben Stelle zählst du zusammen. "
-              "1ZM 2M 73HT 4ZT 5T 6H 7Z 8E = 19345678.");
+    EXPECT_EQ(SolveDekTask(d, DekTraining::DekNum).value().Sentences,
+              (std::vector<std::string>{
+                  "Schreib jede Anzahl unter ihre Stelle in der Stellenwerttabelle.",
+                  "Bei einer zweistelligen Anzahl rückt der Zehner eine Stelle höher: 73HT = 7M "
+                  "3HT.",
+                  "Anzahlen an derselben Stelle zählst du zusammen.",
+                  "1ZM 2M 73HT 4ZT 5T 6H 7Z 8E = 19345678."}));
 }
 
 TEST(SolutionSweep, EveryMeasureBandIsSolvedExactly) {
@@ -82,37 +77,25 @@ std::string TableNumeral(const std::vector<PlaceDigit>& cells, std::string_view 
 }
 
 TEST(SolutionSweep, EveryDecadicBandIsSolvedExactly) {
-    SeededRandom rest(13);
-    for (const NamedDecadicGenerator& gen : DecadicGenerators()) {
-        const bool units =
-            gen.Training == DekTraining::DekDek || gen.Training == DekTraining::DezDez;
+    oracle::ForEachDecadicTask(1, 13, [](auto& gen, bool units, const TDekTaskRecord& r) {
         const bool decimal =
             gen.Training == DekTraining::DezNum || gen.Training == DekTraining::DezDez;
-        for (int kind = 0; kind < (units && gen.Level > 2 ? 100 : 2); ++kind) {
-            for (int p = 0; p < 100; ++p) {
-                AppState state;
-                state.Rng = std::make_shared<ScriptedRandom>(
-                    units ? std::vector<int>{kind, p, p} : std::vector<int>{kind, p}, &rest);
-                gen.Generate(state, 1);
-                const TDekTaskRecord& r = state.DekTaskSheet[1];
-                const std::string given = r.GivenText.str();
-                const std::string task = std::string(gen.Name) + ": '" + given + "' " +
-                                         r.FromUnit.str() + " -> " + r.ToUnit.str();
-                const auto s = SolveDekTask(r, gen.Training);
-                ASSERT_TRUE(s) << task;
-                // The given number in its own unit, "E" for a notation.
-                const std::string number = !s->NotationGiven ? given
-                                           : decimal         ? ParseDecimalPlaceValue(given)
+        const std::string given = r.GivenText.str();
+        const std::string task = std::string(gen.Name) + ": '" + given + "' " + r.FromUnit.str() +
+                                 " -> " + r.ToUnit.str();
+        const auto s = SolveDekTask(r, gen.Training);
+        ASSERT_TRUE(s) << task;
+        // The given number in its own unit, "E" for a notation.
+        const std::string number = !s->NotationGiven ? given
+                                   : decimal         ? ParseDecimalPlaceValue(given)
                                                      : std::to_string(ParsePlaceValue(given));
-                const std::string numeral = r.AnswerIsNotation ? given : r.AnswerText.str();
-                EXPECT_EQ(oracle::Shift(number, s->CommaShift), numeral) << task;
-                EXPECT_EQ(TableNumeral(s->Expected, units ? r.ToUnit.str() : "E"), numeral) << task;
-                if (!s->NotationGiven) {
-                    EXPECT_EQ(TableNumeral(s->Given, units ? r.FromUnit.str() : "E"), given);
-                }
-            }
+        const std::string numeral = r.AnswerIsNotation ? given : r.AnswerText.str();
+        EXPECT_EQ(oracle::Shift(number, s->CommaShift), numeral) << task;
+        EXPECT_EQ(TableNumeral(s->Expected, units ? r.ToUnit.str() : "E"), numeral) << task;
+        if (!s->NotationGiven) {
+            EXPECT_EQ(TableNumeral(s->Given, units ? r.FromUnit.str() : "E"), given);
         }
-    }
+    });
 }
 
 } // namespace
