@@ -4,9 +4,9 @@
 // columns of their places, the comma after the unit's.
 #include "reference/ChainSolution.h"
 
+#include "../solution/DecadicTasks.h"
 #include "../solution/Oracle.h"
 
-#include "decadic/DecadicGenerators.h"
 #include "generators/Generators.h"
 #include "solution/UnitChain.h"
 
@@ -97,40 +97,28 @@ bool Fits(const ChainLayout& chain, const Cells& cells) {
 }
 
 TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
-    SeededRandom rest(17);
-    for (const NamedDecadicGenerator& gen : DecadicGenerators()) {
-        const bool units =
-            gen.Training == DekTraining::DekDek || gen.Training == DekTraining::DezDez;
+    oracle::ForEachDecadicTask(11, 17, [](auto& gen, bool units, const TDekTaskRecord& r) {
         const ChainLayout chain =
             *ChainFor(static_cast<UnitArea>(static_cast<int>(gen.Training) + 1));
-        for (int kind = 0; kind < (units && gen.Level > 2 ? 100 : 2); ++kind) {
-            for (int p = 0; p < 100; p += 11) {
-                AppState state;
-                state.Rng = std::make_shared<ScriptedRandom>(
-                    units ? std::vector<int>{kind, p, p} : std::vector<int>{kind, p}, &rest);
-                gen.Generate(state, 1);
-                const TDekTaskRecord& r = state.DekTaskSheet[1];
-                std::string given = r.GivenText.str();
-                given.erase(0, given.find_first_not_of(' '));
-                SCOPED_TRACE(std::string(gen.Name) + ": " + given + " " + r.FromUnit.str() +
-                             " in " + r.ToUnit.str());
-                const DekSolution s = *SolveDekTask(r, gen.Training);
-                const ChainSolution drawn = SolutionOnChain(chain, s);
-                const std::string numeral = r.AnswerIsNotation ? given : r.AnswerText.str();
-                const Cells expected = Columns(numeral, XOf(chain, units ? r.ToUnit.str() : "E"));
-                // A given notation stands count by count, in a row of its own.
-                const Cells from = s.NotationGiven || s.Given == s.Expected
-                                       ? Cells()
-                                       : Columns(given, XOf(chain, units ? r.FromUnit.str() : "E"));
-                // A number reaching beyond the places shows no digits.
-                const bool shown = Fits(chain, expected) && Fits(chain, from);
-                EXPECT_EQ(Drawn(drawn, ChainExpectedColour), shown ? expected : Cells());
-                if (!s.NotationGiven) {
-                    EXPECT_EQ(Drawn(drawn, ChainGivenColour), shown ? from : Cells());
-                }
-            }
+        std::string given = r.GivenText.str();
+        given.erase(0, given.find_first_not_of(' '));
+        SCOPED_TRACE(std::string(gen.Name) + ": " + given + " " + r.FromUnit.str() + " in " +
+                     r.ToUnit.str());
+        const DekSolution s = *SolveDekTask(r, gen.Training);
+        const ChainSolution drawn = SolutionOnChain(chain, s);
+        const std::string numeral = r.AnswerIsNotation ? given : r.AnswerText.str();
+        const Cells expected = Columns(numeral, XOf(chain, units ? r.ToUnit.str() : "E"));
+        // A given notation stands count by count, in a row of its own.
+        const Cells from = s.NotationGiven || s.Given == s.Expected
+                               ? Cells()
+                               : Columns(given, XOf(chain, units ? r.FromUnit.str() : "E"));
+        // A number reaching beyond the places shows no digits.
+        const bool shown = Fits(chain, expected) && Fits(chain, from);
+        EXPECT_EQ(Drawn(drawn, ChainExpectedColour), shown ? expected : Cells());
+        if (!s.NotationGiven) {
+            EXPECT_EQ(Drawn(drawn, ChainGivenColour), shown ? from : Cells());
         }
-    }
+    });
 }
 
 } // namespace
