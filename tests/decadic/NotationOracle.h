@@ -42,12 +42,6 @@ inline std::optional<std::vector<Token>> Read(std::string_view text, bool decima
     }
     return tokens;
 }
-inline std::optional<std::vector<Token>> ReadDecadic(std::string_view text) {
-    return Read(text, false);
-}
-inline std::optional<std::vector<Token>> ReadDecimal(std::string_view text) {
-    return Read(text, true);
-}
 
 inline std::int64_t Pow10(int k) {
     std::int64_t v = 1;
