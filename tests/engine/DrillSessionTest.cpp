@@ -116,8 +116,7 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     d.GivenText = "3405";
     d.AnswerIsNotation = true;
     EXPECT_EQ(decadic.View(1).Task, "Aufgabe 1: 3405 in Stellenwertschreibweise");
-    EXPECT_EQ(decadic.FilterKey(1, U'e'), U'E');
-    EXPECT_EQ(decadic.FilterKey(1, U'x'), std::nullopt);
+    EXPECT_EQ(decadic.FilterKey(1, U'e'), U'E'); // the key filter's own cases are its test's
     d.AnswerText = "3T 4H 5E";
     decadic.Exit(1, "5E 4H 3T");
     decadic.Exit(1, "5E 4H 3T");
