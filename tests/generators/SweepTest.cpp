@@ -7,8 +7,8 @@
 
 #include "generators/Generators.h"
 
-#include "TestSupport.h"
 #include "../solution/Oracle.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
