@@ -191,6 +191,15 @@ LineView DrillSession::View(int line) {
                                         : "zweimal falsch, das Ergebnis lautet " + Expected(line);
         break;
     }
+    view.Prompt = view.State;
+    if (state.Face == FaceKind::Neutral) {
+        view.Prompt = "Antwort eingeben und mit Enter prüfen";
+        // The first line is where every pass begins: it says which pass it is.
+        if (line == 1) {
+            view.Prompt = "Durchgang " + std::to_string(state_.Selection.CurrentPass) + " von " +
+                          std::to_string(state_.Selection.MaxPasses) + ". " + view.Prompt;
+        }
+    }
     return view;
 }
 

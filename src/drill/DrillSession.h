@@ -33,6 +33,7 @@ struct LineView {
     std::string Answer;      // drawn once the field is closed
     std::string Task;        // what a screen reader says for the line
     std::string State;       // how the line stands, in words
+    std::string Prompt;      // what the answer field tells a screen reader: what to do, or State
 };
 
 // How the answer of a line revealed after the second wrong try comes about,

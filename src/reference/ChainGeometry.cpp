@@ -1,6 +1,10 @@
 #include "reference/ChainGeometry.h"
 
+#include "core/PlainText.h"
+
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <initializer_list>
 #include <utility>
 
@@ -205,6 +209,81 @@ std::optional<ChainLayout> ChainFor(UnitArea area) {
         break;
     }
     return std::nullopt;
+}
+
+namespace {
+
+using Row = std::vector<const ChainLabel*>;
+
+std::string Join(const Row& row, std::size_t first, std::size_t last) {
+    std::string joined;
+    for (std::size_t k = first; k <= last && k < row.size(); ++k)
+        joined += (joined.empty() ? "" : ", ") + PlainText(row[k]->Text);
+    return joined;
+}
+
+bool IsNumber(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+std::vector<std::string> SpokenChain(const ChainLayout& layout) {
+    // The rows of black names, the one below the axis first.
+    std::map<int, Row> byY;
+    for (const ChainLabel& label : layout.Labels)
+        if (label.Colour == Black) byY[label.Y].push_back(&label);
+    std::vector<std::pair<int, Row>> rows(byY.begin(), byY.end());
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return (a.first >= 0) > (b.first >= 0); });
+    for (auto& [y, row] : rows)
+        std::sort(row.begin(), row.end(),
+                  [](const ChainLabel* a, const ChainLabel* b) { return a->X < b->X; });
+
+    std::vector<std::string> lines;
+    for (const auto& [y, row] : rows) lines.push_back(Join(row, 0, row.size() - 1));
+    if (rows.empty()) return lines;
+
+    std::vector<const ChainLabel*> coloured;
+    for (const ChainLabel& label : layout.Labels)
+        if (label.Colour != Black) coloured.push_back(&label);
+    for (const auto& [y, row] : rows) {
+        const auto nearest = [&](const ChainLabel* label) {
+            const auto& best = *std::min_element(rows.begin(), rows.end(), [&](auto& a, auto& b) {
+                return std::abs(a.first - label->Y) < std::abs(b.first - label->Y);
+            });
+            return best.first == y;
+        };
+        for (std::size_t k = 0; k + 1 < row.size(); ++k) {
+            for (const ChainLabel* factor : coloured) {
+                if (IsNumber(factor->Text) && nearest(factor) &&
+                    row[k]->X + row[k + 1]->X == 2 * factor->X)
+                    lines.push_back("1 " + PlainText(row[k]->Text) + " = " + factor->Text + " " +
+                                    PlainText(row[k + 1]->Text));
+            }
+        }
+        for (const ChainLabel* group : coloured) {
+            if (IsNumber(group->Text) || !nearest(group)) continue;
+            // The narrowest pair of the group's markers centred on its name.
+            std::optional<std::pair<int, int>> span;
+            for (const ChainStroke& a : layout.Strokes)
+                for (const ChainStroke& b : layout.Strokes)
+                    if (a.Colour == group->Colour && b.Colour == group->Colour && a.X < b.X &&
+                        a.X + b.X == 2 * group->X && (!span || b.X - a.X < span->second - span->first))
+                        span = std::pair(a.X, b.X);
+            Row members;
+            for (const ChainLabel* name : row)
+                if (span && name->X >= span->first && name->X <= span->second) members.push_back(name);
+            lines.push_back(group->Text + (members.empty() ? "" : ": " + Join(members, 0, members.size() - 1)));
+        }
+    }
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        for (const ChainLabel* upper : rows[r].second)
+            for (const ChainLabel* lower : rows[0].second)
+                if (upper->X == lower->X)
+                    lines.push_back("1 " + PlainText(upper->Text) + " = 1 " + PlainText(lower->Text));
+    return lines;
 }
 
 } // namespace quarvel

@@ -62,4 +62,11 @@ std::optional<ChainLayout> ChainFor(UnitArea area);
 int ChainLabelLeft(const ChainLayout& layout, const ChainLabel& label, int width, int top,
                    int bottom);
 
+// The drawing in lines a screen reader can read one by one: each row of names
+// from left to right ("km, m, dm, cm, mm"), then what a coloured label says of
+// the names beside it, a factor of its two neighbours ("1 km = 1000 m") or a
+// group name of the names between its two markers ("Millionen: HM, ZM, M"), and
+// last the names that stand over one another ("1 l = 1 dm³").
+std::vector<std::string> SpokenChain(const ChainLayout& layout);
+
 } // namespace quarvel

@@ -1,19 +1,34 @@
 #include "reference/InfoPages.h"
 
+#include "core/PlainText.h"
+
 #include <array>
+#include <utility>
 
 namespace quarvel {
 
 namespace {
 
 constexpr std::array<InfoPicture, 19> Pictures = {{
-    {1, 808, 8, 139, 167, 1},    {2, 800, 192, 164, 67, 1},   {3, 800, 280, 162, 118, 1},
-    {4, 808, 416, 146, 111, 1},  {5, 800, 576, 170, 105, 1},  {6, 360, 488, 247, 219, 5},
-    {7, 888, 64, 99, 87, 2},     {8, 848, 288, 141, 168, 2},  {9, 856, 24, 134, 172, 3},
-    {10, 632, 8, 106, 96, 4},    {11, 768, 72, 160, 120, 4},  {12, 872, 216, 132, 128, 4},
-    {13, 672, 328, 134, 172, 4}, {14, 376, 544, 176, 160, 4}, {15, 600, 104, 240, 115, 3},
-    {16, 616, 232, 221, 154, 3}, {17, 848, 376, 153, 109, 3}, {18, 760, 496, 240, 123, 3},
-    {19, 600, 560, 150, 120, 3},
+    {1, 808, 8, 139, 167, 1, "Sitzende ägyptische Figur mit Hieroglyphen; Unterarm als Elle und Fuß als Fuß markiert"},
+    {2, 800, 192, 164, 67, 1, "Zwei gekrönte Figuren zeigen das Yard von der Nasenspitze bis zum Daumen und den Inch als Daumenbreite"},
+    {3, 800, 280, 162, 118, 1, "Alter Holzschnitt: Männer stehen vor einer Kirche Fuß an Fuß in einer Reihe"},
+    {4, 808, 416, 146, 111, 1, "Erdkugel mit Äquator und Meridian; der Viertelkreis ist als zehn Millionen Meter markiert"},
+    {5, 800, 576, 170, 105, 1, "Schema einer Krypton-86-Lampe und einer Welle: ein Meter sind 1 650 763,73 Wellenlängen"},
+    {6, 360, 488, 247, 219, 5, "Erdkugel unter einer Lupe: Äquator, Nullmeridian und ein Längengrad, in 60 Teile geteilt"},
+    {7, 888, 64, 99, 87, 2, "Ein Häufchen Getreidekörner"},
+    {8, 848, 288, 141, 168, 2, "Metallzylinder des Urkilogramms"},
+    {9, 856, 24, 134, 172, 3, "Radarantenne"},
+    {10, 632, 8, 106, 96, 4, "Altägyptische Malerei: Wägeszene mit einer Balkenwaage"},
+    {11, 768, 72, 160, 120, 4, "Römische Schnellwaage mit Laufgewicht"},
+    {12, 872, 216, 132, 128, 4, "Balkenwaage mit zwei Waagschalen"},
+    {13, 672, 328, 134, 172, 4, "Küchenwaage mit Zeigerskala"},
+    {14, 376, 544, 176, 160, 4, "Elektronische Präzisionswaage mit Digitalanzeige"},
+    {15, 600, 104, 240, 115, 3, "Messrad"},
+    {16, 616, 232, 221, 154, 3, "Aufgerolltes Maßband"},
+    {17, 848, 376, 153, 109, 3, "Lineal"},
+    {18, 760, 496, 240, 123, 3, "Digitaler Messschieber"},
+    {19, 600, 560, 150, 120, 3, "Mikrometerschraube"},
 }};
 
 // A line at x = 10 in black with red highlights.
@@ -268,6 +283,60 @@ std::vector<int> PicturesOfPage(int page) {
     for (const InfoPicture& p : Pictures)
         if (p.Page == page) numbers.push_back(p.Number);
     return numbers;
+}
+
+namespace {
+
+// What the markup alone would not read right: without its raising, the mass
+// number before an element's symbol runs into it ("86Kr").
+constexpr std::pair<std::string_view, std::string_view> kSpokenForms[] = {
+    {"(^8^6Kr)", "(Krypton-86)"},
+};
+
+std::string Spoken(const std::string& marked) {
+    std::string text = marked;
+    for (const auto& [drawn, spoken] : kSpokenForms) {
+        for (std::size_t at = text.find(drawn); at != std::string::npos; at = text.find(drawn, at))
+            text.replace(at, drawn.size(), spoken);
+    }
+    return PlainText(text);
+}
+
+bool EndsInBrokenWord(const std::string& text) {
+    if (text.size() < 2 || text.back() != '-') return false;
+    const char before = text[text.size() - 2];
+    return before != ' ' && (before < '0' || before > '9');
+}
+
+// A lower-case letter, the German ones outside ASCII included.
+bool StartsLowerCase(const std::string& text) {
+    if (text.empty()) return false;
+    if (text[0] >= 'a' && text[0] <= 'z') return true;
+    return text.size() > 1 && text[0] == '\xC3' &&
+           (text[1] == '\xA4' || text[1] == '\xB6' || text[1] == '\xBC' || text[1] == '\x9F');
+}
+
+} // namespace
+
+std::vector<SpokenLine> SpokenPage(const InfoPage& page) {
+    std::vector<SpokenLine> lines;
+    for (const InfoLine& line : page.Lines) {
+        const std::string text = Spoken(line.Text);
+        if (!lines.empty() && lines.back().Y == line.Y && line.X > lines.back().X) {
+            lines.back().Text += " " + text;
+        } else {
+            lines.push_back({text, line.X, line.Y});
+        }
+    }
+    for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
+        std::string& next = lines[k + 1].Text;
+        if (!EndsInBrokenWord(lines[k].Text) || !StartsLowerCase(next)) continue;
+        const std::size_t end = next.find(' ');
+        lines[k].Text.pop_back();
+        lines[k].Text += next.substr(0, end);
+        next.erase(0, end == std::string::npos ? end : end + 1);
+    }
+    return lines;
 }
 
 } // namespace quarvel

@@ -8,6 +8,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarvel {
@@ -24,6 +25,7 @@ struct InfoPicture {
     int Width = 0;
     int Height = 0;
     int Page = 0;
+    std::string_view Subject; // what it shows, as its name for screen readers
 };
 
 struct InfoLine {
@@ -47,5 +49,18 @@ const InfoPage* InfoPageFor(int page);
 
 // The picture numbers shown on a page, ascending.
 std::vector<int> PicturesOfPage(int page);
+
+// A page line as a screen reader reads it, at the place of its first part.
+struct SpokenLine {
+    std::string Text;
+    int X = 0;
+    int Y = 0;
+};
+
+// The page's lines without markup, for reading line by line and word by word:
+// the parts of one table row joined ("1 Elle = 1,143 m"), a word hyphenated at
+// a line end made whole on its first line ("aneinander-" + "gelegten"), and a
+// raised mass number written out ("(^8^6Kr)" -> "(Krypton-86)").
+std::vector<SpokenLine> SpokenPage(const InfoPage& page);
 
 } // namespace quarvel

@@ -6,6 +6,7 @@
 
 #include "../solution/Oracle.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -129,6 +130,36 @@ TEST(ChainGeometry, UnitChainsStandOnTheTicksOfTheirPowersOfTen) {
     for (const auto& [area, count] : drawn) {
         const ChainLayout layout = ChainFor(static_cast<UnitArea>(area)).value();
         EXPECT_EQ(layout.Labels.size() + layout.Strokes.size(), count) << area;
+    }
+}
+
+// In words each factor stands between the two units it joins, each group
+// name before the places it spans; no coloured label is left out.
+TEST(ChainGeometry, SpokenChainPairsFactorsWithTheirUnits) {
+    using ::testing::ElementsAre;
+    EXPECT_THAT(SpokenChain(ChainFor(UnitArea::Laenge).value()),
+                ElementsAre("km, m, dm, cm, mm", "1 km = 1000 m", "1 m = 10 dm", "1 dm = 10 cm",
+                            "1 cm = 10 mm"));
+    EXPECT_THAT(SpokenChain(ChainFor(UnitArea::Volumen).value()),
+                ElementsAre("m³, dm³, cm³, mm³", "hl, l, dl, cl, ml", "1 m³ = 1000 dm³",
+                            "1 dm³ = 1000 cm³", "1 cm³ = 1000 mm³", "1 hl = 100 l", "1 l = 10 dl",
+                            "1 dl = 10 cl", "1 cl = 10 ml", "1 l = 1 dm³", "1 ml = 1 cm³"));
+    EXPECT_THAT(SpokenChain(ChainFor(UnitArea::DezNum).value()),
+                ElementsAre("HT, ZT, T, H, Z, E, z, h, t, zt, ht, m, zm, hm", "Tausender: HT, ZT, T",
+                            "Tausendstel: t, zt, ht", "Millionstel: m, zm, hm",
+                            "Dekadische Einheiten: HT, ZT, T, H, Z, E",
+                            "Dezimale Einheiten: z, h, t, zt, ht, m, zm, hm"));
+    for (int area = 1; area <= 8; ++area) {
+        const ChainLayout layout = ChainFor(static_cast<UnitArea>(area)).value();
+        const std::vector<std::string> spoken = SpokenChain(layout);
+        std::size_t coloured = 0;
+        for (const ChainLabel& label : layout.Labels) coloured += label.Colour != Black;
+        std::size_t told = 0;
+        for (const std::string& line : spoken)
+            told += line.find(" = 1 ") == std::string::npos &&
+                    (line.find(" = ") != std::string::npos || line.find(": ") != std::string::npos);
+        EXPECT_EQ(told, coloured) << "AreaCode " << area;
+        for (const std::string& line : spoken) EXPECT_EQ(line.find('^'), std::string::npos) << line;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <string>
@@ -92,6 +93,26 @@ TEST(InfoPages, UnitFiguresAreCorrectlyRounded) {
                   0.5 * std::pow(10.0, -decimals) + 1e-9)
             << row.Name->Text << " = " << row.Value->Text;
     }
+}
+
+// Read line by line, a page has no markup and no word cut at a line end; a
+// table row is one line; every picture is named.
+TEST(InfoPages, SpokenLinesHoldWholeWords) {
+    std::string all;
+    for (int page = 1; page <= InfoPageCount; ++page) {
+        for (const SpokenLine& line : SpokenPage(*InfoPageFor(page))) {
+            EXPECT_EQ(line.Text.find_first_of("#^!"), std::string::npos) << line.Text;
+            const std::size_t n = line.Text.size();
+            EXPECT_FALSE(n > 1 && line.Text[n - 1] == '-' && std::isalpha(line.Text[n - 2]))
+                << line.Text;
+            all += line.Text + "\n";
+        }
+    }
+    for (const char* whole : {"drei aneinandergelegten\nGerstenkörnern", "die Meterstäbe,\n",
+                              "(Krypton-86)", "der Fundamentalkonstanten\nder Physik",
+                              "\n1 Elle = 1,143 m\n", "Dezimal- und Küchenwaage"})
+        EXPECT_NE(all.find(whole), std::string::npos) << whole;
+    for (const InfoPicture& picture : InfoPictures()) EXPECT_FALSE(picture.Subject.empty());
 }
 
 } // namespace
