@@ -1,10 +1,10 @@
 #include "windows/AuswertungU.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -36,6 +36,24 @@ QLabel* MakePanel(WindowScale& scale, QWidget* parent, const char* name, const Q
     return panel;
 }
 
+// A screen reader hears every this many steps of the animation, and its end.
+constexpr int kToldSteps = 25;
+
+class GaugeAccessible : public QAccessibleWidget {
+  public:
+    explicit GaugeAccessible(QWidget* gauge) : QAccessibleWidget(gauge, QAccessible::ProgressBar) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
+};
+
+QAccessibleInterface* GaugeFactory(const QString& key, QObject* object) {
+    if (key != QLatin1String(BarGauge::staticMetaObject.className())) return nullptr;
+    return new GaugeAccessible(static_cast<QWidget*>(object));
+}
+
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -45,19 +63,26 @@ QString Text(std::string_view text) {
 
 } // namespace
 
-BarGauge::BarGauge(const QColor& bar, QWidget* parent) : QProgressBar(parent), bar_(bar) {
-    setOrientation(Qt::Vertical);
-    setRange(0, 100);
-    setValue(0);
-    setTextVisible(false);
+BarGauge::BarGauge(const QColor& bar, QWidget* parent) : QWidget(parent), bar_(bar) {
+    static const bool installed = [] {
+        QAccessible::installFactory(GaugeFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void BarGauge::setValue(int value) {
+    value = std::clamp(value, 0, 100);
+    if (value == value_) return;
+    value_ = value;
+    repaint();
 }
 
 void BarGauge::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const int inner = height() - 2;
-    const int span = maximum() - minimum();
-    const int filled = span > 0 ? qRound(inner * double(value() - minimum()) / span) : 0;
+    const int filled = qRound(inner * value_ / 100.0);
     painter.fillRect(QRect(1, 1 + inner - filled, width() - 2, filled), bar_);
     // The border line scales with the window.
     const qreal line = WindowScale::FactorOf(this);
@@ -75,7 +100,13 @@ TfrmAuswertung::TfrmAuswertung(AppState& state, Windows& windows, QWidget* paren
     WindowScale& scale = Scale();
     scale.SetFont(client, BoldArial(19));
 
-    lblAnzeige_ = MakeLabel(scale, client, "lblAnzeige", {0, 0, 392, 44}, 16, kVerdictColour);
+    // The verdict is told with the close button; this label only keeps it.
+    lblAnzeige_ = new SpokenLabel(QAccessible::StaticText, client);
+    lblAnzeige_->setObjectName(QStringLiteral("lblAnzeige"));
+    scale.Place(lblAnzeige_, QRect(0, 0, 392, 44));
+    lblAnzeige_->setAlignment(Qt::AlignCenter);
+    scale.SetFont(lblAnzeige_, BoldArial(16));
+    SetTextColour(lblAnzeige_, kVerdictColour);
     lblAnzeige_->setWordWrap(true);
     lblRichtig_ = MakeLabel(scale, client, "lblRichtig", {90, 56, 100, 25}, 19, kBlue,
                             QStringLiteral("Richtig"));
@@ -100,11 +131,11 @@ TfrmAuswertung::TfrmAuswertung(AppState& state, Windows& windows, QWidget* paren
     pnlFalsch_ = MakePanel(scale, client, "pnlFalsch", {210, 352, 100, 32}, kRed,
                            QStringLiteral("Verlorene Punkte und Versuche"));
 
-    btnSchliessen_ = new QPushButton(QStringLiteral("Schließen"), client);
+    btnSchliessen_ = new LatentButton(QStringLiteral("Schließen"), client);
     btnSchliessen_->setObjectName(QStringLiteral("btnSchliessen"));
     scale.Place(btnSchliessen_, QRect(90, 392, 220, 36));
     btnSchliessen_->setDefault(true);
-    btnSchliessen_->hide();
+    btnSchliessen_->SetShown(false);
     connect(btnSchliessen_, &QPushButton::clicked, this, &QDialog::accept);
 
     timer_->setTimerType(Qt::PreciseTimer); // an even pace, not a coarse one
@@ -130,9 +161,11 @@ void TfrmAuswertung::FormActivate() {
 
     // The dialog is reused: the previous drill's verdict must not stand over
     // this drill's animation.
-    lblAnzeige_->clear();
+    lblAnzeige_->Say(QString());
     SetTextColour(lblAnzeige_, kVerdictColour);
-    btnSchliessen_->hide();
+    btnSchliessen_->SetShown(false);
+    SetDescription(btnSchliessen_, QStringLiteral("Die Auswertung läuft. Bitte warten."));
+    btnSchliessen_->setFocus();
 
     if (!evaluation_.Animated()) {
         FinishAnimation();
@@ -144,17 +177,25 @@ void TfrmAuswertung::FormActivate() {
     timer_->start();
 }
 
-void TfrmAuswertung::ShowFrame(const EvaluationFrame& frame) {
+void TfrmAuswertung::ShowFrame(const EvaluationFrame& frame, bool tell) {
     gauRichtig_->setValue(frame.GaugeRight);
     gauFalsch_->setValue(frame.GaugeWrong);
-    lblPRichtig_->setText(Text(frame.LabelRight));
-    lblPFalsch_->setText(Text(frame.LabelWrong));
-    gauRichtig_->setAccessibleDescription(QStringLiteral("Richtig: %1").arg(lblPRichtig_->text()));
-    gauFalsch_->setAccessibleDescription(QStringLiteral("Falsch: %1").arg(lblPFalsch_->text()));
+    const QString right = Text(frame.LabelRight);
+    const QString wrong = Text(frame.LabelWrong);
+    if (tell) {
+        // A label with a name of its own reports no change of its text, so the
+        // steps in between pass unannounced.
+        SetName(lblPRichtig_, right);
+        SetName(lblPFalsch_, wrong);
+        SetDescription(gauRichtig_, QStringLiteral("Richtig: %1").arg(right));
+        SetDescription(gauFalsch_, QStringLiteral("Falsch: %1").arg(wrong));
+    }
+    lblPRichtig_->setText(right);
+    lblPFalsch_->setText(wrong);
 }
 
 void TfrmAuswertung::ShowStep(int s) {
-    ShowFrame(evaluation_.Step(s));
+    ShowFrame(evaluation_.Step(s), s % kToldSteps == 0);
     emit StepShown(s);
 }
 
@@ -171,10 +212,14 @@ void TfrmAuswertung::AnimationTimer() {
 void TfrmAuswertung::FinishAnimation() {
     timer_->stop();
     animating_ = false;
-    ShowFrame(evaluation_.Final());
-    btnSchliessen_->show();
+    const EvaluationFrame final = evaluation_.Final();
+    ShowFrame(final, true);
+    btnSchliessen_->SetShown(true);
     btnSchliessen_->setFocus();
-    lblAnzeige_->setText(Text(evaluation_.Verdict()));
+    const QString verdict = Text(evaluation_.Verdict());
+    lblAnzeige_->Say(verdict);
+    SetDescription(btnSchliessen_, QStringLiteral("%1 Richtig: %2, falsch: %3.")
+                                       .arg(verdict, Text(final.LabelRight), Text(final.LabelWrong)));
     emit AnimationFinished();
 }
 

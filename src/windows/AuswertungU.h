@@ -4,33 +4,39 @@
 //
 // The gauges are animated by a timer rather than a sleeping loop, so the
 // program keeps repainting; until the animation is over the dialog cannot be
-// closed and its close button stays hidden.
+// closed and its close button stays unseen. A screen reader hears a few of
+// the steps, not every one, and finds the focus on the close button from the
+// start, which tells the verdict once it is there.
 
-#include "windows/Windows.h"
 #include "drill/Evaluation.h"
+#include "windows/Accessible.h"
+#include "windows/Windows.h"
 
 #include <QColor>
-#include <QProgressBar>
 
 class QLabel;
-class QPushButton;
 class QTimer;
 
 namespace quarvel {
 
 // A vertical bar gauge 0..100 without text: a bordered white box filled from
-// the bottom in the bar colour.
-class BarGauge : public QProgressBar {
+// the bottom in the bar colour. A screen reader finds a progress bar that is
+// only read; its value is in its description, set by the dialog.
+class BarGauge : public QWidget {
     Q_OBJECT
   public:
     BarGauge(const QColor& bar, QWidget* parent);
     QColor BarColour() const { return bar_; }
+    int value() const { return value_; }
+    // Redraws at once.
+    void setValue(int value);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QColor bar_;
+    int value_ = 0;
 };
 
 class TfrmAuswertung : public QuarvelDialog {
@@ -48,7 +54,7 @@ class TfrmAuswertung : public QuarvelDialog {
     // Of the last activation; kept until the next one.
     std::int32_t PercentRight() const { return evaluation_.PercentRight(); }
 
-    QLabel* lblAnzeige() const { return lblAnzeige_; }
+    SpokenLabel* lblAnzeige() const { return lblAnzeige_; }
     QLabel* lblRichtig() const { return lblRichtig_; }
     QLabel* lblFalsch() const { return lblFalsch_; }
     BarGauge* gauRichtig() const { return gauRichtig_; }
@@ -57,7 +63,7 @@ class TfrmAuswertung : public QuarvelDialog {
     QLabel* lblPFalsch() const { return lblPFalsch_; }
     QLabel* pnlRichtig() const { return pnlRichtig_; }
     QLabel* pnlFalsch() const { return pnlFalsch_; }
-    QPushButton* btnSchliessen() const { return btnSchliessen_; }
+    LatentButton* btnSchliessen() const { return btnSchliessen_; }
 
   signals:
     // The gauges and percentage labels now show step s (0 .. PercentRight).
@@ -73,12 +79,13 @@ class TfrmAuswertung : public QuarvelDialog {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    void ShowFrame(const EvaluationFrame& frame);
+    // `tell`: a screen reader learns the frame too.
+    void ShowFrame(const EvaluationFrame& frame, bool tell);
     void ShowStep(int s);
     void AnimationTimer();
     void FinishAnimation();
 
-    QLabel* lblAnzeige_;
+    SpokenLabel* lblAnzeige_;
     QLabel* lblRichtig_;
     QLabel* lblFalsch_;
     BarGauge* gauRichtig_;
@@ -87,7 +94,7 @@ class TfrmAuswertung : public QuarvelDialog {
     QLabel* lblPFalsch_;
     QLabel* pnlRichtig_;
     QLabel* pnlFalsch_;
-    QPushButton* btnSchliessen_;
+    LatentButton* btnSchliessen_;
     QTimer* timer_;
 
     Evaluation evaluation_{0.0F, 0};

@@ -198,7 +198,8 @@ void ExerciseWindow::BuildLayout() {
     pntEinheiten_->setObjectName(QStringLiteral("pntEinheiten"));
     scale.Place(pntEinheiten_, QRect(0, 0, kClientWidth - 1, kClientHeight - 1));
 
-    lblAnzeige_ = new QLabel(client);
+    // Every message is heard: a status bar's changes are spoken.
+    lblAnzeige_ = new SpokenLabel(QAccessible::StatusBar, client);
     lblAnzeige_->setObjectName(QStringLiteral("lblAnzeige"));
     scale.Place(lblAnzeige_, QRect(0, 0, 1015, 97));
     lblAnzeige_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -249,7 +250,7 @@ void ExerciseWindow::BuildLayout() {
     grpPunkte_ = group("grpPunkte", QStringLiteral(" Punkte "), QRect(408, 642, 153, 70),
                        &lblAktPunkte_, "lblAktPunkte");
 
-    pnlZeit_ = new QLabel(client);
+    pnlZeit_ = new SpokenLabel(QAccessible::StaticText, client);
     pnlZeit_->setObjectName(QStringLiteral("pnlZeit"));
     scale.Place(pnlZeit_, QRect(800, 616, 201, 41));
     pnlZeit_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -270,7 +271,6 @@ void ExerciseWindow::BuildLayout() {
     btnWeiter_->setAccessibleDescription(QStringLiteral("Nächster Durchgang mit neuen Aufgaben"));
     btnAuswertung_->setAccessibleDescription(QStringLiteral("Zeigt, wie viele Antworten richtig waren"));
     pnlZeit_->setAccessibleName(QStringLiteral("Benötigte Zeit"));
-    lblAnzeige_->setAccessibleName(QStringLiteral("Meldung"));
     connect(btnWeiter_, &QPushButton::clicked, this, &ExerciseWindow::btnWeiterClick);
     connect(btnAuswertung_, &QPushButton::clicked, this, &ExerciseWindow::btnAuswertungClick);
 
@@ -322,7 +322,7 @@ void ExerciseWindow::FormActivate() {
     session_.Open();
     btnAuswertung_->hide();
     btnWeiter_->show();
-    setWindowTitle(ToQString(session_.Caption()));
+    SetTitle(this, ToQString(session_.Caption()));
     const QString chain = ToQString(session_.ChainCaption());
     menVerwandlung_->setText(chain);
     menVerwandlung_->setVisible(!chain.isEmpty());
@@ -347,7 +347,7 @@ void ExerciseWindow::StartTimer() {
         pnlZeit_->hide();
         timer1_->stop();
     }
-    pnlZeit_->setText(ToQString(FormatElapsed(0)));
+    pnlZeit_->Say(ToQString(FormatElapsed(0)));
 }
 
 void ExerciseWindow::StopTimer() {
@@ -355,7 +355,7 @@ void ExerciseWindow::StopTimer() {
     if (!timing_) return;
     timing_ = false;
     // The panel keeps the time the drill really took.
-    pnlZeit_->setText(ToQString(FormatElapsed((clock_->NowMilliseconds() - startTime_) / 1000)));
+    pnlZeit_->Say(ToQString(FormatElapsed((clock_->NowMilliseconds() - startTime_) / 1000)));
 }
 
 void ExerciseWindow::ArmTimer(std::int64_t sinceStart) {
@@ -366,7 +366,7 @@ void ExerciseWindow::ArmTimer(std::int64_t sinceStart) {
 void ExerciseWindow::Timer1Timer() {
     // The panel shows the seconds measured at the previous tick: 00:00:00 at
     // the first tick, one second more at each following one.
-    pnlZeit_->setText(ToQString(FormatElapsed(shownSeconds_)));
+    pnlZeit_->Say(ToQString(FormatElapsed(shownSeconds_)));
     // A tick that fires a little early still counts for the second it was
     // armed for.
     constexpr std::int64_t kEarly = 100;
@@ -411,30 +411,30 @@ void ExerciseWindow::ShowLine(int i) {
 
 void ExerciseWindow::DescribeLine(int i) {
     // The painted task line cannot be read by a screen reader, so the line's
-    // face says what the line holds and how it stands.
+    // face and field say what the line holds and how it stands; the field
+    // says the result while the pupil is still in it.
     const DrillLine& line = session_.Line(i);
     const LineView view = session_.View(i);
     const QString task = ToQString(view.Task);
-    FacePicture(i)->setAccessibleName(task);
+    SetName(FacePicture(i), task);
     // A revealed answer: how it comes about, and what went wrong.
     const std::optional<LineSolution> solution = session_.Solution(i);
     const QString explained = solution ? ToQString(solution->Text()) : QString();
     FacePicture(i)->setToolTip(SolutionTip(explained, Scale().Factor()));
-    QString description = ToQString(view.State);
-    if (solution) description += QStringLiteral(". ") + QString(explained).replace(u'\n', u' ');
-    FacePicture(i)->setAccessibleDescription(description);
+    const QString solved = solution ? QStringLiteral(". ") + QString(explained).replace(u'\n', u' ') : QString();
+    SetDescription(FacePicture(i), ToQString(view.State) + solved);
     QLineEdit* field = Field(i);
-    field->setAccessibleName(task);
-    field->setAccessibleDescription(QStringLiteral("Antwort eingeben und mit Enter prüfen"));
+    SetName(field, task);
+    SetDescription(field, ToQString(view.Prompt) + solved);
     const auto markText = [](MarkKind mark) {
         return mark == MarkKind::Tick    ? QStringLiteral("richtig")
                : mark == MarkKind::Cross ? QStringLiteral("falsch")
                                          : QStringLiteral("noch kein Versuch");
     };
-    MarkPicture(i, 1)->setAccessibleName(QStringLiteral("Aufgabe %1, erster Versuch").arg(i));
-    MarkPicture(i, 1)->setAccessibleDescription(markText(line.FirstMark));
-    MarkPicture(i, 2)->setAccessibleName(QStringLiteral("Aufgabe %1, zweiter Versuch").arg(i));
-    MarkPicture(i, 2)->setAccessibleDescription(markText(line.SecondMark));
+    SetName(MarkPicture(i, 1), QStringLiteral("Aufgabe %1, erster Versuch").arg(i));
+    SetDescription(MarkPicture(i, 1), markText(line.FirstMark));
+    SetName(MarkPicture(i, 2), QStringLiteral("Aufgabe %1, zweiter Versuch").arg(i));
+    SetDescription(MarkPicture(i, 2), markText(line.SecondMark));
 }
 
 QString ExerciseWindow::GivenTextTip(const QPoint& at, QRect& area) {
@@ -458,14 +458,14 @@ void ExerciseWindow::ShowCounters() {
     lblDurchgang_->setText(ToQString(drill.PassText()));
     lblAktVersuche_->setText(ToQString(drill.TriesText()));
     lblAktPunkte_->setText(ToQString(drill.PointsText()));
-    lblDurchgang_->setAccessibleName(QStringLiteral("Durchgang ") + lblDurchgang_->text());
-    lblAktVersuche_->setAccessibleName(QStringLiteral("Versuche in diesem Durchgang: ") + lblAktVersuche_->text());
-    lblAktPunkte_->setAccessibleName(QStringLiteral("Punkte in diesem Durchgang: ") + lblAktPunkte_->text());
+    SetName(lblDurchgang_, QStringLiteral("Durchgang ") + lblDurchgang_->text());
+    SetName(lblAktVersuche_, QStringLiteral("Versuche in diesem Durchgang: ") + lblAktVersuche_->text());
+    SetName(lblAktPunkte_, QStringLiteral("Punkte in diesem Durchgang: ") + lblAktPunkte_->text());
 }
 
-void ExerciseWindow::ShowMessage(const Message& message) {
-    lblAnzeige_->setText(ToQString(message.Text));
+void ExerciseWindow::ShowMessage(const Message& message, bool judged) {
     SetTextColour(lblAnzeige_, QColor(message.Colour.R, message.Colour.G, message.Colour.B));
+    lblAnzeige_->Say(ToQString(message.Text), judged);
 }
 
 void ExerciseWindow::edtChange() { ShowMessage({drilltext::kInstruction, kInstructionColour}); }
@@ -482,8 +482,10 @@ bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
     if (line == 0) return QuarvelDialog::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            focusNextChild();
+        const bool plain = (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                      key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            MoveOn(line, key->key() != Qt::Key_Backtab);
             return true;
         }
         const QString text = key->text();
@@ -513,7 +515,9 @@ bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ExerciseWindow::FocusMoved(QWidget* now) {
-    if (postponed_ == 0 || now == nullptr || now->window() != this) return;
+    if (now == nullptr || now->window() != this) return;
+    if (qobject_cast<QMenuBar*>(now) == nullptr) lastFocus_ = now;
+    if (postponed_ == 0) return;
     if (qobject_cast<QMenuBar*>(now) != nullptr) return; // still on the way through the menu
     const int line = std::exchange(postponed_, 0);
     // Back in the same field: it was never left.
@@ -530,7 +534,13 @@ void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
     QuarvelDialog::keyPressEvent(event);
 }
 
-ExitResult::Kind ExerciseWindow::edtExit(int i) {
+void ExerciseWindow::MoveOn(int line, bool forward) {
+    postponed_ = 0;
+    holdClick_ = false;
+    if (edtExit(line, forward ? 1 : -1) == ExitResult::Kind::Nothing) focusNextPrevChild(forward);
+}
+
+ExitResult::Kind ExerciseWindow::edtExit(int i, int move) {
     if (judging_) return ExitResult::Kind::Nothing;
     judging_ = true;
     QLineEdit* field = Field(i);
@@ -540,22 +550,29 @@ ExitResult::Kind ExerciseWindow::edtExit(int i) {
     QWidget* next = QApplication::focusWidget();
     holdClick_ = result.Outcome == ExitResult::Kind::WrongFirst &&
                  (next == btnWeiter_ || next == btnAuswertung_);
-    ShowLine(i);
-    if (result.Label) ShowMessage(*result.Label);
+    // First the result in the field, then the message, then the focus move.
+    DescribeLine(i);
+    if (result.Label) ShowMessage(*result.Label, true);
     if (result.Outcome == ExitResult::Kind::TooManyCommas) {
         ShowInformation(this, QString::fromUtf8(drilltext::kTooManyCommas));
     }
-    if (result.KeepFocus) {
-        QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
-    }
     if (result.DrillComplete) {
-        const bool onWeiter = btnWeiter_->hasFocus();
         btnAuswertung_->show();
+        // A click on "Weiter" ends on the button that took its place; the
+        // focus is there before "Weiter" goes, so it moves only once.
+        if (btnWeiter_->hasFocus()) btnAuswertung_->setFocus();
         btnWeiter_->hide();
         StopTimer();
-        // Enter in the last field was on its way to "Weiter"; it ends on the
-        // button that took its place.
-        if (onWeiter || focusWidget() == nullptr || !focusWidget()->isVisible()) btnAuswertung_->setFocus();
+    }
+    if (move != 0 && result.Outcome != ExitResult::Kind::Nothing && !result.KeepFocus) {
+        focusNextPrevChild(move > 0);
+    }
+    ShowLine(i);
+    if (result.KeepFocus && !field->hasFocus()) {
+        QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+    }
+    if (result.DrillComplete && (focusWidget() == nullptr || !focusWidget()->isVisible())) {
+        btnAuswertung_->setFocus();
     }
     ShowCounters();
     pntEinheiten_->update(Scale().Map(LineBand(i)));
@@ -598,19 +615,31 @@ void ExerciseWindow::btnWeiterClick() {
 void ExerciseWindow::FreshDrill() {
     session_.Restart();
     btnWeiter_->show();
-    btnAuswertung_->hide();
     ShowSheet();
     ShowCounters();
     StartTimer();
+    // The focus is in the first field before "Auswertung" goes, so it moves once.
     edt_[0]->setFocus();
+    btnAuswertung_->hide();
 }
 
 void ExerciseWindow::btnAuswertungClick() {
     if (!JudgeOpenFields()) return;
-    if (windows_.Auswertung != nullptr) windows_.Auswertung->exec();
+    bool fresh = false;
+    if (windows_.Auswertung != nullptr) {
+        // The fresh drill is set out as the dialog closes, before this window
+        // is active again: its focus comes back once, into the first field.
+        const QMetaObject::Connection closing =
+            connect(windows_.Auswertung, &QDialog::finished, this, [this, &fresh] {
+                fresh = true;
+                FreshDrill();
+            });
+        windows_.Auswertung->exec();
+        disconnect(closing);
+    }
+    if (!fresh) FreshDrill();
     // The dialog belongs to the start window; take the focus back from it.
     activateWindow();
-    FreshDrill();
 }
 
 void ExerciseWindow::menSchliessenClick() { accept(); }
@@ -627,6 +656,7 @@ void ExerciseWindow::done(int result) {
 }
 
 void ExerciseWindow::menVerwandlungClick() {
+    const QPointer<QWidget> before = lastFocus_;
     if (windows_.Verwandlungsketten != nullptr) {
         windows_.Verwandlungsketten->SetSolution(session_.Solution(session_.LastRevealed()));
         windows_.Verwandlungsketten->exec();
@@ -635,9 +665,14 @@ void ExerciseWindow::menVerwandlungClick() {
     for (int i = 1; i <= kLines; ++i) {
         if (Field(i)->text().isEmpty()) {
             Field(i)->setFocus();
-            break;
+            return;
         }
     }
+    // No empty field: back where the pupil was before the menu, not on the
+    // menu bar that a keyboard user went through.
+    QWidget* back = before;
+    if (back == nullptr || !back->isVisible()) back = btnWeiter_->isVisible() ? btnWeiter_ : btnAuswertung_;
+    back->setFocus();
 }
 
 void ExerciseWindow::pntEinheitenPaint(QPainter& painter, const QRect& dirty) {

@@ -10,6 +10,7 @@
 #include "drill/Clock.h"
 #include "drill/DrillSession.h"
 #include "drill/LineLayout.h"
+#include "windows/Accessible.h"
 #include "windows/Windows.h"
 
 #include <QPointer>
@@ -43,11 +44,11 @@ class ExerciseWindow : public QuarvelDialog {
     QLineEdit* Field(int line) const;
     QLabel* FacePicture(int line) const;
     QLabel* MarkPicture(int line, int tryNumber) const;
-    QLabel* lblAnzeige() const { return Built().lblAnzeige_; }
+    SpokenLabel* lblAnzeige() const { return Built().lblAnzeige_; }
     QLabel* lblDurchgang() const { return Built().lblDurchgang_; }
     QLabel* lblAktVersuche() const { return Built().lblAktVersuche_; }
     QLabel* lblAktPunkte() const { return Built().lblAktPunkte_; }
-    QLabel* pnlZeit() const { return Built().pnlZeit_; }
+    SpokenLabel* pnlZeit() const { return Built().pnlZeit_; }
     QPushButton* btnWeiter() const { return Built().btnWeiter_; }
     QPushButton* btnAuswertung() const { return Built().btnAuswertung_; }
     QAction* menSchliessen() const { return Built().menSchliessen_; }
@@ -84,14 +85,21 @@ class ExerciseWindow : public QuarvelDialog {
     // holds for; empty elsewhere.
     QString GivenTextTip(const QPoint& at, QRect& area);
     void ShowSheet();
-    ExitResult::Kind edtExit(int line);
+    // Judges the field of `line`; `move` (+1 forward, -1 back, 0 not) moves
+    // the focus on from a closed line before the field is hidden, so that a
+    // screen reader hears the result in the field and then one focus move.
+    ExitResult::Kind edtExit(int line, int move = 0);
+    // Enter, Tab or Shift+Tab in the field of `line`: judged where it is,
+    // then on, unless the pupil must stay for a second try.
+    void MoveOn(int line, bool forward);
     void FocusMoved(QWidget* now);
     bool JudgeOpenFields();
     void edtChange();
     void ShowLine(int line);
     void DescribeLine(int line);
     void ShowCounters();
-    void ShowMessage(const Message& message);
+    // `judged`: the text is said even when it is the one already shown.
+    void ShowMessage(const Message& message, bool judged = false);
     void StartTimer();
     void StopTimer();
     void ArmTimer(std::int64_t sinceStart);
@@ -122,10 +130,12 @@ class ExerciseWindow : public QuarvelDialog {
     // a wrong first try: that click waits for the second try.
     bool holdClick_ = false;
     QMetaObject::Connection focusWatch_;
+    // Where the pupil last was in this window, not counting the menu bar.
+    QPointer<QWidget> lastFocus_;
     bool built_ = false;
 
     QWidget* pntEinheiten_ = nullptr;
-    QLabel* lblAnzeige_ = nullptr;
+    SpokenLabel* lblAnzeige_ = nullptr;
     std::array<QLineEdit*, kLines> edt_{};
     std::array<QLabel*, kLines> img_{};
     std::array<std::array<QLabel*, 2>, kLines> imgZ_{};
@@ -137,7 +147,7 @@ class ExerciseWindow : public QuarvelDialog {
     QGroupBox* grpPunkte_ = nullptr;
     QPushButton* btnWeiter_ = nullptr;
     QPushButton* btnAuswertung_ = nullptr;
-    QLabel* pnlZeit_ = nullptr;
+    SpokenLabel* pnlZeit_ = nullptr;
     QTimer* timer1_ = nullptr;
     QAction* menSchliessen_ = nullptr;
     QAction* menVerwandlung_ = nullptr;

@@ -203,5 +203,4 @@ void DrawInfoText(QPainter& canvas, int x, int y, const QColor& normal, const QC
     canvas.setPen(oldPen);
 }
 
-
 } // namespace quarvel

@@ -2,14 +2,13 @@
 
 #include "windows/Pictures.h"
 
-#include "windows/StartU.h"
-#include "core/PlainText.h"
-#include "windows/FontU.h"
 #include "reference/InfoPages.h"
+#include "windows/Accessible.h"
+#include "windows/FontU.h"
+#include "windows/StartU.h"
 
 #include <QEvent>
 #include <QLabel>
-#include <QStringList>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -27,10 +26,12 @@ TfrmInformation::TfrmInformation(AppState& state, Windows& windows, QWidget* par
     Client()->setPalette(palette);
     Client()->setAutoFillBackground(true);
     Client()->installEventFilter(this);
+    pane_ = new ReadingPane(Client());
 
     for (const InfoPicture& p : InfoPictures()) {
         auto* label = new QLabel(Client());
         label->setObjectName(QStringLiteral("img%1").arg(p.Number));
+        label->setAccessibleName(ToQString(p.Subject));
         Scale().Place(label, QRect(p.Left, p.Top, p.Width, p.Height));
         label->hide();
         pictures_.at(static_cast<std::size_t>(p.Number - 1)) = label;
@@ -79,14 +80,16 @@ void TfrmInformation::ShowPage(int page) {
     page_ = page;
     const InfoPage* content = InfoPageFor(page);
     if (content == nullptr) return;
-    setWindowTitle(QString::fromStdString(content->Title));
-    // The painted page in words, for screen readers.
+    SetTitle(this, QString::fromStdString(content->Title));
+    // The painted page as text a screen reader moves through line by line.
     QStringList lines;
-    for (const InfoLine& line : content->Lines) {
-        lines << ToQString(PlainText(line.Text));
+    QList<QPoint> origins;
+    for (const SpokenLine& line : SpokenPage(*content)) {
+        lines << QString::fromStdString(line.Text);
+        origins << QPoint(line.X, line.Y);
     }
-    Client()->setAccessibleName(windowTitle());
-    Client()->setAccessibleDescription(lines.join(QLatin1Char('\n')));
+    const QFont font = TaskFont(InfoTextSize);
+    pane_->SetPage(windowTitle(), lines, origins, font);
     for (const InfoPicture& p : InfoPictures()) {
         if (p.Page != page) Picture(p.Number)->hide();
     }

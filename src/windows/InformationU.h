@@ -11,6 +11,8 @@ class QLabel;
 
 namespace quarvel {
 
+class ReadingPane;
+
 class TfrmInformation : public QuarvelDialog {
     Q_OBJECT
   public:
@@ -32,6 +34,7 @@ class TfrmInformation : public QuarvelDialog {
 
     int page_ = 0;
     std::array<QLabel*, 19> pictures_{};
+    ReadingPane* pane_ = nullptr;
 };
 
 } // namespace quarvel

@@ -1,5 +1,6 @@
 #include "windows/StartU.h"
 
+#include "windows/Accessible.h"
 #include "windows/MaxanzahlU.h"
 #include "windows/Pictures.h"
 #include "windows/DekEinheitenU.h"
@@ -102,6 +103,11 @@ void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries
             action = menu->menuAction();
             connect(menu, &QMenu::aboutToShow, this, [this, &entry] { ApplyUnfold(state_.Selection, entry); });
             BuildMenu(menu, entry.Children);
+        } else if (entry.Action == MenuAction::ToggleTime) {
+            auto* toggle = new SwitchAction(ToQString(entry.Caption), QStringLiteral("Zeitanzeige"), parent);
+            toggle->SetOn(state_.Selection.TimeDisplay);
+            action = toggle;
+            connect(action, &QAction::triggered, this, [this, &entry, action] { Trigger(entry, action); });
         } else {
             action = new QAction(ToQString(entry.Caption), parent);
             connect(action, &QAction::triggered, this, [this, &entry, action] { Trigger(entry, action); });
@@ -130,6 +136,7 @@ void TfrmStart::Trigger(const MenuEntry& entry, QAction* action) {
         break;
     case MenuAction::ToggleTime:
         action->setText(ToQString(ToggleTimeDisplay(state_.Selection)));
+        static_cast<SwitchAction*>(action)->SetOn(state_.Selection.TimeDisplay);
         break;
     case MenuAction::Quit:
         close();

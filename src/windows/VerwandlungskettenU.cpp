@@ -1,8 +1,9 @@
 #include "windows/VerwandlungskettenU.h"
 
+#include "windows/Accessible.h"
 #include "windows/StartU.h"
-#include "core/PlainText.h"
 #include "windows/FontU.h"
+#include "windows/StartU.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -25,27 +26,10 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(AppState& state, Windows& windows
     connect(close, &QAction::triggered, this, &TfrmVerwandlungsketten::menSchliessenClick);
     Client()->installEventFilter(this);
     Client()->setAutoFillBackground(true);
+    pane_ = new ReadingPane(Client());
 }
 
 namespace {
-
-// The drawing in words for screen readers: the labels from left to right,
-// first those below the axis, then those above it.
-QString SpokenChain(const ChainLayout& chain) {
-    QStringList parts;
-    for (const ChainSide side : {ChainSide::Below, ChainSide::Above}) {
-        std::vector<const ChainLabel*> labels;
-        for (const ChainLabel& label : chain.Labels) {
-            if (label.Side == side) labels.push_back(&label);
-        }
-        std::stable_sort(labels.begin(), labels.end(),
-                         [](const ChainLabel* a, const ChainLabel* b) { return a->X < b->X; });
-        for (const ChainLabel* label : labels) {
-            parts << ToQString(PlainText(label->Text));
-        }
-    }
-    return parts.join(QStringLiteral(", "));
-}
 
 std::optional<ChainSolution> SolutionFor(const std::optional<ChainLayout>& chain,
                                          const std::optional<LineSolution>& solution) {
@@ -59,10 +43,6 @@ QString SentencesOf(const ChainSolution& drawn) {
     for (const std::string& sentence : drawn.Sentences)
         lines << QString::fromStdString(sentence);
     return lines.join(u'\n');
-}
-
-QString SpokenSolution(const ChainSolution& drawn) {
-    return QStringLiteral(". So geht's: ") + SentencesOf(drawn).replace(u'\n', u' ');
 }
 
 constexpr int SentenceFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
@@ -104,11 +84,22 @@ void TfrmVerwandlungsketten::FormActivate() {
     const int below = drawn_ ? SolutionHeight(*drawn_, layout_->Width) : 0;
     if (layout_) {
         SetClientSize(layout_->Width, ChainClientHeight + below);
-        setWindowTitle(QString::fromStdString(layout_->Title));
-        Client()->setAccessibleName(windowTitle());
-        QString spoken = SpokenChain(*layout_);
-        if (drawn_) spoken += SpokenSolution(*drawn_);
-        Client()->setAccessibleDescription(spoken);
+        SetTitle(this, QString::fromStdString(layout_->Title));
+        // The chain in lines, one pair of neighbours or one group in each,
+        // then the solution's sentences.
+        std::vector<std::string> spoken = SpokenChain(*layout_);
+        if (drawn_) {
+            spoken.emplace_back("So geht's:");
+            spoken.insert(spoken.end(), drawn_->Sentences.begin(), drawn_->Sentences.end());
+        }
+        QStringList lines;
+        QList<QPoint> origins;
+        const QFont font = TaskFont(12);
+        for (const std::string& line : spoken) {
+            origins << QPoint(ChainAxisMargin, static_cast<int>(lines.size()) * QFontMetrics(font).height());
+            lines << ToQString(line);
+        }
+        pane_->SetPage(windowTitle(), lines, origins, font);
     }
     FollowScaleOf(windows_.Start);
     xMid_ = Scale().ClientSize().width() / 2;

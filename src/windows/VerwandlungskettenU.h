@@ -15,6 +15,8 @@ class QPainter;
 
 namespace quarvel {
 
+class ReadingPane;
+
 class TfrmVerwandlungsketten : public QuarvelDialog {
     Q_OBJECT
   public:
@@ -45,6 +47,7 @@ class TfrmVerwandlungsketten : public QuarvelDialog {
     std::optional<ChainSolution> drawn_;
     int xMid_ = 0;
     int yMid_ = 0;
+    ReadingPane* pane_ = nullptr;
 };
 
 } // namespace quarvel

@@ -20,16 +20,14 @@ QString Text(int right, int wrong, const QString& labelRight, const QString& lab
     return QStringLiteral("%1/%2 %3 %4").arg(right).arg(wrong).arg(labelRight, labelWrong);
 }
 
-// The gauges as a screen reader finds them, and as the evaluation computes them.
-QString Gauges(const QWidget* dialog) {
-    const auto* right = Named<QProgressBar>(dialog, "Richtig");
-    const auto* wrong = Named<QProgressBar>(dialog, "Falsch");
-    return Text(right->value(), wrong->value(), right->accessibleDescription(),
-                wrong->accessibleDescription());
+// The gauges and percentages as drawn, and as the evaluation computes them.
+QString Gauges(const TfrmAuswertung* dialog) {
+    return Text(Named<BarGauge>(dialog, "Richtig")->value(), Named<BarGauge>(dialog, "Falsch")->value(),
+                dialog->lblPRichtig()->text(), dialog->lblPFalsch()->text());
 }
 QString Gauges(const EvaluationFrame& f) {
-    return Text(f.GaugeRight, f.GaugeWrong, "Richtig: " + QString::fromStdString(f.LabelRight),
-                "Falsch: " + QString::fromStdString(f.LabelWrong));
+    return Text(f.GaugeRight, f.GaugeWrong, QString::fromStdString(f.LabelRight),
+                QString::fromStdString(f.LabelWrong));
 }
 
 } // namespace
@@ -52,7 +50,7 @@ class AuswertungTest : public QObject {
         dialog_->show();
         if (finished.isEmpty()) QVERIFY(finished.wait(5000));
     }
-    QPushButton* Close() const { return Named<QPushButton>(dialog_, "Schließen"); }
+    LatentButton* Close() const { return Named<LatentButton>(dialog_, "Schließen"); }
 
   private slots:
     void init() {
@@ -61,7 +59,8 @@ class AuswertungTest : public QObject {
         dialog_->SetStepInterval(0);
         connect(dialog_, &TfrmAuswertung::StepShown, this, [this](int s) {
             QCOMPARE(qsizetype(s), steps_.size());
-            QVERIFY(Close()->isHidden());
+            // Unseen, but with the focus, so that a screen reader is on it.
+            QVERIFY(!Close()->Shown() && Close()->hasFocus());
             steps_ << Gauges(dialog_);
         });
     }
@@ -83,8 +82,12 @@ class AuswertungTest : public QObject {
             expected << Gauges(e.Step(s));
         QCOMPARE(steps_, expected);
         QCOMPARE(Gauges(dialog_), Gauges(e.Final()));
-        QVERIFY(Close()->isVisible());
+        QVERIFY(Close()->Shown());
         QCOMPARE(dialog_->lblAnzeige()->text().toStdString(), std::string(e.Verdict()));
+        // A screen reader learns the end from the gauges and the close button.
+        const QString right = "Richtig: " + QString::fromStdString(e.Final().LabelRight);
+        QCOMPARE(Named<BarGauge>(dialog_, "Richtig")->accessibleDescription(), right);
+        QVERIFY(Close()->accessibleDescription().startsWith(dialog_->lblAnzeige()->text() + ' ' + right));
         QCOMPARE(Named<QLabel>(dialog_, "Punkte und Versuche")->text().toStdString(),
                  e.PanelRight());
         QCOMPARE(Named<QLabel>(dialog_, "Verlorene Punkte und Versuche")->text().toStdString(),
@@ -99,6 +102,8 @@ class AuswertungTest : public QObject {
             if (s == 0) verdictAtStart = dialog_->lblAnzeige()->text();
             if (s != 10) return;
             QTest::keyClick(dialog_, Qt::Key_Escape);
+            QTest::keyClick(Close(), Qt::Key_Space);
+            QTest::mouseClick(Close(), Qt::LeftButton);
             QVERIFY(!dialog_->close());
             dialog_->reject();
             dialog_->accept();

@@ -31,8 +31,8 @@ void CloseNextModal(std::function<void(QWidget*)> inspect = {}) {
     QObject::connect(poll, &QTimer::timeout, [poll, inspect] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr) return;
-        auto* close = modal->findChild<QPushButton*>(QStringLiteral("btnSchliessen"));
-        if (close != nullptr && !close->isVisible()) return;
+        auto* close = modal->findChild<LatentButton*>(QStringLiteral("btnSchliessen"));
+        if (close != nullptr && !close->Shown()) return;
         if (inspect) inspect(modal);
         poll->stop();
         poll->deleteLater();
