@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs a command where a screen reader would meet it: on a private Xvfb server,
+# in a D-Bus session with the AT-SPI bus and its registry (the Linux
+# accessibility bus that Orca listens to), with Qt's bridge to it switched on.
+#
+#   tests/a11y/atspi-session.sh COMMAND [ARGS...]
+#
+# When the server or the bus cannot start, says why and exits 77, which CTest
+# reports as a skipped test; otherwise exits with the command's status.
+set -uo pipefail
+
+skip() {
+    echo "SKIPPED: $*" >&2
+    exit 77
+}
+
+if [[ ${1:-} == --inside ]]; then
+    shift
+    # Asking for the bus's address starts it, as in a desktop session.
+    address=
+    for _ in $(seq 50); do
+        address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress 2>"$ATSPI_LOG/bus.log" | tr -d ' ')
+        [[ -n $address ]] && break
+        sleep 0.1
+    done
+    [[ -n $address ]] || { cat "$ATSPI_LOG/bus.log" >&2; skip "the AT-SPI bus did not start"; }
+    "$ATSPI_REGISTRYD" >"$ATSPI_LOG/registryd.log" 2>&1 &
+    registryd_pid=$!
+    "$@"
+    status=$?
+    kill "$registryd_pid" 2>/dev/null
+    wait "$registryd_pid" 2>/dev/null
+    exit $status
+fi
+
+(($# > 0)) || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
+for tool in Xvfb dbus-run-session dbus-send; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh)"
+done
+ATSPI_REGISTRYD=
+for dir in /usr/libexec /usr/lib/at-spi2-core /usr/lib/*/at-spi2-core; do
+    [[ -x $dir/at-spi-bus-launcher && -x $dir/at-spi2-registryd ]] && ATSPI_REGISTRYD=$dir/at-spi2-registryd && break
+done
+[[ -n $ATSPI_REGISTRYD ]] || skip "the AT-SPI bus is not installed (package at-spi2-core)"
+export ATSPI_REGISTRYD
+
+ATSPI_LOG=$(mktemp -d)
+export ATSPI_LOG
+xvfb_pid=
+cleanup() {
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$ATSPI_LOG"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and names it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ATSPI_LOG/display" 2>"$ATSPI_LOG/xvfb.log" &
+xvfb_pid=$!
+display=
+for _ in $(seq 100); do
+    display=$(cat "$ATSPI_LOG/display")
+    [[ -n $display ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.05
+done
+[[ -n $display ]] || { cat "$ATSPI_LOG/xvfb.log" >&2; skip "Xvfb did not start"; }
+
+export DISPLAY=:$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+dbus-run-session -- "$0" --inside "$@" 2> >(grep -v -e 'Failed to set fd limit' -e 'Activating service' \
+    -e 'Successfully activated' >&2)
