@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
 #include <initializer_list>
+#include <map>
 #include <utility>
 
 namespace quarvel {
@@ -223,8 +223,8 @@ std::string Join(const Row& row, std::size_t first, std::size_t last) {
 }
 
 bool IsNumber(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 } // namespace
@@ -242,7 +242,8 @@ std::vector<std::string> SpokenChain(const ChainLayout& layout) {
                   [](const ChainLabel* a, const ChainLabel* b) { return a->X < b->X; });
 
     std::vector<std::string> lines;
-    for (const auto& [y, row] : rows) lines.push_back(Join(row, 0, row.size() - 1));
+    for (const auto& [y, row] : rows)
+        lines.push_back(Join(row, 0, row.size() - 1));
     if (rows.empty()) return lines;
 
     std::vector<const ChainLabel*> coloured;
@@ -270,19 +271,23 @@ std::vector<std::string> SpokenChain(const ChainLayout& layout) {
             for (const ChainStroke& a : layout.Strokes)
                 for (const ChainStroke& b : layout.Strokes)
                     if (a.Colour == group->Colour && b.Colour == group->Colour && a.X < b.X &&
-                        a.X + b.X == 2 * group->X && (!span || b.X - a.X < span->second - span->first))
+                        a.X + b.X == 2 * group->X &&
+                        (!span || b.X - a.X < span->second - span->first))
                         span = std::pair(a.X, b.X);
             Row members;
             for (const ChainLabel* name : row)
-                if (span && name->X >= span->first && name->X <= span->second) members.push_back(name);
-            lines.push_back(group->Text + (members.empty() ? "" : ": " + Join(members, 0, members.size() - 1)));
+                if (span && name->X >= span->first && name->X <= span->second)
+                    members.push_back(name);
+            lines.push_back(group->Text +
+                            (members.empty() ? "" : ": " + Join(members, 0, members.size() - 1)));
         }
     }
     for (std::size_t r = 1; r < rows.size(); ++r)
         for (const ChainLabel* upper : rows[r].second)
             for (const ChainLabel* lower : rows[0].second)
                 if (upper->X == lower->X)
-                    lines.push_back("1 " + PlainText(upper->Text) + " = 1 " + PlainText(lower->Text));
+                    lines.push_back("1 " + PlainText(upper->Text) + " = 1 " +
+                                    PlainText(lower->Text));
     return lines;
 }
 

@@ -10,12 +10,19 @@ namespace quarvel {
 namespace {
 
 constexpr std::array<InfoPicture, 19> Pictures = {{
-    {1, 808, 8, 139, 167, 1, "Sitzende ägyptische Figur mit Hieroglyphen; Unterarm als Elle und Fuß als Fuß markiert"},
-    {2, 800, 192, 164, 67, 1, "Zwei gekrönte Figuren zeigen das Yard von der Nasenspitze bis zum Daumen und den Inch als Daumenbreite"},
-    {3, 800, 280, 162, 118, 1, "Alter Holzschnitt: Männer stehen vor einer Kirche Fuß an Fuß in einer Reihe"},
-    {4, 808, 416, 146, 111, 1, "Erdkugel mit Äquator und Meridian; der Viertelkreis ist als zehn Millionen Meter markiert"},
-    {5, 800, 576, 170, 105, 1, "Schema einer Krypton-86-Lampe und einer Welle: ein Meter sind 1 650 763,73 Wellenlängen"},
-    {6, 360, 488, 247, 219, 5, "Erdkugel unter einer Lupe: Äquator, Nullmeridian und ein Längengrad, in 60 Teile geteilt"},
+    {1, 808, 8, 139, 167, 1,
+     "Sitzende ägyptische Figur mit Hieroglyphen; Unterarm als Elle und Fuß als Fuß markiert"},
+    {2, 800, 192, 164, 67, 1,
+     "Zwei gekrönte Figuren zeigen das Yard von der Nasenspitze bis zum Daumen und den Inch als "
+     "Daumenbreite"},
+    {3, 800, 280, 162, 118, 1,
+     "Alter Holzschnitt: Männer stehen vor einer Kirche Fuß an Fuß in einer Reihe"},
+    {4, 808, 416, 146, 111, 1,
+     "Erdkugel mit Äquator und Meridian; der Viertelkreis ist als zehn Millionen Meter markiert"},
+    {5, 800, 576, 170, 105, 1,
+     "Schema einer Krypton-86-Lampe und einer Welle: ein Meter sind 1 650 763,73 Wellenlängen"},
+    {6, 360, 488, 247, 219, 5,
+     "Erdkugel unter einer Lupe: Äquator, Nullmeridian und ein Längengrad, in 60 Teile geteilt"},
     {7, 888, 64, 99, 87, 2, "Ein Häufchen Getreidekörner"},
     {8, 848, 288, 141, 168, 2, "Metallzylinder des Urkilogramms"},
     {9, 856, 24, 134, 172, 3, "Radarantenne"},

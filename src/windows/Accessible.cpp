@@ -4,13 +4,13 @@
 
 #include <QAccessibleWidget>
 
-#include <algorithm>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QWindow>
+#include <algorithm>
 
 namespace quarvel {
 
@@ -155,7 +155,8 @@ class SwitchItemAccessible : public QAccessibleInterface, public QAccessibleActi
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
+        if (t == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
         return nullptr;
     }
     QStringList actionNames() const override { return {pressAction()}; }

@@ -218,8 +218,9 @@ void TfrmAuswertung::FinishAnimation() {
     btnSchliessen_->setFocus();
     const QString verdict = Text(evaluation_.Verdict());
     lblAnzeige_->Say(verdict);
-    SetDescription(btnSchliessen_, QStringLiteral("%1 Richtig: %2, falsch: %3.")
-                                       .arg(verdict, Text(final.LabelRight), Text(final.LabelWrong)));
+    SetDescription(btnSchliessen_,
+                   QStringLiteral("%1 Richtig: %2, falsch: %3.")
+                       .arg(verdict, Text(final.LabelRight), Text(final.LabelWrong)));
     emit AnimationFinished();
 }
 

@@ -1,7 +1,6 @@
 #include "windows/VerwandlungskettenU.h"
 
 #include "windows/Accessible.h"
-#include "windows/StartU.h"
 #include "windows/FontU.h"
 #include "windows/StartU.h"
 
@@ -96,7 +95,8 @@ void TfrmVerwandlungsketten::FormActivate() {
         QList<QPoint> origins;
         const QFont font = TaskFont(12);
         for (const std::string& line : spoken) {
-            origins << QPoint(ChainAxisMargin, static_cast<int>(lines.size()) * QFontMetrics(font).height());
+            origins << QPoint(ChainAxisMargin,
+                              static_cast<int>(lines.size()) * QFontMetrics(font).height());
             lines << ToQString(line);
         }
         pane_->SetPage(windowTitle(), lines, origins, font);

@@ -263,7 +263,7 @@ def run():
             elif passage == 1 and line == 3:
                 work_line(line, wrong, [("Beschreibung", "falsch, noch ein Versuch"),
                                         ("Meldung", message_wrong)], "wrong")
-                work_line(line, "", [("Beschreibung", f"zweimal falsch, das Ergebnis lautet {right}"),
+                work_line(line, "", [("Beschreibung", f"zweimal falsch, das Ergebnis lautet {right}. So geht's: …"),
                                      ("Meldung", "Deine Eingabe ist leider wieder falsch! Das Ergebnis "
                                                  f"lautet {right}! …"),
                                      after], "wrong twice")

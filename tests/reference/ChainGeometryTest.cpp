@@ -145,21 +145,23 @@ TEST(ChainGeometry, SpokenChainPairsFactorsWithTheirUnits) {
                             "1 dm³ = 1000 cm³", "1 cm³ = 1000 mm³", "1 hl = 100 l", "1 l = 10 dl",
                             "1 dl = 10 cl", "1 cl = 10 ml", "1 l = 1 dm³", "1 ml = 1 cm³"));
     EXPECT_THAT(SpokenChain(ChainFor(UnitArea::DezNum).value()),
-                ElementsAre("HT, ZT, T, H, Z, E, z, h, t, zt, ht, m, zm, hm", "Tausender: HT, ZT, T",
-                            "Tausendstel: t, zt, ht", "Millionstel: m, zm, hm",
-                            "Dekadische Einheiten: HT, ZT, T, H, Z, E",
+                ElementsAre("HT, ZT, T, H, Z, E, z, h, t, zt, ht, m, zm, hm",
+                            "Tausender: HT, ZT, T", "Tausendstel: t, zt, ht",
+                            "Millionstel: m, zm, hm", "Dekadische Einheiten: HT, ZT, T, H, Z, E",
                             "Dezimale Einheiten: z, h, t, zt, ht, m, zm, hm"));
     for (int area = 1; area <= 8; ++area) {
         const ChainLayout layout = ChainFor(static_cast<UnitArea>(area)).value();
         const std::vector<std::string> spoken = SpokenChain(layout);
         std::size_t coloured = 0;
-        for (const ChainLabel& label : layout.Labels) coloured += label.Colour != Black;
+        for (const ChainLabel& label : layout.Labels)
+            coloured += label.Colour != Black;
         std::size_t told = 0;
         for (const std::string& line : spoken)
             told += line.find(" = 1 ") == std::string::npos &&
                     (line.find(" = ") != std::string::npos || line.find(": ") != std::string::npos);
         EXPECT_EQ(told, coloured) << "AreaCode " << area;
-        for (const std::string& line : spoken) EXPECT_EQ(line.find('^'), std::string::npos) << line;
+        for (const std::string& line : spoken)
+            EXPECT_EQ(line.find('^'), std::string::npos) << line;
     }
 }
 

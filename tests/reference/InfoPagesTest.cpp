@@ -112,7 +112,8 @@ TEST(InfoPages, SpokenLinesHoldWholeWords) {
                               "(Krypton-86)", "der Fundamentalkonstanten\nder Physik",
                               "\n1 Elle = 1,143 m\n", "Dezimal- und Küchenwaage"})
         EXPECT_NE(all.find(whole), std::string::npos) << whole;
-    for (const InfoPicture& picture : InfoPictures()) EXPECT_FALSE(picture.Subject.empty());
+    for (const InfoPicture& picture : InfoPictures())
+        EXPECT_FALSE(picture.Subject.empty());
 }
 
 } // namespace

@@ -45,7 +45,9 @@ void Record(QAccessibleEvent* event) {
 }
 
 // What was heard since the last call.
-std::vector<Heard> Take() { return std::exchange(g_heard, {}); }
+std::vector<Heard> Take() {
+    return std::exchange(g_heard, {});
+}
 
 // Where the focus went, in order.
 QList<QObject*> Focused(const std::vector<Heard>& heard) {
@@ -142,8 +144,9 @@ class AccessibilityTest : public QObject {
                    h.Inserted.simplified() == message;
         }));
         QCOMPARE(Focused(heard), next != nullptr ? QList<QObject*>{next} : QList<QObject*>{});
-        const auto moved = std::find_if(heard.begin(), heard.end(),
-                                        [](const Heard& h) { return h.Type == QAccessible::Focus; });
+        const auto moved = std::find_if(heard.begin(), heard.end(), [](const Heard& h) {
+            return h.Type == QAccessible::Focus;
+        });
         QVERIFY(moved == heard.end() || moved - heard.begin() > said);
     }
 
@@ -217,7 +220,8 @@ class AccessibilityTest : public QObject {
         QVERIFY(focus.Description.startsWith(QStringLiteral("Durchgang 2 von 3. ")));
 
         for (int pass = 2; pass <= 3; ++pass) {
-            for (int line = 1; line <= 5; ++line) Enter(w->Field(line), Answer(f.state, line));
+            for (int line = 1; line <= 5; ++line)
+                Enter(w->Field(line), Answer(f.state, line));
             if (pass == 2) Enter(w->btnWeiter());
         }
         QCOMPARE(Focused(Take()).last(), w->btnAuswertung());
@@ -239,13 +243,15 @@ class AccessibilityTest : public QObject {
             if (widget == nullptr || widget->window() != evaluation) continue;
             if (h.Type == QAccessible::Focus) inDialog << h.Object;
             changes += h.Type == QAccessible::NameChanged || h.Type == QAccessible::ValueChanged ||
-                       h.Type == QAccessible::DescriptionChanged || h.Type == QAccessible::TextUpdated;
+                       h.Type == QAccessible::DescriptionChanged ||
+                       h.Type == QAccessible::TextUpdated;
         }
         QCOMPARE(inDialog, QList<QObject*>{evaluation->btnSchliessen()});
         QVERIFY2(changes <= 30, qPrintable(QString::number(changes)));
         const QString verdict = evaluation->lblAnzeige()->text();
         QVERIFY(evaluation->btnSchliessen()->accessibleDescription().startsWith(verdict + ' '));
-        QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(evaluation->gauRichtig());
+        QAccessibleInterface* gauge =
+            QAccessible::queryAccessibleInterface(evaluation->gauRichtig());
         QCOMPARE(gauge->role(), QAccessible::ProgressBar);
         QVERIFY(gauge->state().readOnly && gauge->valueInterface() == nullptr);
 
@@ -255,7 +261,8 @@ class AccessibilityTest : public QObject {
 
         // The window, reused at another level, says its new title.
         f.OpenLength(2);
-        QVERIFY(Find(Take(), w, QAccessible::NameChanged, QStringLiteral("Längenmaße: ANFÄNGER")) >= 0);
+        QVERIFY(Find(Take(), w, QAccessible::NameChanged, QStringLiteral("Längenmaße: ANFÄNGER")) >=
+                0);
         w->menSchliessenClick();
     }
 
@@ -269,9 +276,10 @@ class AccessibilityTest : public QObject {
         QVERIFY(iface->state().checked);
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Aus"));
         QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Zeitanzeige: ein"));
-        QVERIFY(!QAccessible::isActive() || std::any_of(g_heard.begin(), g_heard.end(), [&](const Heard& h) {
-            return h.Type == QAccessible::StateChanged && h.Object == item;
-        }));
+        QVERIFY(!QAccessible::isActive() ||
+                std::any_of(g_heard.begin(), g_heard.end(), [&](const Heard& h) {
+                    return h.Type == QAccessible::StateChanged && h.Object == item;
+                }));
 
         ExerciseWindow* w = f.OpenLength(1);
         QAccessibleInterface* time = QAccessible::queryAccessibleInterface(w->pnlZeit());
@@ -300,8 +308,9 @@ class AccessibilityTest : public QObject {
         QVERIFY(!info->Picture(1)->accessibleName().isEmpty());
         Take();
         info->ShowPage(2);
-        QVERIFY(!QAccessible::isActive() || Find(Take(), info, QAccessible::NameChanged,
-                                                 QStringLiteral("Entwicklung der Massenmaße")) >= 0);
+        QVERIFY(!QAccessible::isActive() ||
+                Find(Take(), info, QAccessible::NameChanged,
+                     QStringLiteral("Entwicklung der Massenmaße")) >= 0);
         info->hide();
     }
 };
