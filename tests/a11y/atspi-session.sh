@@ -16,6 +16,7 @@ skip() {
 
 if [[ ${1:-} == --inside ]]; then
     shift
+    touch "$ATSPI_LOG/inside"
     # Asking for the bus's address starts it, as in a desktop session.
     address=
     for _ in $(seq 50); do
@@ -54,19 +55,34 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and names it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ATSPI_LOG/display" 2>"$ATSPI_LOG/xvfb.log" &
-xvfb_pid=$!
+# Xvfb picks a free display itself and names it once it accepts clients. Two
+# servers starting at the same moment can both try the same display; the one
+# that loses exits, and is started again.
 display=
-for _ in $(seq 100); do
-    display=$(cat "$ATSPI_LOG/display")
-    [[ -n $display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.05
+for _ in 1 2 3 4 5; do
+    : >"$ATSPI_LOG/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ATSPI_LOG/display" \
+        2>"$ATSPI_LOG/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        display=$(cat "$ATSPI_LOG/display")
+        [[ -n $display ]] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    sleep 0.2
+    [[ -n $display && -S /tmp/.X11-unix/X$display ]] && kill -0 "$xvfb_pid" 2>/dev/null && break
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid= display=
 done
 [[ -n $display ]] || { cat "$ATSPI_LOG/xvfb.log" >&2; skip "Xvfb did not start"; }
 
 export DISPLAY=:$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-dbus-run-session -- "$0" --inside "$@" 2> >(grep -v -e 'Failed to set fd limit' -e 'Activating service' \
-    -e 'Successfully activated' >&2)
+dbus-run-session -- "$0" --inside "$@" 2>"$ATSPI_LOG/session.log"
+status=$?
+grep -v -e 'Failed to set fd limit' -e 'Activating service' -e 'Successfully activated' \
+    "$ATSPI_LOG/session.log" >&2
+[[ -e $ATSPI_LOG/inside ]] || skip "no D-Bus session could start (dbus-run-session: $status)"
+exit $status
