@@ -41,7 +41,10 @@ for tool in Xvfb dbus-run-session dbus-send; do
 done
 ATSPI_REGISTRYD=
 for dir in /usr/libexec /usr/lib/at-spi2-core /usr/lib/*/at-spi2-core; do
-    [[ -x $dir/at-spi-bus-launcher && -x $dir/at-spi2-registryd ]] && ATSPI_REGISTRYD=$dir/at-spi2-registryd && break
+    if [[ -x $dir/at-spi-bus-launcher && -x $dir/at-spi2-registryd ]]; then
+        ATSPI_REGISTRYD=$dir/at-spi2-registryd
+        break
+    fi
 done
 [[ -n $ATSPI_REGISTRYD ]] || skip "the AT-SPI bus is not installed (package at-spi2-core)"
 export ATSPI_REGISTRYD

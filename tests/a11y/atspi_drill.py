@@ -33,6 +33,8 @@ KEYSYMS = {"Return": 0xFF0D, "Escape": 0xFF1B, "Right": 0xFF53, "Down": 0xFF54, 
            ",": 0x2C}
 ALT = 1 << 3  # Mod1
 VERDICT = "Du bist schon sehr gut, aber noch nicht Spitze! Übe noch etwas weiter."
+RIGHT = "Bravo, deine Eingabe ist richtig!"
+WRONG = "Deine Eingabe ist leider falsch! Überprüfe deine Eingabe und versuche es noch einmal."
 
 heard = []      # (kind, text) in the order a screen reader would speak them
 focus = [None]  # the object that has the focus
@@ -132,7 +134,8 @@ def focus_window(title):
     found = False
     for k in range(count.value):
         name = ctypes.c_char_p()
-        if x11.XFetchName(display, children[k], ctypes.byref(name)) and name.value == title.encode():
+        named = x11.XFetchName(display, children[k], ctypes.byref(name))
+        if named and name.value == title.encode():
             x11.XSetInputFocus(display, children[k], 1, 0)  # RevertToPointerRoot
             found = True
     x11.XFlush(display)
@@ -189,10 +192,35 @@ def enter(expect, what, seconds=5.0):
     return heard_since(mark)
 
 
-def work_line(line, typed, expect, what):
-    if typed:
-        type_text(typed)
-    return enter(expect, f"line {line}, {what}")
+def work_line(passage, line):
+    """Answers the focused task: in pass 1 line 2 wrong and then right, line 3
+    wrong twice, every other line right."""
+    task = focused_name()
+    check(task.startswith(f"Aufgabe {line}: "), f"pass {passage}: the focus is on line {line}")
+    right = answer_of(task)
+    wrong = "1234567" if right != "1234567" else "7654321"
+    button = "Weiter" if passage < 3 else "Auswertung"
+    after = ("Fokus", f"Aufgabe {line + 1}: …" if line < 5 else f"{button} (push button)…")
+    what = f"pass {passage}, line {line}"
+    if passage == 1 and line in (2, 3):
+        type_text(wrong)
+        enter([("Beschreibung", "falsch, noch ein Versuch"), ("Meldung", WRONG)], what + " wrong")
+        check(focused_name() == task, "a wrong first try keeps the focus")
+    if passage == 1 and line == 2:
+        for _ in wrong:
+            key("BackSpace")
+        type_text(right)
+        enter([("Beschreibung", f"richtig beim zweiten Versuch: {right}"),
+               ("Meldung", "Beim zweiten Versuch ist deine Eingabe richtig!"), after],
+              what + " right at the second try")
+    elif passage == 1 and line == 3:
+        enter([("Beschreibung", f"zweimal falsch, das Ergebnis lautet {right}. So geht's: …"),
+               ("Meldung", f"Deine Eingabe ist leider wieder falsch! Das Ergebnis lautet {right}! …"),
+               after], what + " wrong twice")
+    else:
+        type_text(right)
+        enter([("Beschreibung", f"richtig beim ersten Versuch: {right}"), ("Meldung", RIGHT), after],
+              what + " right")
 
 
 def main():
@@ -239,39 +267,11 @@ def run():
     check(focus[0] is not None and focus[0].description.startswith("Durchgang 1 von 3."),
           "the first field names the pass")
 
-    message_right = "Bravo, deine Eingabe ist richtig!"
-    message_wrong = ("Deine Eingabe ist leider falsch! Überprüfe deine Eingabe und versuche es "
-                     "noch einmal.")
     for passage in (1, 2, 3):
         for line in range(1, 6):
-            task = focused_name()
-            check(task.startswith(f"Aufgabe {line}: "), f"pass {passage}: the focus is on line {line}")
-            right = answer_of(task)
-            last = line == 5
-            after = ("Fokus", "Weiter (push button)…" if passage < 3 else "Auswertung (push button)…") \
-                if last else ("Fokus", f"Aufgabe {line + 1}: …")
-            wrong = "1234567" if right != "1234567" else "7654321"
-            if passage == 1 and line == 2:
-                work_line(line, wrong, [("Beschreibung", "falsch, noch ein Versuch"),
-                                        ("Meldung", message_wrong)], "wrong")
-                check(focused_name() == task, "a wrong first try keeps the focus")
-                for _ in wrong:
-                    key("BackSpace")
-                work_line(line, right, [("Beschreibung", f"richtig beim zweiten Versuch: {right}"),
-                                        ("Meldung", "Beim zweiten Versuch ist deine Eingabe richtig!"),
-                                        after], "right at the second try")
-            elif passage == 1 and line == 3:
-                work_line(line, wrong, [("Beschreibung", "falsch, noch ein Versuch"),
-                                        ("Meldung", message_wrong)], "wrong")
-                work_line(line, "", [("Beschreibung", f"zweimal falsch, das Ergebnis lautet {right}. So geht's: …"),
-                                     ("Meldung", "Deine Eingabe ist leider wieder falsch! Das Ergebnis "
-                                                 f"lautet {right}! …"),
-                                     after], "wrong twice")
-            else:
-                work_line(line, right, [("Beschreibung", f"richtig beim ersten Versuch: {right}"),
-                                        ("Meldung", message_right), after], "right")
+            work_line(passage, line)
         if passage < 3:
-            enter([("Fokus", f"Aufgabe 1: …")], f"pass {passage + 1} begins")
+            enter([("Fokus", "Aufgabe 1: …")], f"pass {passage + 1} begins")
             check(focus[0].description.startswith(f"Durchgang {passage + 1} von 3."),
                   f"the first field names pass {passage + 1}")
 
