@@ -1,6 +1,7 @@
 # Two commands do all set-up on a fresh Debian 12 machine:
 #   make run   - install missing packages, build (Release), start Quarvel
-#   make test  - install missing packages, build, run every test, then the same
+#   make test  - install missing packages, check the layout of every C++ file
+#                (clang-format), build, run every test, then the same
 #                tests again in a build with AddressSanitizer and UBSan, then
 #                build every libFuzzer target and run each for a few seconds
 #   make package - the Debian package build/release/quarvel_<version>_<arch>.deb
@@ -14,7 +15,7 @@ SANITIZE := build/asan
 run: build
 	./$(RELEASE)/src/quarvel
 
-test: test-release test-asan test-fuzz
+test: format-check test-release test-asan test-fuzz
 
 deps:
 	./scripts/install-deps.sh
@@ -35,13 +36,14 @@ test-asan: build-asan
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # Every C++ file as .clang-format lays it out; `make format` rewrites them so.
-SOURCES = $(shell find src tests tools bench fuzz -name '*.cpp' -o -name '*.h')
+SOURCES = find src tests tools bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0
 
 format-check: deps
-	clang-format --dry-run -Werror $(SOURCES)
+	@$(SOURCES) | xargs -0 clang-format --dry-run -Werror
+	@echo "clang-format: every C++ file is laid out as .clang-format says"
 
 format: deps
-	clang-format -i $(SOURCES)
+	$(SOURCES) | xargs -0 clang-format -i
 
 package: build
 	cmake --build $(RELEASE) --target package

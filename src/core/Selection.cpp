@@ -38,9 +38,12 @@ std::vector<MenuEntry> BuildMenu() {
     using A = MenuAction;
 
     std::vector<MenuEntry> masse = Levels("menMasse", &SelectionState::LevelMasse, ein, false);
-    masse.insert(masse.begin(), {"menMasse0", "Volksschüler", A::ChooseLevel, 6,
-                                 &SelectionState::LevelMasse, ein, {}});
+    masse.insert(
+        masse.begin(),
+        {"menMasse0", "Volksschüler", A::ChooseLevel, 6, &SelectionState::LevelMasse, ein, {}});
 
+    // One menu entry a line, as the menu reads.
+    // clang-format off
     return {
         {"menBeenden", "&Beenden", A::Quit, 0, nullptr, TargetWindow::None, {}},
         {"menZahlensystem", "&Dekadisches Zahlensystem", A::Submenu, 0, nullptr, dek,
@@ -90,13 +93,15 @@ std::vector<MenuEntry> BuildMenu() {
         {"menZeit", "Zeitanzeige", A::Submenu, 0, nullptr, TargetWindow::None,
          {{"menZeitart", "Ein", A::ToggleTime, 0, nullptr, TargetWindow::None, {}}}},
     };
+    // clang-format on
 }
 
-constexpr std::array<Field, 4> kDecadic = {&SelectionState::LevelDekNum, &SelectionState::LevelDekDek,
-                                           &SelectionState::LevelDezNum, &SelectionState::LevelDezDez};
-constexpr std::array<Field, 6> kMeasure = {&SelectionState::LevelLaenge,  &SelectionState::LevelMasse,
-                                           &SelectionState::LevelFlaeche, &SelectionState::LevelKubik,
-                                           &SelectionState::LevelLiter,   &SelectionState::LevelGemischt};
+constexpr std::array<Field, 4> kDecadic = {
+    &SelectionState::LevelDekNum, &SelectionState::LevelDekDek, &SelectionState::LevelDezNum,
+    &SelectionState::LevelDezDez};
+constexpr std::array<Field, 6> kMeasure = {
+    &SelectionState::LevelLaenge, &SelectionState::LevelMasse, &SelectionState::LevelFlaeche,
+    &SelectionState::LevelKubik,  &SelectionState::LevelLiter, &SelectionState::LevelGemischt};
 constexpr std::array<Field, 5> kCombination = {&SelectionState::LevelLM, &SelectionState::LevelLF,
                                                &SelectionState::LevelLFM, &SelectionState::LevelFR,
                                                &SelectionState::LevelAlle};
@@ -117,13 +122,16 @@ void ApplyLevel(SelectionState& s, const MenuEntry& entry) {
     if (entry.Action != MenuAction::ChooseLevel || entry.Level == nullptr) return;
     for (Field f : kDecadic) {
         if (f == entry.Level) {
-            for (Field other : kDecadic) s.*other = 0;
+            for (Field other : kDecadic)
+                s.*other = 0;
         }
     }
     s.*entry.Level = entry.Value;
 }
 
-std::string_view TimeItemCaption(const SelectionState& s) { return s.TimeDisplay ? "Aus" : "Ein"; }
+std::string_view TimeItemCaption(const SelectionState& s) {
+    return s.TimeDisplay ? "Aus" : "Ein";
+}
 
 std::string_view ToggleTimeDisplay(SelectionState& s) {
     s.TimeDisplay = !s.TimeDisplay;
@@ -133,13 +141,16 @@ std::string_view ToggleTimeDisplay(SelectionState& s) {
 void ResetGroupLevels(SelectionState& s, LevelGroup group) {
     switch (group) {
     case LevelGroup::Decadic:
-        for (Field f : kDecadic) s.*f = 0;
+        for (Field f : kDecadic)
+            s.*f = 0;
         break;
     case LevelGroup::Measure:
-        for (Field f : kMeasure) s.*f = 0;
+        for (Field f : kMeasure)
+            s.*f = 0;
         break;
     case LevelGroup::Combination:
-        for (Field f : kCombination) s.*f = 0;
+        for (Field f : kCombination)
+            s.*f = 0;
         break;
     }
 }

@@ -9,7 +9,8 @@ namespace quarvel {
 std::string TrimTrailingZeros(std::string_view text) {
     std::string s = CutText(text, kAnswerCapacity);
     if (s.find(',') == std::string::npos) return s;
-    while (!s.empty() && s.back() == '0') s.pop_back();
+    while (!s.empty() && s.back() == '0')
+        s.pop_back();
     if (!s.empty() && s.back() == ',') s.pop_back();
     return s;
 }

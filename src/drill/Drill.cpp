@@ -11,9 +11,12 @@ namespace quarvel {
 namespace drilltext {
 std::string WrongSecond(const std::string& answer) {
     return "Deine Eingabe ist leider wieder falsch!\nDas Ergebnis lautet " + answer + "!" + "\n" +
-           "Vergleiche das Ergebnis mit deiner Eingabe" + " und überlege, warum du den Fehler begangen hast!";
+           "Vergleiche das Ergebnis mit deiner Eingabe" +
+           " und überlege, warum du den Fehler begangen hast!";
 }
-std::string MissingEntries(int count) { return "Es fehlen noch " + std::to_string(count) + " Einträge!"; }
+std::string MissingEntries(int count) {
+    return "Es fehlen noch " + std::to_string(count) + " Einträge!";
+}
 } // namespace drilltext
 
 bool MeasureKeyAccepted(char32_t key, int answerDecimals) {
@@ -34,7 +37,8 @@ void Drill::StartDrill() {
 }
 
 void Drill::ClearLines() {
-    for (DrillLine& line : lines_) line = DrillLine{};
+    for (DrillLine& line : lines_)
+        line = DrillLine{};
     state_.Score.TryNumber = 1;
 }
 
@@ -108,7 +112,8 @@ ExitResult Drill::Exit(int index, const std::string& fieldText) {
     // The task is complete.
     line.AwaitsSecondTry = false;
     bool anyWaiting = false;
-    for (const DrillLine& l : lines_) anyWaiting = anyWaiting || l.AwaitsSecondTry;
+    for (const DrillLine& l : lines_)
+        anyWaiting = anyWaiting || l.AwaitsSecondTry;
     score.TryNumber = anyWaiting ? 2 : 1;
     line.FieldVisible = false;
     score.PassTries += 1;
@@ -129,7 +134,8 @@ WeiterResult Drill::Weiter() {
         }
     }
     // The last pass ends with the evaluation, never with another pass.
-    if (result.Missing > 0 || state_.Selection.CurrentPass >= state_.Selection.MaxPasses) return result;
+    if (result.Missing > 0 || state_.Selection.CurrentPass >= state_.Selection.MaxPasses)
+        return result;
     result.NextPass = true;
     ClearLines();
     state_.Selection.CurrentPass += 1;
@@ -139,17 +145,22 @@ WeiterResult Drill::Weiter() {
 }
 
 std::string Drill::PassText() const {
-    return std::to_string(state_.Selection.CurrentPass) + " / " + std::to_string(state_.Selection.MaxPasses);
+    return std::to_string(state_.Selection.CurrentPass) + " / " +
+           std::to_string(state_.Selection.MaxPasses);
 }
 
-std::string Drill::TriesText() const { return std::to_string(state_.Score.PassTries); }
+std::string Drill::TriesText() const {
+    return std::to_string(state_.Score.PassTries);
+}
 
 std::string Drill::FormatPoints(float points) {
     // Points are whole or half numbers, written as the evaluation writes them.
     return FormatHalfPoints(static_cast<std::int32_t>(std::lround(points * 2.0F)));
 }
 
-std::string Drill::PointsText() const { return FormatPoints(state_.Score.PassPoints); }
+std::string Drill::PointsText() const {
+    return FormatPoints(state_.Score.PassPoints);
+}
 
 std::string MeasureRules::TrimmedExpected(int line) {
     TTaskRecord& record = sheet_[line];
@@ -160,8 +171,9 @@ std::string MeasureRules::TrimmedExpected(int line) {
 std::string FormatElapsed(std::int64_t seconds) {
     if (seconds < 0) seconds = 0;
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld",
+                  static_cast<long long>(seconds / 3600), static_cast<long long>(seconds / 60 % 60),
+                  static_cast<long long>(seconds % 60));
     return buffer;
 }
 

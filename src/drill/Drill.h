@@ -19,7 +19,8 @@ enum class MarkKind { Empty, Cross, Tick };
 // Texts of the message label; "\n" is a line break.
 namespace drilltext {
 inline constexpr const char* kInstruction =
-    "Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder klicke mit der Maus ins nächste Feld!";
+    "Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder klicke mit der Maus "
+    "ins nächste Feld!";
 inline constexpr const char* kRightFirst = "Bravo, deine Eingabe ist richtig!";
 inline constexpr const char* kRightSecond = "Beim zweiten Versuch ist deine Eingabe richtig!";
 inline constexpr const char* kWrongFirst =
@@ -40,9 +41,9 @@ struct Message {
 
 // What one window shows of a line besides the task text.
 struct DrillLine {
-    std::string FieldText;  // the answer field's text
+    std::string FieldText; // the answer field's text
     bool FieldVisible = true;
-    std::string TypedText;  // the last judged answer, normalised
+    std::string TypedText; // the last judged answer, normalised
     FaceKind Face = FaceKind::Neutral;
     MarkKind FirstMark = MarkKind::Empty;
     MarkKind SecondMark = MarkKind::Empty;
@@ -58,7 +59,10 @@ class AnswerRules {
     virtual std::string TrimmedExpected(int line) = 0;
     // The typed text after trimming, as it is compared (the decadic window
     // normalises blanks and drops zero places here).
-    virtual std::string ComparedTyped(int line, const std::string& trimmed) { (void)line; return trimmed; }
+    virtual std::string ComparedTyped(int line, const std::string& trimmed) {
+        (void)line;
+        return trimmed;
+    }
     virtual void SetSolved(int line, bool solved) = 0;
     virtual bool Solved(int line) const = 0;
 };
@@ -69,8 +73,8 @@ bool MeasureKeyAccepted(char32_t key, int answerDecimals);
 struct ExitResult {
     enum class Kind { Nothing, TooManyCommas, RightFirst, RightSecond, WrongFirst, WrongSecond };
     Kind Outcome = Kind::Nothing;
-    bool KeepFocus = false;     // put the focus back into the field
-    bool DrillComplete = false; // show "Auswertung", hide "Weiter", stop the timer
+    bool KeepFocus = false;       // put the focus back into the field
+    bool DrillComplete = false;   // show "Auswertung", hide "Weiter", stop the timer
     std::optional<Message> Label; // a new text for the message label
 };
 

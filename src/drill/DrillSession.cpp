@@ -135,7 +135,9 @@ std::string DrillSession::ChainCaption() const {
     return {};
 }
 
-std::string DrillSession::Expected(int line) { return rules_->TrimmedExpected(line); }
+std::string DrillSession::Expected(int line) {
+    return rules_->TrimmedExpected(line);
+}
 
 LineView DrillSession::View(int line) {
     LineView view;
@@ -155,7 +157,8 @@ LineView DrillSession::View(int line) {
         // reader need not hear it.
         std::string given = r.GivenText.str();
         given.erase(0, given.find_first_not_of(' '));
-        while (!given.empty() && given.back() == ' ') given.pop_back();
+        while (!given.empty() && given.back() == ' ')
+            given.pop_back();
         if (units) {
             const std::string from = r.FromUnit.empty() ? std::string() : " " + r.FromUnit.str();
             view.Task = "Aufgabe " + number + ": " + given + from + " in " + r.ToUnit.str();
@@ -171,8 +174,8 @@ LineView DrillSession::View(int line) {
         view.AnswerLeft = r.AnswerLeft;
         view.Solved = r.Solved;
         view.Answer = r.Solved ? r.AnswerText.str() : state.TypedText;
-        view.Task = "Aufgabe " + number + ": " + r.GivenText.str() + " " + PlainText(r.FromUnit.str()) +
-                    " in " + PlainText(r.ToUnit.str());
+        view.Task = "Aufgabe " + number + ": " + r.GivenText.str() + " " +
+                    PlainText(r.FromUnit.str()) + " in " + PlainText(r.ToUnit.str());
     }
     view.ToUnitLeft = state_.ToUnitLeft;
     view.AnswerWidth = widths_[static_cast<std::size_t>(line - 1)];

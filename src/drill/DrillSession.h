@@ -24,16 +24,16 @@ namespace quarvel {
 // long given text makes).
 struct LineView {
     bool Active = false;
-    std::string Given;       // drawn at x = kGivenLeft: the value, with its unit
-    std::string ToUnit;      // drawn at ToUnitLeft; empty where none is drawn
+    std::string Given;  // drawn at x = kGivenLeft: the value, with its unit
+    std::string ToUnit; // drawn at ToUnitLeft; empty where none is drawn
     int ToUnitLeft = 0;
-    int AnswerLeft = 0;      // the answer field, and the answer drawn in its place
+    int AnswerLeft = 0; // the answer field, and the answer drawn in its place
     int AnswerWidth = 0;
     bool Solved = false;
-    std::string Answer;      // drawn once the field is closed
-    std::string Task;        // what a screen reader says for the line
-    std::string State;       // how the line stands, in words
-    std::string Prompt;      // what the answer field tells a screen reader: what to do, or State
+    std::string Answer; // drawn once the field is closed
+    std::string Task;   // what a screen reader says for the line
+    std::string State;  // how the line stands, in words
+    std::string Prompt; // what the answer field tells a screen reader: what to do, or State
 };
 
 // How the answer of a line revealed after the second wrong try comes about,
@@ -46,7 +46,9 @@ struct LineSolution {
 };
 
 // The top of line `line`'s texts.
-constexpr int LineTop(int line) { return 120 + 100 * (line - 1); }
+constexpr int LineTop(int line) {
+    return 120 + 100 * (line - 1);
+}
 
 class DrillSession {
   public:
@@ -68,7 +70,9 @@ class DrillSession {
 
     bool EvaluationDue() const { return drill_.Complete(); }
     const Drill& State() const { return drill_; }
-    const DrillLine& Line(int line) const { return drill_.Lines().at(static_cast<std::size_t>(line - 1)); }
+    const DrillLine& Line(int line) const {
+        return drill_.Lines().at(static_cast<std::size_t>(line - 1));
+    }
     LineView View(int line);
     // Only for a line whose answer has been revealed, and only where the
     // solution leads exactly to the expected answer.

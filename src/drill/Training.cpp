@@ -71,7 +71,9 @@ static_assert(std::size(kTrainings) == 15 && InEnumOrder(), "one row per trainin
 
 } // namespace
 
-std::span<const TrainingInfo> Trainings() { return kTrainings; }
+std::span<const TrainingInfo> Trainings() {
+    return kTrainings;
+}
 
 const TrainingInfo& InfoOf(Training training) {
     return kTrainings[static_cast<std::size_t>(training)];

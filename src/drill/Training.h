@@ -15,11 +15,13 @@
 
 namespace quarvel {
 
+// clang-format off
 enum class Training {
     DekNum, DekDek, DezNum, DezDez,                   // Dekadisches Zahlensystem
     Laenge, Masse, Flaeche, Kubik, Liter, Gemischt,   // Maßeinheiten
     LM, LF, LFM, FR, Alle,                            // Kombinationstraining
 };
+// clang-format on
 
 // Fills one line (1..5) of the sheet its window works on.
 using LineGenerator = void (*)(AppState& state, int line);

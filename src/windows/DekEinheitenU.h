@@ -9,7 +9,8 @@ class TfrmDekEinheiten : public ExerciseWindow {
     Q_OBJECT
   public:
     TfrmDekEinheiten(AppState& state, Windows& windows, QWidget* parent)
-        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmDekEinheiten"), LevelGroup::Decadic) {}
+        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmDekEinheiten"),
+                         LevelGroup::Decadic) {}
 };
 
 } // namespace quarvel

@@ -9,7 +9,8 @@ class TfrmEinheiten : public ExerciseWindow {
     Q_OBJECT
   public:
     TfrmEinheiten(AppState& state, Windows& windows, QWidget* parent)
-        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmEinheiten"), LevelGroup::Measure) {}
+        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmEinheiten"),
+                         LevelGroup::Measure) {}
 };
 
 } // namespace quarvel

@@ -1,12 +1,12 @@
 #include "windows/ExerciseWindow.h"
 
-#include "windows/MessageBox.h"
 #include "core/Selection.h"
-#include "windows/StartU.h"
 #include "drill/AnswerCheck.h"
 #include "windows/AuswertungU.h"
 #include "windows/Faces.h"
 #include "windows/FontU.h"
+#include "windows/MessageBox.h"
+#include "windows/StartU.h"
 #include "windows/VerwandlungskettenU.h"
 
 #include <QAction>
@@ -49,7 +49,9 @@ QLabel* Picture(WindowScale& scale, QWidget* parent, const QString& name, const 
 }
 
 // The band of the paint box that line `line` draws in.
-QRect LineBand(int line) { return {0, 100 * line, kClientWidth, 100}; }
+QRect LineBand(int line) {
+    return {0, 100 * line, kClientWidth, 100};
+}
 
 // A line's worked solution as a tooltip in a size a pupil reads easily: its
 // first line as a heading, the sentences wrapped to a readable width; both
@@ -73,8 +75,8 @@ QRect FieldPlace(int line, int left, int width) {
 } // namespace
 
 LinePlaces PlaceLine(const LineView& view) {
-    return PlaceTaskLine(MeasureTaskText(ToQString(view.Given), 20), view.AnswerLeft, view.ToUnitLeft,
-                         !view.ToUnit.empty());
+    return PlaceTaskLine(MeasureTaskText(ToQString(view.Given), 20), view.AnswerLeft,
+                         view.ToUnitLeft, !view.ToUnit.empty());
 }
 
 // A group box whose caption sits on its frame line, painted by hand: a style
@@ -110,7 +112,8 @@ class ClassicGroupBox : public QGroupBox {
 // here too; an edit with any character the filter swallows is refused whole.
 class AnswerValidator : public QValidator {
   public:
-    AnswerValidator(ExerciseWindow* owner, int line) : QValidator(owner), owner_(owner), line_(line) {}
+    AnswerValidator(ExerciseWindow* owner, int line)
+        : QValidator(owner), owner_(owner), line_(line) {}
 
     State validate(QString& input, int& /*pos*/) const override {
         QString admitted;
@@ -269,14 +272,16 @@ void ExerciseWindow::BuildLayout() {
     }
     btnAuswertung_->hide();
     btnWeiter_->setAccessibleDescription(QStringLiteral("Nächster Durchgang mit neuen Aufgaben"));
-    btnAuswertung_->setAccessibleDescription(QStringLiteral("Zeigt, wie viele Antworten richtig waren"));
+    btnAuswertung_->setAccessibleDescription(
+        QStringLiteral("Zeigt, wie viele Antworten richtig waren"));
     pnlZeit_->setAccessibleName(QStringLiteral("Benötigte Zeit"));
     connect(btnWeiter_, &QPushButton::clicked, this, &ExerciseWindow::btnWeiterClick);
     connect(btnAuswertung_, &QPushButton::clicked, this, &ExerciseWindow::btnAuswertungClick);
 
     // Enter in the last open field moves on to whichever button is visible.
     setTabOrder(edt_[0], edt_[1]);
-    for (std::size_t k = 1; k + 1 < edt_.size(); ++k) setTabOrder(edt_[k], edt_[k + 1]);
+    for (std::size_t k = 1; k + 1 < edt_.size(); ++k)
+        setTabOrder(edt_[k], edt_[k + 1]);
     setTabOrder(edt_[kLines - 1], btnAuswertung_);
     setTabOrder(btnAuswertung_, btnWeiter_);
 
@@ -309,7 +314,9 @@ QLabel* ExerciseWindow::FacePicture(int line) const {
     return Built().img_.at(static_cast<std::size_t>(line - 1));
 }
 QLabel* ExerciseWindow::MarkPicture(int line, int tryNumber) const {
-    return Built().imgZ_.at(static_cast<std::size_t>(line - 1)).at(static_cast<std::size_t>(tryNumber - 1));
+    return Built()
+        .imgZ_.at(static_cast<std::size_t>(line - 1))
+        .at(static_cast<std::size_t>(tryNumber - 1));
 }
 
 void ExerciseWindow::setVisible(bool visible) {
@@ -470,7 +477,9 @@ void ExerciseWindow::ShowMessage(const Message& message, bool judged) {
     lblAnzeige_->Say(ToQString(message.Text), judged);
 }
 
-void ExerciseWindow::edtChange() { ShowMessage({drilltext::kInstruction, kInstructionColour}); }
+void ExerciseWindow::edtChange() {
+    ShowMessage({drilltext::kInstruction, kInstructionColour});
+}
 
 int ExerciseWindow::LineOf(const QObject* field) const {
     for (int i = 1; i <= kLines; ++i) {
@@ -644,7 +653,9 @@ void ExerciseWindow::btnAuswertungClick() {
     activateWindow();
 }
 
-void ExerciseWindow::menSchliessenClick() { accept(); }
+void ExerciseWindow::menSchliessenClick() {
+    accept();
+}
 
 void ExerciseWindow::done(int result) {
     // Closing by the menu or by the close box alike leaves no level of this

@@ -105,7 +105,9 @@ class ExerciseWindow : public QuarvelDialog {
     void ArmTimer(std::int64_t sinceStart);
     void FreshDrill();
     int LineOf(const QObject* field) const;
-    const LinePlaces& Places(int line) const { return places_.at(static_cast<std::size_t>(line - 1)); }
+    const LinePlaces& Places(int line) const {
+        return places_.at(static_cast<std::size_t>(line - 1));
+    }
 
     DrillSession session_;
     // The places of each line's parts, set when the sheet is filled.

@@ -172,7 +172,8 @@ QString ElideTaskText(QPainter& canvas, const QString& text, int size, int width
     while (!kept.isEmpty()) {
         kept.chop(1);
         // A markup character at the end would act on the ellipsis.
-        while (kept.endsWith(u'^') || kept.endsWith(u'!') || kept.endsWith(u'#')) kept.chop(1);
+        while (kept.endsWith(u'^') || kept.endsWith(u'!') || kept.endsWith(u'#'))
+            kept.chop(1);
         if (MeasureTaskText(canvas, kept + ellipsis, size) <= width) return kept + ellipsis;
     }
     return {};

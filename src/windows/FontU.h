@@ -30,7 +30,9 @@ namespace quarvel {
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline QColor ToColor(Rgb c) { return QColor(c.R, c.G, c.B); }
+inline QColor ToColor(Rgb c) {
+    return QColor(c.R, c.G, c.B);
+}
 
 // round(size * 0.75), ties to even: 20 -> 15, 12 -> 9, 14 -> 10, 18 -> 14.
 int SmallSize(int size);

@@ -9,7 +9,8 @@ class TfrmKombinationen : public ExerciseWindow {
     Q_OBJECT
   public:
     TfrmKombinationen(AppState& state, Windows& windows, QWidget* parent)
-        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmKombinationen"), LevelGroup::Combination) {}
+        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmKombinationen"),
+                         LevelGroup::Combination) {}
 };
 
 } // namespace quarvel

@@ -1,7 +1,7 @@
 #include "windows/MaxanzahlU.h"
 
-#include "windows/MessageBox.h"
 #include "core/PassCount.h"
+#include "windows/MessageBox.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -128,8 +128,9 @@ void TfrmMaxanzahl::edtMaxzahlExit() {
     checking_ = true;
     const PassCountCheck check = CheckPassCount(edtMaxzahl_->text().toStdString());
     edtMaxzahl_->setText(QString::fromStdString(check.Text));
-    if (check.Message) ShowInformation(this, QString::fromUtf8(kPassCountOutOfRange.data(),
-                                                              static_cast<int>(kPassCountOutOfRange.size())));
+    if (check.Message)
+        ShowInformation(this, QString::fromUtf8(kPassCountOutOfRange.data(),
+                                                static_cast<int>(kPassCountOutOfRange.size())));
     if (check.Refocus) edtMaxzahl_->setFocus();
     checking_ = false;
 }

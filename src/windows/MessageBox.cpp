@@ -21,7 +21,8 @@ void ShowInformation(QWidget* parent, const QString& text) {
         Handler()(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Quarvel"), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Quarvel"), text, QMessageBox::Ok,
+                    parent);
     // The box speaks in the size of the window it belongs to.
     const qreal scale = WindowScale::FactorOf(parent);
     if (scale != 1.0) {

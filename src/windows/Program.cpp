@@ -1,11 +1,11 @@
 #include "windows/Program.h"
 
-#include "windows/MaxanzahlU.h"
-#include "windows/DekEinheitenU.h"
 #include "windows/AuswertungU.h"
+#include "windows/DekEinheitenU.h"
 #include "windows/EinheitenU.h"
-#include "windows/KombinationenU.h"
 #include "windows/InformationU.h"
+#include "windows/KombinationenU.h"
+#include "windows/MaxanzahlU.h"
 #include "windows/VerwandlungskettenU.h"
 
 namespace quarvel {

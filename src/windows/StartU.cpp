@@ -42,7 +42,8 @@ class StartBackground : public QWidget {
             p.drawLine(0, y, w, y);
         }
         p.setPen(QPen(Qt::black, 1));
-        for (int y = 0; y < h; y += 7) p.drawLine(0, y, w, y);
+        for (int y = 0; y < h; y += 7)
+            p.drawLine(0, y, w, y);
     }
 };
 
@@ -101,7 +102,8 @@ void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries
             auto* menu = new QMenu(ToQString(entry.Caption), parent);
             menu->setObjectName(ToQString(entry.Name));
             action = menu->menuAction();
-            connect(menu, &QMenu::aboutToShow, this, [this, &entry] { ApplyUnfold(state_.Selection, entry); });
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, &entry] { ApplyUnfold(state_.Selection, entry); });
             BuildMenu(menu, entry.Children);
         } else if (entry.Action == MenuAction::ToggleTime) {
             auto* toggle =
@@ -112,7 +114,8 @@ void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries
                     [this, &entry, action] { Trigger(entry, action); });
         } else {
             action = new QAction(ToQString(entry.Caption), parent);
-            connect(action, &QAction::triggered, this, [this, &entry, action] { Trigger(entry, action); });
+            connect(action, &QAction::triggered, this,
+                    [this, &entry, action] { Trigger(entry, action); });
         }
         action->setObjectName(ToQString(entry.Name));
         if (auto* bar = qobject_cast<QMenuBar*>(parent)) bar->addAction(action);
@@ -120,9 +123,13 @@ void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries
     }
 }
 
-QAction* TfrmStart::MenuItem(const QString& name) const { return findChild<QAction*>(name); }
+QAction* TfrmStart::MenuItem(const QString& name) const {
+    return findChild<QAction*>(name);
+}
 
-QMenu* TfrmStart::Submenu(const QString& name) const { return findChild<QMenu*>(name); }
+QMenu* TfrmStart::Submenu(const QString& name) const {
+    return findChild<QMenu*>(name);
+}
 
 void TfrmStart::Trigger(const MenuEntry& entry, QAction* action) {
     switch (entry.Action) {

@@ -1,6 +1,6 @@
 // The decadic window: its key filters and its judging through real keys.
-#include "windows/Program.h"
 #include "windows/DekEinheitenU.h"
+#include "windows/Program.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -68,11 +68,16 @@ class DekWindowTest : public QObject {
         QTest::addColumn<bool>("comma");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("DekNum notation") << 0 << true << false << "3t4hD5eq" << "3T4H5E";
-        QTest::newRow("DekNum numeral") << 0 << false << false << "3T4,05" << "3405";
-        QTest::newRow("DezNum notation") << 2 << true << false << "2e3Z7H5T" << "2E3z7h5t";
-        QTest::newRow("DezNum numeral") << 2 << false << true << "04,050x" << "04,050";
-        QTest::newRow("DekDek") << 1 << false << false << "3 4,0a" << "340";
+        QTest::newRow("DekNum notation") << 0 << true << false << "3t4hD5eq"
+                                         << "3T4H5E";
+        QTest::newRow("DekNum numeral") << 0 << false << false << "3T4,05"
+                                        << "3405";
+        QTest::newRow("DezNum notation") << 2 << true << false << "2e3Z7H5T"
+                                         << "2E3z7h5t";
+        QTest::newRow("DezNum numeral") << 2 << false << true << "04,050x"
+                                        << "04,050";
+        QTest::newRow("DekDek") << 1 << false << false << "3 4,0a"
+                                << "340";
     }
     void keysTheFieldTakes() {
         QFETCH(int, training);
@@ -98,7 +103,8 @@ class DekWindowTest : public QObject {
             f.w->menVerwandlung()->trigger();
             QCoreApplication::processEvents();
         };
-        for (int i = 1; i <= 5; ++i) f.Task(i, "3405", "3T 4H 5E", true);
+        for (int i = 1; i <= 5; ++i)
+            f.Task(i, "3405", "3T 4H 5E", true);
         f.Type(1, "3t4h5e");
         openTable();
         QTRY_VERIFY(f.w->Field(2)->hasFocus());
@@ -129,7 +135,6 @@ class DekWindowTest : public QObject {
         QCOMPARE(f.w->Field(1)->text(), QStringLiteral("3T4H"));
         f.w->menSchliessenClick();
     }
-
 };
 
 QTEST_MAIN(DekWindowTest)

@@ -1,16 +1,16 @@
 // Whole drills in the unit-conversion and combination windows, driven with
 // real key events on the offscreen platform.
-#include "windows/MessageBox.h"
-#include "windows/Program.h"
 #include "windows/AuswertungU.h"
 #include "windows/EinheitenU.h"
 #include "windows/KombinationenU.h"
+#include "windows/MessageBox.h"
+#include "windows/Program.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,7 +87,9 @@ void Answer(ExerciseWindow* w, int line, const QString& text) {
     QCoreApplication::processEvents();
 }
 
-QString Wrong(const QString& right) { return right == QStringLiteral("7") ? QStringLiteral("8") : QStringLiteral("7"); }
+QString Wrong(const QString& right) {
+    return right == QStringLiteral("7") ? QStringLiteral("8") : QStringLiteral("7");
+}
 
 } // namespace
 
@@ -110,13 +112,15 @@ class ExerciseWindowTest : public QObject {
             QVERIFY(f.state.TaskSheet[i].Active);
             QVERIFY(w->Field(i)->isVisible());
             QVERIFY(w->Field(i)->text().isEmpty());
-            QCOMPARE(w->Field(i)->geometry(), QRect(400, 114 + 100 * (i - 1), f.state.AnswerWidth, 40));
+            QCOMPARE(w->Field(i)->geometry(),
+                     QRect(400, 114 + 100 * (i - 1), f.state.AnswerWidth, 40));
             QVERIFY(!w->FacePicture(i)->pixmap().isNull());
             QVERIFY(w->MarkPicture(i, 1)->pixmap().isNull());
         }
         QCOMPARE(w->lblAnzeige()->text(),
-                 QStringLiteral("Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder "
-                                "klicke mit der Maus ins nächste Feld!"));
+                 QStringLiteral(
+                     "Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder "
+                     "klicke mit der Maus ins nächste Feld!"));
         w->menSchliessenClick();
         QCOMPARE(f.state.Selection.LevelFlaeche, 0);
     }
@@ -134,7 +138,8 @@ class ExerciseWindowTest : public QObject {
         w->Field(3)->setText(QStringLiteral("1,2,3"));
         QTest::keyClick(w->Field(3), Qt::Key_Return);
         QCoreApplication::processEvents();
-        QCOMPARE(f.messages, QStringList{QStringLiteral("Es darf höchstens ein Komma vorhanden sein!")});
+        QCOMPARE(f.messages,
+                 QStringList{QStringLiteral("Es darf höchstens ein Komma vorhanden sein!")});
         QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("0"));
         QTRY_VERIFY(w->Field(3)->hasFocus());
         w->menSchliessenClick();
@@ -153,11 +158,13 @@ class ExerciseWindowTest : public QObject {
         QCOMPARE(f.messages, QStringList{QStringLiteral("Es fehlen noch 2 Einträge!")});
         QVERIFY(w->Field(2)->hasFocus());
         Answer(w, 2, Wrong(Expected(f.state, 2)));
-        QCOMPARE(w->lblAnzeige()->text(), QStringLiteral("Deine Eingabe ist leider falsch!\nÜberprüfe deine "
-                                                        "Eingabe und versuche es noch einmal."));
+        QCOMPARE(w->lblAnzeige()->text(),
+                 QStringLiteral("Deine Eingabe ist leider falsch!\nÜberprüfe deine "
+                                "Eingabe und versuche es noch einmal."));
         QTRY_VERIFY(w->Field(2)->hasFocus());
         Answer(w, 2, Expected(f.state, 2));
-        QCOMPARE(w->lblAnzeige()->text(), QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!"));
+        QCOMPARE(w->lblAnzeige()->text(),
+                 QStringLiteral("Beim zweiten Versuch ist deine Eingabe richtig!"));
         QVERIFY(!w->btnAuswertung()->isVisible());
         Answer(w, 4, Expected(f.state, 4));
         QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("6"));
@@ -175,7 +182,8 @@ class ExerciseWindowTest : public QObject {
     void closingMidDrillStartsAfreshNextTime() {
         Fixture f;
         auto* w = f.Open(f.windows.Kombinationen, &SelectionState::LevelLM, 1);
-        for (int i = 1; i <= 5; ++i) Answer(w, i, Expected(f.state, i));
+        for (int i = 1; i <= 5; ++i)
+            Answer(w, i, Expected(f.state, i));
         w->btnWeiter()->click();
         QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
         w->menSchliessenClick();
@@ -221,7 +229,8 @@ class ExerciseWindowTest : public QObject {
 
         // A click on "Weiter" that leaves a wrong first try holds: the pupil
         // gets the second try, and the next click judges it.
-        for (int i = 1; i <= 4; ++i) Answer(w, i, Expected(f.state, i));
+        for (int i = 1; i <= 4; ++i)
+            Answer(w, i, Expected(f.state, i));
         w->Field(5)->setFocus();
         QTest::keyClicks(w->Field(5), Wrong(Expected(f.state, 5)));
         QTest::mouseClick(w->btnWeiter(), Qt::LeftButton);
@@ -234,7 +243,8 @@ class ExerciseWindowTest : public QObject {
         // Last pass: line 5 typed but never left; "Auswertung" judges it (a
         // wrong first try, so it waits), and the next press its second try.
         QTest::keyClicks(w->Field(5), Wrong(Expected(f.state, 5)));
-        for (int i = 1; i <= 4; ++i) Answer(w, i, Expected(f.state, i));
+        for (int i = 1; i <= 4; ++i)
+            Answer(w, i, Expected(f.state, i));
         QVERIFY(w->btnAuswertung()->isVisible());
         w->btnAuswertung()->click();
         QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("3 / 3"));
@@ -253,8 +263,12 @@ class ExerciseWindowTest : public QObject {
 
     void escapeKeepsTheDrill() {
         Fixture f;
-        for (ExerciseWindow* w : std::initializer_list<ExerciseWindow*>{f.windows.Einheiten, f.windows.Kombinationen}) {
-            f.Open(w, w == f.windows.Einheiten ? &SelectionState::LevelLaenge : &SelectionState::LevelLM, 1);
+        for (ExerciseWindow* w :
+             std::initializer_list<ExerciseWindow*>{f.windows.Einheiten, f.windows.Kombinationen}) {
+            f.Open(w,
+                   w == f.windows.Einheiten ? &SelectionState::LevelLaenge
+                                            : &SelectionState::LevelLM,
+                   1);
             Answer(w, 1, Expected(f.state, 1));
             QTest::keyClick(w->Field(2), Qt::Key_Escape);
             QCoreApplication::processEvents();
@@ -279,7 +293,7 @@ class ExerciseWindowTest : public QObject {
         QTest::newRow("pasted number") << "paste" << QStringLiteral("0,75") << "10,75";
         QTest::newRow("pasted with a letter") << "paste" << QStringLiteral("7a") << "1";
         QTest::newRow("pasted 50 digits") << "paste" << QString(50, QLatin1Char('9'))
-                                           << QStringLiteral("1") + QString(39, QLatin1Char('9'));
+                                          << QStringLiteral("1") + QString(39, QLatin1Char('9'));
     }
     void fieldsHoldOnlyAdmittedText() {
         QFETCH(QString, way);
@@ -342,8 +356,11 @@ class ExerciseWindowTest : public QObject {
         w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 1);
         f.state.Selection.CurrentPass = 3;
         QCOMPARE(w->Timer1()->interval(), 1000);
-        const std::pair<int, const char*> ticks[] = {
-            {1000, "00:00:00"}, {1990, "00:00:01"}, {3040, "00:00:02"}, {3995, "00:00:03"}, {5000, "00:00:04"}};
+        const std::pair<int, const char*> ticks[] = {{1000, "00:00:00"},
+                                                     {1990, "00:00:01"},
+                                                     {3040, "00:00:02"},
+                                                     {3995, "00:00:03"},
+                                                     {5000, "00:00:04"}};
         int at = 0;
         for (const auto& [when, shown] : ticks) {
             clock->Advance(when - at);
@@ -355,7 +372,8 @@ class ExerciseWindowTest : public QObject {
         }
         // Completing the drill at 5.9 s freezes the panel at what it took.
         clock->Advance(900);
-        for (int i = 1; i <= 5; ++i) Answer(w, i, Expected(f.state, i));
+        for (int i = 1; i <= 5; ++i)
+            Answer(w, i, Expected(f.state, i));
         QVERIFY(w->btnAuswertung()->isVisible());
         QVERIFY(!w->Timer1()->isActive());
         QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:05"));

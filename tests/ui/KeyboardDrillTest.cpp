@@ -1,8 +1,8 @@
 // A whole drill with the keyboard alone: from the start window's menu through
 // three passes and the evaluation, and back to the start window.
-#include "windows/Program.h"
 #include "windows/AuswertungU.h"
 #include "windows/EinheitenU.h"
+#include "windows/Program.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -117,11 +117,12 @@ class KeyboardDrillTest : public QObject {
         QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("menEinheiten"));
         Press(Qt::Key_Right); // opens "Länge"
         QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("menLaenge"));
-        Press(Qt::Key_Down);  // "Anfänger"
+        Press(Qt::Key_Down); // "Anfänger"
         Press(Qt::Key_Return);
 
         QVERIFY(finished);
-        QCOMPARE(seen, (QStringList{QStringLiteral("Längenmaße: ANFÄNGER"), QStringLiteral("Auswertung")}));
+        QCOMPARE(seen, (QStringList{QStringLiteral("Längenmaße: ANFÄNGER"),
+                                    QStringLiteral("Auswertung")}));
         QVERIFY(start->isVisible());
         QCOMPARE(state.Selection.LevelLaenge, 0);
     }

@@ -2,14 +2,14 @@
 // marks: every generator's tasks measured with the renderer's own metrics, and
 // a long task with a long wrong answer in the real decadic window.
 #include "drill/LineLayout.h"
-#include "windows/Program.h"
 #include "decadic/DecadicGenerators.h"
 #include "decadic/DekDekU.h"
-#include "windows/DekEinheitenU.h"
 #include "decadic/DezDezU.h"
-#include "windows/FontU.h"
-#include "windows/ExerciseWindow.h"
 #include "generators/Generators.h"
+#include "windows/DekEinheitenU.h"
+#include "windows/ExerciseWindow.h"
+#include "windows/FontU.h"
+#include "windows/Program.h"
 
 #include "../generators/TestSupport.h"
 
@@ -57,8 +57,7 @@ QString Q(const std::string& s) {
 }
 
 // The places the drill window gives a line with these texts.
-LinePlaces Placed(const std::string& given, const std::string& unit, int answerLeft,
-                  int unitLeft) {
+LinePlaces Placed(const std::string& given, const std::string& unit, int answerLeft, int unitLeft) {
     LineView view;
     view.Given = given;
     view.ToUnit = unit;
@@ -85,10 +84,10 @@ QString SweepMeasure(const GeneratorTable& table) {
                         generate(state, 1);
                         const TTaskRecord& r = state.TaskSheet[1];
                         const std::string given = r.GivenText.str() + " " + r.FromUnit.str();
-                        const QString fault = Fault(
-                            Q(given), Q(r.ToUnit.str()),
-                            Placed(given, r.ToUnit.str(), r.AnswerLeft, state.ToUnitLeft),
-                            r.AnswerLeft, state.AnswerWidth, state.ToUnitLeft);
+                        const QString fault =
+                            Fault(Q(given), Q(r.ToUnit.str()),
+                                  Placed(given, r.ToUnit.str(), r.AnswerLeft, state.ToUnitLeft),
+                                  r.AnswerLeft, state.AnswerWidth, state.ToUnitLeft);
                         if (!fault.isEmpty()) return fault;
                     }
                 }

@@ -41,13 +41,14 @@ void ShotsDrill(Shots& shots) {
         const char* Name;
     };
     TfrmEinheiten* einheiten = shots.Wins.Einheiten;
-    for (const Training& t : {Training{&SelectionState::LevelLaenge, 3, "einheiten-laenge-3"},
-                              Training{&SelectionState::LevelMasse, 6, "einheiten-masse-6"},
-                              Training{&SelectionState::LevelMasse, 2, "einheiten-masse-2"},
-                              Training{&SelectionState::LevelFlaeche, 5, "einheiten-flaeche-5"},
-                              Training{&SelectionState::LevelKubik, 4, "einheiten-kubik-4"},
-                              Training{&SelectionState::LevelLiter, 5, "einheiten-liter-5"},
-                              Training{&SelectionState::LevelGemischt, 2, "einheiten-gemischt-2"}}) {
+    for (const Training& t :
+         {Training{&SelectionState::LevelLaenge, 3, "einheiten-laenge-3"},
+          Training{&SelectionState::LevelMasse, 6, "einheiten-masse-6"},
+          Training{&SelectionState::LevelMasse, 2, "einheiten-masse-2"},
+          Training{&SelectionState::LevelFlaeche, 5, "einheiten-flaeche-5"},
+          Training{&SelectionState::LevelKubik, 4, "einheiten-kubik-4"},
+          Training{&SelectionState::LevelLiter, 5, "einheiten-liter-5"},
+          Training{&SelectionState::LevelGemischt, 2, "einheiten-gemischt-2"}}) {
         Open(shots, einheiten, t.Level, t.Value);
         shots.Save(einheiten, QString::fromLatin1(t.Name));
         einheiten->menSchliessenClick();
@@ -56,7 +57,9 @@ void ShotsDrill(Shots& shots) {
     // Mid-drill: right, wrong then right, wrong twice, one waiting, one open.
     shots.State.Selection.TimeDisplay = true;
     auto* w = Open(shots, einheiten, &SelectionState::LevelLaenge, 2);
-    const auto answer = [&](int line) { return QString::fromStdString(shots.State.TaskSheet[line].AnswerText.str()); };
+    const auto answer = [&](int line) {
+        return QString::fromStdString(shots.State.TaskSheet[line].AnswerText.str());
+    };
     Type(w, 1, answer(1));
     Type(w, 2, QStringLiteral("1"));
     Type(w, 2, answer(2));

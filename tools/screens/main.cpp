@@ -21,7 +21,8 @@ void Shots::Save(QWidget* window, const QString& name) const {
     window->ensurePolished();
     window->adjustSize();
     const QString path = QDir(Folder).filePath(name + QStringLiteral(".png"));
-    if (!window->grab().save(path)) std::fprintf(stderr, "screens: cannot write %s\n", qPrintable(path));
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "screens: cannot write %s\n", qPrintable(path));
     std::printf("%s\n", qPrintable(path));
 }
 
