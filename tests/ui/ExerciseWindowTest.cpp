@@ -102,9 +102,7 @@ class ExerciseWindowTest : public QObject {
         auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
         QCOMPARE(w->windowTitle(), QStringLiteral("Flächenmaße: FORTGESCHRITTENER"));
         QCOMPARE(w->Client()->size(), QSize(1016, 722));
-        QCOMPARE(w->menVerwandlung()->text(), QStringLiteral("Umwandlungskette"));
         QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
-        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("0"));
         QVERIFY(w->btnWeiter()->isVisible());
         QVERIFY(!w->btnAuswertung()->isVisible());
         QVERIFY(!w->pnlZeit()->isVisible());
@@ -261,25 +259,6 @@ class ExerciseWindowTest : public QObject {
         w->menSchliessenClick();
     }
 
-    void escapeKeepsTheDrill() {
-        Fixture f;
-        for (ExerciseWindow* w :
-             std::initializer_list<ExerciseWindow*>{f.windows.Einheiten, f.windows.Kombinationen}) {
-            f.Open(w,
-                   w == f.windows.Einheiten ? &SelectionState::LevelLaenge
-                                            : &SelectionState::LevelLM,
-                   1);
-            Answer(w, 1, Expected(f.state, 1));
-            QTest::keyClick(w->Field(2), Qt::Key_Escape);
-            QCoreApplication::processEvents();
-            QVERIFY(w->isVisible());
-            QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("1"));
-            QTest::keyClick(w->Field(2), Qt::Key_S, Qt::AltModifier);
-            QCoreApplication::processEvents();
-            QVERIFY(!w->isVisible());
-        }
-    }
-
     // Whatever way text arrives, a field holds only what its key filter admits.
     void fieldsHoldOnlyAdmittedText_data() {
         QTest::addColumn<QString>("way");
@@ -335,26 +314,13 @@ class ExerciseWindowTest : public QObject {
 
         f.state.Selection.TimeDisplay = true;
         f.state.Selection.MaxPasses = 3;
-        f.state.Selection.CurrentPass = 1;
-        w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 1);
-        QVERIFY(w->pnlZeit()->isVisible());
-        QVERIFY(w->Timer1()->isActive());
-        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:00"));
-        clock->Advance(1000);
-        w->Timer1Timer();
-        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:00")); // shows the previous tick
-        clock->Advance(206000);
-        w->Timer1Timer();
-        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:01"));
-        w->Timer1Timer();
-        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:03:27"));
-        w->menSchliessenClick();
-        QVERIFY(!w->Timer1()->isActive());
-
-        // Each tick is armed for the next whole second of the drill; one that
-        // comes a little early or late still shows the right second.
+        // The panel shows the seconds measured at the previous tick. Each tick
+        // is armed for the next whole second of the drill; one that comes a
+        // little early or late still shows the right second.
         w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 1);
         f.state.Selection.CurrentPass = 3;
+        QVERIFY(w->pnlZeit()->isVisible());
+        QCOMPARE(w->pnlZeit()->text(), QStringLiteral("00:00:00"));
         QCOMPARE(w->Timer1()->interval(), 1000);
         const std::pair<int, const char*> ticks[] = {{1000, "00:00:00"},
                                                      {1990, "00:00:01"},
