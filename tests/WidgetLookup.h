@@ -1,8 +1,13 @@
 #pragma once
-// Finding a widget of a window as a screen reader finds it.
+// Finding a widget of a window as a screen reader finds it, and waiting for
+// the modal window a click or key opens.
 
 #include <QAccessible>
+#include <QApplication>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace quarvel::test {
 
@@ -11,6 +16,22 @@ template <typename W = QWidget> W* Named(const QWidget* root, const QString& nam
     for (W* w : root->findChildren<W*>())
         if (QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) == name) return w;
     qFatal("no widget named %s", qPrintable(name));
+}
+
+// Runs `then` once a modal window other than `previous` is up, made active.
+inline void WhenModal(QWidget* previous, std::function<void(QWidget*)> then) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, previous, then] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == previous) return;
+        poll->stop();
+        poll->deleteLater();
+        QApplication::setActiveWindow(modal);
+        QCoreApplication::processEvents();
+        then(modal);
+    });
+    poll->start();
 }
 
 } // namespace quarvel::test

@@ -1,5 +1,6 @@
 // A whole drill with the keyboard alone: from the start window's menu through
 // three passes and the evaluation, and back to the start window.
+#include "../WidgetLookup.h"
 #include "windows/AuswertungU.h"
 #include "windows/EinheitenU.h"
 #include "windows/Program.h"
@@ -36,22 +37,6 @@ void TypeText(const QString& text) {
     QCoreApplication::processEvents();
 }
 
-// Runs `then` once a modal window other than `previous` is up and active.
-void WhenModal(QWidget* previous, std::function<void(QWidget*)> then) {
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, previous, then] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == previous) return;
-        poll->stop();
-        poll->deleteLater();
-        QApplication::setActiveWindow(modal);
-        QCoreApplication::processEvents();
-        then(modal);
-    });
-    poll->start();
-}
-
 } // namespace
 
 class KeyboardDrillTest : public QObject {
@@ -71,7 +56,7 @@ class KeyboardDrillTest : public QObject {
         TfrmEinheiten* drill = windows.Einheiten;
         QStringList seen;
         bool finished = false;
-        WhenModal(nullptr, [&](QWidget* window) {
+        test::WhenModal(nullptr, [&](QWidget* window) {
             seen << window->windowTitle();
             for (int pass = 1; pass <= 3; ++pass) {
                 QCOMPARE(drill->lblDurchgang()->text(), QStringLiteral("%1 / 3").arg(pass));
@@ -85,7 +70,7 @@ class KeyboardDrillTest : public QObject {
                 QCOMPARE(QApplication::focusWidget(), next);
                 if (pass < 3) Press(Qt::Key_Return);
             }
-            WhenModal(window, [&](QWidget* evaluation) {
+            test::WhenModal(window, [&](QWidget* evaluation) {
                 seen << evaluation->windowTitle();
                 auto* close = evaluation->findChild<LatentButton*>(QStringLiteral("btnSchliessen"));
                 QCOMPARE(QApplication::focusWidget(), close); // from the start, for a screen reader
