@@ -60,40 +60,6 @@ class DekWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // What each kind of decadic field makes of typed keys: place letters in
-    // the case of their table, everything else swallowed.
-    void keysTheFieldTakes_data() {
-        QTest::addColumn<int>("training");
-        QTest::addColumn<bool>("notation");
-        QTest::addColumn<bool>("comma");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("DekNum notation") << 0 << true << false << "3t4hD5eq"
-                                         << "3T4H5E";
-        QTest::newRow("DekNum numeral") << 0 << false << false << "3T4,05"
-                                        << "3405";
-        QTest::newRow("DezNum notation") << 2 << true << false << "2e3Z7H5T"
-                                         << "2E3z7h5t";
-        QTest::newRow("DezNum numeral") << 2 << false << true << "04,050x"
-                                        << "04,050";
-        QTest::newRow("DekDek") << 1 << false << false << "3 4,0a"
-                                << "340";
-    }
-    void keysTheFieldTakes() {
-        QFETCH(int, training);
-        QFETCH(bool, notation);
-        QFETCH(bool, comma);
-        QFETCH(QString, keys);
-        QFETCH(QString, shown);
-        int SelectionState::*const levels[] = {&SelectionState::LevelDekNum,
-                                               &SelectionState::LevelDekDek,
-                                               &SelectionState::LevelDezNum};
-        Fixture f(levels[training], 2);
-        f.Task(1, "3405", "3T 4H 5E", notation, comma);
-        QCOMPARE(f.Type(1, keys.toUtf8().constData()), shown);
-        f.w->menSchliessenClick();
-    }
-
     // Leaving a field through the place-value table judges it; "Weiter"
     // judges what is typed but not yet left.
     void fieldsLeftAnyWayAreJudged() {

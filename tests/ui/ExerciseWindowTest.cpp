@@ -97,32 +97,6 @@ class ExerciseWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void layoutCaptionAndFreshSheet() {
-        Fixture f;
-        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Flächenmaße: FORTGESCHRITTENER"));
-        QCOMPARE(w->Client()->size(), QSize(1016, 722));
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
-        QVERIFY(w->btnWeiter()->isVisible());
-        QVERIFY(!w->btnAuswertung()->isVisible());
-        QVERIFY(!w->pnlZeit()->isVisible());
-        for (int i = 1; i <= 5; ++i) {
-            QVERIFY(f.state.TaskSheet[i].Active);
-            QVERIFY(w->Field(i)->isVisible());
-            QVERIFY(w->Field(i)->text().isEmpty());
-            QCOMPARE(w->Field(i)->geometry(),
-                     QRect(400, 114 + 100 * (i - 1), f.state.AnswerWidth, 40));
-            QVERIFY(!w->FacePicture(i)->pixmap().isNull());
-            QVERIFY(w->MarkPicture(i, 1)->pixmap().isNull());
-        }
-        QCOMPARE(w->lblAnzeige()->text(),
-                 QStringLiteral(
-                     "Gib die jeweiligen Zahlen nacheinander ein.\nDrücke die Enter-Taste oder "
-                     "klicke mit der Maus ins nächste Feld!"));
-        w->menSchliessenClick();
-        QCOMPARE(f.state.Selection.LevelFlaeche, 0);
-    }
-
     void twoCommasCostNothing() {
         Fixture f;
         auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelLaenge, 1);
@@ -174,21 +148,6 @@ class ExerciseWindowTest : public QObject {
         QCOMPARE(f.state.Score.TotalTries, 0);
         QVERIFY(w->btnWeiter()->isVisible());
         QTRY_VERIFY(w->Field(1)->hasFocus());
-        w->menSchliessenClick();
-    }
-
-    void closingMidDrillStartsAfreshNextTime() {
-        Fixture f;
-        auto* w = f.Open(f.windows.Kombinationen, &SelectionState::LevelLM, 1);
-        for (int i = 1; i <= 5; ++i)
-            Answer(w, i, Expected(f.state, i));
-        w->btnWeiter()->click();
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
-        w->menSchliessenClick();
-        QCOMPARE(f.state.Selection.LevelLM, 0);
-        f.Open(w, &SelectionState::LevelLM, 1);
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
-        QCOMPARE(f.state.Score.TotalTries, 0);
         w->menSchliessenClick();
     }
 

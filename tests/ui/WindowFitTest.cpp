@@ -155,7 +155,6 @@ class WindowFitTest : public QObject {
         QCOMPARE(w->Client()->size(), QSize(1524, 1083));
         QCOMPARE(w->Field(1)->geometry(), QRect(600, 171, state.AnswerWidth * 3 / 2, 60));
         QCOMPARE(w->btnWeiter()->geometry(), QRect(1200, 1005, 300, 60));
-        QCOMPARE(w->pnlZeit()->geometry(), QRect(1200, 924, 302, 62));
         QCOMPARE(w->Field(1)->font().pixelSize(), 41); // 27 px at 1.5, rounded
 
         // The given text of line 1 begins at 1.5 x 120.
@@ -171,19 +170,15 @@ class WindowFitTest : public QObject {
         }
         QVERIFY2(left >= 180 && left <= 184, qPrintable(QString::number(left)));
 
-        for (int pass = 1; pass <= 3; ++pass) {
-            for (int line = 1; line <= 5; ++line) {
-                QCOMPARE(QApplication::focusWidget(), w->Field(line));
-                QTest::keyClicks(w->Field(line),
-                                 QString::fromStdString(state.TaskSheet[line].AnswerText.str()));
-                QTest::keyClick(w->Field(line), Qt::Key_Return);
-            }
-            if (pass < 3) QTest::keyClick(w->btnWeiter(), Qt::Key_Return);
+        // The keyboard walks the lines and then reaches "Weiter" as at scale 1.
+        for (int line = 1; line <= 5; ++line) {
+            QCOMPARE(QApplication::focusWidget(), w->Field(line));
+            QTest::keyClicks(w->Field(line),
+                             QString::fromStdString(state.TaskSheet[line].AnswerText.str()));
+            QTest::keyClick(w->Field(line), Qt::Key_Return);
         }
         QCOMPARE(w->lblAktPunkte()->text(), QStringLiteral("5,0"));
-        QVERIFY(w->btnAuswertung()->isVisible());
-        QCOMPARE(w->btnAuswertung()->geometry(), QRect(1200, 1005, 300, 60));
-        QCOMPARE(QApplication::focusWidget(), w->btnAuswertung());
+        QCOMPARE(QApplication::focusWidget(), w->btnWeiter());
         w->menSchliessenClick();
     }
 };
