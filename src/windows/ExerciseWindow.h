@@ -43,7 +43,6 @@ class ExerciseWindow : public QuarvelDialog {
     // Widgets by their names, for tests and the screenshot tool.
     QLineEdit* Field(int line) const;
     QLabel* FacePicture(int line) const;
-    QLabel* MarkPicture(int line, int tryNumber) const;
     SpokenLabel* lblAnzeige() const { return Built().lblAnzeige_; }
     QLabel* lblDurchgang() const { return Built().lblDurchgang_; }
     QLabel* lblAktVersuche() const { return Built().lblAktVersuche_; }
@@ -51,19 +50,15 @@ class ExerciseWindow : public QuarvelDialog {
     SpokenLabel* pnlZeit() const { return Built().pnlZeit_; }
     QPushButton* btnWeiter() const { return Built().btnWeiter_; }
     QPushButton* btnAuswertung() const { return Built().btnAuswertung_; }
-    QAction* menSchliessen() const { return Built().menSchliessen_; }
     QAction* menVerwandlung() const { return Built().menVerwandlung_; }
     QTimer* Timer1() const { return Built().timer1_; }
-    const Drill& DrillState() const { return session_.State(); }
 
     void SetClock(std::shared_ptr<MonotonicClock> clock) { clock_ = std::move(clock); }
 
-    // Event handlers, public so that tests can drive them as the window does.
-    void btnWeiterClick();
-    void btnAuswertungClick();
+    // The clock's tick and the way out, public so that tests can drive them
+    // without waiting for a timer or a menu.
     void Timer1Timer();
     void menSchliessenClick();
-    void menVerwandlungClick();
 
     void setVisible(bool visible) override;
 
@@ -74,6 +69,10 @@ class ExerciseWindow : public QuarvelDialog {
     void done(int result) override;
 
   private:
+    QLabel* MarkPicture(int line, int tryNumber) const;
+    void btnWeiterClick();
+    void btnAuswertungClick();
+    void menVerwandlungClick();
     friend class PaintBox;
     friend class AnswerValidator;
     // The widgets are built when the window is first shown (or first asked

@@ -115,7 +115,7 @@ class SolutionWindowTest : public QObject {
 
         for (int i = 3; i <= kLines; ++i)
             f.Answer(i, QString::fromStdString(f.state.TaskSheet[i].AnswerText.str()));
-        f.w->btnWeiterClick();
+        f.w->btnWeiter()->click();
         QVERIFY(f.w->FacePicture(1)->toolTip().isEmpty());
         QCOMPARE(f.Chain(), described);
         f.w->menSchliessenClick();

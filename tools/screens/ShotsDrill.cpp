@@ -74,7 +74,7 @@ void ShotsDrill(Shots& shots) {
         shots.Save(box, QStringLiteral("meldung"));
         box->close();
     });
-    w->btnWeiterClick();
+    w->btnWeiter()->click();
     w->menSchliessenClick();
     shots.State.Selection.TimeDisplay = false;
 
