@@ -249,7 +249,9 @@ std::vector<std::string> SpokenChain(const ChainLayout& layout) {
     std::vector<const ChainLabel*> coloured;
     for (const ChainLabel& label : layout.Labels)
         if (label.Colour != Black) coloured.push_back(&label);
-    for (const auto& [y, row] : rows) {
+    for (const auto& entry : rows) {
+        const int y = entry.first;
+        const auto& row = entry.second;
         const auto nearest = [&](const ChainLabel* label) {
             const auto& best = *std::min_element(rows.begin(), rows.end(), [&](auto& a, auto& b) {
                 return std::abs(a.first - label->Y) < std::abs(b.first - label->Y);
