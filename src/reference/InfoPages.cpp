@@ -285,13 +285,6 @@ const InfoPage* InfoPageFor(int page) {
     return &pages[static_cast<std::size_t>(page - 1)];
 }
 
-std::vector<int> PicturesOfPage(int page) {
-    std::vector<int> numbers;
-    for (const InfoPicture& p : Pictures)
-        if (p.Page == page) numbers.push_back(p.Number);
-    return numbers;
-}
-
 namespace {
 
 // What the markup alone would not read right: without its raising, the mass

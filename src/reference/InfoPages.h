@@ -47,9 +47,6 @@ std::span<const InfoPicture> InfoPictures();
 // Pages 1..5; nullptr for any other number (page 0 draws nothing).
 const InfoPage* InfoPageFor(int page);
 
-// The picture numbers shown on a page, ascending.
-std::vector<int> PicturesOfPage(int page);
-
 // A page line as a screen reader reads it, at the place of its first part.
 struct SpokenLine {
     std::string Text;
