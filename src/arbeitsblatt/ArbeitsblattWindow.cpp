@@ -1,6 +1,7 @@
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 
 #include "arbeitsblatt/SheetPainter.h"
+#include "windows/FontU.h"
 #include "windows/MessageBox.h"
 #include "worksheet/SheetRandom.h"
 #include "worksheet/TrainingNames.h"
@@ -33,10 +34,6 @@ namespace {
 constexpr int kTrainingRole = Qt::UserRole;
 const QString kFolderKey = QStringLiteral("pdfFolder");
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QSettings Settings() {
     return QSettings(QStringLiteral("Quarvel"), QStringLiteral("Arbeitsblätter"));
 }
@@ -53,7 +50,7 @@ void BuildTree(QTreeWidget& tree) {
         QTreeWidgetItem* parent = nullptr;
         const std::vector<std::string_view> path = MenuPath(word.Id);
         for (std::size_t i = 0; i < path.size(); ++i) {
-            const QString caption = Q(path[i]);
+            const QString caption = ToQString(path[i]);
             QTreeWidgetItem* found = nullptr;
             const int count = parent ? parent->childCount() : tree.topLevelItemCount();
             for (int c = 0; c < count && found == nullptr; ++c) {
@@ -179,8 +176,8 @@ ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent)
 void ArbeitsblattWindow::ShowSheetIds() {
     const std::uint64_t seed = edtSeed_->text().toULongLong();
     const int sheets = spnSheets_->value();
-    QString ids = QStringLiteral("Blatt ") + Q(SheetId(seed, 1));
-    if (sheets > 1) ids += QStringLiteral(" bis ") + Q(SheetId(seed, sheets));
+    QString ids = QStringLiteral("Blatt ") + ToQString(SheetId(seed, 1));
+    if (sheets > 1) ids += QStringLiteral(" bis ") + ToQString(SheetId(seed, sheets));
     lblSheetIds_->setText(ids);
 }
 
@@ -204,7 +201,7 @@ void ArbeitsblattWindow::FillLevels() {
     const bool chosen = id.isValid();
     if (chosen) {
         for (const LevelName& level : LevelsOf(static_cast<Training>(id.toInt()))) {
-            cmbLevel_->addItem(Q(level.Caption), level.Level);
+            cmbLevel_->addItem(ToQString(level.Caption), level.Level);
         }
         // Keep the level when moving between trainings; "Volksschüler" is
         // the first item under "Masse", so start at "Neueinsteiger" there.
@@ -271,7 +268,7 @@ bool ArbeitsblattWindow::SaveAsPdf() {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
     const QString name = QStringLiteral("Arbeitsblatt-%1-%2-%3.pdf")
-                             .arg(Q(WordOf(request->Id)))
+                             .arg(ToQString(WordOf(request->Id)))
                              .arg(request->Level)
                              .arg(request->Seed);
     QString path = askSavePath_(this, QDir(folder).filePath(name));

@@ -31,10 +31,6 @@ const QColor kInk(0, 0, 0);
 const QColor kGrey(90, 90, 90);
 const QColor kRule(140, 140, 140);
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont PageFont(int size, bool bold) {
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
@@ -44,8 +40,8 @@ QFont PageFont(int size, bool bold) {
 }
 
 QString Subtitle(const WorksheetRequest& request) {
-    return Q(TrainingTitle(request.Id)) + QStringLiteral(" · ") +
-           Q(LevelCaption(request.Id, request.Level));
+    return ToQString(TrainingTitle(request.Id)) + QStringLiteral(" · ") +
+           ToQString(LevelCaption(request.Id, request.Level));
 }
 
 // Where the parts of a task row go on a sheet, in page pixels.
@@ -134,12 +130,12 @@ class Pages {
             Field(w * 74 / 100, w, 20, QStringLiteral("Datum:"));
         }
         const QFont idFont = PageFont(13, true);
-        const QString id = QStringLiteral("Blatt ") + Q(sheet.Id);
+        const QString id = QStringLiteral("Blatt ") + ToQString(sheet.Id);
         const int idWidth = Width(id, idFont);
         Text(w - idWidth, 72, id, idFont, kInk);
         const QFont titleFont = PageFont(18, true);
         const QString title =
-            request_.Title.empty() ? QStringLiteral("Arbeitsblatt") : Q(request_.Title);
+            request_.Title.empty() ? QStringLiteral("Arbeitsblatt") : ToQString(request_.Title);
         const QString shown =
             QFontMetricsF(titleFont, &device_).elidedText(title, Qt::ElideRight, w - idWidth - 24);
         Text(0, 72, shown, titleFont, kInk);
@@ -163,9 +159,9 @@ class Pages {
             int answer = 0;
             int unit = 0;
             for (const WorksheetTask& task : sheet.Tasks) {
-                given = std::max(given, MeasureTaskText(painter_, Q(task.Given), size));
-                answer = std::max(answer, MeasureTaskText(painter_, Q(task.Answer), size));
-                unit = std::max(unit, MeasureTaskText(painter_, Q(task.ToUnit), size));
+                given = std::max(given, MeasureTaskText(painter_, ToQString(task.Given), size));
+                answer = std::max(answer, MeasureTaskText(painter_, ToQString(task.Answer), size));
+                unit = std::max(unit, MeasureTaskText(painter_, ToQString(task.ToUnit), size));
             }
             RowLayout row;
             row.Size = size;
@@ -221,11 +217,11 @@ class Pages {
             const QString number = QString::number(i + 1) + QLatin1Char('.');
             DrawTaskText(painter_, row.NumberRight - MeasureTaskText(painter_, number, row.Size),
                          top, kGrey, number, row.Size);
-            DrawTaskText(painter_, row.GivenLeft, top, kInk, Q(task.Given), row.Size);
+            DrawTaskText(painter_, row.GivenLeft, top, kInk, ToQString(task.Given), row.Size);
             DrawTaskText(painter_, row.EqualsLeft, lineTop, kInk, QStringLiteral("="), row.Size);
             Rule(row.LineLeft, row.LineLeft + row.LineWidth, lineTop + ascent + 5, 1.0);
-            DrawTaskText(painter_, row.LineLeft + row.LineWidth + 10, lineTop, kInk, Q(task.ToUnit),
-                         row.Size);
+            DrawTaskText(painter_, row.LineLeft + row.LineWidth + 10, lineTop, kInk,
+                         ToQString(task.ToUnit), row.Size);
         }
     }
 
@@ -234,7 +230,8 @@ class Pages {
     int KeyHead() {
         Text(0, 26, QStringLiteral("Lösungen"), PageFont(18, true), kInk);
         QString line = Subtitle(request_);
-        if (!request_.Title.empty()) line = Q(request_.Title) + QStringLiteral(" · ") + line;
+        if (!request_.Title.empty())
+            line = ToQString(request_.Title) + QStringLiteral(" · ") + line;
         Text(0, 50, line, PageFont(11, false), kGrey);
         Rule(0, width_, 62, 1.0);
         return KeyTop();
@@ -257,7 +254,7 @@ class Pages {
             int given = 0;
             int rest = 0;
             for (const WorksheetTask& task : sheet.Tasks) {
-                given = std::max(given, MeasureTaskText(painter_, Q(task.Given), size));
+                given = std::max(given, MeasureTaskText(painter_, ToQString(task.Given), size));
                 rest = std::max(rest, MeasureTaskText(painter_, Answer(task), size));
             }
             k.Size = size;
@@ -274,7 +271,8 @@ class Pages {
     }
 
     static QString Answer(const WorksheetTask& task) {
-        return task.ToUnit.empty() ? Q(task.Answer) : Q(task.Answer + " " + task.ToUnit);
+        return task.ToUnit.empty() ? ToQString(task.Answer)
+                                   : ToQString(task.Answer + " " + task.ToUnit);
     }
 
     static int KeyBlockHeight(const Worksheet& sheet, const KeyColumns& k) {
@@ -283,7 +281,7 @@ class Pages {
     }
 
     int KeyBlock(const Worksheet& sheet, const KeyColumns& k, int y) {
-        Text(0, y + 16, QStringLiteral("Blatt ") + Q(sheet.Id), PageFont(12, true), kInk);
+        Text(0, y + 16, QStringLiteral("Blatt ") + ToQString(sheet.Id), PageFont(12, true), kInk);
         y += 26;
         const int count = static_cast<int>(sheet.Tasks.size());
         for (int i = 0; i < count; ++i) {
@@ -293,7 +291,7 @@ class Pages {
             const QString number = QString::number(i + 1) + QLatin1Char('.');
             DrawTaskText(painter_, x + k.NumberRight - MeasureTaskText(painter_, number, k.Size),
                          top, kGrey, number, k.Size);
-            DrawTaskText(painter_, x + k.GivenLeft, top, kGrey, Q(task.Given), k.Size);
+            DrawTaskText(painter_, x + k.GivenLeft, top, kGrey, ToQString(task.Given), k.Size);
             DrawTaskText(painter_, x + k.EqualsLeft, top, kGrey, QStringLiteral("="), k.Size);
             DrawTaskText(painter_, x + k.AnswerLeft, top, kInk, Answer(task), k.Size);
         }
@@ -331,7 +329,7 @@ bool WritePdf(QIODevice& out, const WorksheetRequest& request, const std::vector
     QPdfWriter writer(&out);
     SetUpPages(writer);
     writer.setCreator(QStringLiteral("Quarvel Arbeitsblätter"));
-    writer.setTitle(request.Title.empty() ? Subtitle(request) : Q(request.Title));
+    writer.setTitle(request.Title.empty() ? Subtitle(request) : ToQString(request.Title));
     QPainter painter;
     if (!painter.begin(&writer)) {
         error = QStringLiteral("das PDF lässt sich nicht anlegen");
