@@ -1,0 +1,77 @@
+#pragma once
+// The hand-made tables under tests/data looked up by their keys, for the tests
+// that compare the program's texts and tables with them entry by entry.
+
+#include "../TestData.h"
+#include "core/Rgb.h"
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarvel::tables {
+
+using testdata::CsvRow;
+using testdata::ReadCsv;
+
+// The rows of a file, read once.
+inline const std::vector<CsvRow>& Rows(const std::string& file) {
+    static std::map<std::string, std::vector<CsvRow>> read;
+    auto it = read.find(file);
+    if (it == read.end()) it = read.emplace(file, ReadCsv(file)).first;
+    return it->second;
+}
+
+// The one row of `file` whose column `a` reads `keyA` (and `b` reads `keyB`).
+inline const CsvRow& RowOf(const std::string& file, std::string_view a, std::string_view keyA,
+                           std::string_view b = {}, std::string_view keyB = {}) {
+    const CsvRow* found = nullptr;
+    for (const CsvRow& row : Rows(file)) {
+        if (row[a] != keyA || (!b.empty() && row[b] != keyB)) continue;
+        if (found != nullptr) throw std::runtime_error(row.Where() + ": a second row for the key");
+        found = &row;
+    }
+    if (found == nullptr)
+        throw std::runtime_error(file + ": no row " + std::string(keyA) + " " + std::string(keyB));
+    return *found;
+}
+
+// "\r" in a transcribed text is a line break; the program writes "\n".
+inline std::string Unescaped(std::string text) {
+    for (std::size_t at = text.find("\\r"); at != std::string::npos; at = text.find("\\r", at))
+        text.replace(at, 2, "\n");
+    return text;
+}
+
+// A text of texts.csv, its line breaks as the program writes them.
+inline std::string Text(std::string_view window, std::string_view control) {
+    return Unescaped(RowOf("texts.csv", "window", window, "control", control)["text"]);
+}
+
+// A colour the tables give only by name, as the toolkit of the described
+// program defines it; faces and marks are not among them (see HueClass).
+inline Rgb NamedColour(const std::string& name) {
+    static const std::map<std::string, Rgb, std::less<>> colours = {
+        {"black", Black}, {"white", White},         {"red", Red},
+        {"blue", Blue},   {"navy", Rgb{0, 0, 128}}, {"maroon", Rgb{128, 0, 0}},
+    };
+    const auto it = colours.find(name);
+    if (it == colours.end()) throw std::runtime_error("no exact colour for the name " + name);
+    return it->second;
+}
+
+// A colour of colours.csv: its red, green and blue, or the colour its name means.
+inline Rgb Colour(std::string_view window, std::string_view element) {
+    const CsvRow& row = RowOf("colours.csv", "window", window, "element", element);
+    if (row["r"].empty()) return NamedColour(row["name"]);
+    return {row.Int("r"), row.Int("g"), row.Int("b")};
+}
+
+inline std::string ToString(const Rgb& c) {
+    return "(" + std::to_string(c.R) + ", " + std::to_string(c.G) + ", " + std::to_string(c.B) +
+           ")";
+}
+
+} // namespace quarvel::tables
