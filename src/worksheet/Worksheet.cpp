@@ -6,6 +6,7 @@
 #include "worksheet/TaskRecordJson.h"
 #include "worksheet/TrainingNames.h"
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 
@@ -67,23 +68,23 @@ std::string TaskJson(const AppState& state, const WorksheetRequest& request, con
     return json.str();
 }
 
+// Whether the sheet already asks the same: the same given value and unit, the
+// same unit asked for.
+bool OnSheet(const Worksheet& sheet, const WorksheetTask& task) {
+    return std::any_of(sheet.Tasks.begin(), sheet.Tasks.end(), [&](const WorksheetTask& other) {
+        return other.Given == task.Given && other.ToUnit == task.ToUnit;
+    });
+}
+
 } // namespace
 
 bool HasLevel(Training training, int level) {
     return GeneratorFor(training, level) != nullptr;
 }
 
-void FillFiveLines(AppState& state, Training training, int level,
-                   const std::function<void(int line)>& filled) {
-    if (!HasLevel(training, level)) throw std::invalid_argument("the training has no such level");
-    ClearTaskSheet(state, InfoOf(training).Group);
-    for (int line = 1; line <= kLines; ++line) {
-        FillTaskLine(state, training, level, line);
-        if (filled) filled(line);
-    }
-}
-
 std::vector<Worksheet> MakeWorksheets(const WorksheetRequest& request) {
+    if (!HasLevel(request.Id, request.Level))
+        throw std::invalid_argument("the training has no such level");
     std::vector<Worksheet> sheets;
     sheets.reserve(static_cast<std::size_t>(request.Sheets));
     for (int number = 1; number <= request.Sheets; ++number) {
@@ -92,13 +93,20 @@ std::vector<Worksheet> MakeWorksheets(const WorksheetRequest& request) {
         sheet.Id = SheetId(request.Seed, number);
         AppState state;
         state.Rng = std::make_shared<PortableRandom>(SheetSeed(request.Seed, number));
+        // Rounds of five lines, each round on a cleared sheet as in a drill.
         while (static_cast<int>(sheet.Tasks.size()) < request.Tasks) {
-            FillFiveLines(state, request.Id, request.Level, [&](int line) {
-                WorksheetTask task = TaskOf(state, request.Id, line);
+            ClearTaskSheet(state, InfoOf(request.Id).Group);
+            for (int line = 1; line <= kLines; ++line) {
+                WorksheetTask task;
+                for (int draw = 0; draw <= kMostRedraws; ++draw) {
+                    FillTaskLine(state, request.Id, request.Level, line);
+                    task = TaskOf(state, request.Id, line);
+                    if (!OnSheet(sheet, task)) break;
+                }
                 const int taskNumber = static_cast<int>(sheet.Tasks.size()) + 1;
                 task.Json = TaskJson(state, request, sheet, taskNumber, line);
                 sheet.Tasks.push_back(std::move(task));
-            });
+            }
         }
     }
     return sheets;

@@ -1,14 +1,14 @@
 #pragma once
 // What a printed sheet holds, without Qt: for a training and level, sheets of
 // ten or twenty tasks (two or four rounds of the drill's five-line sheet),
-// each task with the text to print, the asked unit and the key's answer. The
-// same series number, training, level and counts give the same sheets.
+// each task with the text to print, the asked unit and the key's answer. No
+// task stands twice on a sheet. The same series number, training, level and
+// counts give the same sheets.
 
 #include "core/AppState.h"
 #include "drill/Training.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,12 +42,9 @@ struct Worksheet {
 // Whether the training has the level (1..5, and 6 for "Masse").
 bool HasLevel(Training training, int level);
 
-// Clears the record sheet of the training's window group and fills its five
-// lines with the training's generator for `level`, line by line as a drill
-// does; `filled(line)` runs after each line, while the state still holds what
-// that line's generator drew.
-void FillFiveLines(AppState& state, Training training, int level,
-                   const std::function<void(int line)>& filled = {});
+// A line whose task already stands on its sheet is drawn again, at most this
+// often: a training with fewer tasks than a sheet has lines keeps a repeat.
+inline constexpr int kMostRedraws = 50;
 
 // Every sheet of the request. The level must be one the training has.
 std::vector<Worksheet> MakeWorksheets(const WorksheetRequest& request);

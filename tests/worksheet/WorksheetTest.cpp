@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -27,8 +28,18 @@ std::string RecordJson(const AppState& state, LevelGroup group, int line) {
     return text.substr(1, text.size() - 2);
 }
 
+// What a line asks, as its record holds it.
+std::string Question(const AppState& state, LevelGroup group, int line) {
+    const auto ask = [](const auto& r) {
+        return r.GivenText.str() + "|" + r.FromUnit.str() + "|" + r.ToUnit.str();
+    };
+    return group == LevelGroup::Decadic ? ask(state.DekTaskSheet[line])
+                                        : ask(state.TaskSheet[line]);
+}
+
 // The drill's own road to a sheet: the level chosen in the selection, a
-// session that clears and fills its five lines once per round.
+// session that clears and fills its five lines once per round. Stops before
+// the first task that asks what an earlier one asked.
 std::vector<std::string> DrillRecords(Training training, int level, std::uint64_t seed, int sheet,
                                       int tasks) {
     const TrainingInfo& info = InfoOf(training);
@@ -37,17 +48,22 @@ std::vector<std::string> DrillRecords(Training training, int level, std::uint64_
     state.Selection.*info.Level = level;
     DrillSession session(state, info.Group);
     std::vector<std::string> records;
+    std::set<std::string> asked;
     while (static_cast<int>(records.size()) < tasks) {
         session.Restart();
-        for (int line = 1; line <= kLines; ++line)
+        for (int line = 1; line <= kLines; ++line) {
+            if (!asked.insert(Question(state, info.Group, line)).second) return records;
             records.push_back(RecordJson(state, info.Group, line));
+        }
     }
     return records;
 }
 
 // Sheet n of a series holds what a drill seeded with SheetSeed(series, n)
-// draws, so a teacher can make it again alone, with fewer sheets or tasks.
+// draws, so a teacher can make it again alone, with fewer sheets or tasks;
+// only from a repeated task on does the sheet draw its own.
 TEST(Worksheets, HoldWhatTheDrillDrawsForEveryTrainingAndLevel) {
+    std::size_t compared = 0;
     for (const TrainingWord& word : TrainingWords()) {
         for (const LevelName& level : LevelsOf(word.Id)) {
             for (const std::uint64_t seed : {1U, 4711U}) {
@@ -60,6 +76,7 @@ TEST(Worksheets, HoldWhatTheDrillDrawsForEveryTrainingAndLevel) {
                     const std::vector<std::string> drill =
                         DrillRecords(word.Id, level.Level, seed, sheet.Number, 10);
                     ASSERT_EQ(sheet.Tasks.size(), 10U);
+                    compared += drill.size();
                     for (std::size_t i = 0; i < drill.size(); ++i) {
                         const std::string& json = sheet.Tasks[i].Json;
                         EXPECT_NE(json.find(drill[i]), std::string::npos) << json << "\n"
@@ -67,6 +84,25 @@ TEST(Worksheets, HoldWhatTheDrillDrawsForEveryTrainingAndLevel) {
                         EXPECT_NE(json.find("\"Task\": " + std::to_string(i + 1) + ","),
                                   std::string::npos);
                     }
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 2900U); // nearly all of the 3040 tasks
+}
+
+// No task stands twice on a sheet, in any training and level; 5-3 of kubik 1
+// once asked the same in tasks 2 and 19.
+TEST(Worksheets, NeverAskTheSameTwiceOnASheet) {
+    for (const TrainingWord& word : TrainingWords()) {
+        for (const LevelName& level : LevelsOf(word.Id)) {
+            SCOPED_TRACE(testing::Message() << word.Word << " " << level.Level);
+            const WorksheetRequest request{word.Id, level.Level, 12, 20, 5, "", false};
+            for (const Worksheet& sheet : MakeWorksheets(request)) {
+                std::set<std::pair<std::string, std::string>> asked;
+                for (const WorksheetTask& task : sheet.Tasks) {
+                    EXPECT_TRUE(asked.emplace(task.Given, task.ToUnit).second)
+                        << sheet.Id << ": " << task.Given << " in " << task.ToUnit;
                 }
             }
         }
