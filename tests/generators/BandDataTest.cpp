@@ -1,0 +1,441 @@
+// The band tables of every measure generator and dispatcher against a second,
+// hand-made transcription in tests/data/bands: first entry by entry, then
+// through the real generators at both edges of every band, where the task must
+// show the transcribed units, factor, pattern and note. The expected values
+// come from the data files and the tests' own decimal arithmetic, never from
+// the tables under test.
+
+#include "generators/Dispatch.h"
+#include "generators/Generators.h"
+
+#include "../TestData.h"
+#include "../solution/Oracle.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace quarvel {
+namespace {
+
+using testdata::CsvRow;
+using testdata::ReadCsv;
+using testing::DecimalsOf;
+
+struct DataPair {
+    int Lo, Hi;
+    std::string From, To, Factor, MTable, DTable;
+    int Exponent; // of the factor
+};
+
+struct DataBand {
+    int Lo, Hi;
+    std::string Pattern;
+    int Note; // -1: no note
+};
+
+struct DataGenerator {
+    std::vector<DataPair> Pairs;
+    std::map<std::string, std::vector<DataBand>> Tables;
+    int AnswerWidth = 0;
+    bool Trim = false;
+    std::string Rounding;
+};
+
+struct DataPattern {
+    int Decimals;
+    std::string Min, Max; // with a decimal comma, as a given text shows them
+};
+
+struct DataDispatch {
+    std::string Dispatcher, Generator;
+    int Level, Lo, Hi;
+};
+
+struct Data {
+    std::map<std::string, DataGenerator, std::less<>> Generators;
+    std::map<std::string, DataPattern, std::less<>> Patterns;
+    std::vector<DataDispatch> Dispatchers;
+};
+
+std::string Comma(std::string text) {
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+std::string Dotted(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+// The power of ten a factor such as "1000" writes; throws for anything else.
+int ExponentOf(const CsvRow& row) {
+    const std::string& factor = row["factor"];
+    if (factor.empty() || factor[0] != '1' || factor.find_first_not_of('0', 1) != std::string::npos)
+        throw std::runtime_error(row.Where() + ": factor " + factor + " is no power of ten");
+    return static_cast<int>(factor.size()) - 1;
+}
+
+Data Load() {
+    Data data;
+    for (const char* kind : {"laenge", "masse", "flaeche", "kubik", "liter", "gemischt"}) {
+        const std::string stem = std::string("bands/") + kind;
+        for (const CsvRow& row : ReadCsv(stem + "_pairs.csv")) {
+            data.Generators[row["generator"]].Pairs.push_back(
+                {row.Int("lo"), row.Int("hi"), row["from"], row["to"], row["factor"], row["mtable"],
+                 row["dtable"], ExponentOf(row)});
+        }
+        for (const CsvRow& row : ReadCsv(stem + "_patterns.csv")) {
+            data.Generators[row["generator"]].Tables[row["table"]].push_back(
+                {row.Int("lo"), row.Int("hi"), row["pattern"],
+                 row["answer_decimals"].empty() ? -1 : row.Int("answer_decimals")});
+        }
+        for (const CsvRow& row : ReadCsv(stem + "_generators.csv")) {
+            DataGenerator& generator = data.Generators[row["generator"]];
+            generator.AnswerWidth = row.Int("answer_width");
+            generator.Trim = row["trim_answer"] == "yes";
+            generator.Rounding = row["given_rounding"];
+        }
+    }
+    for (const CsvRow& row : ReadCsv("patterns.csv"))
+        data.Patterns[row["name"]] = {row.Int("decimals"), Comma(row["min"]), Comma(row["max"])};
+    for (const CsvRow& row : ReadCsv("bands/dispatchers.csv")) {
+        data.Dispatchers.push_back(
+            {row["dispatcher"], row["generator"], row.Int("level"), row.Int("lo"), row.Int("hi")});
+    }
+    return data;
+}
+
+const Data& TheData() {
+    static const Data data = Load();
+    return data;
+}
+
+std::string Band(int lo, int hi) {
+    return std::to_string(lo) + "-" + std::to_string(hi);
+}
+
+// The pattern table a row names for a direction, and that name. The one
+// division row without a table of its own ("none") divides with the level's
+// other table for the same factor.
+std::pair<std::string, const std::vector<DataBand>*> TableOf(const DataGenerator& generator,
+                                                             const DataPair& pair, int direction) {
+    std::string name = direction == 1 ? pair.MTable : pair.DTable;
+    for (const DataPair& other : generator.Pairs) {
+        if (name == "none" && other.Exponent == pair.Exponent && other.DTable != "none")
+            name = other.DTable;
+    }
+    const auto it = generator.Tables.find(name);
+    return {name, it == generator.Tables.end() ? nullptr : &it->second};
+}
+
+// "direction1 factor>=1000" as the program's table says it.
+std::string RoundingName(GivenRounding rounding) {
+    switch (rounding) {
+    case GivenRounding::None:
+        return "none";
+    case GivenRounding::Direction1:
+        return "direction1";
+    case GivenRounding::Direction1Large:
+        return "direction1 factor>=1000";
+    }
+    return "?";
+}
+
+// Whether the generator reads a direction-1 given value back from its text.
+bool ReadsBack(const std::string& rounding, int direction, int exponent) {
+    const std::string_view large = "direction1 factor>=";
+    if (direction != 1) return false;
+    if (rounding == "direction1") return true;
+    return rounding.starts_with(large) &&
+           std::pow(10.0, exponent) >= std::stod(rounding.substr(large.size()));
+}
+
+// The data's sanity first: a fault in the transcription shows here as such.
+TEST(Transcription, CoversOneToHundredWithKnownPatternsAndTheCataloguesFactors) {
+    using testing::CoversOneToHundred;
+    const Data& data = TheData();
+    for (const auto& [name, generator] : data.Generators) {
+        EXPECT_TRUE(CoversOneToHundred<DataPair>(generator.Pairs)) << name << ": pair bands";
+        for (const auto& [table, bands] : generator.Tables) {
+            EXPECT_TRUE(CoversOneToHundred<DataBand>(bands)) << name << " table " << table;
+            for (const DataBand& band : bands) {
+                EXPECT_TRUE(data.Patterns.contains(band.Pattern))
+                    << name << " table " << table << " band " << Band(band.Lo, band.Hi);
+            }
+        }
+        for (const DataPair& pair : generator.Pairs) {
+            const std::string where = name + " pair band " + Band(pair.Lo, pair.Hi);
+            EXPECT_EQ(oracle::kExponent.at(pair.From) - oracle::kExponent.at(pair.To),
+                      pair.Exponent)
+                << where << ": factor";
+            for (const int direction : {1, 2})
+                EXPECT_NE(TableOf(generator, pair, direction).second, nullptr) << where;
+        }
+    }
+}
+
+TEST(Transcription, HasEveryGeneratorOfTheProgramAndNoOther) {
+    std::set<std::string, std::less<>> program;
+    for (const GeneratorTable& table : AllTables())
+        program.emplace(table.Name);
+    std::set<std::string, std::less<>> data;
+    for (const auto& [name, generator] : TheData().Generators)
+        data.insert(name);
+    EXPECT_EQ(program, data);
+}
+
+class BandData : public ::testing::TestWithParam<std::string> {
+  protected:
+    const GeneratorTable& Program() const { return *FindTable(GetParam()); }
+    const DataGenerator& Transcribed() const {
+        const auto it = TheData().Generators.find(GetParam());
+        if (it == TheData().Generators.end()) throw std::runtime_error("not transcribed");
+        return it->second;
+    }
+};
+
+// Neighbouring bands with the same pattern and note draw alike; the data
+// writes some of them as two bands where the program keeps one, or the
+// other way round, so both are compared with such bands joined.
+std::vector<DataBand> Joined(std::vector<DataBand> bands) {
+    std::vector<DataBand> joined;
+    for (DataBand& band : bands) {
+        if (!joined.empty() && joined.back().Hi + 1 == band.Lo &&
+            joined.back().Pattern == band.Pattern && joined.back().Note == band.Note) {
+            joined.back().Hi = band.Hi;
+        } else {
+            joined.push_back(std::move(band));
+        }
+    }
+    return joined;
+}
+
+void ComparePatterns(const std::string& where, PatternTable table,
+                     const std::vector<DataBand>& transcribed) {
+    std::vector<DataBand> program;
+    for (const PatternBand& band : table)
+        program.push_back({band.Lo, band.Hi, std::string(Info(band.P).Name), band.AnswerDecimals});
+    program = Joined(std::move(program));
+    const std::vector<DataBand> data = Joined(transcribed);
+    for (std::size_t i = 0; i < std::max(program.size(), data.size()); ++i) {
+        const DataBand& some = i < data.size() ? data[i] : program[i];
+        const std::string band = where + " pattern band " + Band(some.Lo, some.Hi) + ": ";
+        if (i >= program.size() || i >= data.size()) {
+            ADD_FAILURE() << band << (i >= data.size() ? "not in the data" : "not in the program");
+            continue;
+        }
+        EXPECT_EQ(program[i].Lo, data[i].Lo) << band << "lo";
+        EXPECT_EQ(program[i].Hi, data[i].Hi) << band << "hi";
+        EXPECT_EQ(program[i].Pattern, data[i].Pattern) << band << "pattern";
+        EXPECT_EQ(program[i].Note, data[i].Note) << band << "note (answer decimals, -1: none)";
+    }
+}
+
+TEST_P(BandData, TablesMatchTheTranscriptionEntryByEntry) {
+    const GeneratorTable& table = Program();
+    const DataGenerator& data = Transcribed();
+    const std::string& name = GetParam();
+    EXPECT_EQ(table.AnswerWidth, data.AnswerWidth) << name << ": answer width";
+    EXPECT_EQ(table.TrimAnswer, data.Trim) << name << ": trimming of the answer";
+    EXPECT_EQ(RoundingName(table.Rounding), data.Rounding) << name << ": rounding of the given";
+    EXPECT_EQ(table.Pairs.size(), data.Pairs.size()) << name << ": number of pair bands";
+
+    // A table shared by several rows is compared once, under its first row.
+    std::set<std::tuple<const PatternBand*, std::size_t, std::string>> compared;
+    for (std::size_t i = 0; i < std::min(table.Pairs.size(), data.Pairs.size()); ++i) {
+        const PairBand& have = table.Pairs[i];
+        const DataPair& want = data.Pairs[i];
+        const std::string band = name + " pair band " + Band(want.Lo, want.Hi);
+        EXPECT_EQ(have.Lo, want.Lo) << band << ": lo";
+        EXPECT_EQ(have.Hi, want.Hi) << band << ": hi";
+        EXPECT_EQ(have.From, want.From) << band << ": from";
+        EXPECT_EQ(have.To, want.To) << band << ": to";
+        EXPECT_EQ("1" + std::string(static_cast<std::size_t>(have.FactorExponent), '0'),
+                  want.Factor)
+            << band << ": factor";
+        for (const int direction : {1, 2}) {
+            const auto [tableName, bands] = TableOf(data, want, direction);
+            const PatternTable patterns = direction == 1 ? have.M : have.D;
+            if (bands == nullptr ||
+                !compared.emplace(patterns.data(), patterns.size(), tableName).second)
+                continue;
+            ComparePatterns(band + " direction " + std::to_string(direction) + " (table " +
+                                tableName + ")",
+                            patterns, *bands);
+        }
+    }
+}
+
+// The pattern's own digits: all smallest, all largest, or from an engine.
+enum class Digits { Smallest, Largest, Seeded };
+
+// Through the real generator: line 3 filled with the draws of one band edge.
+// Returns what is wrong with the task, or "".
+std::string Check(std::string_view name, const DataGenerator& generator, const DataPair& pair,
+                  int direction, const DataBand& band, int pairDraw, int patternDraw,
+                  Digits digits) {
+    const DataPattern& pattern = TheData().Patterns.at(band.Pattern);
+    testing::ExtremeRandom extreme(digits == Digits::Largest);
+    SeededRandom engine(static_cast<std::uint64_t>(pairDraw * 1000 + patternDraw));
+    AppState state;
+    state.AnswerWidth = state.ToUnitLeft = 0;
+    testing::UseScript(state, {direction - 1, pairDraw - 1, patternDraw - 1},
+                       digits == Digits::Seeded ? static_cast<RandomSource*>(&engine) : &extreme);
+    FindMeasureGenerator(name)(state, 3);
+    const TTaskRecord& r = state.TaskSheet[3];
+    if (state.Draws.LastGenerator != name) return "another generator ran";
+    if (!state.TaskSheet[2].GivenText.empty() || !state.TaskSheet[4].GivenText.empty())
+        return "another line was written";
+
+    const std::string from = r.FromUnit.str(), to = r.ToUnit.str();
+    const auto [wantFrom, wantTo] =
+        direction == 1 ? std::pair(pair.From, pair.To) : std::pair(pair.To, pair.From);
+    if (from != wantFrom || to != wantTo) return "units " + from + " -> " + to;
+
+    // The pattern: its decimals, and its smallest and largest value.
+    const std::string given = r.GivenText.str();
+    const double value = std::strtod(Dotted(given).c_str(), nullptr);
+    if (r.GivenDecimals != pattern.Decimals || DecimalsOf(given) != pattern.Decimals)
+        return "decimals of the given " + given + " (pattern " + band.Pattern + ")";
+    if (digits == Digits::Smallest && given != pattern.Min)
+        return "given " + given + ", not the smallest " + band.Pattern + " " + pattern.Min;
+    if (digits == Digits::Largest && given != pattern.Max)
+        return "given " + given + ", not the largest " + band.Pattern + " " + pattern.Max;
+    if (value < std::strtod(Dotted(pattern.Min).c_str(), nullptr) ||
+        value > std::strtod(Dotted(pattern.Max).c_str(), nullptr) ||
+        oracle::Canonical(given) != given)
+        return "given " + given + " is no " + band.Pattern;
+
+    // The factor and the note.
+    const std::string exact = oracle::Shift(given, direction == 1 ? pair.Exponent : -pair.Exponent);
+    const int decimals = band.Note >= 0 ? band.Note : DecimalsOf(exact);
+    const std::string task = given + " " + from + " = " + r.AnswerText.str() + " " + to + " (" +
+                             std::to_string(r.AnswerDecimals) + ")";
+    if (r.AnswerDecimals != decimals)
+        return "answer decimals of " + task + ", not " + std::to_string(decimals);
+    std::string written = exact;
+    if (!generator.Trim && decimals > DecimalsOf(exact)) {
+        if (DecimalsOf(exact) == 0) written += ',';
+        written.append(static_cast<std::size_t>(decimals - DecimalsOf(exact)), '0');
+    }
+    if (r.AnswerText.str() != written) return "answer text of " + task + ", not " + written;
+
+    // The values: exact where the generator reads the given back from its
+    // text, otherwise a decimal pattern's single-precision value.
+    const bool readBack = ReadsBack(generator.Rounding, direction, pair.Exponent);
+    const double answer = std::strtod(Dotted(exact).c_str(), nullptr);
+    const double givenValue =
+        readBack || pattern.Decimals == 0 ? value : std::strtof(Dotted(given).c_str(), nullptr);
+    if (r.GivenValue != givenValue) return "given value of " + task;
+    if (readBack ? r.AnswerValue != answer : std::abs(r.AnswerValue - answer) > 1e-6 * answer)
+        return "answer value of " + task;
+
+    if (r.AnswerLeft != 400 || state.AnswerWidth != generator.AnswerWidth ||
+        state.ToUnitLeft != 430 + generator.AnswerWidth)
+        return "answer width or layout";
+    return "";
+}
+
+TEST_P(BandData, BandEdgesGiveTheTranscribedUnitsFactorPatternAndNote) {
+    const std::string& name = GetParam();
+    const DataGenerator& data = Transcribed();
+    int failures = 0;
+    for (const DataPair& pair : data.Pairs) {
+        for (const int direction : {1, 2}) {
+            const auto [tableName, bands] = TableOf(data, pair, direction);
+            ASSERT_NE(bands, nullptr) << name << " table " << tableName;
+            for (const DataBand& band : *bands) {
+                for (const auto& [pairDraw, patternDraw] :
+                     {std::pair(pair.Lo, band.Lo), std::pair(pair.Hi, band.Hi)}) {
+                    for (const Digits digits :
+                         {Digits::Smallest, Digits::Largest, Digits::Seeded}) {
+                        const std::string fault =
+                            Check(name, data, pair, direction, band, pairDraw, patternDraw, digits);
+                        if (fault.empty()) continue;
+                        ADD_FAILURE()
+                            << name << " pair band " << Band(pair.Lo, pair.Hi) << " direction "
+                            << direction << " (table " << tableName << ") pattern band "
+                            << Band(band.Lo, band.Hi) << ", PairDraw " << pairDraw
+                            << " PatternDraw " << patternDraw << ": " << fault;
+                        if (++failures == 20) return;
+                    }
+                }
+            }
+        }
+    }
+}
+
+std::vector<std::string> GeneratorNames() {
+    std::vector<std::string> names;
+    for (const GeneratorTable& table : AllTables())
+        names.emplace_back(table.Name);
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllGenerators, BandData, ::testing::ValuesIn(GeneratorNames()),
+                         [](const auto& info) { return info.param; });
+
+// A dispatcher's line as text, filled with its draw `d` and then the draws of
+// an engine; a generator's the same without `d`.
+std::string Fill(std::string_view name, std::vector<int> script, int seed,
+                 std::string_view* generator = nullptr) {
+    SeededRandom engine(static_cast<std::uint64_t>(seed));
+    AppState state;
+    testing::UseScript(state, std::move(script), &engine);
+    FindMeasureGenerator(name)(state, 2);
+    if (generator != nullptr) *generator = state.Draws.LastGenerator;
+    const TTaskRecord& r = state.TaskSheet[2];
+    return r.GivenText.str() + " " + r.FromUnit.str() + " = " + r.AnswerText.str() + " " +
+           r.ToUnit.str() + " (" + std::to_string(r.AnswerDecimals) + ") width " +
+           std::to_string(state.AnswerWidth);
+}
+
+TEST(Dispatchers, BandsMatchTheTranscriptionAndTheirEdgesCallTheirGenerator) {
+    std::map<std::string, std::vector<DataDispatch>> data;
+    for (const DataDispatch& row : TheData().Dispatchers)
+        data[row.Dispatcher].push_back(row);
+    std::size_t dispatchers = 0;
+    for (const DispatcherFamily& family : DispatcherFamilies()) {
+        for (int level = 1; level <= 5; ++level, ++dispatchers) {
+            const std::string name = std::string(family.Name) + std::to_string(level);
+            const std::vector<DataDispatch>& want = data[name];
+            EXPECT_EQ(family.Bands.size(), want.size()) << name << ": number of bands";
+            for (std::size_t i = 0; i < std::min(family.Bands.size(), want.size()); ++i) {
+                const KindBand& have = family.Bands[i];
+                const std::string band = name + " band " + Band(want[i].Lo, want[i].Hi) + ": ";
+                EXPECT_EQ(want[i].Level, level) << band << "level";
+                EXPECT_EQ(have.Lo, want[i].Lo) << band << "lo";
+                EXPECT_EQ(have.Hi, want[i].Hi) << band << "hi";
+                EXPECT_EQ(have.Kind()[static_cast<std::size_t>(level - 1)].Name, want[i].Generator)
+                    << band << "generator";
+            }
+        }
+    }
+    EXPECT_EQ(data.size(), dispatchers) << "dispatchers in the data but not in the program";
+
+    // Through the real dispatcher: the edge draws pick the transcribed
+    // generator, which fills the line as it does when called directly.
+    for (const DataDispatch& row : TheData().Dispatchers) {
+        ASSERT_NE(FindMeasureGenerator(row.Dispatcher), nullptr) << row.Dispatcher;
+        for (const int d : {row.Lo, row.Hi}) {
+            std::string_view ran;
+            const std::string line = Fill(row.Dispatcher, {d - 1}, d, &ran);
+            const std::string band = row.Dispatcher + " band " + Band(row.Lo, row.Hi) + ", draw " +
+                                     std::to_string(d) + ": ";
+            EXPECT_EQ(ran, row.Generator) << band << "generator";
+            EXPECT_EQ(line, Fill(row.Generator, {}, d)) << band << "line";
+        }
+    }
+}
+
+} // namespace
+} // namespace quarvel
