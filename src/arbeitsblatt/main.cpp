@@ -2,6 +2,7 @@
 // task generators, through a window or from the command line.
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 #include "arbeitsblatt/Run.h"
+#include "windows/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,10 +24,12 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         int qtArgc = 1;
         QGuiApplication app(qtArgc, argv);
+        quarvel::InstallGermanTranslations(app);
         return quarvel::Run(*line, std::cout, std::cerr);
     }
 
     QApplication app(argc, argv);
+    quarvel::InstallGermanTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Quarvel Arbeitsblätter"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quarvel-64.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quarvel.Arbeitsblatt"));

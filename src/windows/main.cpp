@@ -1,6 +1,7 @@
 // Quarvel: a drill program for converting units and for the decadic number system.
 #include "core/AppState.h"
 #include "windows/Program.h"
+#include "windows/Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     // A steady text cursor: an open drill waiting for the pupil then costs no
     // CPU at all (a blinking one wakes the program several times a second).
     QApplication::setCursorFlashTime(0);
+    quarvel::InstallGermanTranslations(app);
 
     quarvel::AppState state;
     quarvel::Windows windows;

@@ -112,7 +112,7 @@ deb)
     [[ -n $(field Maintainer) ]] || fail "no maintainer"
     [[ $(field Description) == *place* ]] || fail "no description"
     depends=$(field Depends)
-    for dep in fonts-liberation2 libqt6widgets6 libqt6gui6 libstdc++6; do
+    for dep in fonts-liberation2 qt6-translations-l10n libqt6widgets6 libqt6gui6 libstdc++6; do
         [[ $depends == *"$dep"* ]] || fail "Depends lacks $dep: $depends"
     done
     file -b "$scratch/root/usr/bin/quarvel" | grep -q ', stripped' || fail "program is not stripped"
