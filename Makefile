@@ -10,7 +10,7 @@ RELEASE := build/release
 SANITIZE := build/asan
 
 .PHONY: run test deps build build-asan test-release test-asan screens package clean \
-  build-fuzz fuzz test-fuzz format format-check
+  build-fuzz fuzz test-fuzz format format-check mutants
 
 run: build
 	./$(RELEASE)/src/quarvel
@@ -47,6 +47,12 @@ format: deps
 
 package: build
 	cmake --build $(RELEASE) --target package
+
+# Plants each fault of tools/mutants/faults.txt, one at a time, in a scratch
+# copy of the last commit (build/mutants) and reports which the tests catch.
+# Not part of `make test`: it rebuilds and reruns the suite once per fault.
+mutants: deps
+	python3 tools/mutants/mutants.py
 
 screens: build
 	./$(RELEASE)/tools/screens build/screens
