@@ -1,26 +1,276 @@
-// The decadic and decimal generators: their tables, worked tasks with every
-// draw scripted, and sweeps over every level, direction or kind, unit pair and
-// band, read back with the independent notation reader.
+// The decadic and decimal generators against a second, hand-made transcription
+// of their tables (tests/data/decadic): first entry by entry, then through the
+// real generators at both edges of every band, where each task must show what
+// the transcription says: its pattern's digits and decimals, the zeros and the
+// enlarged counts, the direction or kind, the units and the layout. Expected
+// values come from the data files, the notation oracle and the tests' own
+// arithmetic, never from the tables under test. Then worked tasks with every
+// draw scripted.
 #include "decadic/DecadicGenerators.h"
 #include "decadic/DekDekU.h"
 #include "decadic/DekNumU.h"
 #include "decadic/DezDezU.h"
 #include "decadic/DezNumU.h"
+#include "decadic/PlaceValue.h"
 #include "drill/AnswerCheck.h"
 #include "drill/Drill.h"
 
+#include "../TestData.h"
 #include "../generators/TestSupport.h"
 #include "NotationOracle.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <memory>
+#include <regex>
 #include <set>
+#include <tuple>
 
 namespace quarvel {
 namespace {
 
 using oracle::Pow10;
+using testdata::CsvRow;
+using testdata::ReadCsv;
+using testing::DecimalsOf;
+
+// ---------------------------------------------------------------------------
+// The transcription
+
+struct DataBand {
+    int Lo, Hi;
+    std::string Pattern;
+    int Decimals = -1; // -1: an integer pattern
+    int Zero = 0;      // digits set to zero
+    int Enlarge = 0;   // place counts enlarged
+    std::string Name() const { return "band " + std::to_string(Lo) + "-" + std::to_string(Hi); }
+};
+using DataTable = std::vector<DataBand>;
+
+struct DataLayout {
+    int Left, Width;
+};
+
+struct DataKindBand {
+    int Lo, Hi, Kind;
+};
+
+struct DataUnitLevel {
+    int K, MaxDistance, K3; // K3 0: no kind 3
+    int Left, Width, ToUnitLeft;
+    std::string Kind1; // "five bands" or "ten bands"
+    std::vector<DataKindBand> Kinds;
+};
+
+struct DataPattern {
+    std::string Min, Max; // with a decimal point
+};
+
+using Key = std::pair<std::string, int>; // generator and direction
+
+struct Data {
+    std::map<Key, DataTable> Numbers;
+    std::map<Key, DataLayout> Layouts;
+    std::map<std::string, DataUnitLevel> Units;
+    std::map<std::string, DataTable> Kind1;
+    std::map<int, DataTable> Distances;
+    std::map<std::pair<int, int>, std::string> DekKind3; // (a, b)
+    std::map<int, DataBand> DezKind3;                    // a; only the pattern and decimals
+    // The n of each Random(n) the generator draws first.
+    std::map<std::string, std::vector<int>> DrawRanges;
+    std::map<std::string, DataPattern> Patterns;
+};
+
+Data Load() {
+    Data d;
+    for (const std::string file : {"deknum", "deznum"}) {
+        for (const CsvRow& r : ReadCsv("decadic/" + file + "_bands.csv")) {
+            DataBand band{r.Int("p_from"), r.Int("p_to"), r["pattern"]};
+            band.Decimals = file == "deznum" ? r.Int("decimals") : -1;
+            band.Zero = r.Int("zero");
+            band.Enlarge = r.Int("enlarge");
+            d.Numbers[{r["generator"], r.Int("direction")}].push_back(band);
+        }
+        for (const CsvRow& r : ReadCsv("decadic/" + file + "_layout.csv"))
+            d.Layouts[{r["generator"], r.Int("direction")}] = {r.Int("answer_left"),
+                                                               r.Int("answer_width")};
+    }
+    for (const std::string family : {"dekdek", "dezdez"}) {
+        for (const CsvRow& r : ReadCsv("decadic/" + family + "_levels.csv")) {
+            d.Units[r["generator"]] = {r.Int("k"),
+                                       r.Int("max_distance"),
+                                       r["k3"].empty() ? 0 : r.Int("k3"),
+                                       r.Int("answer_left"),
+                                       r.Int("answer_width"),
+                                       r.Int("to_unit_left"),
+                                       r["kind1_table"],
+                                       {}};
+        }
+        for (const CsvRow& r : ReadCsv("decadic/" + family + "_kind_bands.csv"))
+            d.Units.at(r["generator"])
+                .Kinds.push_back({r.Int("draw_from"), r.Int("draw_to"), r.Int("kind")});
+    }
+    for (const CsvRow& r : ReadCsv("decadic/kind1_bands.csv"))
+        d.Kind1[r["table"]].push_back({r.Int("p_from"), r.Int("p_to"), r["pattern"]});
+    for (const CsvRow& r : ReadCsv("decadic/distance_bands.csv"))
+        d.Distances[r.Int("d")].push_back({r.Int("p_from"), r.Int("p_to"), r["pattern"]});
+    for (const CsvRow& r : ReadCsv("decadic/dekdek_kind3_patterns.csv"))
+        d.DekKind3[{r.Int("a"), r.Int("b")}] = r["pattern"];
+    for (const CsvRow& r : ReadCsv("decadic/dezdez_kind3_patterns.csv"))
+        d.DezKind3[r.Int("a")] = {1, 1, r["pattern"], r.Int("decimals")};
+    const std::regex random(R"(Random\((\d+)\))");
+    for (const CsvRow& r : ReadCsv("decadic/generators.csv")) {
+        std::vector<int>& ranges = d.DrawRanges[r["generator"]];
+        for (const char* column : {"DirectionDraw", "PairDraw", "PatternDraw"}) {
+            std::smatch m;
+            if (std::regex_search(r[column], m, random)) ranges.push_back(std::stoi(m[1]));
+        }
+    }
+    for (const CsvRow& r : ReadCsv("patterns.csv"))
+        d.Patterns[r["name"]] = {r["min"], r["max"]};
+    return d;
+}
+
+const Data& TheData() {
+    static const Data data = Load();
+    return data;
+}
+
+// The digits of a numeral or a pattern bound, without its separator.
+std::string Digits(std::string text) {
+    std::erase_if(text, [](char c) { return c == ',' || c == '.'; });
+    return text;
+}
+
+int TrailingZeros(std::int64_t v) {
+    int n = 0;
+    for (; v != 0 && v % 10 == 0; v /= 10)
+        ++n;
+    return n;
+}
+
+// A numeral the pattern can draw: within its bounds and, since the last
+// significant digit of every pattern is non-zero, with as many trailing zeros
+// as its smallest value.
+bool Fits(const std::string& numeral, const DataPattern& pattern) {
+    const std::int64_t v = oracle::NumeralE8(numeral);
+    const std::int64_t min = oracle::NumeralE8(pattern.Min);
+    return min <= v && v <= oracle::NumeralE8(pattern.Max) &&
+           TrailingZeros(v) == TrailingZeros(min);
+}
+
+// A pattern whose numbers have no digit 0 (so each zero a task shows was set).
+bool ZeroFree(const DataPattern& pattern) {
+    return Digits(pattern.Min).find('0') == std::string::npos &&
+           Digits(pattern.Max).find('0') == std::string::npos;
+}
+
+const NamedDecadicGenerator& Generator(const std::string& name) {
+    const NamedDecadicGenerator* gen = FindDecadicGenerator(name);
+    if (gen == nullptr) throw std::runtime_error("the program has no " + name);
+    return *gen;
+}
+
+// ---------------------------------------------------------------------------
+// The tables entry by entry
+
+void ExpectTable(const std::string& where, NumberTable table, const DataTable& data) {
+    EXPECT_EQ(table.size(), data.size()) << where << ": number of bands";
+    for (const DataBand& d : data) {
+        const std::string at = where + " " + d.Name() + ": ";
+        const auto band = std::find_if(table.begin(), table.end(), [&d](const NumberBand& b) {
+            return b.Lo <= d.Lo && d.Lo <= b.Hi;
+        });
+        if (band == table.end()) {
+            ADD_FAILURE() << at << "no band holds " << d.Lo;
+            continue;
+        }
+        EXPECT_EQ(std::to_string(band->Lo) + "-" + std::to_string(band->Hi),
+                  std::to_string(d.Lo) + "-" + std::to_string(d.Hi))
+            << at << "edges";
+        EXPECT_EQ(Info(band->P).Name, d.Pattern) << at << "pattern";
+        EXPECT_EQ(band->C == Change::Zero ? band->Count : 0, d.Zero) << at << "zero count";
+        EXPECT_EQ(band->C == Change::Enlarge ? band->Count : 0, d.Enlarge) << at << "enlarge count";
+        if (d.Decimals >= 0) {
+            EXPECT_EQ(Info(band->P).Decimals, d.Decimals) << at << "decimals";
+        }
+    }
+}
+
+TEST(DecadicData, TablesEntryByEntry) {
+    const Data& data = TheData();
+    for (int p = 1; p <= 10; ++p)
+        EXPECT_EQ(DecadicSymbol(p), oracle::Symbol(p, false))
+            << "decadic place " << p << ": symbol";
+    for (int p = 1; p <= 8; ++p)
+        EXPECT_EQ(DecimalSymbol(p), oracle::Symbol(p, true)) << "decimal place " << p << ": symbol";
+
+    const std::map<std::string, DekTraining> trainings = {{"DekNum", DekTraining::DekNum},
+                                                          {"DekDek", DekTraining::DekDek},
+                                                          {"DezNum", DekTraining::DezNum},
+                                                          {"DezDez", DekTraining::DezDez}};
+    for (const CsvRow& r : ReadCsv("decadic/generators.csv")) {
+        const NamedDecadicGenerator* gen = FindDecadicGenerator(r["generator"]);
+        ASSERT_NE(gen, nullptr) << r["generator"];
+        EXPECT_EQ(std::pair(gen->Training, gen->Level),
+                  std::pair(trainings.at(r["family"]), r.Int("level")))
+            << r["generator"] << ": training and level";
+    }
+    EXPECT_EQ(DecadicGenerators().size(), data.DrawRanges.size());
+
+    for (const auto& [key, bands] : data.Numbers) {
+        const auto& [name, direction] = key;
+        const NamedDecadicGenerator& gen = Generator(name);
+        const bool decimal = gen.Training == DekTraining::DezNum;
+        const std::string where = name + " direction " + std::to_string(direction);
+        ExpectTable(where,
+                    decimal ? DezNumTable(gen.Level, direction) : DekNumTable(gen.Level, direction),
+                    bands);
+        const DirectionLayout& l = decimal ? DezNumLayout(gen.Level) : DekNumLayout(gen.Level);
+        const DataLayout& want = data.Layouts.at(key);
+        EXPECT_EQ(direction == 1 ? l.Left1 : l.Left2, want.Left) << where << ": AnswerLeft";
+        EXPECT_EQ(direction == 1 ? l.Width1 : l.Width2, want.Width) << where << ": AnswerWidth";
+    }
+
+    for (const auto& [name, want] : data.Units) {
+        const NamedDecadicGenerator& gen = Generator(name);
+        const UnitLevel& row =
+            gen.Training == DekTraining::DekDek ? DekDekLevel(gen.Level) : DezDezLevel(gen.Level);
+        EXPECT_EQ(row.K, want.K) << name << ": K";
+        EXPECT_EQ(row.MaxDistance, want.MaxDistance) << name << ": maximum distance";
+        EXPECT_EQ(row.K3, want.K3) << name << ": K3";
+        EXPECT_EQ(row.AnswerLeft, want.Left) << name << ": AnswerLeft";
+        EXPECT_EQ(row.AnswerWidth, want.Width) << name << ": AnswerWidth";
+        EXPECT_EQ(row.ToUnitLeft(), want.ToUnitLeft) << name << ": ToUnitLeft";
+        ExpectTable(name + " kind 1", row.Kind1, data.Kind1.at(want.Kind1));
+        EXPECT_EQ(row.KindDrawRange, want.Kinds.back().Hi) << name << ": kind draw range";
+        for (const DataKindBand& k : want.Kinds) {
+            for (const int draw : {k.Lo, k.Hi}) {
+                EXPECT_EQ(row.KindOf(draw), k.Kind)
+                    << name << " kind band " << k.Lo << "-" << k.Hi << " draw " << draw << ": kind";
+            }
+        }
+    }
+
+    for (const auto& [d, bands] : data.Distances)
+        ExpectTable("distance " + std::to_string(d), DistanceTable(d), bands);
+    for (const auto& [units, pattern] : data.DekKind3) {
+        const auto [a, b] = units;
+        EXPECT_EQ(Info(ScaledPattern(a - b, b)).Name, pattern)
+            << "DekDek kind 3 units " << a << ", " << b << ": pattern";
+    }
+    for (const auto& [a, band] : data.DezKind3) {
+        EXPECT_EQ(Info(DecimalFractionPattern(a)).Name, band.Pattern)
+            << "DezDez kind 3 a " << a << ": pattern";
+        EXPECT_EQ(Info(DecimalFractionPattern(a)).Decimals, band.Decimals)
+            << "DezDez kind 3 a " << a << ": decimals";
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Every band drawn at both edges
 
 // An application state whose draws follow `script`, then `fallback` if given.
 struct Scripted {
@@ -39,23 +289,266 @@ struct Scripted {
         return r.GivenText.str() + from + " -> " + to + r.AnswerText.str() + " @" +
                std::to_string(r.AnswerLeft) + "+" + std::to_string(state.AnswerWidth);
     }
+    // Runs the generator; a draw outside the script's range, or drawing
+    // without end, fails the task instead of the whole test binary.
+    bool Run(const NamedDecadicGenerator& gen, int line) {
+        try {
+            gen.Generate(state, line);
+            return true;
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << e.what();
+            return false;
+        }
+    }
 };
 
-// A gap between bands makes a generator throw, which the sweeps below would
-// find; an overlap or a band out of order would quietly change the shares.
-TEST(DecadicTables, EveryTableCoversOneToHundred) {
-    using testing::CoversOneToHundred;
-    for (int level = 1; level <= 5; ++level) {
-        for (int direction = 1; direction <= 2; ++direction) {
-            EXPECT_TRUE(CoversOneToHundred(DekNumTable(level, direction))) << level;
-            EXPECT_TRUE(CoversOneToHundred(DezNumTable(level, direction))) << level;
-        }
-        EXPECT_TRUE(CoversOneToHundred(DekDekLevel(level).Kind1)) << level;
-        EXPECT_TRUE(CoversOneToHundred(DezDezLevel(level).Kind1)) << level;
+// 0, 1, 2, ... modulo n: repeated position draws never hit one digit twice, so
+// a task shows exactly as many zeros and enlarged counts as its band asks.
+class Counting final : public RandomSource {
+  public:
+    explicit Counting(int start) : next_(start) {}
+    int Random(int n) override {
+        if (++calls_ > 10000) throw std::runtime_error("drawing without end");
+        return next_++ % n;
     }
-    for (int d = 1; d <= 6; ++d)
-        EXPECT_TRUE(CoversOneToHundred(DistanceTable(d))) << "distance " << d;
+
+  private:
+    int next_;
+    int calls_ = 0;
+};
+
+// What holds for every task: a short answer without leading zero or blank
+// that can be typed key by key and is judged right, and the first draws in
+// the ranges the transcription names.
+void CheckCommon(const Scripted& s, int line, const NamedDecadicGenerator& gen) {
+    const TDekTaskRecord& r = s.state.DekTaskSheet[line];
+    const std::string& answer = r.AnswerText.str();
+    // BoundedText cuts at 40, so a text of 40 would hide a longer one.
+    EXPECT_TRUE(!r.GivenText.empty() && r.GivenText.size() < 40U && answer.size() < 40U);
+    ASSERT_FALSE(answer.empty());
+    EXPECT_TRUE(answer.front() != '0' && answer.front() != ' ');
+    EXPECT_EQ(TrimTrailingZeros(answer), answer);
+    for (const char c : answer) {
+        const auto key = static_cast<char32_t>(static_cast<unsigned char>(c));
+        EXPECT_EQ(DekKeyFilter(gen.Training, r.AnswerIsNotation, r.AnswerHasComma, key), key) << c;
+    }
+    AppState judged;
+    judged.DekTaskSheet[1] = r;
+    DekAnswerRules rules(judged.DekTaskSheet);
+    EXPECT_EQ(Drill(judged, rules).Exit(1, answer).Outcome, ExitResult::Kind::RightFirst);
+    const std::vector<int>& ranges = TheData().DrawRanges.at(std::string(gen.Name));
+    std::vector<int> drawn;
+    for (std::size_t i = 0; i < ranges.size() && i < s.rng->Calls().size(); ++i)
+        drawn.push_back(s.rng->Calls()[i].first);
+    EXPECT_EQ(drawn, ranges) << "draw ranges";
 }
+
+// DekNum and DezNum: the direction shows in which text is notation, the band
+// in the numeral's digits, decimals and zeros and in the enlarged counts.
+void CheckNumeralTask(const Scripted& s, int line, bool decimal, int direction,
+                      const DataBand& band, const DataLayout& layout) {
+    const TDekTaskRecord& r = s.state.DekTaskSheet[line];
+    const DataPattern& pattern = TheData().Patterns.at(band.Pattern);
+    EXPECT_EQ(r.AnswerIsNotation, direction == 2) << "direction";
+    EXPECT_EQ(r.AnswerLeft, layout.Left) << "AnswerLeft";
+    EXPECT_EQ(s.state.AnswerWidth, layout.Width) << "AnswerWidth";
+    const std::string notation = (direction == 1 ? r.GivenText : r.AnswerText).str();
+    const std::string numeral = (direction == 1 ? r.AnswerText : r.GivenText).str();
+    const auto tokens = oracle::Read(notation, decimal);
+    ASSERT_TRUE(tokens && !tokens->empty() && oracle::Descending(*tokens, decimal))
+        << "place symbols of '" << notation << "'";
+    const auto enlarged = std::count_if(tokens->begin(), tokens->end(),
+                                        [](oracle::Token t) { return t.Count >= 10; });
+    EXPECT_EQ(enlarged, band.Enlarge) << "enlarge count";
+    if (decimal) {
+        EXPECT_EQ(r.AnswerHasComma, direction == 1) << "direction";
+        EXPECT_EQ(oracle::NumeralE8(numeral), oracle::DecimalValueE8(*tokens)) << "value";
+        EXPECT_EQ(tokens->front().Place, 0) << "units first";
+        EXPECT_EQ(tokens->back().Place, band.Decimals) << "decimals";
+        EXPECT_EQ(DecimalsOf(numeral), band.Decimals) << "decimals";
+    } else {
+        EXPECT_EQ(numeral, std::to_string(oracle::DecadicValue(*tokens))) << "value";
+        EXPECT_EQ(r.IntValue, oracle::DecadicValue(*tokens)) << "value";
+    }
+    const std::string patternDigits = Digits(pattern.Max);
+    if (band.Enlarge > 0) { // every place of the number is written
+        EXPECT_EQ(tokens->size(), patternDigits.size()) << "number of places";
+        return;
+    }
+    const std::string digits = Digits(numeral);
+    EXPECT_EQ(digits.size(), patternDigits.size()) << "number of digits";
+    const auto zeros = std::count(digits.begin(), digits.end(), '0');
+    if (ZeroFree(pattern)) {
+        EXPECT_EQ(zeros, band.Zero) << "zero count";
+    } else {
+        EXPECT_GE(zeros, band.Zero) << "zero count";
+    }
+    if (band.Zero == 0) {
+        EXPECT_TRUE(Fits(numeral, pattern)) << "pattern " << band.Pattern;
+    }
+}
+
+TEST(DecadicData, EveryNumberBandAtBothEdges) {
+    for (const auto& [key, bands] : TheData().Numbers) {
+        const auto& [name, direction] = key;
+        const NamedDecadicGenerator& gen = Generator(name);
+        for (const DataBand& band : bands) {
+            for (const int p : {band.Lo, band.Hi}) {
+                SCOPED_TRACE(name + " direction " + std::to_string(direction) + " " + band.Name() +
+                             " p " + std::to_string(p));
+                Counting rest(p);
+                Scripted s({direction - 1, p - 1}, &rest);
+                const int line = 1 + p % 5;
+                if (!s.Run(gen, line)) continue;
+                CheckCommon(s, line, gen);
+                CheckNumeralTask(s, line, gen.Training == DekTraining::DezNum, direction, band,
+                                 TheData().Layouts.at(key));
+            }
+        }
+    }
+}
+
+// A unit task as drawn: its kind, its band (none in kind 3) and, for kinds 2
+// and 3, the unit indices a and b in the order drawn (kind 1 leaves them to
+// the random source).
+struct UnitTask {
+    int Kind = 0;
+    int P = 0;
+    std::string Pattern;
+    int A = 0;
+    int B = 0;
+    std::string Where;
+};
+
+// Decadic units grow with their place, decimal ones shrink. Kind 1 turns a
+// count into a smaller unit, kind 2 into a bigger one; kind 3 asks for a
+// notation (DekDek: places A down to B + 1) or a decimal below one (DezDez: A
+// decimals) in unit B.
+void CheckUnitTask(const Scripted& s, int line, bool decadic, const DataUnitLevel& level,
+                   const UnitTask& task) {
+    const TDekTaskRecord& r = s.state.DekTaskSheet[line];
+    EXPECT_EQ(r.AnswerLeft, level.Left) << "AnswerLeft";
+    EXPECT_EQ(s.state.AnswerWidth, level.Width) << "AnswerWidth";
+    EXPECT_EQ(s.state.ToUnitLeft, level.ToUnitLeft) << "ToUnitLeft";
+    EXPECT_FALSE(r.AnswerIsNotation || r.AnswerHasComma);
+    ASSERT_EQ(r.FromUnit.empty(), task.Kind == 3) << "kind";
+    const std::string given = r.GivenText.str();
+    ASSERT_EQ(CountCommas(r.AnswerText.str()), 0);
+    const std::int64_t answer = std::stoll(r.AnswerText.str());
+    const auto symbol = [decadic](int place) { return oracle::Symbol(place, !decadic); };
+    if (task.Kind != 3) {
+        const auto from = oracle::PlaceOf(r.FromUnit.str(), !decadic);
+        const auto to = oracle::PlaceOf(r.ToUnit.str(), !decadic);
+        ASSERT_TRUE(from && to) << "place symbols " << r.FromUnit.str() << ", " << r.ToUnit.str();
+        const int shift = decadic ? *from - *to : *to - *from; // > 0: to a smaller unit
+        EXPECT_TRUE(Fits(given, TheData().Patterns.at(task.Pattern)))
+            << "pattern " << task.Pattern << ": " << given;
+        const std::int64_t count = std::stoll(given);
+        if (task.Kind == 1) {
+            ASSERT_GT(shift, 0) << "kind";
+            EXPECT_LE(std::max(*from, *to), level.K) << "K";
+            EXPECT_EQ(answer, count * Pow10(shift)) << "answer";
+            return;
+        }
+        const std::string bigger = symbol(decadic ? task.A : task.B);
+        const std::string smaller = symbol(decadic ? task.B : task.A);
+        EXPECT_EQ(std::pair(r.FromUnit.str(), r.ToUnit.str()), std::pair(smaller, bigger))
+            << "units";
+        EXPECT_EQ(answer * Pow10(task.A - task.B), count) << "answer";
+        return;
+    }
+    EXPECT_EQ(r.ToUnit.str(), symbol(task.B)) << "units";
+    const DataPattern& pattern = TheData().Patterns.at(task.Pattern);
+    if (decadic) {
+        const auto tokens = oracle::Read(given, false);
+        ASSERT_TRUE(tokens && !tokens->empty()) << "place symbols of '" << given << "'";
+        EXPECT_EQ(std::pair(tokens->front().Place, tokens->back().Place),
+                  std::pair(task.A, task.B + 1))
+            << "places";
+        const std::int64_t value = oracle::DecadicValue(*tokens);
+        EXPECT_TRUE(Fits(std::to_string(value), pattern)) << "pattern " << task.Pattern;
+        EXPECT_EQ(answer * Pow10(task.B - 1), value) << "answer";
+        return;
+    }
+    // A decimal below one is written with the blank that heads every decimal place.
+    ASSERT_EQ(given.front(), ' ');
+    const auto tokens = oracle::Read(given.substr(1), true);
+    ASSERT_TRUE(tokens && oracle::Descending(*tokens, true))
+        << "place symbols of '" << given << "'";
+    EXPECT_EQ(std::pair(tokens->front().Place, tokens->back().Place), std::pair(1, task.A))
+        << "decimals";
+    const std::int64_t e8 = oracle::DecimalValueE8(*tokens);
+    const std::string numeral = "0," + std::to_string(e8 + Pow10(8)).substr(1);
+    EXPECT_TRUE(Fits(numeral, pattern)) << "pattern " << task.Pattern;
+    EXPECT_EQ(answer * Pow10(8 - task.B), e8) << "answer";
+    EXPECT_EQ(static_cast<int>(r.AnswerText.size()), task.B) << "answer";
+}
+
+// The tasks of one kind: kind 1 at both edges of every band of the level's
+// count table, kind 2 at every distance up to the largest, between the biggest
+// unit and the one d places below, at both edges of every band of its
+// distance table, kind 3 for every unit pair.
+std::vector<UnitTask> UnitTasks(const DataUnitLevel& level, int kind, bool decadic) {
+    const Data& data = TheData();
+    std::vector<UnitTask> tasks;
+    const auto add = [&tasks](int k, int p, const std::string& pattern, int a, int b,
+                              const std::string& where) {
+        UnitTask& task = tasks.emplace_back();
+        task.Kind = k;
+        task.P = p;
+        task.Pattern = pattern;
+        task.A = a;
+        task.B = b;
+        task.Where = where;
+    };
+    const auto atEdges = [&add](const std::string& table, const DataTable& bands, int k, int a,
+                                int b) {
+        for (const DataBand& band : bands)
+            for (const int p : {band.Lo, band.Hi})
+                add(k, p, band.Pattern, a, b,
+                    table + " " + band.Name() + " p " + std::to_string(p));
+    };
+    if (kind == 1) atEdges("kind 1 " + level.Kind1, data.Kind1.at(level.Kind1), 1, 0, 0);
+    for (int d = 1; kind == 2 && d <= level.MaxDistance; ++d)
+        atEdges("kind 2 distance " + std::to_string(d), data.Distances.at(d), 2, level.K,
+                level.K - d);
+    for (int a = 1; kind == 3 && a <= level.K3; ++a) {
+        for (int b = 1; b <= level.K3; ++b) {
+            const std::string where =
+                "kind 3 units " + std::to_string(a) + ", " + std::to_string(b);
+            if (decadic && a > b) add(3, 1, data.DekKind3.at({a, b}), a, b, where);
+            if (!decadic && b > a) add(3, 1, data.DezKind3.at(a).Pattern, a, b, where);
+        }
+    }
+    return tasks;
+}
+
+TEST(DecadicData, EveryKindAndBandAtBothEdges) {
+    for (const auto& [name, level] : TheData().Units) {
+        const NamedDecadicGenerator& gen = Generator(name);
+        const bool decadic = gen.Training == DekTraining::DekDek;
+        for (const DataKindBand& kinds : level.Kinds) {
+            for (const int draw : std::set{kinds.Lo, kinds.Hi}) {
+                int seed = 0;
+                for (const UnitTask& task : UnitTasks(level, kinds.Kind, decadic)) {
+                    SCOPED_TRACE(name + " kind band " + std::to_string(kinds.Lo) + "-" +
+                                 std::to_string(kinds.Hi) + " draw " + std::to_string(draw) + " " +
+                                 task.Where);
+                    SeededRandom rest(static_cast<std::uint64_t>(++seed));
+                    Scripted s({draw - 1, seed % 100, task.P - 1}, &rest);
+                    if (task.Kind != 1) s.rng->Append({task.A - 1, task.B - 1});
+                    const int line = 1 + seed % 5;
+                    if (!s.Run(gen, line)) continue;
+                    CheckCommon(s, line, gen);
+                    CheckUnitTask(s, line, decadic, level, task);
+                }
+            }
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Worked tasks
 
 struct WorkedTask {
     std::string_view Generator;
@@ -102,205 +595,6 @@ TEST(DecadicGenerators, WorkedTasks) {
     Scripted s({0, 20, 0, 1, 2, 3, 4, 5, 6, 1, 7});
     GenerateDezNum5(s.state, 3);
     EXPECT_EQ(s.state.DekTaskSheet[3].DecExact, (ExactNumber{1234567, 6}));
-}
-
-// What holds for every line of every generator; the first draws are the
-// generator's own, with these ranges.
-void CheckCommon(const Scripted& s, int line, DekTraining training, std::vector<int> ranges) {
-    const TDekTaskRecord& r = s.state.DekTaskSheet[line];
-    const std::string& answer = r.AnswerText.str();
-    SCOPED_TRACE("given '" + r.GivenText.str() + "' answer '" + answer + "'");
-    // BoundedText cuts at 40, so a text of 40 would hide a longer one.
-    EXPECT_TRUE(!r.GivenText.empty() && r.GivenText.size() < 40U && answer.size() < 40U);
-    ASSERT_FALSE(answer.empty());
-    EXPECT_TRUE(answer.front() != '0' && answer.front() != ' ');
-    EXPECT_EQ(TrimTrailingZeros(answer), answer);
-    // The expected answer can be typed key by key and is then judged right.
-    for (const char c : answer) {
-        const auto key = static_cast<char32_t>(static_cast<unsigned char>(c));
-        EXPECT_EQ(DekKeyFilter(training, r.AnswerIsNotation, r.AnswerHasComma, key), key) << c;
-    }
-    AppState judged;
-    judged.DekTaskSheet[1] = r;
-    DekAnswerRules rules(judged.DekTaskSheet);
-    EXPECT_EQ(Drill(judged, rules).Exit(1, answer).Outcome, ExitResult::Kind::RightFirst);
-    std::vector<int> drawn;
-    for (std::size_t i = 0; i < ranges.size() && i < s.rng->Calls().size(); ++i)
-        drawn.push_back(s.rng->Calls()[i].first);
-    EXPECT_EQ(drawn, ranges);
-}
-
-// DekNum and DezNum: every level, direction and PatternDraw, with three seeds
-// for the rest of the draws.
-void SweepNumeralTraining(DekTraining training) {
-    const bool decimal = training == DekTraining::DezNum;
-    for (int level = 1; level <= 5; ++level) {
-        const NamedDecadicGenerator* gen = FindDecadicGenerator(training, level);
-        const DirectionLayout& layout = decimal ? DezNumLayout(level) : DekNumLayout(level);
-        for (int direction = 1; direction <= 2; ++direction) {
-            const NumberTable table =
-                decimal ? DezNumTable(level, direction) : DekNumTable(level, direction);
-            for (int p = 1; p <= 100; ++p) {
-                const NumberBand& band = FindBand(table, p);
-                for (int seed = 0; seed < 3; ++seed) {
-                    SCOPED_TRACE(::testing::Message()
-                                 << gen->Name << " direction " << direction << " p " << p);
-                    SeededRandom rest(static_cast<std::uint64_t>(seed * 1000 + p));
-                    Scripted s({direction - 1, p - 1}, &rest);
-                    gen->Generate(s.state, 1 + seed);
-                    const TDekTaskRecord& r = s.state.DekTaskSheet[1 + seed];
-                    CheckCommon(s, 1 + seed, training, {2, 100});
-                    EXPECT_EQ(r.AnswerIsNotation, direction == 2);
-                    EXPECT_EQ(r.AnswerLeft, direction == 1 ? layout.Left1 : layout.Left2);
-                    EXPECT_EQ(s.state.AnswerWidth, direction == 1 ? layout.Width1 : layout.Width2);
-                    const std::string& notation = direction == 1 ? r.GivenText : r.AnswerText;
-                    const std::string& numeral = direction == 1 ? r.AnswerText : r.GivenText;
-                    const auto tokens = oracle::Read(notation, decimal);
-                    ASSERT_TRUE(tokens && !tokens->empty()) << "'" << notation << "'";
-                    EXPECT_TRUE(oracle::Descending(*tokens, decimal));
-                    const auto twoDigitCounts = std::count_if(tokens->begin(), tokens->end(),
-                                                              [](auto t) { return t.Count >= 10; });
-                    // A band asks no more than its number allows, so no clamp engages:
-                    // as many counts enlarged (only where the notation is given) or
-                    // digits zeroed as it says (a decimal keeps its first and last
-                    // digit and may draw a place twice).
-                    EXPECT_EQ(twoDigitCounts, band.C == Change::Enlarge ? band.Count : 0);
-                    EXPECT_TRUE(band.C != Change::Enlarge || direction == 1);
-                    const std::string digits =
-                        std::to_string(decimal ? r.DecExact.Mantissa : r.IntValue);
-                    const auto zeros = std::count(digits.begin() + 1, digits.end(), '0');
-                    const auto room = decimal ? std::ssize(digits) - 2 : zeros;
-                    EXPECT_TRUE(band.C != Change::Zero || room >= band.Count) << digits;
-                    if (!decimal) {
-                        EXPECT_EQ(oracle::DecadicValue(*tokens), r.IntValue);
-                        EXPECT_EQ(ParsePlaceValue(notation), r.IntValue);
-                        EXPECT_EQ(numeral, std::to_string(r.IntValue));
-                        continue;
-                    }
-                    const int k = Info(band.P).Decimals;
-                    EXPECT_EQ(tokens->front().Place, 0); // starts with "E"
-                    EXPECT_EQ(oracle::NumeralE8(numeral), oracle::DecimalValueE8(*tokens));
-                    EXPECT_EQ(CountCommas(numeral), 1);
-                    EXPECT_EQ(r.AnswerHasComma, direction == 1);
-                    EXPECT_EQ(r.DecExact.Decimals, k);
-                    if (band.C == Change::Enlarge) continue;
-                    // Exactly the drawn number, with all k decimals.
-                    EXPECT_EQ(numeral, FixedNumeral(r.DecExact, k));
-                    EXPECT_EQ(tokens->back().Place, k);
-                }
-            }
-        }
-    }
-}
-
-TEST(DecadicSweep, DekNumAndDezNumEveryLevelDirectionAndBand) {
-    SweepNumeralTraining(DekTraining::DekNum);
-    SweepNumeralTraining(DekTraining::DezNum);
-}
-
-// A unit task as scripted: its kind and, for kinds 2 and 3, the unit indices
-// in the order drawn (kind 1 leaves them to the fallback).
-struct UnitTask {
-    int Kind;
-    int A = 0;
-    int B = 0;
-};
-
-// Decadic units grow with their index, decimal ones shrink. Kinds 1 and 2 turn
-// a number into a smaller or a larger unit; kind 3 asks for a notation (DekDek:
-// places A down to B + 1) or a decimal below one (DezDez: A decimals) in unit B.
-void CheckUnitTask(bool decadic, const UnitLevel& row, const TDekTaskRecord& r, UnitTask task) {
-    const auto index = [decadic](const std::string& unit) {
-        return oracle::PlaceOf(unit, !decadic).value_or(0);
-    };
-    const int from = index(r.FromUnit.str());
-    const int to = index(r.ToUnit.str());
-    const std::int64_t answer = std::stoll(r.AnswerText.str());
-    if (task.Kind != 3) {
-        const int shift = decadic ? from - to : to - from;
-        EXPECT_TRUE(std::min(from, to) >= 1 && std::max(from, to) <= row.K);
-        EXPECT_EQ(r.GivenText.str(), std::to_string(r.IntValue));
-        // The same quantity in both units; kind 1 turns it into a smaller unit.
-        EXPECT_EQ(answer * Pow10(std::max(-shift, 0)), r.IntValue * Pow10(std::max(shift, 0)));
-        EXPECT_EQ(shift > 0, task.Kind == 1);
-        if (task.Kind == 2) {
-            EXPECT_EQ(std::pair(std::min(from, to), std::max(from, to)), std::pair(task.B, task.A));
-        }
-        return;
-    }
-    EXPECT_EQ(std::pair(r.FromUnit.str(), to), std::pair(std::string(), task.B));
-    if (decadic) {
-        EXPECT_EQ(r.GivenText.str(), FormatPlaceValue(r.IntValue));
-        const auto tokens = oracle::Read(r.GivenText.str(), false);
-        ASSERT_TRUE(tokens);
-        EXPECT_EQ(std::pair(tokens->front().Place, tokens->back().Place),
-                  std::pair(task.A, task.B + 1));
-        EXPECT_EQ(answer * Pow10(task.B - 1), r.IntValue);
-        return;
-    }
-    EXPECT_EQ(r.DecExact.Decimals, task.A);
-    ASSERT_EQ(r.GivenText.str().front(), ' ');
-    const auto tokens = oracle::Read(r.GivenText.str().substr(1), true);
-    ASSERT_TRUE(tokens && oracle::Descending(*tokens, true));
-    // The tenths are never 0.
-    EXPECT_EQ(std::pair(tokens->front().Place, tokens->back().Place), std::pair(1, task.A));
-    const std::int64_t e8 = oracle::DecimalValueE8(*tokens);
-    EXPECT_EQ(e8, r.DecExact.Mantissa * Pow10(8 - task.A));
-    EXPECT_EQ(answer * Pow10(8 - task.B), e8);
-    EXPECT_EQ(static_cast<int>(r.AnswerText.size()), task.B);
-}
-
-// Every kind draw band (its first and last draw), every p, and for kinds 2 and
-// 3 every unit pair.
-void SweepUnitTraining(DekTraining training) {
-    const bool decadic = training == DekTraining::DekDek;
-    for (int level = 1; level <= 5; ++level) {
-        const UnitLevel& row = decadic ? DekDekLevel(level) : DezDezLevel(level);
-        const NamedDecadicGenerator* gen = FindDecadicGenerator(training, level);
-        std::set<int> kindsSeen;
-        for (int kind = 1; kind <= 3; ++kind) {
-            const int lo = kind == 1 ? 1 : kind == 2 ? row.Kind1Hi + 1 : row.Kind2Hi + 1;
-            const int hi = kind == 1 ? row.Kind1Hi : kind == 2 ? row.Kind2Hi : row.KindDrawRange;
-            std::vector<UnitTask> tasks;
-            for (int a = 1; a <= 10; ++a) {
-                for (int b = 1; b < a; ++b) {
-                    if (kind == 2 && a <= row.K && a - b <= row.MaxDistance)
-                        tasks.push_back({2, a, b});
-                    if (kind == 3 && a <= row.K3)
-                        tasks.push_back({3, decadic ? a : b, decadic ? b : a});
-                }
-            }
-            if (kind == 1) tasks.push_back({1});
-            for (const int kindDraw : {lo, hi}) {
-                for (int p = 1; p <= 100 && lo <= hi; ++p) {
-                    for (std::size_t i = 0; i < tasks.size(); ++i) {
-                        SCOPED_TRACE(::testing::Message()
-                                     << gen->Name << " kind " << kind << " p " << p << " units "
-                                     << tasks[i].A << ", " << tasks[i].B);
-                        const int seed = static_cast<int>(i) * 100 + p;
-                        SeededRandom rest(static_cast<std::uint64_t>(seed));
-                        Scripted s({kindDraw - 1, seed % 100, p - 1}, &rest);
-                        if (kind != 1) s.rng->Append({tasks[i].A - 1, tasks[i].B - 1});
-                        const int line = 1 + seed % 5;
-                        gen->Generate(s.state, line);
-                        const TDekTaskRecord& r = s.state.DekTaskSheet[line];
-                        CheckCommon(s, line, training, {row.KindDrawRange, 100, 100});
-                        EXPECT_EQ(CountCommas(r.AnswerText.str()), 0);
-                        EXPECT_FALSE(r.AnswerIsNotation || r.AnswerHasComma);
-                        EXPECT_EQ(s.state.ToUnitLeft, r.AnswerLeft + s.state.AnswerWidth + 30);
-                        kindsSeen.insert(kind);
-                        CheckUnitTask(decadic, row, r, tasks[i]);
-                    }
-                }
-            }
-        }
-        EXPECT_EQ(kindsSeen.size(), level <= 2 ? 2U : 3U) << level;
-    }
-}
-
-TEST(DecadicSweep, DekDekAndDezDezEveryLevelKindUnitPairAndBand) {
-    SweepUnitTraining(DekTraining::DekDek);
-    SweepUnitTraining(DekTraining::DezDez);
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 #pragma once
 // An independent, strict reader of place-value notation for the tests: every
 // token is one or two digits followed by exactly one place symbol, tokens are
-// separated by single blanks. Anything else is no notation at all.
+// separated by single blanks. Anything else is no notation at all. The place
+// symbols come from the hand-made table tests/data/place_symbols.csv, never
+// from the program.
 
-#include "decadic/PlaceValue.h"
+#include "../TestData.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,11 +22,43 @@ struct Token {
     int Place; // decadic 1..10; decimal 0 for "E", 1..8 for "z" .. "hm"
 };
 
+// The symbols by place: decadic place p (value 10^(p-1)) at [p - 1], decimal
+// place q (value 10^-q) at [q - 1].
+struct PlaceSymbols {
+    std::vector<std::string> Decadic = std::vector<std::string>(10);
+    std::vector<std::string> Decimal = std::vector<std::string>(8);
+};
+
+inline const PlaceSymbols& Symbols() {
+    static const PlaceSymbols symbols = [] {
+        PlaceSymbols s;
+        for (const testdata::CsvRow& row : testdata::ReadCsv("place_symbols.csv")) {
+            const int exponent = row.Int("exponent");
+            const bool decimal = row["kind"] == "decimal";
+            const int place = decimal ? -exponent : exponent + 1;
+            std::vector<std::string>& table = decimal ? s.Decimal : s.Decadic;
+            if (place < 1 || place > static_cast<int>(table.size()))
+                throw std::runtime_error(row.Where() + ": no such place");
+            table[static_cast<std::size_t>(place - 1)] = row["symbol"];
+        }
+        return s;
+    }();
+    return symbols;
+}
+
+// The symbol of a place as in Token (decimal place 0 is "E").
+inline std::string Symbol(int place, bool decimal) {
+    if (decimal && place == 0) return Symbols().Decadic.at(0);
+    return (decimal ? Symbols().Decimal : Symbols().Decadic)
+        .at(static_cast<std::size_t>(place - 1));
+}
+
 // The place of a symbol, as in Token; nullopt for none.
 inline std::optional<int> PlaceOf(std::string_view symbol, bool decimal) {
-    for (int p = 1; p <= (decimal ? 8 : 10); ++p)
-        if ((decimal ? DecimalSymbol(p) : DecadicSymbol(p)) == symbol) return p;
-    if (decimal && symbol == "E") return 0;
+    const std::vector<std::string>& table = decimal ? Symbols().Decimal : Symbols().Decadic;
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i] == symbol) return static_cast<int>(i) + 1;
+    if (decimal && symbol == Symbols().Decadic.at(0)) return 0;
     return std::nullopt;
 }
 
@@ -65,9 +100,9 @@ inline std::int64_t DecimalValueE8(const std::vector<Token>& tokens) {
     return v;
 }
 
-// "9,234567" in hundred-millionths.
+// "9,234567" (or "9.234567") in hundred-millionths.
 inline std::int64_t NumeralE8(std::string_view text) {
-    const std::size_t comma = text.find(',');
+    const std::size_t comma = text.find_first_of(",.");
     const int decimals = comma == std::string_view::npos ? 0 : int(text.size() - comma - 1);
     std::string digits(text);
     if (comma != std::string_view::npos) digits.erase(comma, 1);
