@@ -2,6 +2,9 @@
 // decadic task harder.
 #include "decadic/PlaceValue.h"
 
+#include "../TestData.h"
+#include "NotationOracle.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -9,13 +12,60 @@
 namespace quarvel {
 namespace {
 
-// The round trip of generated numbers is the sweeps' and the fuzz target's;
-// here the empty value and the rounding to fewer decimals.
-TEST(PlaceValue, WrittenWithTheirPlaces) {
-    EXPECT_EQ(FormatPlaceValue(3405), "3T 4H 5E");
-    EXPECT_EQ(FormatPlaceValue(0), "");
-    EXPECT_EQ(FormatDecimalPlaceValue({34, 2}, 2), " 3z 4h");
-    // Fewer decimals than the value has round it.
+// "3,45" as an exact number.
+ExactNumber Exact(const std::string& numeral) {
+    const std::size_t comma = numeral.find(',');
+    if (comma == std::string::npos) return {std::stoll(numeral), 0};
+    return {std::stoll(numeral.substr(0, comma) + numeral.substr(comma + 1)),
+            static_cast<int>(numeral.size() - comma - 1)};
+}
+
+// The worked examples of the hand-made table, each through its operation.
+TEST(PlaceValue, WorkedExamples) {
+    for (const testdata::CsvRow& row : testdata::ReadCsv("decadic/place_value_examples.csv")) {
+        const std::string& op = row["operation"];
+        const std::string& arg = row["arg1"];
+        const std::string& result = row["result"];
+        SCOPED_TRACE(row.Where() + " " + op + "('" + arg + "')");
+        if (op == "FormatPlaceValue") {
+            EXPECT_EQ(FormatPlaceValue(std::stoll(arg)), result);
+        } else if (op == "FormatDecimalPlaceValue") {
+            EXPECT_EQ(FormatDecimalPlaceValue(Exact(arg), row.Int("arg2")), result);
+        } else if (op == "ParsePlaceValue") {
+            EXPECT_EQ(ParsePlaceValue(arg), std::stoll(result));
+        } else if (op == "ParseDecimalPlaceValue") {
+            EXPECT_EQ(ParseDecimalPlaceValue(arg), result);
+        } else if (op == "DropZeroPlaces") {
+            EXPECT_EQ(DropZeroPlaces(arg), result);
+        } else if (op == "NormalizeNotationAnswer") {
+            EXPECT_EQ(NormalizeNotationAnswer(arg, row["arg2"] == "true"), result);
+        } else if (op == "ShiftDecimalDigits") {
+            EXPECT_EQ(ShiftDecimalDigits(arg, row.Int("arg2"), row.Int("arg3")), result);
+        } else if (op == "EnlargePlaceCounts") {
+            // The result is one of many: draw the ordinals of its two-digit
+            // counts, then their leading digits.
+            const auto tokens = oracle::Read(result, false);
+            ASSERT_TRUE(tokens);
+            std::vector<int> ordinals;
+            std::vector<int> leads;
+            for (std::size_t i = 0; i < tokens->size(); ++i) {
+                if ((*tokens)[i].Count < 10) continue;
+                ordinals.push_back(static_cast<int>(i));
+                leads.push_back((*tokens)[i].Count / 10 - 1);
+            }
+            ordinals.insert(ordinals.end(), leads.begin(), leads.end());
+            ScriptedRandom rng(ordinals);
+            std::int64_t value = std::stoll(arg);
+            EXPECT_EQ(EnlargePlaceCounts(value, row.Int("arg2"), rng), result);
+            EXPECT_EQ(value, oracle::DecadicValue(*tokens));
+        } else {
+            ADD_FAILURE() << "no check for " << op;
+        }
+    }
+}
+
+// Fewer decimals than the value has round it.
+TEST(PlaceValue, WrittenWithFewerDecimals) {
     EXPECT_EQ(FormatDecimalPlaceValue({1995, 3}, 2), "2E");
     EXPECT_EQ(FormatDecimalPlaceValue({1994, 3}, 2), "1E 9z 9h");
     EXPECT_EQ(FormatDecimalPlaceValue({123, 0}, 1), "1H 2Z 3E");
