@@ -1,12 +1,16 @@
-// The evaluation's numbers: worked examples, the verdict boundaries, and every
-// score a drill can reach.
+// The evaluation's numbers: worked examples, the verdict on both sides of each
+// threshold, and every score a drill can reach.
 #include "drill/Evaluation.h"
+
+#include "../TestData.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <string>
+#include <tuple>
 
 namespace quarvel {
 namespace {
@@ -26,31 +30,59 @@ std::string Shown(float points, int tries) {
            e.Final().LabelRight + " " + e.Final().LabelWrong + ")";
 }
 
+// Drills worked by hand: the panels, the rounded percentage and the labels at
+// the end.
 TEST(Evaluation, WorkedExamples) {
-    EXPECT_EQ(Shown(12.5F, 17), "12,5 / 17, 4,5 / 17: 74 (73,529 % 26,471 %)");
-    // An exact half percent goes to the even neighbour.
-    EXPECT_EQ(Shown(6.5F, 20), "6,5 / 20, 13,5 / 20: 32 (32,500 % 67,500 %)");
-    EXPECT_EQ(Shown(99.5F, 100), "99,5 / 100, 0,5 / 100: 100 (99,500 % 0,500 %)");
-    // 0,5 % rounds to 0, but the labels still tell the true share.
-    EXPECT_EQ(Shown(0.5F, 100), "0,5 / 100, 99,5 / 100: 0 (0,500 % 99,500 %)");
-    // 23,9645 % and 76,0355 %: the single-precision share would print 76,035.
-    EXPECT_EQ(Shown(40.5F, 169), "40,5 / 169, 128,5 / 169: 24 (23,964 % 76,036 %)");
-    // No tries, more points than tries or no number cannot push a gauge out of range.
-    EXPECT_EQ(Shown(0.0F, 0), "0,0 / 0, 0,0 / 0: 0 (0,000 % 100,000 %)");
-    EXPECT_EQ(Shown(20.0F, 10), "10,0 / 10, 0,0 / 10: 100 (100,000 % 0,000 %)");
+    const std::tuple<float, int, const char*> known[] = {
+        {15.0F, 15, "15,0 / 15, 0,0 / 15: 100 (100,000 % 0,000 %)"},
+        {0.0F, 30, "0,0 / 30, 30,0 / 30: 0 (0,000 % 100,000 %)"},
+        {13.5F, 15, "13,5 / 15, 1,5 / 15: 90 (90,000 % 10,000 %)"},
+        {12.5F, 17, "12,5 / 17, 4,5 / 17: 74 (73,529 % 26,471 %)"},
+        // An exact half percent goes to the even neighbour, down and up.
+        {6.5F, 20, "6,5 / 20, 13,5 / 20: 32 (32,500 % 67,500 %)"},
+        {7.5F, 20, "7,5 / 20, 12,5 / 20: 38 (37,500 % 62,500 %)"},
+        {99.5F, 100, "99,5 / 100, 0,5 / 100: 100 (99,500 % 0,500 %)"},
+        // 0,5 % rounds to 0, but the labels still tell the true share.
+        {0.5F, 100, "0,5 / 100, 99,5 / 100: 0 (0,500 % 99,500 %)"},
+        // 23,9645 % and 76,0355 %: the single-precision share would print 76,035.
+        {40.5F, 169, "40,5 / 169, 128,5 / 169: 24 (23,964 % 76,036 %)"},
+        // No tries, more points than tries: no gauge out of range.
+        {0.0F, 0, "0,0 / 0, 0,0 / 0: 0 (0,000 % 100,000 %)"},
+        {20.0F, 10, "10,0 / 10, 0,0 / 10: 100 (100,000 % 0,000 %)"},
+    };
+    for (const auto& [points, tries, shown] : known)
+        EXPECT_EQ(Shown(points, tries), shown);
     EXPECT_EQ(Evaluation(std::numeric_limits<float>::quiet_NaN(), 10).PercentRight(), 0);
     // Half way through the animation of 73,529 %.
     EXPECT_EQ(Evaluation(12.5F, 17).Step(37), (EvaluationFrame{37, 63, "36,765 %", "63,235 %"}));
 }
 
-TEST(Evaluation, VerdictsChangeAtTheirLowestPercentage) {
-    std::string lowest;
-    for (int percent = 1; percent <= 100; ++percent)
-        if (VerdictFor(percent) != VerdictFor(percent - 1)) lowest += std::to_string(percent) + " ";
-    EXPECT_EQ(lowest, "31 51 66 76 91 100 ");
-    EXPECT_EQ(VerdictFor(0), "Du musst noch sehr viel üben!");
-    EXPECT_EQ(VerdictFor(66), "Du bist schon recht gut. Ein wenig Übung wäre aber günstig.");
-    EXPECT_EQ(VerdictFor(100), "Sehr gut! Du bist ein Einheitenprofi.");
+// The verdict on both sides of every threshold, reached through the rounded
+// percentage; halves that round across a threshold included. The sentences
+// come from the hand-made table, by their lowest percentage.
+TEST(Evaluation, VerdictAtEachThreshold) {
+    std::map<int, std::string> sentence;
+    for (const testdata::CsvRow& row : testdata::ReadCsv("verdicts.csv"))
+        sentence[row.Int("lo")] = row["verdict"];
+    struct Case {
+        float Points;
+        int Tries;
+        int Percent;
+        int Lowest; // of the verdict's range
+    };
+    const Case cases[] = {
+        {0.0F, 1, 0, 0},      {1.5F, 100, 2, 0},    {2.5F, 100, 2, 0},      {30.0F, 100, 30, 0},
+        {30.5F, 100, 30, 0},  {31.0F, 100, 31, 31}, {0.5F, 1, 50, 31},      {50.5F, 100, 50, 31},
+        {51.0F, 100, 51, 51}, {65.0F, 100, 65, 51}, {65.5F, 100, 66, 66},   {2.0F, 3, 67, 66},
+        {1.5F, 2, 75, 66},    {75.5F, 100, 76, 76}, {90.5F, 100, 90, 76},   {91.0F, 100, 91, 91},
+        {99.0F, 100, 99, 91}, {98.5F, 99, 99, 91},  {99.5F, 100, 100, 100}, {1.0F, 1, 100, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Points << " points in " << c.Tries << " tries");
+        const Evaluation e(c.Points, c.Tries);
+        EXPECT_EQ(e.PercentRight(), c.Percent);
+        EXPECT_EQ(e.Verdict(), sentence.at(c.Lowest));
+    }
 }
 
 // Every drill a pupil can finish: up to 10 passes of 5 tasks, two tries each.
@@ -71,7 +103,6 @@ TEST(Evaluation, EveryReachableScoreAnimatesSoundly) {
                 ASSERT_LE(std::abs(right + Thousandths(frame.LabelWrong) - 100'000), 1);
                 previous = right;
             }
-            ASSERT_EQ(e.Verdict(), VerdictFor(e.PercentRight()));
             const EvaluationFrame last = e.Final();
             ASSERT_EQ(last.GaugeRight, e.PercentRight());
             ASSERT_EQ(last.GaugeWrong, 100 - last.GaugeRight);
