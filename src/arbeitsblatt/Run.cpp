@@ -1,12 +1,20 @@
 #include "arbeitsblatt/Run.h"
 
 #include "arbeitsblatt/SheetPainter.h"
+#include "worksheet/OutputPath.h"
 #include "worksheet/SheetRandom.h"
 
 #include <ostream>
 #include <string>
 
 namespace quarvel {
+namespace {
+
+void CannotWrite(const std::string& path, const std::string& reason, std::ostream& err) {
+    err << "quarvel-arbeitsblatt: " << path << " lässt sich nicht schreiben: " << reason << "\n";
+}
+
+} // namespace
 
 int RunCommandLine(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     std::string error;
@@ -31,6 +39,13 @@ int Run(CommandLine line, std::ostream& out, std::ostream& err) {
     case Command::Make:
         break;
     }
+    // A target that cannot take the PDF is told before anything is printed.
+    if (!line.Output.empty()) {
+        if (const std::optional<std::string> reason = UnwritableReason(line.Output)) {
+            CannotWrite(line.Output, *reason, err);
+            return kExitWrite;
+        }
+    }
     WorksheetRequest& request = line.Request;
     if (!line.SeedGiven) request.Seed = FreshSeed();
     const std::vector<Worksheet> sheets = MakeWorksheets(request);
@@ -43,8 +58,7 @@ int Run(CommandLine line, std::ostream& out, std::ostream& err) {
     if (line.Output.empty()) return 0;
     QString reason;
     if (!WritePdfFile(QString::fromStdString(line.Output), request, sheets, reason)) {
-        err << "quarvel-arbeitsblatt: " << line.Output
-            << " lässt sich nicht schreiben: " << reason.toStdString() << "\n";
+        CannotWrite(line.Output, reason.toStdString(), err);
         return kExitWrite;
     }
     if (!line.Json) {

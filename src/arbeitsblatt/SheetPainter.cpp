@@ -1,8 +1,10 @@
 #include "arbeitsblatt/SheetPainter.h"
 
 #include "windows/FontU.h"
+#include "worksheet/OutputPath.h"
 #include "worksheet/TrainingNames.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -13,6 +15,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace quarvel {
 namespace {
@@ -345,17 +349,43 @@ bool WritePdf(QIODevice& out, const WorksheetRequest& request, const std::vector
 
 bool WritePdfFile(const QString& path, const WorksheetRequest& request,
                   const std::vector<Worksheet>& sheets, QString& error) {
+    if (const std::optional<std::string> reason =
+            UnwritableReason(QFile::encodeName(path).toStdString())) {
+        error = QString::fromStdString(*reason);
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
+        error = WriteFailureReason(file.error(), file.errorString());
         return false;
     }
     if (!WritePdf(file, request, sheets, error)) return false; // QSaveFile drops the temporary file
     if (!file.commit()) {
-        error = file.errorString();
+        error = WriteFailureReason(file.error(), file.errorString());
         return false;
     }
     return true;
+}
+
+QString WriteFailureReason(QFileDevice::FileError error, const QString& systemText) {
+    // Qt words a system error as the system does (strerror).
+    for (const int code : {ENOSPC, EDQUOT, EACCES, EPERM, EROFS, ENOENT, ENOTDIR, EISDIR,
+                           ENAMETOOLONG, ELOOP, EMFILE, ENFILE, EFBIG, EBUSY, ETXTBSY, EIO}) {
+        if (systemText.contains(QString::fromLocal8Bit(std::strerror(code)), Qt::CaseInsensitive))
+            return QString::fromStdString(ReasonOfError(code));
+    }
+    switch (error) {
+    case QFileDevice::ResourceError:
+        return QString::fromStdString(ReasonOfError(ENOSPC));
+    case QFileDevice::PermissionsError:
+        return QString::fromStdString(ReasonOfError(EACCES));
+    case QFileDevice::OpenError:
+        return QStringLiteral("die Datei lässt sich nicht anlegen");
+    case QFileDevice::RenameError:
+        return QStringLiteral("die fertige Datei lässt sich nicht an ihren Platz bringen");
+    default:
+        return QStringLiteral("die Datei lässt sich nicht schreiben");
+    }
 }
 
 } // namespace quarvel

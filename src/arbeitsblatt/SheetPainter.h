@@ -7,6 +7,7 @@
 
 #include "worksheet/Worksheet.h"
 
+#include <QFileDevice>
 #include <QString>
 
 #include <vector>
@@ -30,10 +31,16 @@ int PaintWorksheets(QPainter& painter, QPagedPaintDevice& device, const Workshee
 bool WritePdf(QIODevice& out, const WorksheetRequest& request, const std::vector<Worksheet>& sheets,
               QString& error);
 
-// The same into a file. The PDF goes to a temporary file beside `path` that
-// takes its place only once it is complete, so a failure leaves no half-written
-// file (and an older file of that name untouched).
+// The same into a file: a regular file or a new name in an existing folder,
+// never a device, pipe, socket or folder. The PDF goes to a temporary file
+// beside `path` that takes its place only once it is complete, so a failure
+// leaves no half-written file (and an older file of that name untouched).
+// `error` tells why in German.
 bool WritePdfFile(const QString& path, const WorksheetRequest& request,
                   const std::vector<Worksheet>& sheets, QString& error);
+
+// The German reason for a failed file operation, from Qt's kind of error and
+// its text (QFileDevice::errorString(), the system's words for the cause).
+QString WriteFailureReason(QFileDevice::FileError error, const QString& systemText);
 
 } // namespace quarvel

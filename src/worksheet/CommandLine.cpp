@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 
 namespace quarvel {
 namespace {
@@ -48,11 +49,18 @@ struct Parser {
     CommandLine line;
     std::optional<Training> training;
     std::optional<std::string_view> level;
+    std::set<std::string_view> given;
     std::string error;
 
     bool Fail(std::string message) {
         error = std::move(message);
         return false;
+    }
+
+    // Every option counts once: a second value would silently win.
+    bool First(std::string_view name) {
+        if (given.insert(name == "--output" ? "-o" : name).second) return true;
+        return Fail(std::string(name) + " ist doppelt angegeben");
     }
 
     bool Option(std::string_view name, std::string_view value) {
@@ -132,12 +140,12 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
             p.line.What = Command::List;
             return p.line;
         }
-        if (arg == "--key") {
-            p.line.Request.Key = true;
-            continue;
-        }
-        if (arg == "--json") {
-            p.line.Json = true;
+        if (arg == "--key" || arg == "--json") {
+            if (!p.First(arg)) {
+                error = p.error;
+                return std::nullopt;
+            }
+            (arg == "--key" ? p.line.Request.Key : p.line.Json) = true;
             continue;
         }
         // "--sheets 4" and "--sheets=4" alike.
@@ -159,7 +167,7 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
             }
             value = args[++i];
         }
-        if (!p.Option(arg, value)) {
+        if (!p.First(arg) || !p.Option(arg, value)) {
             error = p.error;
             return std::nullopt;
         }

@@ -4,6 +4,7 @@
 // a PDF of the training and level chosen in it.
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 #include "arbeitsblatt/Run.h"
+#include "arbeitsblatt/SheetPainter.h"
 #include "decadic/DekAnswer.h"
 #include "drill/AnswerCheck.h"
 #include "windows/MessageBox.h"
@@ -19,7 +20,14 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <cerrno>
+#include <cstring>
 #include <sstream>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace quarvel;
 
@@ -153,9 +161,12 @@ class ArbeitsblattTest : public QObject {
         QTest::addColumn<int>("status");
         QTest::newRow("unknown training") << QStringList{"--training", "zeit", "--level", "1"}
                                           << "unbekannte Übung" << kExitUsage;
+        QTest::newRow("level twice")
+            << QStringList{"--training", "laenge", "--level", "2", "--level", "3"}
+            << "--level ist doppelt angegeben" << kExitUsage;
         QTest::newRow("no folder")
             << QStringList{"--training", "liter", "--level", "2", "--seed", "1"}
-            << "lässt sich nicht schreiben" << kExitWrite;
+            << "den Ordner gibt es nicht" << kExitWrite;
     }
 
     void badOptionsWriteNothing() {
@@ -170,6 +181,109 @@ class ArbeitsblattTest : public QObject {
         QVERIFY(outcome.Out.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList());
+    }
+
+    // -o writes a regular file or a new one in a folder it may write in;
+    // a pipe, a socket, a folder or a file without write rights stays as it
+    // is, and nothing is printed, not even the asked JSON lines.
+    void onlyRegularFilesAreWritten_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pipe") << "pipe"
+                              << "das ist eine Pipe, keine Datei";
+        QTest::newRow("socket") << "socket"
+                                << "das ist ein Socket, keine Datei";
+        QTest::newRow("folder") << "folder"
+                                << "das ist ein Ordner, keine Datei";
+        QTest::newRow("link to a pipe") << "link"
+                                        << "das ist eine Pipe, keine Datei";
+        QTest::newRow("read-only file") << "read-only"
+                                        << "keine Schreibrechte";
+        QTest::newRow("read-only folder") << "locked/blatt.pdf"
+                                          << "keine Schreibrechte im Ordner";
+    }
+
+    void onlyRegularFilesAreWritten() {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        if (kind.startsWith("read-only") || kind.startsWith("locked")) {
+            if (::geteuid() == 0) QSKIP("root may write anywhere");
+        }
+        QTemporaryDir dir;
+        const QString target = dir.filePath(kind);
+        // What must stay as it is: the target, or the folder it would go in.
+        const QByteArray path = QFile::encodeName(dir.filePath(kind.section('/', 0, 0)));
+        int socketFd = -1;
+        if (kind == "pipe") {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+        } else if (kind == "link") {
+            QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+            QVERIFY(QFile::link(dir.filePath("pipe"), target));
+        } else if (kind == "socket") {
+            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            QVERIFY(path.size() < qsizetype(sizeof(address.sun_path)));
+            std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+            QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir(dir.path()).mkdir(kind));
+        } else if (kind == "read-only") {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("alt") == 3);
+            file.close();
+            QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+        } else {
+            QVERIFY(QDir(dir.path()).mkdir("locked"));
+            QVERIFY(QFile::setPermissions(dir.filePath("locked"),
+                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        struct stat before {};
+        QCOMPARE(::lstat(path.constData(), &before), 0);
+        const QStringList entries =
+            QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System);
+
+        const Outcome outcome =
+            RunArgs({"--training", "laenge", "--level", "2", "--json", "-o", target});
+        QCOMPARE(outcome.Status, kExitWrite);
+        QVERIFY2(outcome.Err.contains(target + " lässt sich nicht schreiben: " + message),
+                 qPrintable(outcome.Err));
+        QVERIFY(outcome.Out.isEmpty());
+
+        struct stat after {};
+        QCOMPARE(::lstat(path.constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_size, before.st_size);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+                 entries);
+        if (socketFd >= 0) ::close(socketFd);
+        if (kind.startsWith("locked")) {
+            QCOMPARE(
+                QDir(dir.filePath("locked")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                QStringList());
+            QFile::setPermissions(dir.filePath("locked"), QFileDevice::WriteOwner |
+                                                              QFileDevice::ReadOwner |
+                                                              QFileDevice::ExeOwner);
+        }
+    }
+
+    // The system's words for a failed write come out German, whatever Qt
+    // said; "no space" cannot be made without root, so it is told here.
+    void writeFailuresAreToldInGerman() {
+        const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+        QCOMPARE(WriteFailureReason(QFileDevice::WriteError, full),
+                 QStringLiteral("kein Platz mehr auf dem Datenträger"));
+        QCOMPARE(WriteFailureReason(QFileDevice::ResourceError, QString()),
+                 QStringLiteral("kein Platz mehr auf dem Datenträger"));
+        QCOMPARE(WriteFailureReason(QFileDevice::OpenError,
+                                    QString::fromLocal8Bit(std::strerror(EACCES))),
+                 QStringLiteral("keine Schreibrechte"));
+        QCOMPARE(WriteFailureReason(QFileDevice::PermissionsError, QString()),
+                 QStringLiteral("keine Schreibrechte"));
+        QCOMPARE(WriteFailureReason(QFileDevice::OpenError,
+                                    QString::fromLocal8Bit(std::strerror(ENOENT))),
+                 QStringLiteral("den Ordner gibt es nicht"));
     }
 
     // A read-only folder: the temporary file cannot be made, the old PDF stays.

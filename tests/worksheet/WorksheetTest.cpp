@@ -3,12 +3,15 @@
 // can be made again from its printed number, and bad options are refused.
 #include "drill/DrillSession.h"
 #include "worksheet/CommandLine.h"
+#include "worksheet/OutputPath.h"
 #include "worksheet/SheetRandom.h"
 #include "worksheet/TaskRecordJson.h"
 #include "worksheet/TrainingNames.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -164,12 +167,39 @@ TEST(CommandLine, RefusesWhatItCannotMake) {
         {{"--training", "masse", "--level", "1", "--seed", "-1", "--json"}, "--seed"},
         {{"--training", "masse", "--level", "1", "--json", "-o"}, "-o braucht einen Wert"},
         {{"--trainings", "masse"}, "unbekannte Option „--trainings“"},
+        // A second value would silently win.
+        {{"--training", "laenge", "--level", "2", "--level", "3", "--json"},
+         "--level ist doppelt angegeben"},
+        {{"--training=masse", "--level=1", "--sheets=2", "--sheets", "2", "--json"},
+         "--sheets ist doppelt"},
+        {{"--training", "masse", "--level", "1", "-o", "a.pdf", "--output", "b.pdf"},
+         "--output ist doppelt"},
+        {{"--training", "masse", "--level", "1", "--json", "--key", "--key"}, "--key ist doppelt"},
     };
     for (const auto& [args, message] : cases) {
         std::string error;
         EXPECT_FALSE(Parse(args, error)) << message;
         EXPECT_NE(error.find(message), std::string::npos) << error;
     }
+}
+
+// A PDF goes only where a regular file is or may be made. The command line's
+// tests write into pipes, sockets and folders; here the kinds no test may
+// write to, and the reasons for a system error.
+TEST(OutputPath, TellsInGermanWhyAPathCannotTakeThePdf) {
+    EXPECT_EQ(UnwritableReason("/dev/null"), "das ist ein Gerät, keine Datei");
+    EXPECT_EQ(UnwritableReason("/"), "das ist ein Ordner, keine Datei");
+    EXPECT_EQ(UnwritableReason("/gibt/es/nicht/blatt.pdf"), "den Ordner gibt es nicht");
+    EXPECT_EQ(UnwritableReason("/dev/null/blatt.pdf"), "„/dev/null“ ist kein Ordner");
+    if (::geteuid() != 0) {
+        EXPECT_EQ(UnwritableReason("/proc/version"), "keine Schreibrechte");
+        EXPECT_EQ(UnwritableReason("/blatt.pdf"), "keine Schreibrechte im Ordner");
+    }
+    EXPECT_EQ(ReasonOfError(ENOSPC), "kein Platz mehr auf dem Datenträger");
+    EXPECT_EQ(ReasonOfError(EDQUOT), "kein Platz mehr auf dem Datenträger");
+    EXPECT_EQ(ReasonOfError(EACCES), "keine Schreibrechte");
+    EXPECT_EQ(ReasonOfError(EROFS), "der Datenträger ist schreibgeschützt");
+    EXPECT_EQ(ReasonOfError(ENOENT), "den Ordner gibt es nicht");
 }
 
 } // namespace
