@@ -136,7 +136,8 @@ ChainSolution SolutionOnChain(const ChainLayout& chain, const DekSolution& solut
         y = rows.Height();
     }
     // A numeral's last whole digit stands under its unit, else under E. A
-    // number reaching beyond the table's places shows no rows at all.
+    // number reaching beyond the table's places shows no rows at all; its
+    // solution has no table.
     const auto unitsOf = [](const std::string& unit) {
         return unit.empty() ? std::optional<int>(0) : PlaceExponent(unit);
     };
@@ -148,7 +149,7 @@ ChainSolution SolutionOnChain(const ChainLayout& chain, const DekSolution& solut
              : std::vector<ChainLabel>();
     const auto expected = Digits(chain, solution.Expected, unitsOf(solution.ToUnit),
                                  y + (both ? DigitRowHeight : 0) + FactorTop, ChainExpectedColour);
-    if (given && expected) {
+    if (given && expected && !expected->empty()) {
         drawn.Labels.insert(drawn.Labels.end(), given->begin(), given->end());
         drawn.Labels.insert(drawn.Labels.end(), expected->begin(), expected->end());
         y += (both ? 2 : 1) * DigitRowHeight;

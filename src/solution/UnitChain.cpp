@@ -34,10 +34,6 @@ const std::array<Chain, 5> kChains = {{{UnitKind::Length, kLength},
                                        {UnitKind::Cubic, kCubic},
                                        {UnitKind::Litre, kLitre}}};
 
-// 1 l = 1 dm^3, 1 ml = 1 cm^3.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kBridges = {
-    {{"l", "dm^3"}, {"ml", "cm^3"}}};
-
 struct Position {
     const Chain* On = nullptr;
     std::size_t Index = 0;
@@ -97,7 +93,7 @@ std::optional<std::vector<ChainStep>> ChainPath(std::string_view from, std::stri
     if (!litreToCubic && !cubicToLitre) return std::nullopt;
 
     std::optional<std::vector<ChainStep>> best;
-    for (const auto& [litre, cubic] : kBridges) {
+    for (const auto& [litre, cubic] : kLitreCubicBridges) {
         const auto near = Find(litreToCubic ? litre : cubic);
         const auto far = Find(litreToCubic ? cubic : litre);
         std::vector<ChainStep> path;

@@ -5,6 +5,7 @@
 // litre units hl -100- l -10- dl -10- cl -10- ml, and the two bridges
 // 1 l = 1 dm^3 and 1 ml = 1 cm^3 between litre and cubic units.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ enum class UnitKind { Length, Mass, Area, Cubic, Litre };
 
 // The kind of a unit as stored in a task record ("km", "m^2", "hl").
 std::optional<UnitKind> KindOfUnit(std::string_view unit);
+
+// Where litre and cubic units meet: 1 l = 1 dm^3, 1 ml = 1 cm^3.
+inline constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kLitreCubicBridges = {
+    {{"l", "dm^3"}, {"ml", "cm^3"}}};
 
 // One step between neighbours on a chain: 1 From = Factor To, Factor = 10^Exponent.
 // The exponent is negative towards a larger unit and 0 on a bridge.

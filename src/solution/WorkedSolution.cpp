@@ -13,16 +13,12 @@ namespace quarvel {
 
 namespace {
 
-// "1 Stelle", "3 Stellen".
-std::string Counted(int n, std::string_view one, std::string_view many) {
-    return std::to_string(n) + " " + std::string(n == 1 ? one : many);
-}
-
+// "3,5 km", never broken between number and unit.
 std::string Quantity(std::string_view number, std::string_view unit) {
-    return std::string(number) + " " + PlainText(unit);
+    return std::string(number) + std::string(kNoBreak) + PlainText(unit);
 }
 
-// "1 km = 1000 m = 10000 dm": the path read from its larger end, each unit with
+// "1 km = 1000 m = 10 000 dm": the path read from its larger end, each unit with
 // the count of it that makes one of the first.
 std::string RelationText(const std::vector<ChainStep>& steps, int shift) {
     std::vector<std::pair<std::string, int>> path; // unit, exponent from the first
@@ -37,7 +33,7 @@ std::string RelationText(const std::vector<ChainStep>& steps, int shift) {
     }
     std::string text = Quantity("1", path.front().first);
     for (std::size_t i = 1; i < path.size(); ++i)
-        text += " = " + Quantity(PowerOfTen(path[i].second), path[i].first);
+        text += " = " + Quantity(Grouped(PowerOfTen(path[i].second)), path[i].first);
     return text;
 }
 
@@ -54,15 +50,16 @@ int TrailingZeros(std::string_view number) {
 void AddShiftSentences(MeasureSolution& s, const std::string& given, const TTaskRecord& r) {
     const std::string from = PlainText(r.FromUnit.str());
     const std::string to = PlainText(r.ToUnit.str());
-    const std::string equation =
-        Quantity(given, r.FromUnit.str()) + " = " + Quantity(s.Result, r.ToUnit.str()) + ".";
+    // The answer stays as the pupil types it: no groups.
+    const std::string equation = Quantity(Grouped(given), r.FromUnit.str()) + " = " +
+                                 Quantity(s.Result, r.ToUnit.str()) + ".";
     const int places = std::abs(s.CommaShift);
     const bool integer = given.find(',') == std::string::npos;
     if (s.CommaShift == 0) {
         s.Sentences.push_back("Die Zahl bleibt gleich: " + equation);
         return;
     }
-    const std::string factor = PowerOfTen(places);
+    const std::string factor = Grouped(PowerOfTen(places));
     s.Sentences.push_back("Von " + from + " nach " + to + " rechnest du " +
                           (s.CommaShift > 0 ? "mal " : "durch ") + factor + ".");
     if (integer && s.CommaShift > 0) {
@@ -163,23 +160,65 @@ bool HasZero(const std::vector<PlaceDigit>& cells) {
                        [](const PlaceDigit& c) { return c.Count == "0"; });
 }
 
-// "73HT = 7M 3HT" for every two-digit count of a given notation.
+std::string Count(int count, std::string_view place) {
+    return std::to_string(count) + std::string(place);
+}
+
+// How the counts of a given notation become one digit per place, from the
+// lowest place up: a two-digit count gives its tens to the next place
+// ("73HT = 7M 3HT"), counts that meet at a place are added ("2M + 7M = 9M"),
+// and a sum of 10 or more gives its tens on in turn ("11M = 1ZM 1M").
 std::vector<std::string> CarrySentences(const std::vector<PlaceDigit>& given) {
-    std::string carries;
-    bool landsOnCount = false;
+    std::string splits;
+    std::map<int, std::vector<int>> parts; // by exponent: the counts that meet there
     for (const PlaceDigit& cell : given) {
-        if (cell.Count.size() < 2) continue;
-        carries += (carries.empty() ? "" : ", ") + cell.Count + cell.Place + " = " +
-                   cell.Count.substr(0, 1) + std::string(PlaceSymbol(cell.Exponent + 1)) + " " +
-                   cell.Count.substr(1) + cell.Place;
-        landsOnCount = landsOnCount || std::any_of(given.begin(), given.end(), [&](const auto& c) {
-                           return c.Exponent == cell.Exponent + 1;
-                       });
+        const int count = std::stoi(cell.Count);
+        if (cell.Count.size() > 1) {
+            splits += (splits.empty() ? "" : ", ") + cell.Count + cell.Place + " = " +
+                      Count(count / 10, PlaceSymbol(cell.Exponent + 1)) + " " +
+                      Count(count % 10, cell.Place);
+            parts[cell.Exponent + 1].push_back(count / 10);
+        }
+        if (cell.Count.size() == 1 || count % 10 != 0) parts[cell.Exponent].push_back(count % 10);
     }
-    if (carries.empty()) return {};
+    if (splits.empty()) return {};
+    std::string sums;
+    std::string carries;
+    int carry = 0;
+    for (int e = parts.begin()->first; e <= parts.rbegin()->first || carry > 0; ++e) {
+        const std::string place(PlaceSymbol(e));
+        const std::string next(PlaceSymbol(e + 1));
+        const auto it = parts.find(e);
+        int sum = 0;
+        std::string added;
+        for (const int count : it == parts.end() ? std::vector<int>() : it->second) {
+            added += (added.empty() ? "" : " + ") + Count(count, place);
+            sum += count;
+        }
+        if (it != parts.end() && it->second.size() > 1)
+            sums += (sums.empty() ? "" : ", ") + added + " = " + Count(sum, place);
+        std::string carried;
+        if (carry > 0 && sum > 0) {
+            carried = Count(sum, place) + " + " + Count(carry, place) + " = ";
+        } else if (sum < 10) {
+            carry = (sum + carry) / 10; // a carry on an empty place stays there
+            continue;
+        }
+        sum += carry;
+        carried += Count(sum, place);
+        if (sum >= 10) carried += " = " + Count(sum / 10, next) + " " + Count(sum % 10, place);
+        carries += (carries.empty() ? "" : ", ") + carried;
+        carry = sum / 10;
+    }
     std::vector<std::string> sentences = {
-        "Bei einer zweistelligen Anzahl rückt der Zehner eine Stelle höher: " + carries + "."};
-    if (landsOnCount) sentences.push_back("Anzahlen an derselben Stelle zählst du zusammen.");
+        "Bei einer zweistelligen Anzahl rückt der Zehner eine Stelle höher: " + splits + "."};
+    if (!sums.empty())
+        sentences.push_back("Anzahlen an derselben Stelle zählst du zusammen: " + sums + ".");
+    if (!carries.empty()) {
+        sentences.push_back("Sind es an einer Stelle 10 oder mehr, rückt der Zehner wieder eine "
+                            "Stelle höher: " +
+                            carries + ".");
+    }
     return sentences;
 }
 
@@ -201,14 +240,16 @@ void NumeralToNotation(DekSolution& s, const std::string& given, const std::stri
     s.Sentences.push_back(
         std::string("Dann schreibst du jede Ziffer mit dem Zeichen ihrer Stelle") +
         (HasZero(s.Expected) ? "; Nullen lässt du weg." : "."));
-    s.Sentences.push_back(given + " = " + answer + ".");
+    s.Sentences.push_back(Grouped(given) + " = " + answer + ".");
 }
 
 void UnitSentences(DekSolution& s, const std::string& given, const std::string& answer) {
+    const std::string nb(kNoBreak);
     const std::string asked = "lies die Zahl bis zur Stelle " + s.ToUnit + " ab: ";
+    const std::string result = answer + nb + PlaceAsUnit(s.ToUnit) + ".";
     if (s.FromUnit.empty()) {
         s.Sentences.push_back("Schreib " + given + " in die Stellenwerttabelle und " + asked +
-                              given + " = " + answer + " " + s.ToUnit + ".");
+                              given + " = " + result);
         if (HasZero(s.Expected)) s.Sentences.push_back("Eine Stelle ohne Ziffer bekommt eine 0.");
         return;
     }
@@ -216,14 +257,26 @@ void UnitSentences(DekSolution& s, const std::string& given, const std::string& 
     const bool down = s.CommaShift > 0;
     const std::string& larger = down ? s.FromUnit : s.ToUnit;
     const std::string& smaller = down ? s.ToUnit : s.FromUnit;
-    s.Sentences.push_back("1 " + larger + " = " + PowerOfTen(places) + " " + smaller + ".");
-    const std::string where = "dass die letzte Ziffer unter " + s.FromUnit + " steht";
-    s.Sentences.push_back("Schreib " + given + " so in die Stellenwerttabelle, " + where +
-                          ", und " + asked + given + " " + s.FromUnit + " = " + answer + " " +
-                          s.ToUnit + ".");
-    s.Sentences.push_back("Von " + s.FromUnit + " nach " + s.ToUnit +
-                          (down ? " hängst du " : " streichst du ") +
-                          Counted(places, "Null", "Nullen") + (down ? " an." : "."));
+    s.Sentences.push_back("1" + nb + PlaceAsUnit(larger) + " = " + Grouped(PowerOfTen(places)) +
+                          nb + PlaceAsUnit(smaller) + ".");
+    const std::string equation = Grouped(given) + nb + PlaceAsUnit(s.FromUnit) + " = " + result;
+    const std::string zeros = FromPlaceToPlace(s.FromUnit, s.ToUnit) +
+                              (down ? " hängst du " : " streichst du ") +
+                              Counted(places, "Null", "Nullen") + (down ? " an" : "");
+    if (s.Expected.empty()) { // the number reaches beyond the table
+        s.Sentences.push_back(zeros + ": " + equation);
+        return;
+    }
+    s.Sentences.push_back("Schreib " + Grouped(given) +
+                          " so in die Stellenwerttabelle, dass die letzte Ziffer unter " +
+                          s.FromUnit + " steht, und " + asked + equation);
+    s.Sentences.push_back(zeros + ".");
+}
+
+bool Within(const std::vector<PlaceDigit>& cells, PlaceRange table) {
+    return std::all_of(cells.begin(), cells.end(), [table](const PlaceDigit& c) {
+        return c.Exponent >= table.Lowest && c.Exponent <= table.Highest;
+    });
 }
 
 } // namespace
@@ -251,6 +304,29 @@ std::string_view PlaceSymbol(int exponent) {
     if (exponent >= 0 && exponent < 10) return DecadicSymbol(exponent + 1);
     if (exponent >= 10 && exponent < 15) return kAboveMd[static_cast<std::size_t>(exponent - 10)];
     return DecimalSymbol(-exponent);
+}
+
+PlaceRange TablePlaces(DekTraining training) {
+    const bool decimal = training == DekTraining::DezNum || training == DekTraining::DezDez;
+    return decimal ? PlaceRange{-kMaxDecimalPlaces, 5} : PlaceRange{0, 11};
+}
+
+std::string PlaceAsUnit(std::string_view symbol) {
+    static constexpr std::array<std::string_view, 8> kNames = {
+        "Zehntel",         "Hundertstel",        "Tausendstel",
+        "Zehntausendstel", "Hunderttausendstel", "Millionstel",
+        "Zehnmillionstel", "Hundertmillionstel"};
+    const auto exponent = PlaceExponent(symbol);
+    if (!exponent || *exponent >= 0 || -*exponent > static_cast<int>(kNames.size()))
+        return std::string(symbol);
+    return std::string(kNames[static_cast<std::size_t>(-*exponent - 1)]);
+}
+
+std::string FromPlaceToPlace(std::string_view from, std::string_view to) {
+    const std::string a = PlaceAsUnit(from);
+    const std::string b = PlaceAsUnit(to);
+    if (a != from && b != to) return "Von " + a + "n zu " + b + "n"; // "Von Zehnteln zu ..."
+    return "Von " + std::string(from) + " nach " + std::string(to);
 }
 
 std::optional<int> PlaceExponent(std::string_view symbol) {
@@ -284,9 +360,16 @@ std::optional<DekSolution> SolveDekTask(const TDekTaskRecord& r, DekTraining tra
         s.CommaShift = *unit - *asked;
     }
     if (!from || !to || Digits(*from) != Digits(*to)) return std::nullopt;
-    s.Given = std::move(*from);
     s.NotationGiven = notationGiven;
-    s.Expected = std::move(*to);
+    // A count of a unit can reach beyond the places of the table, as 30000 Md
+    // does; then the zeros alone explain it.
+    const PlaceRange table = TablePlaces(training);
+    const bool fits = Within(*from, table) && Within(*to, table);
+    if (!fits && (notationGiven || s.FromUnit.empty())) return std::nullopt;
+    if (fits) {
+        s.Given = std::move(*from);
+        s.Expected = std::move(*to);
+    }
     if (!s.ToUnit.empty()) {
         UnitSentences(s, given, answer);
     } else if (notationGiven) {

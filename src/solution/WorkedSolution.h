@@ -36,6 +36,22 @@ std::optional<MeasureSolution> SolveMeasureTask(const TTaskRecord& record);
 std::string_view PlaceSymbol(int exponent);
 std::optional<int> PlaceExponent(std::string_view symbol);
 
+// The places of the place-value table a training's chain window shows, as
+// exponents: "E" to "HMd" for the decadic trainings, "hm" to "HT" for the
+// decimal ones. A solution's table never reaches beyond them.
+struct PlaceRange {
+    int Lowest = 0;
+    int Highest = 0;
+};
+PlaceRange TablePlaces(DekTraining training);
+
+// A place counted like a unit, as a sentence names it: a decimal place by its
+// name ("Hundertstel"), as "h", "t" or "m" alone would read like hours, tonnes
+// or metres; a decadic place by its symbol ("HT").
+std::string PlaceAsUnit(std::string_view symbol);
+// "Von HM nach T", "Von Zehnteln zu Hundertsteln".
+std::string FromPlaceToPlace(std::string_view from, std::string_view to);
+
 // One cell of the place-value table: a count under its place. A given notation
 // may hold a two-digit count ("73" under "HT"); a numeral one digit per place.
 struct PlaceDigit {
@@ -51,6 +67,8 @@ struct DekSolution {
     std::vector<PlaceDigit> Given;
     bool NotationGiven = false;
     // The expected answer digit by digit, highest place first, zeros included.
+    // Given and Expected are both empty when the number reaches beyond the
+    // table's places (a count of a large unit): the sentences do without it.
     std::vector<PlaceDigit> Expected;
     std::string FromUnit; // unit tasks with a numeral given; else empty
     std::string ToUnit;   // unit tasks; else empty

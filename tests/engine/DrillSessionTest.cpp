@@ -56,10 +56,11 @@ void WorkDrill(Training training, int level) {
         }
         EXPECT_EQ(state.Score.PassTries, 6);
         EXPECT_EQ(session.State().PointsText(), "4,5");
-        if (pass < 3) {
-            EXPECT_EQ(session.Weiter().Missing, 0);
-        }
+        const WeiterResult next = session.Weiter();
+        EXPECT_EQ(next.Missing, 0);
+        EXPECT_EQ(next.NextPass, pass < 3);
     }
+    EXPECT_EQ(state.Selection.CurrentPass, 3);
     EXPECT_TRUE(session.EvaluationDue());
     EXPECT_EQ(state.Score.TotalTries, 18);
     EXPECT_FLOAT_EQ(state.Score.TotalPoints, 13.5F);
@@ -100,10 +101,12 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     EXPECT_FALSE(view.Solved);
     EXPECT_EQ(view.Answer, "3000"); // the pupil's answer stays in the red
     EXPECT_EQ(session.LastRevealed(), 2);
-    EXPECT_EQ(session.Solution(2)->Text(), "So geht's:\n1 m² = 100 dm².\n"
-                                           "Von m² nach dm² rechnest du mal 100.\n"
-                                           "Du hängst 2 Nullen an: 3 m² = 300 dm².\n"
-                                           "Dein Fehler: Deine Zahl hat eine Null zu viel.");
+    const auto solution = session.Solution(2);
+    ASSERT_TRUE(solution);
+    EXPECT_EQ(solution->Text(), "So geht's:\n1\u00a0m² = 100\u00a0dm².\n"
+                                "Von m² nach dm² rechnest du mal 100.\n"
+                                "Du hängst zwei\u00a0Nullen an: 3\u00a0m² = 300\u00a0dm².\n"
+                                "Dein Fehler: Deine Zahl hat eine\u00a0Null zu viel.");
     session.Restart();
     EXPECT_EQ(session.LastRevealed(), 0);
 
@@ -121,7 +124,9 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     decadic.Exit(1, "5E 4H 3T");
     decadic.Exit(1, "5E 4H 3T");
     const auto explained = decadic.Solution(1);
+    ASSERT_TRUE(explained);
     EXPECT_TRUE(std::holds_alternative<DekSolution>(explained->Worked));
+    ASSERT_TRUE(explained->Mistake);
     EXPECT_EQ(explained->Mistake->Kind, "place-order");
     EXPECT_EQ(DrillSession(state, LevelGroup::Combination).ChainCaption(), "");
 }

@@ -97,7 +97,8 @@ bool Fits(const ChainLayout& chain, const Cells& cells) {
 }
 
 TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
-    oracle::ForEachDecadicTask(11, 17, [](auto& gen, bool units, const TDekTaskRecord& r) {
+    int beyond = 0;
+    oracle::ForEachDecadicTask(11, 17, [&beyond](auto& gen, bool units, const TDekTaskRecord& r) {
         const ChainLayout chain =
             *ChainFor(static_cast<UnitArea>(static_cast<int>(gen.Training) + 1));
         std::string given = r.GivenText.str();
@@ -118,7 +119,22 @@ TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
         if (!s.NotationGiven) {
             EXPECT_EQ(Drawn(drawn, ChainGivenColour), shown ? from : Cells());
         }
+        // The solution's table holds only places the window shows; a number
+        // beyond them is explained without a table.
+        for (const auto* cells : {&s.Given, &s.Expected}) {
+            for (const PlaceDigit& cell : *cells) {
+                EXPECT_TRUE(std::any_of(chain.Labels.begin(), chain.Labels.end(), [&](auto& l) {
+                    return l.Text == cell.Place && l.Colour == Black;
+                })) << cell.Place;
+            }
+        }
+        if (!shown) {
+            ++beyond;
+            for (const std::string& sentence : s.Sentences)
+                EXPECT_EQ(sentence.find("Stellenwerttabelle"), std::string::npos) << sentence;
+        }
     });
+    EXPECT_GT(beyond, 0);
 }
 
 } // namespace

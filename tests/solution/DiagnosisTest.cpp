@@ -45,10 +45,26 @@ TEST(Diagnosis, Catalogue) {
         {{}, "3", "m^3", "cm^3", "3000000", "30000", "area-factor-on-volume"},
         {{}, "25", "dl", "cm^3", "2500", "2,5", "litre-dm3"},
         {{}, "3,5", "km", "m", "3500", "03500,0", ""},
+        // Between cubic and litre units the cubic steps are taken with the
+        // factor of length or area, the rest right.
+        {{}, "1,4", "m^3", "l", "1400", "14", "length-factor-on-volume"},
+        {{}, "1,4", "m^3", "l", "1400", "140", "area-factor-on-volume"},
+        {{}, "2,5", "l", "cm^3", "2500", "25", "length-factor-on-volume"},
         {DekNum, "3405", "", "", "3T 4H 5E", "5E 4H 3T", "place-order"},
         {DekNum, "3405", "", "", "3T 4H 5E", "3ZT 4T 5Z", "place-shift"},
         {DekNum, "3T 5E", "", "", "3005", "35", "zero-place"},
         {DezNum, "1E 91z", "", "", "10,1", "1,1", ""}, // that 0 comes from a carry
+        // A notation asked: the zero's place left out.
+        {DekNum, "307", "", "", "3H 7E", "3Z 7E", "zero-place"},
+        {DekNum, "70305", "", "", "7ZT 3H 5E", "7H 3Z 5E", "zero-place"},
+        {DezNum, "8,032", "", "", "8E 3h 2t", "8E 3z 2h", "zero-place"},
+        {DekNum, "307", "", "", "3H 7E", "4Z 7E", ""},
+        // The other way round between places: the field takes no comma, so
+        // 8300 HM in T the wrong way (0,083) is typed 83.
+        {DekDek, "8300", "HM", "T", "830000000", "83", "reverse-direction"},
+        {DekDek, "3400", "Z", "T", "34", "340000", "reverse-direction"},
+        {DezDez, "3400", "t", "z", "34", "340000", "reverse-direction"},
+        {DezDez, "34", "z", "h", "340", "34", "comma-left-1"}, // the given number copied
     };
     for (const Case& c : cases) {
         auto dek = Task<TDekTaskRecord>(c);
@@ -58,10 +74,44 @@ TEST(Diagnosis, Catalogue) {
                                   : DiagnoseMeasureAnswer(Task<TTaskRecord>(c), c.Typed);
         EXPECT_EQ(d ? d->Kind : "", c.Kind) << c.Given << " " << c.From << ": " << c.Typed;
     }
-    const auto r = Task<TTaskRecord>(cases[0]);
-    EXPECT_EQ(DiagnoseMeasureAnswer(r, "35")->Sentence, "Deiner Zahl fehlen 2 Nullen.");
-    EXPECT_EQ(DiagnoseMeasureAnswer(r, "3,5")->Sentence,
-              "Deine Zahl ist 1000-mal zu klein: Das Komma gehört 3 Stellen weiter nach rechts.");
+}
+
+TEST(Diagnosis, Sentences) {
+    using enum DekTraining;
+    const auto measure = [](const Case& c) {
+        return DiagnoseMeasureAnswer(Task<TTaskRecord>(c), c.Typed).value().Sentence;
+    };
+    const auto dek = [](const Case& c, bool notation) {
+        auto r = Task<TDekTaskRecord>(c);
+        r.AnswerIsNotation = notation;
+        return DiagnoseDekAnswer(r, *c.Training, c.Typed).value().Sentence;
+    };
+    // Counts of zeros and places in words, never parted from their noun.
+    EXPECT_EQ(measure({{}, "3,5", "km", "m", "3500", "35", ""}),
+              "Deiner Zahl fehlen zwei\u00a0Nullen.");
+    EXPECT_EQ(measure({{}, "3,5", "km", "m", "3500", "3,5", ""}),
+              "Deine Zahl ist 1000-mal zu klein: Das Komma gehört drei\u00a0Stellen weiter nach "
+              "rechts.");
+    EXPECT_EQ(measure({{}, "7", "m^3", "mm^3", "7000000000", "0,7", ""}),
+              "Deine Zahl ist 10\u202f000\u202f000\u202f000-mal zu klein: Das Komma gehört "
+              "zehn\u00a0Stellen weiter nach rechts.");
+    EXPECT_EQ(measure({{}, "25", "dl", "cm^3", "2500", "2,5", ""}),
+              "Denk daran: 1\u00a0l = 1\u00a0dm³ und 1\u00a0ml = 1\u00a0cm³.");
+    // A whole number has no comma to speak of.
+    EXPECT_EQ(dek({DekNum, "3405", "", "", "3T 4H 5E", "3ZT 4T 5Z", ""}, true),
+              "Jede Ziffer steht bei dir eine Stelle zu hoch – die letzte Ziffer gehört zu E.");
+    EXPECT_EQ(dek({DezNum, "3,45", "", "", "3E 4z 5h", "3z 4h 5t", ""}, true),
+              "Jede Ziffer steht bei dir eine Stelle zu tief – die letzte Ziffer vor dem Komma "
+              "gehört zu E.");
+    EXPECT_EQ(dek({DekNum, "307", "", "", "3H 7E", "3Z 7E", ""}, true),
+              "Auch eine 0 besetzt eine Stelle: In der Stellenschreibweise lässt du sie weg, aber "
+              "die anderen Ziffern behalten ihre Stellen.");
+    EXPECT_EQ(dek({DekDek, "8300", "HM", "T", "830000000", "83", ""}, false),
+              "Du hast in die falsche Richtung umgerechnet: Von HM nach T wird die Zahl größer.");
+    // "h" and "t" alone would read as hours and tonnes.
+    EXPECT_EQ(dek({DezDez, "3400", "t", "z", "34", "340000", ""}, false),
+              "Du hast in die falsche Richtung umgerechnet: Von Tausendsteln zu Zehnteln wird die "
+              "Zahl kleiner.");
 }
 
 // ---- The promise --------------------------------------------------------------------
@@ -100,6 +150,69 @@ std::vector<std::string> WrongAnswers(const std::string& answer, RandomSource& r
     return typed;
 }
 
+// A numeral in notation, its last whole digit on E: "307" -> "3H 7E".
+std::string Notation(const std::string& numeral) {
+    auto place = static_cast<std::ptrdiff_t>(std::min(numeral.find(','), numeral.size())) + 8;
+    std::string text;
+    for (const char c : numeral) {
+        if (c == ',') continue;
+        if (--place < 0 || place >= static_cast<std::ptrdiff_t>(kPlaces.size())) return "?";
+        if (c != '0') text += (text.empty() ? "" : " ") + std::string(1, c) + kPlaces[place];
+    }
+    return text;
+}
+
+// The numeral with one or more of its zeros left out, as if a 0 took no place.
+std::vector<std::string> WithoutZeros(const std::string& numeral) {
+    std::vector<std::string> shorter = {""};
+    std::vector<bool> dropped = {false};
+    for (const char c : numeral) {
+        const std::size_t n = shorter.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            if (c == '0') {
+                shorter.push_back(shorter[i]);
+                dropped.push_back(true);
+            }
+            shorter[i] += c;
+        }
+    }
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < shorter.size(); ++i)
+        if (dropped[i] && !shorter[i].starts_with(",")) out.push_back(shorter[i]);
+    return out;
+}
+
+int PlaceIndex(const std::string& symbol) {
+    return static_cast<int>(std::find(kPlaces.begin(), kPlaces.end(), symbol) - kPlaces.begin());
+}
+
+// A count of one place turned into the other the wrong way, typed into a field
+// that takes no comma: 8300 HM in T -> 0,083 -> "83".
+std::string Reversed(const TDekTaskRecord& r) {
+    std::string digits = Shift(r.GivenText.str(), PlaceIndex(r.ToUnit) - PlaceIndex(r.FromUnit));
+    std::erase(digits, ',');
+    return digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1));
+}
+
+// The shifts of a cubic <-> litre task whose cubic steps are taken with the
+// factor 10^k (k 1: length, 2: area) and its other steps right, over either
+// bridge (l = dm^3 at 6, ml = cm^3 at 3).
+std::vector<int> CubicMistakes(const std::string& from, const std::string& to, int k) {
+    const auto e = [](const std::string& unit) { return oracle::kExponent.at(unit); };
+    std::vector<int> shifts;
+    if (from.ends_with("^3") == to.ends_with("^3")) {
+        if (from.ends_with("^3")) shifts.push_back((e(from) - e(to)) / 3 * k);
+        return shifts;
+    }
+    const std::set<std::string> litre = {"hl", "l", "dl", "cl", "ml"};
+    if (!litre.contains(from.ends_with("^3") ? to : from)) return shifts;
+    for (const int bridge : {6, 3}) {
+        shifts.push_back(from.ends_with("^3") ? (e(from) - bridge) / 3 * k + (bridge - e(to))
+                                              : (e(from) - bridge) + (bridge - e(to)) / 3 * k);
+    }
+    return shifts;
+}
+
 // The mistakes, done on the task: comma-left-2 etc. on the answer, the others
 // on the given number with the power of ten the mistake uses.
 bool MistakeGives(const std::string& kind, const std::string& answer, const std::string& typed) {
@@ -111,12 +224,16 @@ bool MeasureMistakeGives(const std::string& kind, const TTaskRecord& r, const st
     const std::string from = r.FromUnit, to = r.ToUnit, given = r.GivenText;
     const int s = oracle::kExponent.at(from) - oracle::kExponent.at(to);
     const auto area = [](const std::string& u) { return u.ends_with("^2") || u.ends_with("a"); };
-    const bool cubic = from.ends_with("^3") && to.ends_with("^3");
+    const auto cubic = [&](int k) {
+        const auto shifts = CubicMistakes(from, to, k);
+        return std::any_of(shifts.begin(), shifts.end(),
+                           [&](int x) { return Shift(given, x) == typed; });
+    };
     if (kind == "reverse-direction") return Shift(given, -s) == typed;
     if (kind == "length-factor-on-area")
         return area(from) && area(to) && Shift(given, s / 2) == typed;
-    if (kind == "length-factor-on-volume") return cubic && Shift(given, s / 3) == typed;
-    if (kind == "area-factor-on-volume") return cubic && Shift(given, 2 * s / 3) == typed;
+    if (kind == "length-factor-on-volume") return cubic(1);
+    if (kind == "area-factor-on-volume") return cubic(2);
     if (kind == "litre-dm3")
         return from.ends_with("^3") != to.ends_with("^3") &&
                (Shift(given, s + 3) == typed || Shift(given, s - 3) == typed);
@@ -130,7 +247,14 @@ bool DekMistakeGives(const std::string& kind, const TDekTaskRecord& r, const std
     std::sort(got.begin(), got.end());
     if (kind == "place-order") return want == got;
     if (kind == "place-shift") return Moved(answer, 1) == typed || Moved(answer, -1) == typed;
+    if (kind == "reverse-direction")
+        return !r.FromUnit.str().empty() && Reversed(r) == typed && typed != r.GivenText.str();
     if (kind != "zero-place") return MistakeGives(kind, answer, typed);
+    if (r.AnswerIsNotation) {
+        const auto shorter = WithoutZeros(r.GivenText.str());
+        return std::any_of(shorter.begin(), shorter.end(),
+                           [&](const std::string& n) { return Notation(n) == typed; });
+    }
     // Without two-digit counts, every 0 of the answer is a place the notation leaves out.
     for (const std::string& t : Split(r.GivenText.str()))
         if (t.find_first_not_of("0123456789") != 1) return false;
@@ -164,6 +288,15 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
                 const auto d = DiagnoseMeasureAnswer(r, typed);
                 check(r, d, d && MeasureMistakeGives(d->Kind, r, typed), typed);
             }
+            // A cubic step taken with the factor of length or area is named.
+            for (const int k : {1, 2}) {
+                for (const int x : CubicMistakes(r.FromUnit, r.ToUnit, k)) {
+                    const std::string typed = Shift(r.GivenText.str(), x);
+                    if (typed == Canonical(r.AnswerText.str())) continue;
+                    EXPECT_TRUE(DiagnoseMeasureAnswer(r, typed))
+                        << r.GivenText << " " << r.FromUnit << " -> " << r.ToUnit << ": " << typed;
+                }
+            }
         }
     }
     for (const NamedDecadicGenerator& gen : DecadicGenerators()) {
@@ -172,9 +305,26 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
             state.Rng = std::make_shared<SeededRandom>(task);
             gen.Generate(state, 1);
             const TDekTaskRecord& r = state.DekTaskSheet[1];
-            for (const std::string& typed : WrongAnswers(r.AnswerText.str(), rng)) {
+            // Mistakes that must be named: a zero's place left out of a
+            // notation, a count of a place turned the wrong way.
+            std::vector<std::string> named;
+            if (r.AnswerIsNotation) {
+                for (const std::string& shorter : WithoutZeros(r.GivenText.str()))
+                    named.push_back(Notation(shorter));
+            }
+            if (!r.FromUnit.str().empty() && Reversed(r) != r.GivenText.str())
+                named.push_back(Reversed(r));
+            auto wrong = WrongAnswers(r.AnswerText.str(), rng);
+            wrong.insert(wrong.end(), named.begin(), named.end());
+            wrong.push_back(r.GivenText.str());
+            for (const std::string& typed : wrong) {
                 const auto d = DiagnoseDekAnswer(r, gen.Training, typed);
                 check(r, d, d && DekMistakeGives(d->Kind, r, typed), typed);
+            }
+            for (const std::string& typed : named) {
+                EXPECT_TRUE(DiagnoseDekAnswer(r, gen.Training, typed))
+                    << gen.Name << ": '" << r.GivenText << "' " << r.FromUnit << ", typed "
+                    << typed;
             }
         }
     }

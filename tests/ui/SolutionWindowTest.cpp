@@ -88,19 +88,23 @@ class SolutionWindowTest : public QObject {
         QVERIFY(f.TipAt(given).isEmpty());
         f.Answer(1, QStringLiteral("350"));
         const QString tip = f.w->FacePicture(1)->toolTip();
-        QVERIFY(tip.contains(QStringLiteral("3 Stellen nach rechts: 3,5 km = 3500 m.")));
-        QVERIFY(tip.contains(QStringLiteral("Dein Fehler: Deiner Zahl fehlt eine Null.")));
+        QVERIFY(tip.contains(
+            QStringLiteral("drei\u00a0Stellen nach rechts: 3,5\u00a0km = 3500\u00a0m.")));
+        QVERIFY(tip.contains(QStringLiteral("Dein Fehler: Deiner Zahl fehlt eine\u00a0Null.")));
         QCOMPARE(f.TipAt(given), tip);
         QTRY_VERIFY(f.TipAt(QPoint(300, LineTop(1) + 10)).isEmpty());
         const QString description = f.w->FacePicture(1)->accessibleDescription();
-        QVERIFY(description.startsWith(QStringLiteral("zweimal falsch, das Ergebnis lautet 3500. "
-                                                      "So geht's: 1 km = 1000 m. Von km")));
-        QVERIFY(description.endsWith(QStringLiteral("Dein Fehler: Deiner Zahl fehlt eine Null.")));
+        QVERIFY(
+            description.startsWith(QStringLiteral("zweimal falsch, das Ergebnis lautet 3500. "
+                                                  "So geht's: 1\u00a0km = 1000\u00a0m. Von km")));
+        QVERIFY(
+            description.endsWith(QStringLiteral("Dein Fehler: Deiner Zahl fehlt eine\u00a0Null.")));
 
         f.Answer(2, QStringLiteral("4"));
         f.Answer(2, QStringLiteral("4"));
         const QImage solved = f.Chain();
-        QCOMPARE(chain->DrawnSolution()->Sentences.back(), "Du hängst 1 Null an: 4 m = 40 dm.");
+        QCOMPARE(chain->DrawnSolution()->Sentences.back(),
+                 "Du hängst eine\u00a0Null an: 4\u00a0m = 40\u00a0dm.");
         QCOMPARE(solved.width(), described.width());
         QVERIFY(solved.height() > described.height() && solved.height() < 3 * described.height());
         for (int y = 0; y < described.height(); ++y) {
