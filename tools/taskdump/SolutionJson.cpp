@@ -27,8 +27,12 @@ void WriteSteps(const std::optional<Solution>& solution, const std::string& step
     out.AddRaw("Steps", solution ? steps : "null");
     if (solution) {
         out.Add("CommaShift", solution->CommaShift);
+        out.AddRaw("Sentences", Rows(solution->Sentences, [](const std::string& sentence) {
+                       return JsonString(sentence);
+                   }));
     } else {
         out.AddRaw("CommaShift", "null");
+        out.AddRaw("Sentences", "null");
     }
 }
 

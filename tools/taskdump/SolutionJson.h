@@ -1,6 +1,7 @@
 #pragma once
 // The worked solution of a dumped task as data a program can check: Steps and
-// CommaShift for every task, Diagnosis and DiagnosisKind for a typed answer.
+// CommaShift and the sentences of "So geht's" for every task, Diagnosis and
+// DiagnosisKind for a typed answer.
 
 #include "core/AppState.h"
 #include "worksheet/Json.h"

@@ -26,7 +26,7 @@ constexpr std::string_view kUsage =
     "--typed  a wrong answer to diagnose (adds Diagnosis and DiagnosisKind)\n"
     "Prints one JSON object per task: the record as the generator left it, Line,\n"
     "Generator, the draw variables, AnswerWidth, ToUnitLeft, Draws ([n, value]),\n"
-    "and the worked solution: Steps and CommaShift.\n";
+    "and the worked solution: Steps, CommaShift and Sentences.\n";
 
 struct Options {
     std::string_view Name;
