@@ -1,5 +1,6 @@
-// The evaluation's verdicts and rounding against verdicts.csv, and the pass
-// count rule against pass_count.csv, each at its edges and one beyond.
+// The evaluation's verdicts against verdicts.csv, and the pass count rule
+// against pass_count.csv, each at its edges and one beyond. (The rounding of
+// the percentage at each threshold is tests/engine/EvaluationTest's.)
 #include "Tables.h"
 
 #include "core/PassCount.h"
@@ -36,51 +37,6 @@ TEST(VerdictTable, EveryPercentage) {
         const Evaluation e(static_cast<float>(percent), 100);
         EXPECT_EQ(e.PercentRight(), percent) << where;
         EXPECT_EQ(e.Verdict(), (*row)["verdict"]) << where;
-    }
-}
-
-// The rounding of points / tries, worked by hand: ties go to the even
-// neighbour, which decides the verdict at 30,5 %, 50,5 %, 65,5 %, 75,5 %,
-// 90,5 % and 99,5 %.
-TEST(VerdictTable, RoundedPercentage) {
-    struct Case {
-        float Points;
-        int Tries;
-        int Percent;
-        const char* Panels; // right, wrong; empty where not checked
-        const char* Labels; // final percentage labels
-    };
-    const Case cases[] = {
-        {12.5F, 17, 74, "12,5 / 17 4,5 / 17", "73,529 % 26,471 %"},
-        {15.0F, 15, 100, "15,0 / 15 0,0 / 15", "100,000 % 0,000 %"},
-        {0.0F, 30, 0, "0,0 / 30 30,0 / 30", "0,000 % 100,000 %"},
-        {6.5F, 20, 32, "", "32,500 % 67,500 %"},
-        {7.5F, 20, 38, "", "37,500 % 62,500 %"},
-        {30.5F, 100, 30, "", ""},
-        {153.0F, 500, 31, "", ""}, // 30,6 %
-        {50.5F, 100, 50, "", ""},
-        {65.5F, 100, 66, "", ""},
-        {75.5F, 100, 76, "", ""},
-        {90.5F, 100, 90, "", ""},
-        {91.5F, 100, 92, "", ""},
-        {99.5F, 100, 100, "", "99,500 % 0,500 %"},
-        {199.0F, 200, 100, "", ""},
-        {397.5F, 400, 99, "", ""}, // 99,375 %
-    };
-    for (const Case& c : cases) {
-        const Evaluation e(c.Points, c.Tries);
-        const std::string what = std::to_string(c.Points) + " points in " + std::to_string(c.Tries);
-        EXPECT_EQ(e.PercentRight(), c.Percent) << what << ": PercentRight";
-        const CsvRow* row = VerdictRow(c.Percent);
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(e.Verdict(), (*row)["verdict"])
-            << what << ": verdict of verdicts.csv line " << row->Line;
-        if (*c.Panels != '\0') {
-            EXPECT_EQ(e.PanelRight() + " " + e.PanelWrong(), c.Panels) << what;
-        }
-        if (*c.Labels != '\0') {
-            EXPECT_EQ(e.Final().LabelRight + " " + e.Final().LabelWrong, c.Labels) << what;
-        }
     }
 }
 

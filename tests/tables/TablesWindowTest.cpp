@@ -161,8 +161,10 @@ class TablesWindowTest : public QObject {
                                      " (" + row["name"].c_str() + "): ";
             QVERIFY2(action->objectName() == Q(row["name"]), where + "name");
             QVERIFY2(action->text() == Q(row["caption"]),
-                     where + "caption " + action->text().toUtf8());
-            QVERIFY2(path == Q(row["path"]), where + "path " + path.toUtf8());
+                     where + "caption " + action->text().toUtf8() + ", expected " +
+                         row["caption"].c_str());
+            QVERIFY2(path == Q(row["path"]),
+                     where + "path " + path.toUtf8() + ", expected " + row["path"].c_str());
             if (row["level"].empty()) continue;
             ++levels;
             const auto expected = titles.value(Q(row["level_field"] + "=" + row["level"]));
