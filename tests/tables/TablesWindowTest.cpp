@@ -8,11 +8,13 @@
 #include "windows/AuswertungU.h"
 #include "windows/DekEinheitenU.h"
 #include "windows/EinheitenU.h"
+#include "windows/InformationU.h"
 #include "windows/KombinationenU.h"
 #include "windows/MaxanzahlU.h"
 #include "windows/MessageBox.h"
 #include "windows/Program.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -130,6 +132,20 @@ QStringList FocusChain(int presses, Qt::KeyboardModifiers modifiers = Qt::NoModi
     return chain;
 }
 
+// What a window shows under a control's name: an action's or a button's
+// caption, a group box's title, a label's or a field's text.
+QString Shown(const QWidget* window, const QString& name) {
+    if (name == QLatin1String("caption")) return window->windowTitle();
+    const auto actions = window->findChildren<QAction*>(name);
+    if (!actions.isEmpty()) return actions.front()->text();
+    QObject* o = window->findChild<QObject*>(name);
+    if (auto* g = qobject_cast<QGroupBox*>(o)) return g->title();
+    if (auto* b = qobject_cast<QAbstractButton*>(o)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(o)) return l->text();
+    if (auto* e = qobject_cast<QLineEdit*>(o)) return e->text();
+    return QStringLiteral("(nothing named %1)").arg(name);
+}
+
 } // namespace
 
 class TablesWindowTest : public QObject {
@@ -183,6 +199,51 @@ class TablesWindowTest : public QObject {
                                                    ", expected " + expected.second.toUtf8());
         }
         QCOMPARE(levels, 76);
+    }
+
+    // texts.csv row by row for what each window shows when it opens; the
+    // start menu, the level titles and the messages have tests of their own.
+    void textsOfEveryWindowAsItOpens() {
+        Program p;
+        p.state.Selection.MaxPasses = 4;
+        p.state.Selection.LevelLaenge = 1;
+        p.state.Selection.LevelLM = 1;
+        p.state.Selection.LevelDekNum = 1;
+        const std::map<std::string, QWidget*> windows = {
+            {"TfrmStart", p.start.get()},
+            {"TfrmMaxanzahl", p.Open(p.windows.Maxanzahl)},
+            {"TfrmEinheiten", p.Open(p.windows.Einheiten)},
+            {"TfrmKombinationen", p.Open(p.windows.Kombinationen)},
+            {"TfrmDekEinheiten", p.Open(p.windows.DekEinheiten)},
+            {"TfrmInformation", p.Open(p.windows.Information)},
+        };
+        int compared = 0;
+        for (const CsvRow& row : Rows("texts.csv")) {
+            const auto window = windows.find(row["window"]);
+            const QString control = Q(row["control"]);
+            const QString name = control.section(' ', 0, 0);
+            const QString when = control.section(' ', 1);
+            if (window == windows.end() || (row["window"] == "TfrmStart" && name.startsWith("men")))
+                continue;
+            if (!when.isEmpty() && when != "at activation" && when != "at the start of a drill" &&
+                when != "when the program starts" &&
+                when != "at activation (followed by MaxPasses)")
+                continue;
+            QString expected = Q(tables::Unescaped(row["text"]));
+            if (when.endsWith("(followed by MaxPasses)")) expected += "4";
+            const QString shown = Shown(window->second, name);
+            ++compared;
+            QVERIFY2(shown == expected,
+                     qPrintable("texts.csv line " + QString::number(row.Line) + " " +
+                                Q(row["window"]) + ", " + control + ": \"" + shown +
+                                "\", expected \"" + expected + "\""));
+        }
+        QCOMPARE(compared, 34);
+        p.windows.Maxanzahl->close();
+        p.windows.Information->close();
+        for (ExerciseWindow* w : std::initializer_list<ExerciseWindow*>{
+                 p.windows.Einheiten, p.windows.Kombinationen, p.windows.DekEinheiten})
+            w->menSchliessenClick();
     }
 
     // The faces and marks by their colour names in colours.csv, the messages
