@@ -12,7 +12,7 @@ The faults are listed in tools/mutants/faults.txt, one entry a fault:
 `find` must occur exactly once in the file. Several find/replace pairs in one
 entry are applied together. The scratch copy lives in build/mutants; each fault
 is built incrementally there and the whole test suite runs until its first
-failure. The scratch copy is the last commit, not the working tree. Usage: mutants.py [--only NAME-SUBSTRING] [--jobs N]
+failure. The scratch copy is the last commit, not the working tree. Usage: mutants.py [--only NAME-SUBSTRING] [--jobs N] [--commit REV]
 """
 import argparse
 import os
@@ -53,14 +53,14 @@ def read_faults(path):
     return faults
 
 
-def copy_tree():
-    """Brings the scratch tree up to the last commit (not the working tree, so
+def copy_tree(commit):
+    """Brings the scratch tree up to `commit` (not the working tree, so
     half-done edits never count); only changed files are written, so the
     scratch build stays incremental."""
     head = os.path.join(SCRATCH, "head")
     shutil.rmtree(head, ignore_errors=True)
     os.makedirs(head)
-    archive = subprocess.run(["git", "archive", "--format=tar", "HEAD"], cwd=ROOT, check=True,
+    archive = subprocess.run(["git", "archive", "--format=tar", commit], cwd=ROOT, check=True,
                              capture_output=True).stdout
     subprocess.run(["tar", "-x", "-C", head], input=archive, check=True)
     for folder, _, names in os.walk(head):
@@ -82,6 +82,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--only", help="run only the faults whose name contains this text")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--commit", default="HEAD", help="the commit to plant the faults in (default HEAD)")
     parser.add_argument("--faults", default=os.path.join(ROOT, "tools", "mutants", "faults.txt"))
     args = parser.parse_args()
 
@@ -89,7 +90,7 @@ def main():
     if args.only:
         faults = [f for f in faults if args.only in f["name"]]
     os.makedirs(TREE, exist_ok=True)
-    copy_tree()
+    copy_tree(args.commit)
     launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []
     run(["cmake", "-S", TREE, "-B", BUILD, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release", *launcher], check=True)
     base = run(["cmake", "--build", BUILD, "-j", str(args.jobs)])
