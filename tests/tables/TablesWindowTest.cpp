@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 
 using namespace quarvel;
 using tables::CsvRow;
@@ -312,6 +313,32 @@ class TablesWindowTest : public QObject {
                                           (picture.Element ? picture.Element : "an empty mark") +
                                           ": " + picture.Name + " shows " + hue.toUtf8());
         }
+
+        // The painted answers in place of the closed fields, and a given text.
+        const QImage painted = w->findChild<QWidget*>("pntEinheiten")->grab().toImage();
+        const auto inks = [&](const QRect& area, const QColor& colour) {
+            int n = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    n += painted.pixelColor(x, y) == colour;
+            return n;
+        };
+        const std::tuple<int, QRect, const char*, const char*> painting[] = {
+            {1, w->Field(1)->geometry(), "TfrmEinheiten", "AnswerText when Solved"},
+            {3, w->Field(3)->geometry(), "TfrmEinheiten", "TypedText when not Solved"},
+            {1, w->Field(1)->geometry(), ew, "answer drawn in place of a closed field when Solved"},
+            {3, w->Field(3)->geometry(), ew,
+             "answer drawn in place of a closed field when not Solved (TypedText)"},
+            {2, QRect(0, w->Field(2)->y(), w->Field(2)->x(), w->Field(2)->height()),
+             "TfrmEinheiten", "GivenText FromUnit and ToUnit"},
+        };
+        for (const auto& [line, area, window, element] : painting)
+            QVERIFY2(inks(area, ColourOf(window, element)) > 20,
+                     QByteArray("colours.csv ") + window + ", " + element + ": line " +
+                         QByteArray::number(line) + " is not drawn in that colour");
+        QVERIFY2(TextColour(p.start->findChild<QLabel*>("lblText1")) ==
+                     ColourOf("TfrmStart", "lblText1 lblText2 lblVersion font"),
+                 "colours.csv TfrmStart lblText1 lblText2 lblVersion font");
 
         // The boxes below the lines, by their colours.csv rows.
         const std::pair<const char*, const char*> boxes[] = {
