@@ -246,14 +246,16 @@ InfoPage OtherUnits() {
     Row(lines, 90, 10, 100, "1 Klafter", "1,829 m");
     lines.push_back(Heading(150, "Englische Einheiten"));
     Row(lines, 180, 10, 100, "1 inch (in)", "2,54 cm");
-    Row(lines, 200, 10, 100, "1 zoll", "2,54 cm");
-    Row(lines, 220, 10, 100, "1 foot(ft)", "30,148 cm");
+    Row(lines, 200, 10, 100, "1 Zoll", "2,54 cm");
+    Row(lines, 220, 10, 100, "1 foot (ft)", "30,48 cm");
     Row(lines, 240, 10, 100, "1 yard (yd)", "91,44 cm");
     Row(lines, 260, 10, 100, "1 mile (mi)", "1,609 km");
     Row(lines, 180, 360, 430, "1 ounce", "28,35 g");
     Row(lines, 200, 360, 430, "1 pound", "0,454 kg");
-    Row(lines, 220, 360, 430, "1 ton", "1016,048 kg");
-    Row(lines, 180, 710, 780, "1 gallon", "3,78 l");
+    // The long ton of 2240 pounds is 1016,0469088 kg.
+    Row(lines, 220, 360, 430, "1 ton", "1016,047 kg");
+    // The US gallon is 3,785411784 l; the imperial gallon would be 4,546 l.
+    Row(lines, 180, 710, 780, "1 gallon", "3,785 l (USA)");
     lines.push_back(Heading(330, "Seemeile"));
     Row(lines, 360, 10, 140, "1 Seemeile (sm)", "1,852 km");
     lines.push_back(
