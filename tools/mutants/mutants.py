@@ -70,7 +70,7 @@ def copy_tree(commit):
             if os.path.exists(dst) and open(src, "rb").read() == open(dst, "rb").read():
                 continue
             os.makedirs(os.path.dirname(dst), exist_ok=True)
-            shutil.copy2(src, dst)
+            shutil.copyfile(src, dst)  # a new mtime, so ninja rebuilds it
     shutil.rmtree(head)
 
 
