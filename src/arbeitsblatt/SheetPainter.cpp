@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cerrno>
@@ -76,12 +77,14 @@ class Pages {
 
     void Key(const std::vector<Worksheet>& sheets) {
         NextPage();
-        int y = KeyHead();
+        const int top = KeyHead();
+        int y = top;
         for (const Worksheet& sheet : sheets) {
             const KeyColumns columns = FitKey(sheet);
-            if (y + KeyBlockHeight(sheet, columns) > height_ && y > KeyTop()) {
+            if (y + KeyBlockHeight(sheet, columns) > height_ && y > top) {
                 NextPage();
-                y = KeyHead();
+                KeyHead();
+                y = top;
             }
             y = KeyBlock(sheet, columns, y);
         }
@@ -106,11 +109,44 @@ class Pages {
         painter_.setFont(font);
         painter_.setPen(colour);
         painter_.drawText(QPointF(x, baseline), text);
-        return static_cast<int>(QFontMetricsF(font, &device_).horizontalAdvance(text) + 0.5);
+        return Width(text, font);
     }
 
     int Width(const QString& text, const QFont& font) {
         return static_cast<int>(QFontMetricsF(font, &device_).horizontalAdvance(text) + 0.5);
+    }
+
+    // `text` in lines no wider than `width`, broken between words, and inside
+    // a word only where the word alone is wider: nothing is cut off.
+    QStringList Wrapped(const QString& text, const QFont& font, int width) {
+        // A " · " between parts ends a line rather than beginning the next.
+        QString breakable = text;
+        breakable.replace(QStringLiteral(" · "), QStringLiteral("\u00A0· "));
+        QTextLayout layout(breakable, font, &device_);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << text.mid(line.textStart(), line.textLength()).trimmed();
+        }
+        layout.endLayout();
+        return lines;
+    }
+
+    // Draws `lines` at the left edge, the first with its baseline at
+    // `baseline`; returns the last one's baseline.
+    int Lines(int baseline, const QStringList& lines, const QFont& font, const QColor& colour) {
+        const int spacing = LineSpacing(font);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            Text(0, baseline + static_cast<int>(i) * spacing, lines[i], font, colour);
+        return baseline + static_cast<int>(lines.size() - 1) * spacing;
+    }
+
+    int LineSpacing(const QFont& font) {
+        return static_cast<int>(QFontMetricsF(font, &device_).lineSpacing() + 0.5);
     }
 
     void Rule(int x1, int x2, int y, double width = 0.75) {
@@ -126,9 +162,11 @@ class Pages {
 
     // The head of a sheet's page: the lines for name, class and date on its
     // first page only, then the title, the sheet's number and what it trains.
-    void Head(const Worksheet& sheet, int page) {
+    // A long title or subtitle takes more lines. Returns where the tasks
+    // begin; draws only when `draw` is set.
+    int Head(const Worksheet& sheet, int page, bool draw) {
         const int w = width_;
-        if (page == 1) {
+        if (page == 1 && draw) {
             Field(0, w * 46 / 100, 20, QStringLiteral("Name:"));
             Field(w * 50 / 100, w * 70 / 100, 20, QStringLiteral("Klasse:"));
             Field(w * 74 / 100, w, 20, QStringLiteral("Datum:"));
@@ -136,21 +174,26 @@ class Pages {
         const QFont idFont = PageFont(13, true);
         const QString id = QStringLiteral("Blatt ") + ToQString(sheet.Id);
         const int idWidth = Width(id, idFont);
-        Text(w - idWidth, 72, id, idFont, kInk);
         const QFont titleFont = PageFont(18, true);
         const QString title =
             request_.Title.empty() ? QStringLiteral("Arbeitsblatt") : ToQString(request_.Title);
-        const QString shown =
-            QFontMetricsF(titleFont, &device_).elidedText(title, Qt::ElideRight, w - idWidth - 24);
-        Text(0, 72, shown, titleFont, kInk);
-
+        const QStringList titleLines = Wrapped(title, titleFont, w - idWidth - 24);
         QString of = QStringLiteral(" · Blatt %1 von %2").arg(sheet.Number).arg(request_.Sheets);
         if (page > 1) of += QStringLiteral(" · Seite %1").arg(page);
-        Text(0, 96, Subtitle(request_) + of, PageFont(11, false), kGrey);
-        Rule(0, w, 108, 1.0);
-    }
+        const QFont subFont = PageFont(11, false);
+        const QStringList subLines = Wrapped(Subtitle(request_) + of, subFont, w);
 
-    static constexpr int kTasksTop = 128;
+        constexpr int kTitle = 72; // the first title line's baseline, beside the number
+        const int subtitle = kTitle + (titleLines.size() - 1) * LineSpacing(titleFont) + 24;
+        const int last = subtitle + (subLines.size() - 1) * LineSpacing(subFont);
+        if (draw) {
+            Text(w - idWidth, kTitle, id, idFont, kInk);
+            Lines(kTitle, titleLines, titleFont, kInk);
+            Lines(subtitle, subLines, subFont, kGrey);
+            Rule(0, w, last + 12, 1.0);
+        }
+        return last + 32;
+    }
 
     // One row per task, given, "=", answer line and unit side by side, at the
     // largest size down to 12 points where the line leaves room for a
@@ -189,39 +232,44 @@ class Pages {
         return layout(kTaskSize, true);
     }
 
-    // Rounds of five stay together; a sheet whose rows need more than one
-    // page shares its rounds out evenly over its pages.
+    // Rows follow each other with a gap between rounds of five; a page takes
+    // rows while they fit, then the next page begins.
     void Tasks(const Worksheet& sheet) {
         const RowLayout row = FitRows(sheet);
         const int count = static_cast<int>(sheet.Tasks.size());
         const int rounds = (count + kLines - 1) / kLines;
         const int textHeight = (row.Size * 4 + 1) / 3;
-        const int room = height_ - kTasksTop + kRoundGap;
-        int rowHeight = std::min(kMaxRow, (room - rounds * kRoundGap) / count);
-        int perPage = rounds;
-        if (row.Stacked) {
-            rowHeight = 2 * textHeight + 30;
-            const int fit = std::max(1, room / (kLines * rowHeight + kRoundGap));
-            const int pages = (rounds + fit - 1) / fit;
-            perPage = (rounds + pages - 1) / pages;
-        }
+        // The head of a later page may take a line more than the first.
+        const int top = std::max(Head(sheet, 1, false), Head(sheet, 2, false));
+        // Side by side, every row of the sheet fits on one page as far as
+        // the head leaves room; stacked rows take what they need.
+        const int rowHeight =
+            row.Stacked
+                ? 2 * textHeight + 30
+                : std::max(textHeight + 12,
+                           std::min(kMaxRow, (height_ - top - (rounds - 1) * kRoundGap) / count));
         const int ascent =
             static_cast<int>(QFontMetricsF(TaskFont(row.Size), &device_).ascent() + 0.5);
+        int page = 0;
+        int y = 0;
         for (int i = 0; i < count; ++i) {
-            const int round = i / kLines;
-            if (i % (perPage * kLines) == 0) {
+            const int gap = i > 0 && i % kLines == 0 ? kRoundGap : 0;
+            if (page == 0 || y + gap + rowHeight > height_) {
                 NextPage();
-                Head(sheet, round / perPage + 1);
+                Head(sheet, ++page, true);
+                y = top;
+            } else {
+                y += gap;
             }
             const WorksheetTask& task = sheet.Tasks[static_cast<std::size_t>(i)];
-            const int rowTop = kTasksTop + (round % perPage) * (kLines * rowHeight + kRoundGap) +
-                               (i % kLines) * rowHeight;
-            const int top = rowTop + (row.Stacked ? 4 : (rowHeight - textHeight) / 2);
-            const int lineTop = row.Stacked ? top + textHeight + 10 : top;
+            const int rowTop = y;
+            y += rowHeight;
+            const int textTop = rowTop + (row.Stacked ? 4 : (rowHeight - textHeight) / 2);
+            const int lineTop = row.Stacked ? textTop + textHeight + 10 : textTop;
             const QString number = QString::number(i + 1) + QLatin1Char('.');
             DrawTaskText(painter_, row.NumberRight - MeasureTaskText(painter_, number, row.Size),
-                         top, kGrey, number, row.Size);
-            DrawTaskText(painter_, row.GivenLeft, top, kInk, ToQString(task.Given), row.Size);
+                         textTop, kGrey, number, row.Size);
+            DrawTaskText(painter_, row.GivenLeft, textTop, kInk, ToQString(task.Given), row.Size);
             DrawTaskText(painter_, row.EqualsLeft, lineTop, kInk, QStringLiteral("="), row.Size);
             Rule(row.LineLeft, row.LineLeft + row.LineWidth, lineTop + ascent + 5, 1.0);
             DrawTaskText(painter_, row.LineLeft + row.LineWidth + 10, lineTop, kInk,
@@ -229,16 +277,16 @@ class Pages {
         }
     }
 
-    static constexpr int KeyTop() { return 78; }
-
+    // The key's head; returns where its blocks begin.
     int KeyHead() {
         Text(0, 26, QStringLiteral("Lösungen"), PageFont(18, true), kInk);
         QString line = Subtitle(request_);
         if (!request_.Title.empty())
             line = ToQString(request_.Title) + QStringLiteral(" · ") + line;
-        Text(0, 50, line, PageFont(11, false), kGrey);
-        Rule(0, width_, 62, 1.0);
-        return KeyTop();
+        const QFont font = PageFont(11, false);
+        const int baseline = Lines(50, Wrapped(line, font, width_), font, kGrey);
+        Rule(0, width_, baseline + 12, 1.0);
+        return baseline + 28;
     }
 
     // The key of one sheet in columns side by side when its lines fit.

@@ -1,18 +1,22 @@
 // quarvel-arbeitsblatt end to end: the PDF's text, read back with pdftotext,
 // holds every task and, in the key, every answer in order, with the fonts
-// embedded; bad options and unwritable paths leave no file; the window saves
-// a PDF of the training and level chosen in it.
+// embedded, and every word inside the margins; bad options and unwritable
+// paths leave no file and nothing else touched; the window saves a PDF of the
+// training and level chosen in it.
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 #include "arbeitsblatt/Run.h"
 #include "arbeitsblatt/SheetPainter.h"
 #include "decadic/DekAnswer.h"
 #include "drill/AnswerCheck.h"
 #include "windows/MessageBox.h"
+#include "worksheet/TrainingNames.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -153,6 +157,88 @@ class ArbeitsblattTest : public QObject {
                          QStringLiteral("\\s+yes\\s+\\S+\\s+\\S+\\s+\\S+\\s+\\S+$"))),
                      qPrintable(font));
         }
+    }
+
+    // Every training and level, with the longest title (80 characters, as
+    // many as the window takes) and the longest sheet number, in one PDF:
+    // every word lies inside the page's margins, and the title is whole on
+    // every page. One title has no blank to break at, the other many. A
+    // sheet of long place-value notations fills its first page before its
+    // second begins.
+    void everyWordStaysInsideTheMargins() {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("alle.pdf"));
+        const QString wide = QString(80, QLatin1Char('W'));
+        const QString words = QStringLiteral("WWWWWWWWWWW ").repeated(7).left(80);
+        QStringList titles; // per page
+        {
+            QPdfWriter writer(pdf);
+            SetUpPages(writer);
+            QPainter painter(&writer);
+            bool first = true;
+            for (const TrainingWord& word : TrainingWords()) {
+                for (const LevelName& level : LevelsOf(word.Id)) {
+                    const QString title = level.Level % 2 ? wide : words;
+                    const WorksheetRequest request{
+                        word.Id, level.Level, 2, 20, 18446744073709551615U, title.toStdString(),
+                        true};
+                    if (!first) writer.newPage();
+                    first = false;
+                    const int pages =
+                        PaintWorksheets(painter, writer, request, MakeWorksheets(request));
+                    for (int p = 0; p < pages; ++p)
+                        titles << title;
+                }
+            }
+        }
+        const QString xhtml = Tool(PDFTOTEXT, {"-bbox", pdf, "-"});
+        const QRegularExpression pageTag(
+            QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
+        const QRegularExpression wordTag(
+            QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                           "yMax=\"([\\d.]+)\">([^<]*)<"));
+        const QStringList pages =
+            xhtml.split(QStringLiteral("</page>"), Qt::SkipEmptyParts).mid(0, titles.size());
+        QCOMPARE(pages.size(), titles.size());
+        const double margin = 15 / 25.4 * 72; // 15 mm in points
+        int continued = 0;
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            const QRegularExpressionMatch size = pageTag.match(pages[p]);
+            QVERIFY(size.hasMatch());
+            const QRectF inside(margin, margin, size.captured(1).toDouble() - 2 * margin,
+                                size.captured(2).toDouble() - 2 * margin);
+            qsizetype ws = 0;
+            double lowest = 0;
+            double first = 0;
+            double second = 0;
+            for (const QRegularExpressionMatch& w : wordTag.globalMatch(pages[p])) {
+                const QRectF box(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                 QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+                QVERIFY2(inside.contains(box),
+                         qPrintable(QStringLiteral("page %1: „%2“ at %3,%4 to %5,%6")
+                                        .arg(p + 1)
+                                        .arg(w.captured(5))
+                                        .arg(box.left())
+                                        .arg(box.top())
+                                        .arg(box.right())
+                                        .arg(box.bottom())));
+                ws += w.captured(5).count(QLatin1Char('W'));
+                lowest = std::max(lowest, box.bottom());
+                if (w.captured(5) == QStringLiteral("1.")) first = box.top();
+                if (w.captured(5) == QStringLiteral("2.")) second = box.top();
+            }
+            // A sheet goes on to a second page only once the first is full:
+            // less than two rows' height stays empty below its last task.
+            if (p + 1 < pages.size() && pages[p + 1].contains(QStringLiteral(">Seite<"))) {
+                ++continued;
+                QVERIFY2(inside.bottom() - lowest < 2 * (second - first),
+                         qPrintable(QStringLiteral("page %1 ends at %2").arg(p + 1).arg(lowest)));
+            }
+            // No task or caption holds a capital W: these are the title's.
+            QVERIFY2(ws == 80 - titles[p].count(QLatin1Char(' ')),
+                     qPrintable(QStringLiteral("page %1: %2 W").arg(p + 1).arg(ws)));
+        }
+        QVERIFY(continued > 0);
     }
 
     void badOptionsWriteNothing_data() {
