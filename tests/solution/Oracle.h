@@ -41,4 +41,14 @@ inline std::string Canonical(std::string_view number) {
     return Shift(number, 0);
 }
 
+// A sentence as the tests write it: "~" stands for the no-break space (U+00A0)
+// between a number and its unit or noun, "_" for the narrow no-break space
+// (U+202F) between groups of digits.
+inline std::string Written(std::string_view text) {
+    std::string sentence;
+    for (const char c : text)
+        sentence += c == '~' ? "\u00a0" : c == '_' ? "\u202f" : std::string(1, c);
+    return sentence;
+}
+
 } // namespace quarvel::oracle

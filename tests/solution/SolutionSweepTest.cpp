@@ -31,28 +31,52 @@ TDekTaskRecord Dek(const char* given, const char* from, const char* to, const ch
 
 using Sentences = std::vector<std::string>;
 
-// Number and unit, and a count and its zeros, are joined by a no-break space
-// (U+00A0); long numbers are grouped by narrow no-break spaces (U+202F), but
-// the answer stays as the pupil types it.
+// The sentences are written as oracle::Written reads them.
+Sentences Texts(std::initializer_list<std::string_view> written) {
+    Sentences texts;
+    for (const std::string_view text : written)
+        texts.push_back(oracle::Written(text));
+    return texts;
+}
+
+// One task for each kind of step: multiply and append zeros, divide and strike
+// zeros, the comma to the right and to the left, filling empty places, a bridge.
 TEST(WorkedSolution, MeasureSentences) {
     EXPECT_FALSE(SolveMeasureTask(Measure("3,5", "m^3", "hl", "3,5"))); // never a wrong solution
-    EXPECT_EQ(SolveMeasureTask(Measure("59,07", "m^3", "cm^3", "59070000"))->Sentences,
-              (Sentences{"1\u00a0m³ = 1000\u00a0dm³ = 1\u202f000\u202f000\u00a0cm³.",
-                         "Von m³ nach cm³ rechnest du mal 1\u202f000\u202f000.",
-                         "Das Komma rückt um sechs\u00a0Stellen nach rechts: 59,07\u00a0m³ = "
-                         "59070000\u00a0cm³.",
-                         "Wo keine Ziffer steht, schreibst du eine 0."}));
-    EXPECT_EQ(SolveMeasureTask(Measure("4", "m", "dm", "40"))->Sentences.back(),
-              "Du hängst eine\u00a0Null an: 4\u00a0m = 40\u00a0dm.");
-    EXPECT_EQ(SolveMeasureTask(Measure("70000000000", "mm^3", "m^3", "70"))->Sentences.back(),
-              "Du streichst neun\u00a0Nullen: 70\u202f000\u202f000\u202f000\u00a0mm³ = "
-              "70\u00a0m³.");
+    const std::pair<TTaskRecord, Sentences> cases[] = {
+        {Measure("4", "m", "dm", "40"), Texts({"1~m = 10~dm.", "Von m nach dm rechnest du mal 10.",
+                                               "Du hängst eine~Null an: 4~m = 40~dm."})},
+        {Measure("70000000000", "mm^3", "m^3", "70"),
+         Texts({"1~m³ = 1000~dm³ = 1_000_000~cm³ = 1_000_000_000~mm³.",
+                "Von mm³ nach m³ rechnest du durch 1_000_000_000.",
+                "Du streichst neun~Nullen: 70_000_000_000~mm³ = 70~m³."})},
+        {Measure("59,07", "m^3", "cm^3", "59070000"),
+         Texts({"1~m³ = 1000~dm³ = 1_000_000~cm³.", "Von m³ nach cm³ rechnest du mal 1_000_000.",
+                "Das Komma rückt um sechs~Stellen nach rechts: 59,07~m³ = 59070000~cm³.",
+                "Wo keine Ziffer steht, schreibst du eine 0."})},
+        {Measure("45", "cm", "m", "0,45"),
+         Texts({"1~m = 10~dm = 100~cm.", "Von cm nach m rechnest du durch 100.",
+                "Das Komma rückt um zwei~Stellen nach links: 45~cm = 0,45~m."})},
+        {Measure("5", "g", "kg", "0,005"),
+         Texts({"1~kg = 100~dag = 1000~g.", "Von g nach kg rechnest du durch 1000.",
+                "Das Komma rückt um drei~Stellen nach links: 5~g = 0,005~kg.",
+                "Wo keine Ziffer steht, schreibst du eine 0."})},
+        {Measure("3", "l", "dm^3", "3"),
+         Texts({"1~l = 1~dm³.", "Die Zahl bleibt gleich: 3~l = 3~dm³."})},
+    };
+    for (const auto& [task, sentences] : cases) {
+        const auto s = SolveMeasureTask(task);
+        ASSERT_TRUE(s) << task.GivenText << " " << task.FromUnit;
+        EXPECT_EQ(s->Sentences, sentences);
+    }
 }
 
 TEST(WorkedSolution, DecadicSentences) {
     using enum DekTraining;
     const auto sentences = [](const TDekTaskRecord& r, DekTraining training) {
-        return SolveDekTask(r, training).value().Sentences;
+        const auto s = SolveDekTask(r, training);
+        EXPECT_TRUE(s) << r.GivenText;
+        return s ? s->Sentences : Sentences();
     };
     EXPECT_EQ(sentences(Dek("1ZM 2M 73HT 4ZT 5T 6H 7Z 8E", "", "", "19345678"), DekNum),
               (Sentences{"Schreib jede Anzahl unter ihre Stelle in der Stellenwerttabelle.",
@@ -61,17 +85,21 @@ TEST(WorkedSolution, DecadicSentences) {
                          "Anzahlen an derselben Stelle zählst du zusammen: 2M + 7M = 9M.",
                          "1ZM 2M 73HT 4ZT 5T 6H 7Z 8E = 19345678."}));
     // Counts that meet at a place and make 10 or more carry on, up to HM.
-    EXPECT_EQ(sentences(Dek("9ZM 8M 35HT 3ZT 9T 6H 3Z 8E", "", "", "101539638"), DekNum)[3],
+    EXPECT_EQ(sentences(Dek("9ZM 8M 35HT 3ZT 9T 6H 3Z 8E", "", "", "101539638"), DekNum).at(3),
               "Sind es an einer Stelle 10 oder mehr, rückt der Zehner wieder eine Stelle höher: "
               "11M = 1ZM 1M, 9ZM + 1ZM = 10ZM = 1HM 0ZM.");
     // Decimal places are named, as "1 h = 10 t" would read as hours and tonnes.
     EXPECT_EQ(sentences(Dek("34", "z", "h", "340"), DezDez),
-              (Sentences{"1\u00a0Zehntel = 10\u00a0Hundertstel.",
-                         "Schreib 34 so in die Stellenwerttabelle, dass die letzte Ziffer unter z "
-                         "steht, und lies die Zahl bis zur Stelle h ab: 34\u00a0Zehntel = "
-                         "340\u00a0Hundertstel.",
-                         "Von Zehnteln zu Hundertsteln hängst du eine\u00a0Null an."}));
-    EXPECT_EQ(sentences(Dek("8300", "HM", "T", "830000000"), DekDek).front(),
+              Texts({"1~Zehntel = 10~Hundertstel.",
+                     "Schreib 34 so in die Stellenwerttabelle, dass die letzte Ziffer unter z "
+                     "steht, und lies die Zahl bis zur Stelle h ab: 34~Zehntel = 340~Hundertstel.",
+                     "Von Zehnteln zu Hundertsteln hängst du eine~Null an."}));
+    EXPECT_EQ(sentences(Dek("3400", "Z", "T", "34"), DekDek),
+              Texts({"1~T = 100~Z.",
+                     "Schreib 3400 so in die Stellenwerttabelle, dass die letzte Ziffer unter Z "
+                     "steht, und lies die Zahl bis zur Stelle T ab: 3400~Z = 34~T.",
+                     "Von Z nach T streichst du zwei~Nullen."}));
+    EXPECT_EQ(sentences(Dek("8300", "HM", "T", "830000000"), DekDek).at(0),
               "1\u00a0HM = 100\u202f000\u00a0T.");
 }
 
