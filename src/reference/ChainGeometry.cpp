@@ -211,6 +211,19 @@ std::optional<ChainLayout> ChainFor(UnitArea area) {
     return std::nullopt;
 }
 
+UnitArea MeasureChainOf(std::string_view unit) {
+    for (const UnitArea area :
+         {UnitArea::Laenge, UnitArea::Masse, UnitArea::Flaeche, UnitArea::Volumen}) {
+        const ChainLayout layout = *ChainFor(area);
+        const bool named =
+            std::any_of(layout.Labels.begin(), layout.Labels.end(), [unit](const ChainLabel& l) {
+                return l.Colour == Black && l.Text == unit;
+            });
+        if (named) return area;
+    }
+    return UnitArea::None;
+}
+
 namespace {
 
 using Row = std::vector<const ChainLabel*>;

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarvel {
@@ -52,6 +53,10 @@ inline constexpr int ChainLabelGap = 4;
 
 // The drawing for a kind of unit; nothing for None.
 std::optional<ChainLayout> ChainFor(UnitArea area);
+
+// The measure chain (length, mass, area or volume) that names `unit` as
+// stored in a task record ("ha", "cm^3", "l"); None for a unit of no chain.
+UnitArea MeasureChainOf(std::string_view unit);
 
 // Where a label drawn `width` pixels wide, its box reaching from `top` to
 // `bottom` (offsets from the axis, bottom exclusive), starts: centred on its x,

@@ -30,6 +30,16 @@ TfrmVerwandlungsketten::TfrmVerwandlungsketten(AppState& state, Windows& windows
 
 namespace {
 
+// The chain of the chosen training, unless the revealed line's units stand on
+// another one, as an area task does on a mixed volume sheet: then that line's
+// own chain, so that its path is drawn under its sentences.
+UnitArea ChainToDraw(UnitArea chosen, const std::optional<LineSolution>& solution) {
+    const auto* measure = solution ? std::get_if<MeasureSolution>(&solution->Worked) : nullptr;
+    if (measure == nullptr || measure->Steps.empty()) return chosen;
+    const UnitArea own = MeasureChainOf(measure->Steps.front().From);
+    return own == UnitArea::None ? chosen : own;
+}
+
 std::optional<ChainSolution> SolutionFor(const std::optional<ChainLayout>& chain,
                                          const std::optional<LineSolution>& solution) {
     if (!chain || !solution) return std::nullopt;
@@ -78,7 +88,7 @@ void TfrmVerwandlungsketten::FormActivate() {
     palette.setColor(QPalette::Window, ToColor(ChainBackground));
     Client()->setPalette(palette);
 
-    layout_ = ChainFor(AreaOf(state_.Selection));
+    layout_ = ChainFor(ChainToDraw(AreaOf(state_.Selection), solution_));
     drawn_ = SolutionFor(layout_, solution_);
     const int below = drawn_ ? SolutionHeight(*drawn_, layout_->Width) : 0;
     if (layout_) {

@@ -1,7 +1,9 @@
 // The conversion chain window and the information window on screen: sizes,
 // titles, placement, pictures, and what actually lands on the pixels.
+#include "drill/Training.h"
 #include "reference/ChainGeometry.h"
 #include "reference/InfoPages.h"
+#include "solution/WorkedSolution.h"
 #include "windows/FontU.h"
 #include "windows/InformationU.h"
 #include "windows/StartU.h"
@@ -14,7 +16,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
 #include <memory>
+#include <set>
+#include <tuple>
 
 namespace quarvel {
 
@@ -107,6 +112,64 @@ class ReferenceWindowsTest : public QObject {
         ShowChain(7);
         ShowChain(0);
         QCOMPARE(Chain()->windowTitle().toStdString(), ChainFor(static_cast<UnitArea>(7))->Title);
+    }
+
+    void revealedLineIsDrawnOnItsOwnChain_data() {
+        QTest::addColumn<int>("training");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("area");
+        const std::tuple<Training, const char*, int, int> trainings[] = {
+            {Training::Laenge, "Länge", 5, 5},   {Training::Masse, "Masse", 6, 6},
+            {Training::Flaeche, "Fläche", 5, 7}, {Training::Kubik, "Kubik", 5, 8},
+            {Training::Liter, "Liter", 5, 8},    {Training::Gemischt, "Gemischt", 5, 8}};
+        for (const auto& [training, name, levels, area] : trainings)
+            for (int level = 1; level <= levels; ++level)
+                QTest::addRow("%s %d", name, level) << int(training) << level << area;
+    }
+    // A revealed line is drawn with its path on the chain its units stand on,
+    // also where the sheet mixes kinds (an area task on a mixed volume sheet,
+    // whose window opens for volume): the title names that chain, both units
+    // of every step are framed, and each step has its arrow or bridge.
+    void revealedLineIsDrawnOnItsOwnChain() {
+        QFETCH(int, training);
+        QFETCH(int, level);
+        QFETCH(int, area);
+        const std::map<UnitKind, std::string> titles = {
+            {UnitKind::Length, "Umwandlungskette für Längenmaße"},
+            {UnitKind::Mass, "Umwandlungskette für Massenmaße"},
+            {UnitKind::Area, "Umwandlungskette für Flächenmaße"},
+            {UnitKind::Cubic, "Umwandlungskette für Raummaße"},
+            {UnitKind::Litre, "Umwandlungskette für Raummaße"}};
+        state_.Rng = std::make_shared<SeededRandom>(11);
+        std::set<std::pair<std::string, std::string>> seen;
+        for (int n = 0; n < 100; ++n) {
+            const int line = n % kLines + 1;
+            FillTaskLine(state_, static_cast<Training>(training), level, line);
+            const TTaskRecord& record = state_.TaskSheet[line];
+            const std::string from = record.FromUnit.str();
+            if (!seen.insert({from, record.ToUnit.str()}).second) continue;
+            const std::optional<MeasureSolution> worked = SolveMeasureTask(record);
+            QVERIFY(worked && !worked->Steps.empty());
+            Chain()->SetSolution(LineSolution{*worked, std::nullopt});
+            ShowChain(area);
+            const std::string task = from + " in " + record.ToUnit.str();
+            QCOMPARE(Chain()->windowTitle().toStdString(), titles.at(*KindOfUnit(from)));
+            const ChainSolution& drawn = *Chain()->DrawnSolution();
+            std::size_t bridges = 0;
+            for (const ChainLabel& label : drawn.Labels)
+                bridges += label.Text.find(" = ") != std::string::npos ? 1 : 0;
+            QVERIFY2(drawn.Arrows.size() + bridges == worked->Steps.size(), task.c_str());
+            for (const ChainStep& step : worked->Steps) {
+                for (const std::string& unit : {step.From, step.To}) {
+                    QVERIFY2(std::any_of(drawn.Framed.begin(), drawn.Framed.end(),
+                                         [&](const ChainLabel& l) { return l.Text == unit; }),
+                             (task + ": " + unit).c_str());
+                }
+            }
+        }
+        Chain()->SetSolution(std::nullopt);
+        ShowChain(area);
+        QCOMPARE(Chain()->Layout()->Title, ChainFor(static_cast<UnitArea>(area))->Title);
     }
 
     // Every opening starts on page 1; each menu item shows its page with its
