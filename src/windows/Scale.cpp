@@ -1,10 +1,12 @@
 #include "windows/Scale.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -38,13 +40,25 @@ int MenuHeight(const QMenuBar* menu, int width) {
     return height > 0 ? height : menu->sizeHint().height();
 }
 
-// A menu bar keeps the desktop's font, unless its items would not all fit
+// The desktop's font for `menu` (a menu bar or a menu), as much larger or
+// smaller as the window's layout is scaled.
+QFont ScaledMenuFont(const QWidget* menu, qreal factor) {
+    QFont font = QApplication::font(menu);
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * factor)));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    }
+    return font;
+}
+
+// A menu bar scales with its window, unless its items would not all fit
 // beside each other over a narrow client: then it takes a font just small
 // enough, rather than hiding the last items behind an arrow.
-void FitMenuBar(QMenuBar* menu, int width) {
+void FitMenuBar(QMenuBar* menu, int width, qreal factor) {
     if (menu == nullptr) return;
-    menu->setFont(QFont());
-    QFont font = menu->font();
+    QFont font = ScaledMenuFont(menu, factor);
+    menu->setFont(font);
     qreal size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
     // The items' margins do not shrink with the text: quarter points down
     // until the row fits, but never below a legible 6 points.
@@ -58,6 +72,40 @@ void FitMenuBar(QMenuBar* menu, int width) {
 // Lays the window out now, so that its size follows the client at once.
 void Relayout(QWidget* window) {
     if (QLayout* layout = window->layout()) layout->activate();
+}
+
+// A menu opens as a window of its own and so takes the desktop's font, not its
+// owner's: it is given the font at the scale of the window it belongs to.
+void ScaleMenu(QMenu* menu) {
+    QWidget* owner = menu->parentWidget();
+    while (qobject_cast<QMenu*>(owner) != nullptr)
+        owner = owner->parentWidget();
+    if (const WindowScale* scale = WindowScale::Of(owner))
+        menu->setFont(ScaledMenuFont(menu, scale->Factor()));
+}
+
+// Every menu is made ready (polished) before it first lays out its items,
+// the menus of a menu bar as well as the context menus that fields build
+// each time they are asked for one.
+class MenuScaler : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Polish) {
+            if (auto* menu = qobject_cast<QMenu*>(watched)) ScaleMenu(menu);
+        }
+        return false;
+    }
+};
+
+void InstallMenuScaler() {
+    static QPointer<MenuScaler> scaler;
+    if (scaler == nullptr && qApp != nullptr) {
+        scaler = new MenuScaler(qApp);
+        qApp->installEventFilter(scaler);
+    }
 }
 
 } // namespace
@@ -86,6 +134,7 @@ QRect OuterGeometry(const QWidget* window) {
 WindowScale::WindowScale(QWidget* window, QWidget* client)
     : QObject(window), window_(window), client_(client) {
     window->installEventFilter(this);
+    InstallMenuScaler();
 }
 
 WindowScale* WindowScale::Of(const QWidget* widget) {
@@ -139,7 +188,9 @@ void WindowScale::SetEighths(int eighths) {
     for (const auto& [object, entry] : entries_) {
         if (object != client_) Apply(entry);
     }
-    FitMenuBar(MenuBarOf(window_), client_->width());
+    FitMenuBar(MenuBarOf(window_), client_->width(), Factor());
+    for (QMenu* menu : window_->findChildren<QMenu*>())
+        ScaleMenu(menu);
     Relayout(window_);
     window_->update();
 }
@@ -203,10 +254,9 @@ void WindowScale::Fit(const ScreenArea& screen, int most, const QWidget* over) {
     frameChecked_ = false;
 
     // What the window adds around its client and menu bar (layout spacing),
-    // measured at the present scale, the menu bar in the desktop's font (no
-    // smaller font it may take later makes it taller).
+    // measured at the present scale; the menu bar at each scale in the font of
+    // that scale (no smaller font it may take later makes it taller).
     QMenuBar* menu = MenuBarOf(window_);
-    if (menu != nullptr) menu->setFont(QFont());
     Relayout(window_);
     const QSize around =
         window_->size() - client_->size() - QSize(0, MenuHeight(menu, client_->width()));
@@ -214,12 +264,13 @@ void WindowScale::Fit(const ScreenArea& screen, int most, const QWidget* over) {
     const int eighths = FitEighths(
         {clientSize_.width(), clientSize_.height()}, {available.width(), available.height()}, most,
         [&](int k) {
+            if (menu != nullptr) menu->setFont(ScaledMenuFont(menu, k / 8.0));
             const int menuHeight = MenuHeight(menu, ScaledLength(clientSize_.width(), k));
             return Extent{std::max(0, around.width()) + frame.left() + frame.right(),
                           std::max(0, around.height()) + menuHeight + frame.top() + frame.bottom()};
         });
     SetEighths(eighths);
-    FitMenuBar(menu, client_->width());
+    FitMenuBar(menu, client_->width(), Factor());
     Relayout(window_);
     Centre(available, over);
 }

@@ -10,11 +10,13 @@
 #include "windows/MaxanzahlU.h"
 #include "windows/MessageBox.h"
 #include "windows/Program.h"
+#include "windows/StartU.h"
 #include "windows/VerwandlungskettenU.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -134,6 +136,50 @@ class WindowFitTest : public QObject {
             VerifyInside(available, dialog);
             dialog->hide();
         }
+    }
+
+    // At 11/8 on 1920 x 1080 the menus grow with their window as the rest
+    // does: the menu bars, the menus that open from them and the context menu
+    // of an answer field, their items laid out in the larger font.
+    void menusScaleWithTheirWindow() {
+        if (qApp->devicePixelRatio() != 1.0) QSKIP("once is enough");
+        AppState state;
+        Windows windows;
+        auto start = CreateWindows(state, windows, [] { return QSize(1920, 1080); });
+        start->show();
+        QCOMPARE(EighthsOf(start.get()), 11);
+        const auto verifyScaled = [](const QWidget* widget, const char* kind) {
+            const QFont normal = QApplication::font(kind);
+            const QFont font = widget->font();
+            if (normal.pixelSize() > 0) {
+                QCOMPARE(font.pixelSize(), qRound(normal.pixelSize() * 11 / 8.0));
+            } else {
+                QCOMPARE(font.pointSizeF(), normal.pointSizeF() * 11 / 8.0);
+            }
+        };
+        const auto itemHeight = [](QMenu* menu) {
+            return menu->actionGeometry(menu->actions().constFirst()).height();
+        };
+        verifyScaled(start->menuBar(), "QMenuBar");
+        QMenu plain;
+        plain.addAction(QStringLiteral("Länge"));
+        for (QMenu* menu : {start->Submenu(QStringLiteral("menEinheiten")),
+                            start->Submenu(QStringLiteral("menLaenge"))}) {
+            menu->popup(start->mapToGlobal(QPoint(20, 20)));
+            QCoreApplication::processEvents();
+            verifyScaled(menu, "QMenu");
+            QVERIFY(itemHeight(menu) * 8 >= itemHeight(&plain) * 10);
+            menu->close();
+        }
+        state.Selection.LevelLaenge = 2;
+        windows.Einheiten->show();
+        verifyScaled(windows.Einheiten->MenuBar(), "QMenuBar");
+        std::unique_ptr<QMenu> context(windows.Einheiten->Field(1)->createStandardContextMenu());
+        context->popup(windows.Einheiten->mapToGlobal(QPoint(20, 20)));
+        QCoreApplication::processEvents();
+        verifyScaled(context.get(), "QMenu");
+        context->close();
+        windows.Einheiten->hide();
     }
 
     // At 1.5 the landmarks sit at 1.5 times their places, the text is painted
