@@ -287,8 +287,60 @@ bool LatentButton::hitButton(const QPoint& pos) const {
     return shown_ && QPushButton::hitButton(pos);
 }
 
+namespace {
+
+// The last key let go anywhere in the program, and when.
+class ReleaseWatch : public QObject {
+  public:
+    using QObject::QObject;
+    int Key = 0;
+    quint64 At = 0;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            Key = key->key();
+            At = key->timestamp();
+        }
+        return false;
+    }
+};
+
+QPointer<ReleaseWatch>& Releases() {
+    static QPointer<ReleaseWatch> watch;
+    return watch;
+}
+
+} // namespace
+
+void WatchHeldKeys() {
+    if (Releases() == nullptr && qApp != nullptr) {
+        Releases() = new ReleaseWatch(qApp);
+        qApp->installEventFilter(Releases());
+    }
+}
+
+bool IsKeyRepeat(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return true;
+    // The X server repeats a key as a release and a press at the same
+    // instant; Qt marks them as repeats only when the press has come in by
+    // the time it handles the release.
+    const ReleaseWatch* released = Releases();
+    return released != nullptr && key->timestamp() != 0 && released->At == key->timestamp() &&
+           released->Key == key->key();
+}
+
+bool IsHeldEnter(const QEvent* event) {
+    if (!IsKeyRepeat(event)) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 void LatentButton::keyPressEvent(QKeyEvent* event) {
-    if (shown_) {
+    if (shown_ && !IsHeldEnter(event)) {
         QPushButton::keyPressEvent(event);
     } else {
         event->accept();

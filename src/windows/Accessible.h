@@ -2,7 +2,8 @@
 // What the windows tell a screen reader beyond Qt's own accessible widgets: a
 // label whose every change is heard, a painted page read as text, a button
 // that holds the focus before it is shown and a menu item that says whether
-// it is switched on. None of them changes what is drawn.
+// it is switched on. None of them changes what is drawn. Beside them, how a
+// keyboard user's held key is told from a fresh press.
 
 #include <QAccessible>
 #include <QAction>
@@ -63,9 +64,19 @@ class ReadingPane : public QWidget {
     QFont font_;
 };
 
+// From the first call on, the program tells a key held down from a fresh
+// press; WatchHeldKeys() is called by every window that asks.
+void WatchHeldKeys();
+// A key press that repeats a key held down: marked as a repeat, or coming at
+// the very instant the same key was let go (how the X server repeats a key).
+bool IsKeyRepeat(const QEvent* event);
+// Such a repeat of Enter (Return or the keypad's Enter).
+bool IsHeldEnter(const QEvent* event);
+
 // A push button that stands in its place unseen: it can hold the keyboard
 // focus, so a screen reader is on it from the start, but paints nothing and
-// takes no click or key until it is shown.
+// takes no click or key until it is shown. An Enter held down since before it
+// showed does not press it either: only a fresh press does.
 class LatentButton : public QPushButton {
     Q_OBJECT
   public:

@@ -91,11 +91,17 @@ void BarGauge::paintEvent(QPaintEvent* /*event*/) {
     painter.drawRect(QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2));
 }
 
+// The title bar of a fixed dialog. Without a close box Qt leaves the title
+// bar's buttons to the window manager's defaults, minimise and maximise among
+// them, which did nothing here; with one it names exactly the buttons a fixed
+// dialog has. The close box closes the dialog as "Schließen" does, once the
+// animation is over (closeEvent).
 TfrmAuswertung::TfrmAuswertung(AppState& state, Windows& windows, QWidget* parent)
     : QuarvelDialog(state, windows, parent, QStringLiteral("Auswertung"), 392, 433,
-                    Border::NoIcons),
+                    Border::CloseBox),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("TfrmAuswertung"));
+    WatchHeldKeys();
     QWidget* client = Client();
     WindowScale& scale = Scale();
     scale.SetFont(client, BoldArial(19));
@@ -238,7 +244,9 @@ void TfrmAuswertung::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmAuswertung::keyPressEvent(QKeyEvent* event) {
-    if (animating_ && event->key() == Qt::Key_Escape) {
+    // The Enter that pressed "Auswertung", held down, does not close the
+    // evaluation it opened.
+    if ((animating_ && event->key() == Qt::Key_Escape) || IsHeldEnter(event)) {
         event->accept();
         return;
     }

@@ -171,6 +171,7 @@ ExerciseWindow::ExerciseWindow(AppState& state, Windows& windows, QWidget* paren
     : QuarvelDialog(state, windows, parent, QString(), kClientWidth, kClientHeight),
       session_(state, group) {
     setObjectName(name);
+    WatchHeldKeys();
 }
 
 ExerciseWindow::~ExerciseWindow() {
@@ -275,6 +276,8 @@ void ExerciseWindow::BuildLayout() {
     btnAuswertung_->setAccessibleDescription(
         QStringLiteral("Zeigt, wie viele Antworten richtig waren"));
     pnlZeit_->setAccessibleName(QStringLiteral("Benötigte Zeit"));
+    btnWeiter_->installEventFilter(this);
+    btnAuswertung_->installEventFilter(this);
     connect(btnWeiter_, &QPushButton::clicked, this, &ExerciseWindow::btnWeiterClick);
     connect(btnAuswertung_, &QPushButton::clicked, this, &ExerciseWindow::btnAuswertungClick);
 
@@ -490,12 +493,22 @@ int ExerciseWindow::LineOf(const QObject* field) const {
 
 bool ExerciseWindow::eventFilter(QObject* watched, QEvent* event) {
     const int line = LineOf(watched);
-    if (line == 0) return QuarvelDialog::eventFilter(watched, event);
+    if (line == 0) {
+        // A held Enter acts once: its repeats must not press the button that
+        // the first press moved the focus to, before the pupil has seen the
+        // line's result and the pass totals.
+        if ((watched == btnWeiter_ || watched == btnAuswertung_) && IsHeldEnter(event)) return true;
+        return QuarvelDialog::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plain = (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
         if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
                       key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            // Nor may a held key judge a line again: a repeat in a field that
+            // waits for its second try would spend that try on the same text.
+            if (IsKeyRepeat(event) && (IsHeldEnter(event) || session_.Line(line).AwaitsSecondTry))
+                return true;
             MoveOn(line, key->key() != Qt::Key_Backtab);
             return true;
         }
@@ -537,8 +550,9 @@ void ExerciseWindow::FocusMoved(QWidget* now) {
 
 void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
     // Escape would close the window and throw the drill away; "Schließen"
-    // (Alt+S) and the close box are the ways out.
-    if (event->matches(QKeySequence::Cancel)) {
+    // (Alt+S) and the close box are the ways out. A held Enter presses no
+    // default button.
+    if (event->matches(QKeySequence::Cancel) || IsHeldEnter(event)) {
         event->accept();
         return;
     }

@@ -4,10 +4,12 @@
 
 #include "../WidgetLookup.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -120,6 +122,43 @@ class AuswertungTest : public QObject {
         QVERIFY(verdictAtStart.isEmpty());
         QTest::keyClick(dialog_, Qt::Key_Escape);
         QVERIFY(!dialog_->isVisible());
+    }
+
+    // The title bar of a fixed dialog: a close box, no minimise or maximise
+    // button. The close box, as the window manager sends it, does nothing
+    // during the animation and closes the dialog after it; an Enter held
+    // down since "Auswertung" was pressed does not close it, a fresh one does.
+    void titleBarAndHeldEnter() {
+        const Qt::WindowFlags flags = dialog_->windowFlags();
+        QCOMPARE(dialog_->windowType(), Qt::Dialog);
+        QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowCloseButtonHint));
+        QVERIFY(!(flags & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint)));
+        int closedDuring = -1;
+        connect(dialog_, &TfrmAuswertung::StepShown, this, [&](int s) {
+            if (s != 10) return;
+            dialog_->windowHandle()->close();
+            closedDuring = dialog_->isVisible() ? 0 : 1;
+        });
+        Run(12.5F, 17);
+        QCOMPARE(closedDuring, 0);
+        dialog_->windowHandle()->close();
+        QVERIFY(!dialog_->isVisible());
+
+        Run(12.5F, 17);
+        // Marked as a repeat, or a release and a press at the same instant.
+        for (const bool marked : {true, false}) {
+            for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                QKeyEvent held(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), marked);
+                held.setTimestamp(5000);
+                QCoreApplication::sendEvent(Close(), &held);
+                if (type == QEvent::KeyPress) QCoreApplication::sendEvent(dialog_, &held);
+            }
+        }
+        QVERIFY(dialog_->isVisible());
+        QTest::keyClick(Close(), Qt::Key_Return);
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(dialog_->result(), int(QDialog::Accepted));
     }
 };
 

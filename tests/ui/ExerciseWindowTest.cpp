@@ -87,6 +87,21 @@ void Answer(ExerciseWindow* w, int line, const QString& text) {
     QCoreApplication::processEvents();
 }
 
+// Enter held down: the repeats the keyboard sends after the first press,
+// marked as repeats or not, each a release and a press at the same instant.
+void HeldEnter(QWidget* target) {
+    static quint64 at = 1000;
+    for (const bool marked : {true, false, true, false}) {
+        at += 40;
+        for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), marked);
+            key.setTimestamp(at);
+            QCoreApplication::sendEvent(target, &key);
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
 QString Wrong(const QString& right) {
     return right == QStringLiteral("7") ? QStringLiteral("8") : QStringLiteral("7");
 }
@@ -215,6 +230,42 @@ class ExerciseWindowTest : public QObject {
         w->btnAuswertung()->click();
         QCOMPARE(seenTries, 12 + 6);
         QCOMPARE(seenPoints, 4.0F + 4.0F + 4.0F);
+        w->menSchliessenClick();
+    }
+
+    // A held Enter acts once, where it was pressed: its repeats neither press
+    // the button the focus moved to nor spend a line's second try; a fresh
+    // Enter does both.
+    void heldEnterActsOnce() {
+        Fixture f;
+        f.state.Selection.MaxPasses = 2;
+        auto* w = f.Open(f.windows.Einheiten, &SelectionState::LevelKubik, 3);
+        for (int i = 1; i <= 4; ++i)
+            Answer(w, i, Expected(f.state, i));
+        Answer(w, 5, Expected(f.state, 5));
+        QCOMPARE(QApplication::focusWidget(), w->btnWeiter());
+        HeldEnter(w->btnWeiter());
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 2"));
+        QCOMPARE(w->lblAktPunkte()->text(), QStringLiteral("5,0"));
+        QTest::keyClick(w->btnWeiter(), Qt::Key_Return);
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 2"));
+
+        Answer(w, 1, Wrong(Expected(f.state, 1)));
+        QTRY_VERIFY(w->Field(1)->hasFocus());
+        HeldEnter(w->Field(1));
+        QVERIFY(w->Field(1)->isVisible());
+        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("1"));
+        for (int i = 1; i <= 4; ++i)
+            Answer(w, i, Expected(f.state, i));
+        bool evaluated = false;
+        CloseNextModal([&](QWidget*) { evaluated = true; });
+        Answer(w, 5, Expected(f.state, 5));
+        QCOMPARE(QApplication::focusWidget(), w->btnAuswertung());
+        HeldEnter(w->btnAuswertung());
+        QVERIFY(!evaluated);
+        QTest::keyClick(w->btnAuswertung(), Qt::Key_Return);
+        QVERIFY(evaluated);
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 2"));
         w->menSchliessenClick();
     }
 
