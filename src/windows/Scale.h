@@ -3,8 +3,9 @@
 // its widgets with their designed geometry, fonts and pictures (the layout at
 // scale 1) and paints in designed coordinates through Transform(); the helper
 // applies all of it at the window's scale and chooses that scale so the window
-// fits the screen. The frame, the title bar and the menu bar are the desktop's
-// and keep their own size.
+// fits the screen. The frame and the title bar are the desktop's and keep
+// their own size; the menu bar and every menu the window opens take the
+// desktop's menu font at the window's scale.
 
 #include "core/WindowFit.h"
 
