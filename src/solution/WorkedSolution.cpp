@@ -353,6 +353,11 @@ std::optional<DekSolution> SolveDekTask(const TDekTaskRecord& r, DekTraining tra
         const auto asked = PlaceExponent(r.ToUnit.str());
         const auto unit = notationGiven ? std::optional<int>(0) : PlaceExponent(r.FromUnit.str());
         if (!asked || !unit) return std::nullopt;
+        // The sentences count whole numbers by their zeros: a count of a unit
+        // that turns into decimals has no such sentence.
+        const bool whole =
+            given.find(',') == std::string::npos && answer.find(',') == std::string::npos;
+        if (!notationGiven && !whole) return std::nullopt;
         from = notationGiven ? ReadNotation(given) : ReadNumeral(given, *unit);
         to = ReadNumeral(answer, *asked);
         s.FromUnit = notationGiven ? "" : r.FromUnit.str();

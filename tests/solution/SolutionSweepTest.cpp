@@ -99,6 +99,7 @@ TEST(WorkedSolution, DecadicSentences) {
                      "Schreib 3400 so in die Stellenwerttabelle, dass die letzte Ziffer unter Z "
                      "steht, und lies die Zahl bis zur Stelle T ab: 3400~Z = 34~T.",
                      "Von Z nach T streichst du zwei~Nullen."}));
+    EXPECT_FALSE(SolveDekTask(Dek("3450", "Z", "T", "34,5"), DekDek)); // no zeros to strike
     EXPECT_EQ(sentences(Dek("8300", "HM", "T", "830000000"), DekDek).at(0),
               "1\u00a0HM = 100\u202f000\u00a0T.");
 }
