@@ -1,6 +1,7 @@
 // The catalogue of typical mistakes, each in both directions for every kind of
-// unit, and the promise behind it: over many generated tasks and wrong answers, a diagnosis is only
-// ever given when its mistake, applied to the task, gives exactly the typed text.
+// unit, and the promise behind it: over many generated tasks and wrong answers,
+// a diagnosis is only ever given when its mistake, applied to the task, gives
+// exactly the typed text.
 
 #include "Oracle.h"
 
@@ -125,7 +126,7 @@ TEST(Diagnosis, EveryKindInBothDirections) {
         {M, "4500", "cm^3", "dm^3", "4,5", "4500000", "reverse-direction",
          "Du hast in die falsche Richtung umgerechnet: Von cm³ nach dm³ wird die Zahl kleiner."},
         // Cubic <-> litre: the cubic steps over either bridge, and the bridge
-        // itself (1,4 m³ taken as 1,4 dm³ per litre ... as cm³ per litre).
+        // itself off by 1000 (1 l taken as 1 cm³, 1 ml as 1 mm³).
         {M, "1,4", "m^3", "l", "1400", "14", "length-factor-on-volume", kVolume10},
         {M, "1,4", "m^3", "l", "1400", "0,14", "length-factor-on-volume",
          kVolume10}, // over ml = cm³
