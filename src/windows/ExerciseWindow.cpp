@@ -215,9 +215,9 @@ void ExerciseWindow::BuildLayout() {
         const int step = 100 * (i - 1);
         img_[k] =
             Picture(scale, client, QStringLiteral("img%1").arg(i), QRect(40, 100 + step, 63, 69));
-        imgZ_[k][0] = Picture(scale, client, QStringLiteral("imgZ%11").arg(i),
+        imgZ_[k][0] = Picture(scale, client, QStringLiteral("imgZ%1%2").arg(i).arg(1),
                               QRect(900, 120 + step, 40, 40));
-        imgZ_[k][1] = Picture(scale, client, QStringLiteral("imgZ%12").arg(i),
+        imgZ_[k][1] = Picture(scale, client, QStringLiteral("imgZ%1%2").arg(i).arg(2),
                               QRect(955, 120 + step, 40, 40));
 
         auto* field = new QLineEdit(client);
