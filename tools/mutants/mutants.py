@@ -71,6 +71,7 @@ def copy_tree(commit):
                 continue
             os.makedirs(os.path.dirname(dst), exist_ok=True)
             shutil.copyfile(src, dst)  # a new mtime, so ninja rebuilds it
+            shutil.copymode(src, dst)
     shutil.rmtree(head)
 
 
