@@ -68,6 +68,7 @@ def copy_tree(commit):
             src = os.path.join(folder, name)
             dst = os.path.join(TREE, os.path.relpath(src, head))
             if os.path.exists(dst) and open(src, "rb").read() == open(dst, "rb").read():
+                shutil.copymode(src, dst)
                 continue
             os.makedirs(os.path.dirname(dst), exist_ok=True)
             shutil.copyfile(src, dst)  # a new mtime, so ninja rebuilds it
