@@ -71,8 +71,9 @@ void BuildTree(QTreeWidget& tree) {
 
 } // namespace
 
-ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent)
-    : QWidget(parent), askSavePath_(AskWithDialog) {
+ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent, ScreenQuery screen)
+    : QWidget(parent), screen_(screen ? std::move(screen) : ScreenQuery(PrimaryScreenArea)),
+      askSavePath_(AskWithDialog) {
     setWindowTitle(QStringLiteral("Quarvel Arbeitsblätter"));
     setObjectName(QStringLiteral("frmArbeitsblatt"));
 
@@ -170,7 +171,9 @@ ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent)
 
     NewSeed();
     SelectTraining(Training::Laenge);
-    resize(760, 500);
+    // This window and every window it opens fit the screen.
+    new ScreenKeeper(screen_, this);
+    FitToScreen(this, Screen(), QSize(760, 500), nullptr);
 }
 
 void ArbeitsblattWindow::ShowSheetIds() {
@@ -248,7 +251,8 @@ void ArbeitsblattWindow::Preview() {
     dialog.setWindowTitle(QStringLiteral("Vorschau"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { Paint(*p); });
-    dialog.resize(900, 1000);
+    // As tall as the screen allows, for a page that can be read.
+    FitToScreen(&dialog, Screen(), QSize(900, 1000), this);
     dialog.exec();
 }
 

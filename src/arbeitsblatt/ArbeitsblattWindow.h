@@ -3,6 +3,7 @@
 // menu, its level, how many sheets of how many tasks, a free title, the series
 // number and whether the key comes along; then a preview, a PDF or print.
 
+#include "arbeitsblatt/DialogFit.h"
 #include "worksheet/Worksheet.h"
 
 #include <QWidget>
@@ -27,7 +28,9 @@ class ArbeitsblattWindow : public QWidget {
     // Asks where to save the PDF, starting from `suggested`; empty: cancelled.
     using SavePathAsker = std::function<QString(QWidget* parent, const QString& suggested)>;
 
-    explicit ArbeitsblattWindow(QWidget* parent = nullptr);
+    // `screen` tells the screen the window and its dialogs must fit; the
+    // primary screen when empty.
+    explicit ArbeitsblattWindow(QWidget* parent = nullptr, ScreenQuery screen = {});
 
     // Tests answer the file dialog themselves.
     void SetSavePathAsker(SavePathAsker asker) { askSavePath_ = std::move(asker); }
@@ -47,6 +50,7 @@ class ArbeitsblattWindow : public QWidget {
     void NewSeed();
     void ShowSheetIds();
     void Paint(QPrinter& printer);
+    ScreenArea Screen() const { return screen_(); }
 
     QTreeWidget* trvTraining_ = nullptr;
     QComboBox* cmbLevel_ = nullptr;
@@ -59,6 +63,7 @@ class ArbeitsblattWindow : public QWidget {
     QPushButton* btnPreview_ = nullptr;
     QPushButton* btnPdf_ = nullptr;
     QPushButton* btnPrint_ = nullptr;
+    ScreenQuery screen_;
     SavePathAsker askSavePath_;
 };
 

@@ -11,7 +11,9 @@
 #include "windows/MessageBox.h"
 #include "worksheet/TrainingNames.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cerrno>
@@ -370,6 +373,59 @@ class ArbeitsblattTest : public QObject {
         QCOMPARE(WriteFailureReason(QFileDevice::OpenError,
                                     QString::fromLocal8Bit(std::strerror(ENOENT))),
                  QStringLiteral("den Ordner gibt es nicht"));
+    }
+
+    // The window, the preview, the file and print dialogs, and any window
+    // Qt opens from them, lie inside the free area of the screen the window
+    // is given, frame and all.
+    void everyWindowFitsTheScreen_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("available");
+        QTest::newRow("800x600") << QSize(800, 600) << QRect(0, 0, 800, 600);
+        QTest::newRow("1280x720") << QSize(1280, 720) << QRect(0, 0, 1280, 720);
+        QTest::newRow("1366x768, panel") << QSize(1366, 768) << QRect(0, 48, 1366, 720);
+    }
+
+    void everyWindowFitsTheScreen() {
+        QFETCH(QSize, screen);
+        QFETCH(QRect, available);
+        ArbeitsblattWindow window(nullptr, [=] { return ScreenArea(screen, available); });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(available.contains(OuterGeometry(&window)));
+
+        // Each dialog as it is up, then closed.
+        const auto outerWhileUp = [](const std::function<void()>& open) {
+            QRect outer;
+            QTimer::singleShot(0, [&] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    outer = OuterGeometry(dialog);
+                    dialog->close();
+                }
+            });
+            open();
+            return outer;
+        };
+        const QRect preview = outerWhileUp([&] { window.Preview(); });
+        QVERIFY2(available.contains(preview), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                             .arg(preview.x())
+                                                             .arg(preview.y())
+                                                             .arg(preview.width())
+                                                             .arg(preview.height())));
+        // A page is best read as tall as the screen allows.
+        QCOMPARE(preview.height(), available.height());
+        const QRect file = outerWhileUp([&] { QVERIFY(!window.SaveAsPdf()); });
+        QVERIFY(!file.isEmpty() && available.contains(file));
+        const QRect print = outerWhileUp([&] { window.Print(); });
+        QVERIFY(!print.isEmpty() && available.contains(print));
+
+        // Any other window, as it is shown and when it grows.
+        QDialog other(&window);
+        other.resize(2000, 1500);
+        other.show();
+        QVERIFY(available.contains(OuterGeometry(&other)));
+        other.resize(other.width(), 2000);
+        QVERIFY(available.contains(OuterGeometry(&other)));
     }
 
     // A read-only folder: the temporary file cannot be made, the old PDF stays.
