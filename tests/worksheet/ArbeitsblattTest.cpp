@@ -469,7 +469,8 @@ class ArbeitsblattTest : public QObject {
             [&](QWidget*, const QString&) { return dir.filePath("fehlt/x.pdf"); });
         QVERIFY(!window.SaveAsPdf());
         SetInformationHandler(previous);
-        QVERIFY2(told.contains(QStringLiteral("konnte nicht geschrieben werden")),
+        QVERIFY2(told.contains(QStringLiteral("konnte nicht geschrieben werden")) &&
+                     told.contains(QStringLiteral("den Ordner gibt es nicht")),
                  qPrintable(told));
         QVERIFY(!QDir(dir.filePath("fehlt")).exists());
     }
