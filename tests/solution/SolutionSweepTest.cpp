@@ -10,109 +10,51 @@
 #include "generators/Generators.h"
 #include "solution/WorkedSolution.h"
 
+#include "../TestData.h"
+
 #include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
 
 namespace quarvel {
 namespace {
 
 using oracle::Canonical;
 
-TTaskRecord Measure(const char* given, const char* from, const char* to, const char* answer) {
-    TTaskRecord m;
-    m.GivenText = given, m.FromUnit = from, m.ToUnit = to, m.AnswerText = answer;
-    return m;
-}
-
-TDekTaskRecord Dek(const char* given, const char* from, const char* to, const char* answer) {
-    TDekTaskRecord d;
-    d.GivenText = given, d.FromUnit = from, d.ToUnit = to, d.AnswerText = answer;
-    return d;
-}
-
-using Sentences = std::vector<std::string>;
-
-// The sentences are written as oracle::Written reads them.
-Sentences Texts(std::initializer_list<std::string_view> written) {
-    Sentences texts;
-    for (const std::string_view text : written)
-        texts.push_back(oracle::Written(text));
-    return texts;
-}
-
-// One task for each kind of step: multiply and append zeros, divide and strike
-// zeros, the comma to the right and to the left, filling empty places, a bridge.
-TEST(WorkedSolution, MeasureSentences) {
-    EXPECT_FALSE(SolveMeasureTask(Measure("3,5", "m^3", "hl", "3,5"))); // never a wrong solution
-    const std::pair<TTaskRecord, Sentences> cases[] = {
-        {Measure("4", "m", "dm", "40"), Texts({"1~m = 10~dm.", "Von m nach dm rechnest du mal 10.",
-                                               "Du hängst eine~Null an: 4~m = 40~dm."})},
-        {Measure("70000000000", "mm^3", "m^3", "70"),
-         Texts({"1~m³ = 1000~dm³ = 1_000_000~cm³ = 1_000_000_000~mm³.",
-                "Von mm³ nach m³ rechnest du durch 1_000_000_000.",
-                "Du streichst neun~Nullen: 70_000_000_000~mm³ = 70~m³."})},
-        {Measure("59,07", "m^3", "cm^3", "59070000"),
-         Texts({"1~m³ = 1000~dm³ = 1_000_000~cm³.", "Von m³ nach cm³ rechnest du mal 1_000_000.",
-                "Das Komma rückt um sechs~Stellen nach rechts: 59,07~m³ = 59070000~cm³.",
-                "Wo keine Ziffer steht, schreibst du eine 0."})},
-        {Measure("45", "cm", "m", "0,45"),
-         Texts({"1~m = 10~dm = 100~cm.", "Von cm nach m rechnest du durch 100.",
-                "Das Komma rückt um zwei~Stellen nach links: 45~cm = 0,45~m."})},
-        {Measure("5", "g", "kg", "0,005"),
-         Texts({"1~kg = 100~dag = 1000~g.", "Von g nach kg rechnest du durch 1000.",
-                "Das Komma rückt um drei~Stellen nach links: 5~g = 0,005~kg.",
-                "Wo keine Ziffer steht, schreibst du eine 0."})},
-        {Measure("3", "l", "dm^3", "3"),
-         Texts({"1~l = 1~dm³.", "Die Zahl bleibt gleich: 3~l = 3~dm³."})},
-    };
-    for (const auto& [task, sentences] : cases) {
-        const auto s = SolveMeasureTask(task);
-        ASSERT_TRUE(s) << task.GivenText << " " << task.FromUnit;
-        EXPECT_EQ(s->Sentences, sentences);
-    }
-}
-
-TEST(WorkedSolution, DecadicSentences) {
+// One task for each kind of step (multiply and append zeros, divide and strike
+// zeros, the comma to the right and to the left, filling empty places, a
+// bridge, place-value counts added and carried) and the records that get none.
+TEST(WorkedSolution, Sentences) {
     using enum DekTraining;
-    const auto sentences = [](const TDekTaskRecord& r, DekTraining training) {
-        const auto s = SolveDekTask(r, training);
-        EXPECT_TRUE(s) << r.GivenText;
-        return s ? s->Sentences : Sentences();
-    };
-    EXPECT_EQ(sentences(Dek("1ZM 2M 73HT 4ZT 5T 6H 7Z 8E", "", "", "19345678"), DekNum),
-              (Sentences{"Schreib jede Anzahl unter ihre Stelle in der Stellenwerttabelle.",
-                         "Bei einer zweistelligen Anzahl rückt der Zehner eine Stelle höher: "
-                         "73HT = 7M 3HT.",
-                         "Anzahlen an derselben Stelle zählst du zusammen: 2M + 7M = 9M.",
-                         "1ZM 2M 73HT 4ZT 5T 6H 7Z 8E = 19345678."}));
-    // Counts that meet at a place and make 10 or more carry on, up to HM.
-    EXPECT_EQ(sentences(Dek("9ZM 8M 35HT 3ZT 9T 6H 3Z 8E", "", "", "101539638"), DekNum).at(3),
-              "Sind es an einer Stelle 10 oder mehr, rückt der Zehner wieder eine Stelle höher: "
-              "11M = 1ZM 1M, 9ZM + 1ZM = 10ZM = 1HM 0ZM.");
-    // Decimal places are named, as "1 h = 10 t" would read as hours and tonnes.
-    EXPECT_EQ(sentences(Dek("34", "z", "h", "340"), DezDez),
-              Texts({"1~Zehntel = 10~Hundertstel.",
-                     "Schreib 34 so in die Stellenwerttabelle, dass die letzte Ziffer unter z "
-                     "steht, und lies die Zahl bis zur Stelle h ab: 34~Zehntel = 340~Hundertstel.",
-                     "Von Zehnteln zu Hundertsteln hängst du eine~Null an."}));
-    EXPECT_EQ(sentences(Dek("3400", "Z", "T", "34"), DekDek),
-              Texts({"1~T = 100~Z.",
-                     "Schreib 3400 so in die Stellenwerttabelle, dass die letzte Ziffer unter Z "
-                     "steht, und lies die Zahl bis zur Stelle T ab: 3400~Z = 34~T.",
-                     "Von Z nach T streichst du zwei~Nullen."}));
-    EXPECT_FALSE(SolveDekTask(Dek("3450", "Z", "T", "34,5"), DekDek)); // no zeros to strike
-    EXPECT_EQ(sentences(Dek("8300", "HM", "T", "830000000"), DekDek).at(0),
-              "1\u00a0HM = 100\u202f000\u00a0T.");
-}
-
-// The chain window's table of the decadic trainings ends at HMd: 8300 Md
-// (8 300 000 000 000) reaches beyond it, so its solution does without a table.
-TEST(WorkedSolution, NoTableBeyondThePlacesOfTheChainWindow) {
-    const auto s = SolveDekTask(Dek("8300", "Md", "ZT", "830000000"), DekTraining::DekDek);
-    ASSERT_TRUE(s);
-    EXPECT_TRUE(s->Given.empty() && s->Expected.empty());
-    EXPECT_EQ(s->Sentences, (Sentences{"1\u00a0Md = 100\u202f000\u00a0ZT.",
-                                       "Von Md nach ZT hängst du fünf\u00a0Nullen an: "
-                                       "8300\u00a0Md = 830000000\u00a0ZT."}));
+    const std::map<std::string, DekTraining, std::less<>> trainings = {
+        {"DekNum", DekNum}, {"DekDek", DekDek}, {"DezNum", DezNum}, {"DezDez", DezDez}};
+    for (const testdata::CsvRow& c : testdata::ReadCsv("cases/solution_sentences.csv")) {
+        const auto fill = [&c](auto& r) -> auto& {
+            r.GivenText = c["given"], r.FromUnit = c["from"], r.ToUnit = c["to"];
+            r.AnswerText = c["answer"];
+            return r;
+        };
+        TTaskRecord measure;
+        TDekTaskRecord dek;
+        std::optional<std::vector<std::string>> got;
+        if (c["training"].empty()) {
+            if (const auto s = SolveMeasureTask(fill(measure))) got = s->Sentences;
+        } else if (const auto s = SolveDekTask(fill(dek), trainings.at(c["training"]))) {
+            got = s->Sentences;
+            EXPECT_EQ(s->Given.empty() && s->Expected.empty(), c["from"] == "Md") << c.Where();
+        }
+        std::vector<std::string> want;
+        std::istringstream sentences(c["sentences"]);
+        for (std::string sentence; std::getline(sentences, sentence, '|');)
+            want.push_back(oracle::Written(sentence));
+        ASSERT_EQ(got.has_value(), !want.empty()) << c.Where() << ": a solution";
+        if (!got) continue;
+        const auto first =
+            got->begin() + std::min(std::ssize(*got), std::ptrdiff_t{c.Int("first")});
+        EXPECT_EQ(std::vector(first, first + std::min(std::ssize(want), got->end() - first)), want)
+            << c.Where();
+    }
 }
 
 TEST(SolutionSweep, EveryMeasureBandIsSolvedExactly) {
