@@ -1,12 +1,13 @@
-// The band tables of every measure generator and dispatcher against a second,
-// hand-made transcription in tests/data/bands: first entry by entry, then
-// through the real generators at both edges of every band, where the task must
-// show the transcribed units, factor, pattern and note. The expected values
-// come from the data files and the tests' own decimal arithmetic, never from
-// the tables under test.
+// The number patterns and the band tables of every measure generator and
+// dispatcher against a second, hand-made transcription in tests/data: first
+// entry by entry, then through the real generators at both edges of every band,
+// where the task must show the transcribed units, factor, pattern and note. The
+// expected values come from the data files and the tests' own decimal
+// arithmetic, never from the tables under test.
 
 #include "generators/Dispatch.h"
 #include "generators/Generators.h"
+#include "generators/GlobalU.h"
 
 #include "../TestData.h"
 #include "../solution/Oracle.h"
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <tuple>
@@ -32,7 +34,7 @@ using testing::DecimalsOf;
 
 struct DataPair {
     int Lo, Hi;
-    std::string From, To, Factor, MTable, DTable;
+    std::string From, To, MTable, DTable;
     int Exponent; // of the factor
 };
 
@@ -57,7 +59,7 @@ struct DataPattern {
 
 struct DataDispatch {
     std::string Dispatcher, Generator;
-    int Level, Lo, Hi;
+    int Lo, Hi;
 };
 
 struct Data {
@@ -71,9 +73,10 @@ std::string Comma(std::string text) {
     return text;
 }
 
-std::string Dotted(std::string text) {
+// A number with a decimal comma, read as a double (or as a float first).
+double Value(std::string text, bool single = false) {
     std::replace(text.begin(), text.end(), ',', '.');
-    return text;
+    return single ? std::strtof(text.c_str(), nullptr) : std::strtod(text.c_str(), nullptr);
 }
 
 // The power of ten a factor such as "1000" writes; throws for anything else.
@@ -90,8 +93,8 @@ Data Load() {
         const std::string stem = std::string("bands/") + kind;
         for (const CsvRow& row : ReadCsv(stem + "_pairs.csv")) {
             data.Generators[row["generator"]].Pairs.push_back(
-                {row.Int("lo"), row.Int("hi"), row["from"], row["to"], row["factor"], row["mtable"],
-                 row["dtable"], ExponentOf(row)});
+                {row.Int("lo"), row.Int("hi"), row["from"], row["to"], row["mtable"], row["dtable"],
+                 ExponentOf(row)});
         }
         for (const CsvRow& row : ReadCsv(stem + "_patterns.csv")) {
             data.Generators[row["generator"]].Tables[row["table"]].push_back(
@@ -109,7 +112,7 @@ Data Load() {
         data.Patterns[row["name"]] = {row.Int("decimals"), Comma(row["min"]), Comma(row["max"])};
     for (const CsvRow& row : ReadCsv("bands/dispatchers.csv")) {
         data.Dispatchers.push_back(
-            {row["dispatcher"], row["generator"], row.Int("level"), row.Int("lo"), row.Int("hi")});
+            {row["dispatcher"], row["generator"], row.Int("lo"), row.Int("hi")});
     }
     return data;
 }
@@ -139,15 +142,8 @@ std::pair<std::string, const std::vector<DataBand>*> TableOf(const DataGenerator
 
 // "direction1 factor>=1000" as the program's table says it.
 std::string RoundingName(GivenRounding rounding) {
-    switch (rounding) {
-    case GivenRounding::None:
-        return "none";
-    case GivenRounding::Direction1:
-        return "direction1";
-    case GivenRounding::Direction1Large:
-        return "direction1 factor>=1000";
-    }
-    return "?";
+    const char* const names[] = {"none", "direction1", "direction1 factor>=1000"};
+    return names[static_cast<int>(rounding)];
 }
 
 // Whether the generator reads a direction-1 given value back from its text.
@@ -193,84 +189,98 @@ TEST(Transcription, HasEveryGeneratorOfTheProgramAndNoOther) {
     EXPECT_EQ(program, data);
 }
 
-class BandData : public ::testing::TestWithParam<std::string> {
-  protected:
-    const GeneratorTable& Program() const { return *FindTable(GetParam()); }
-    const DataGenerator& Transcribed() const {
-        const auto it = TheData().Generators.find(GetParam());
-        if (it == TheData().Generators.end()) throw std::runtime_error("not transcribed");
-        return it->second;
-    }
-};
-
-// Neighbouring bands with the same pattern and note draw alike; the data
-// writes some of them as two bands where the program keeps one, or the
-// other way round, so both are compared with such bands joined.
-std::vector<DataBand> Joined(std::vector<DataBand> bands) {
-    std::vector<DataBand> joined;
-    for (DataBand& band : bands) {
-        if (!joined.empty() && joined.back().Hi + 1 == band.Lo &&
-            joined.back().Pattern == band.Pattern && joined.back().Note == band.Note) {
-            joined.back().Hi = band.Hi;
-        } else {
-            joined.push_back(std::move(band));
+// Every pattern draws its transcribed smallest and largest value, and in
+// between only numbers with the digits the bounds allow: a 0 where both have
+// one, no 0 where the smallest has another digit.
+TEST(Patterns, EveryPatternDrawsWithinItsTranscribedRange) {
+    std::vector<Pattern> all;
+#define QUARVEL_LIST_PATTERN(name, decimals, exponent) all.push_back(Pattern::name);
+    QUARVEL_PATTERNS(QUARVEL_LIST_PATTERN)
+#undef QUARVEL_LIST_PATTERN
+    EXPECT_EQ(all.size(), TheData().Patterns.size());
+    EXPECT_EQ(PatternByName("RandElevenDigit"), std::nullopt);
+    const auto digits = [](std::string text) {
+        std::erase(text, ',');
+        return text.substr(text.find_first_not_of('0'));
+    };
+    SeededRandom engine(20240611);
+    for (const Pattern p : all) {
+        const std::string name(Info(p).Name);
+        const auto data = TheData().Patterns.find(name);
+        ASSERT_NE(data, TheData().Patterns.end()) << name;
+        const std::string min = digits(data->second.Min), max = digits(data->second.Max);
+        const int decimals = data->second.Decimals;
+        ASSERT_EQ(min.size(), max.size()) << name;
+        EXPECT_EQ(PatternByName(name), p) << name;
+        EXPECT_EQ(Info(p).Decimals, decimals) << name;
+        testing::ExtremeRandom smallest(false), largest(true);
+        EXPECT_EQ(DrawPattern(p, smallest), (ExactNumber{std::stoll(min), decimals})) << name;
+        EXPECT_EQ(DrawPattern(p, largest), (ExactNumber{std::stoll(max), decimals})) << name;
+        std::string shape;
+        for (std::size_t i = 0; i < min.size(); ++i)
+            shape += min[i] != '0' ? "[1-9]" : max[i] == '0' ? "0" : "[0-9]";
+        const std::regex regex(shape);
+        for (int i = 0; i < 400; ++i) {
+            const ExactNumber value = DrawPattern(p, engine);
+            ASSERT_TRUE(std::regex_match(std::to_string(value.Mantissa), regex) &&
+                        value.Decimals == decimals)
+                << name << ": " << value.Mantissa;
         }
     }
-    return joined;
 }
 
-void ComparePatterns(const std::string& where, PatternTable table,
-                     const std::vector<DataBand>& transcribed) {
-    std::vector<DataBand> program;
-    for (const PatternBand& band : table)
-        program.push_back({band.Lo, band.Hi, std::string(Info(band.P).Name), band.AnswerDecimals});
-    program = Joined(std::move(program));
-    const std::vector<DataBand> data = Joined(transcribed);
-    for (std::size_t i = 0; i < std::max(program.size(), data.size()); ++i) {
-        const DataBand& some = i < data.size() ? data[i] : program[i];
-        const std::string band = where + " pattern band " + Band(some.Lo, some.Hi) + ": ";
-        if (i >= program.size() || i >= data.size()) {
-            ADD_FAILURE() << band << (i >= data.size() ? "not in the data" : "not in the program");
-            continue;
-        }
-        EXPECT_EQ(program[i].Lo, data[i].Lo) << band << "lo";
-        EXPECT_EQ(program[i].Hi, data[i].Hi) << band << "hi";
-        EXPECT_EQ(program[i].Pattern, data[i].Pattern) << band << "pattern";
-        EXPECT_EQ(program[i].Note, data[i].Note) << band << "note (answer decimals, -1: none)";
+class BandData : public ::testing::TestWithParam<std::string> {};
+
+// A pattern table as lines of text. Neighbouring bands with the same pattern
+// and note draw alike; the data writes some of them as two bands where the
+// program keeps one, or the other way round, so such bands are joined.
+std::vector<std::string> Lines(std::vector<DataBand> bands) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        DataBand& band = bands[i];
+        for (; i + 1 < bands.size() && bands[i + 1].Lo == band.Hi + 1 &&
+               bands[i + 1].Pattern == band.Pattern && bands[i + 1].Note == band.Note;)
+            band.Hi = bands[++i].Hi;
+        lines.push_back(Band(band.Lo, band.Hi) + " " + band.Pattern + " note " +
+                        std::to_string(band.Note));
     }
+    return lines;
 }
 
 TEST_P(BandData, TablesMatchTheTranscriptionEntryByEntry) {
-    const GeneratorTable& table = Program();
-    const DataGenerator& data = Transcribed();
     const std::string& name = GetParam();
+    const GeneratorTable& table = *FindTable(name);
+    const DataGenerator& data = TheData().Generators.at(name);
     EXPECT_EQ(table.AnswerWidth, data.AnswerWidth) << name << ": answer width";
     EXPECT_EQ(table.TrimAnswer, data.Trim) << name << ": trimming of the answer";
     EXPECT_EQ(RoundingName(table.Rounding), data.Rounding) << name << ": rounding of the given";
-    EXPECT_EQ(table.Pairs.size(), data.Pairs.size()) << name << ": number of pair bands";
+    std::vector<std::string> program, transcribed;
+    for (const PairBand& p : table.Pairs) {
+        program.push_back(Band(p.Lo, p.Hi) + " " + std::string(p.From) + " -> " +
+                          std::string(p.To) + " 1e" + std::to_string(p.FactorExponent));
+    }
+    for (const DataPair& p : data.Pairs) {
+        transcribed.push_back(Band(p.Lo, p.Hi) + " " + p.From + " -> " + p.To + " 1e" +
+                              std::to_string(p.Exponent));
+    }
+    EXPECT_EQ(program, transcribed) << name << ": pair bands";
 
     // A table shared by several rows is compared once, under its first row.
     std::set<std::tuple<const PatternBand*, std::size_t, std::string>> compared;
     for (std::size_t i = 0; i < std::min(table.Pairs.size(), data.Pairs.size()); ++i) {
-        const PairBand& have = table.Pairs[i];
-        const DataPair& want = data.Pairs[i];
-        const std::string band = name + " pair band " + Band(want.Lo, want.Hi);
-        EXPECT_EQ(have.Lo, want.Lo) << band << ": lo";
-        EXPECT_EQ(have.Hi, want.Hi) << band << ": hi";
-        EXPECT_EQ(have.From, want.From) << band << ": from";
-        EXPECT_EQ(have.To, want.To) << band << ": to";
-        EXPECT_EQ("1" + std::string(static_cast<std::size_t>(have.FactorExponent), '0'),
-                  want.Factor)
-            << band << ": factor";
         for (const int direction : {1, 2}) {
-            const auto [tableName, bands] = TableOf(data, want, direction);
-            const PatternTable patterns = direction == 1 ? have.M : have.D;
+            const auto [tableName, bands] = TableOf(data, data.Pairs[i], direction);
+            const PatternTable patterns = direction == 1 ? table.Pairs[i].M : table.Pairs[i].D;
             if (bands == nullptr ||
                 !compared.emplace(patterns.data(), patterns.size(), tableName).second)
                 continue;
-            ComparePatterns(band + " direction " + std::to_string(direction) + " (table " +
-                                tableName + ")",
-                            patterns, *bands);
+            std::vector<DataBand> have;
+            for (const PatternBand& band : patterns)
+                have.push_back(
+                    {band.Lo, band.Hi, std::string(Info(band.P).Name), band.AnswerDecimals});
+            EXPECT_EQ(Lines(have), Lines(*bands))
+                << name << " pair band " << program[i] << " direction " << direction << " (table "
+                << tableName << "): pattern bands (note: answer decimals, -1 none)";
         }
     }
 }
@@ -303,15 +313,14 @@ std::string Check(std::string_view name, const DataGenerator& generator, const D
 
     // The pattern: its decimals, and its smallest and largest value.
     const std::string given = r.GivenText.str();
-    const double value = std::strtod(Dotted(given).c_str(), nullptr);
+    const double value = Value(given);
     if (r.GivenDecimals != pattern.Decimals || DecimalsOf(given) != pattern.Decimals)
         return "decimals of the given " + given + " (pattern " + band.Pattern + ")";
     if (digits == Digits::Smallest && given != pattern.Min)
         return "given " + given + ", not the smallest " + band.Pattern + " " + pattern.Min;
     if (digits == Digits::Largest && given != pattern.Max)
         return "given " + given + ", not the largest " + band.Pattern + " " + pattern.Max;
-    if (value < std::strtod(Dotted(pattern.Min).c_str(), nullptr) ||
-        value > std::strtod(Dotted(pattern.Max).c_str(), nullptr) ||
+    if (value < Value(pattern.Min) || value > Value(pattern.Max) ||
         oracle::Canonical(given) != given)
         return "given " + given + " is no " + band.Pattern;
 
@@ -332,9 +341,8 @@ std::string Check(std::string_view name, const DataGenerator& generator, const D
     // The values: exact where the generator reads the given back from its
     // text, otherwise a decimal pattern's single-precision value.
     const bool readBack = ReadsBack(generator.Rounding, direction, pair.Exponent);
-    const double answer = std::strtod(Dotted(exact).c_str(), nullptr);
-    const double givenValue =
-        readBack || pattern.Decimals == 0 ? value : std::strtof(Dotted(given).c_str(), nullptr);
+    const double answer = Value(exact);
+    const double givenValue = Value(given, !readBack && pattern.Decimals > 0);
     if (r.GivenValue != givenValue) return "given value of " + task;
     if (readBack ? r.AnswerValue != answer : std::abs(r.AnswerValue - answer) > 1e-6 * answer)
         return "answer value of " + task;
@@ -347,7 +355,7 @@ std::string Check(std::string_view name, const DataGenerator& generator, const D
 
 TEST_P(BandData, BandEdgesGiveTheTranscribedUnitsFactorPatternAndNote) {
     const std::string& name = GetParam();
-    const DataGenerator& data = Transcribed();
+    const DataGenerator& data = TheData().Generators.at(name);
     int failures = 0;
     for (const DataPair& pair : data.Pairs) {
         for (const int direction : {1, 2}) {
@@ -400,27 +408,22 @@ std::string Fill(std::string_view name, std::vector<int> script, int seed,
 }
 
 TEST(Dispatchers, BandsMatchTheTranscriptionAndTheirEdgesCallTheirGenerator) {
-    std::map<std::string, std::vector<DataDispatch>> data;
-    for (const DataDispatch& row : TheData().Dispatchers)
-        data[row.Dispatcher].push_back(row);
-    std::size_t dispatchers = 0;
+    std::vector<std::string> program, data;
     for (const DispatcherFamily& family : DispatcherFamilies()) {
-        for (int level = 1; level <= 5; ++level, ++dispatchers) {
-            const std::string name = std::string(family.Name) + std::to_string(level);
-            const std::vector<DataDispatch>& want = data[name];
-            EXPECT_EQ(family.Bands.size(), want.size()) << name << ": number of bands";
-            for (std::size_t i = 0; i < std::min(family.Bands.size(), want.size()); ++i) {
-                const KindBand& have = family.Bands[i];
-                const std::string band = name + " band " + Band(want[i].Lo, want[i].Hi) + ": ";
-                EXPECT_EQ(want[i].Level, level) << band << "level";
-                EXPECT_EQ(have.Lo, want[i].Lo) << band << "lo";
-                EXPECT_EQ(have.Hi, want[i].Hi) << band << "hi";
-                EXPECT_EQ(have.Kind()[static_cast<std::size_t>(level - 1)].Name, want[i].Generator)
-                    << band << "generator";
+        for (std::size_t level = 1; level <= 5; ++level) {
+            for (const KindBand& band : family.Bands) {
+                program.push_back(std::string(family.Name) + std::to_string(level) + " " +
+                                  Band(band.Lo, band.Hi) + " " +
+                                  std::string(band.Kind()[level - 1].Name));
             }
         }
     }
-    EXPECT_EQ(data.size(), dispatchers) << "dispatchers in the data but not in the program";
+    for (const DataDispatch& row : TheData().Dispatchers) {
+        data.push_back(row.Dispatcher + " " + Band(row.Lo, row.Hi) + " " + row.Generator);
+    }
+    std::sort(program.begin(), program.end());
+    std::sort(data.begin(), data.end());
+    EXPECT_EQ(program, data);
 
     // Through the real dispatcher: the edge draws pick the transcribed
     // generator, which fills the line as it does when called directly.
