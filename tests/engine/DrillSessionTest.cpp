@@ -11,14 +11,8 @@ int MaxLevel(const TrainingInfo& t) {
     return t.Generators[5] != nullptr ? 6 : 5;
 }
 
-std::string ExpectedAnswer(const AppState& state, LevelGroup group, int line) {
-    return group == LevelGroup::Decadic ? state.DekTaskSheet[line].AnswerText.str()
-                                        : state.TaskSheet[line].AnswerText.str();
-}
-
-// Works a whole drill of three passes: line 1 right at the second try, the
-// others at the first; checks the sheet, the counters and when the evaluation
-// comes due.
+// A whole drill of three passes: line 1 right at the second try, the others
+// at the first; the sheet, the counters and when the evaluation comes due.
 void WorkDrill(Training training, int level) {
     SCOPED_TRACE(testing::Message()
                  << "training " << static_cast<int>(training) << " level " << level);
@@ -41,13 +35,13 @@ void WorkDrill(Training training, int level) {
             EXPECT_EQ(view.State, "noch nicht beantwortet");
         }
         EXPECT_EQ(session.Weiter().Missing, kLines);
+        EXPECT_EQ(session.Exit(1, "9999999999,9").Outcome, ExitResult::Kind::WrongFirst);
         for (int line = 1; line <= kLines; ++line) {
-            if (line == 1) {
-                EXPECT_EQ(session.Exit(1, "9999999999,9").Outcome, ExitResult::Kind::WrongFirst);
-            }
-            const std::string answer = ExpectedAnswer(state, info.Group, line);
+            const std::string answer = info.Group == LevelGroup::Decadic
+                                           ? state.DekTaskSheet[line].AnswerText.str()
+                                           : state.TaskSheet[line].AnswerText.str();
             session.Typed(line, answer);
-            EXPECT_EQ(session.EvaluationDue(), false);
+            EXPECT_FALSE(session.EvaluationDue());
             const ExitResult result = session.Exit(line, answer);
             EXPECT_EQ(result.Outcome,
                       line == 1 ? ExitResult::Kind::RightSecond : ExitResult::Kind::RightFirst);
@@ -60,7 +54,6 @@ void WorkDrill(Training training, int level) {
         EXPECT_EQ(next.Missing, 0);
         EXPECT_EQ(next.NextPass, pass < 3);
     }
-    EXPECT_EQ(state.Selection.CurrentPass, 3);
     EXPECT_TRUE(session.EvaluationDue());
     EXPECT_EQ(state.Score.TotalTries, 18);
     EXPECT_FLOAT_EQ(state.Score.TotalPoints, 13.5F);
@@ -85,18 +78,14 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     session.Open();
     EXPECT_EQ(session.ChainCaption(), "Umwandlungskette");
     TTaskRecord& r = state.TaskSheet[2];
-    r.GivenText = "3";
-    r.FromUnit = "m^2";
-    r.ToUnit = "dm^2";
-    r.AnswerText = "300,00";
-    LineView view = session.View(2);
-    EXPECT_EQ(view.Given, "3 m^2");
-    EXPECT_EQ(view.Task, "Aufgabe 2: 3 m² in dm²");
+    r.GivenText = "3", r.FromUnit = "m^2", r.ToUnit = "dm^2", r.AnswerText = "300,00";
+    EXPECT_EQ(session.View(2).Given, "3 m^2");
+    EXPECT_EQ(session.View(2).Task, "Aufgabe 2: 3 m² in dm²");
     session.Exit(2, "30");
     EXPECT_EQ(session.View(2).State, "falsch, noch ein Versuch");
     EXPECT_FALSE(session.Solution(2)); // not before the answer is revealed
     session.Exit(2, "3000");
-    view = session.View(2);
+    const LineView view = session.View(2);
     EXPECT_EQ(view.State, "zweimal falsch, das Ergebnis lautet 300");
     EXPECT_FALSE(view.Solved);
     EXPECT_EQ(view.Answer, "3000"); // the pupil's answer stays in the red
@@ -116,17 +105,13 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     decadic.Open();
     EXPECT_EQ(decadic.ChainCaption(), "Stellenwerttabelle");
     TDekTaskRecord& d = dek.DekTaskSheet[1];
-    d.GivenText = "3405";
-    d.AnswerIsNotation = true;
+    d.GivenText = "3405", d.AnswerIsNotation = true, d.AnswerText = "3T 4H 5E";
     EXPECT_EQ(decadic.View(1).Task, "Aufgabe 1: 3405 in Stellenwertschreibweise");
-    EXPECT_EQ(decadic.FilterKey(1, U'e'), U'E'); // the key filter's own cases are its test's
-    d.AnswerText = "3T 4H 5E";
     decadic.Exit(1, "5E 4H 3T");
     decadic.Exit(1, "5E 4H 3T");
     const auto explained = decadic.Solution(1);
-    ASSERT_TRUE(explained);
+    ASSERT_TRUE(explained && explained->Mistake);
     EXPECT_TRUE(std::holds_alternative<DekSolution>(explained->Worked));
-    ASSERT_TRUE(explained->Mistake);
     EXPECT_EQ(explained->Mistake->Kind, "place-order");
     EXPECT_EQ(DrillSession(state, LevelGroup::Combination).ChainCaption(), "");
 }
