@@ -1,0 +1,61 @@
+#pragma once
+// The program's windows as main creates them, and a pupil's hands on them.
+
+#include "../WidgetLookup.h"
+#include "windows/AuswertungU.h"
+#include "windows/DekEinheitenU.h"
+#include "windows/EinheitenU.h"
+#include "windows/MessageBox.h"
+#include "windows/Program.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace quarvel::test {
+
+// The start window shown on `screen`, the evaluation at full speed, the
+// information boxes collected instead of shown.
+struct Program {
+    AppState state;
+    Windows windows;
+    std::unique_ptr<TfrmStart> start;
+    QStringList messages;
+
+    explicit Program(std::uint64_t seed = 7, ScreenArea screen = QSize(1280, 800)) {
+        state.Rng = std::make_shared<SeededRandom>(seed);
+        start = CreateWindows(state, windows, [screen] { return screen; });
+        start->show();
+        windows.Auswertung->SetStepInterval(0);
+        SetInformationHandler([this](QWidget*, const QString& text) { messages << text; });
+    }
+    ~Program() { SetInformationHandler({}); }
+
+    // Shows a window at a level as its menu item would, without a nested loop.
+    template <typename W> W* Open(W* window, int SelectionState::*level = nullptr, int value = 0) {
+        if (level != nullptr) state.Selection.*level = value;
+        window->show();
+        QApplication::setActiveWindow(window);
+        QCoreApplication::processEvents();
+        return window;
+    }
+    QString Right(int line) const {
+        return QString::fromStdString(state.TaskSheet[line].AnswerText.str());
+    }
+};
+
+// Types into a line's field in place of its text and presses Enter.
+inline void Answer(ExerciseWindow* w, int line, const QString& text) {
+    QLineEdit* field = w->Field(line);
+    field->setFocus();
+    QCoreApplication::processEvents();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+} // namespace quarvel::test
