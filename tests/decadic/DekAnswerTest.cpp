@@ -2,8 +2,11 @@
 #include "decadic/DekAnswer.h"
 #include "drill/Drill.h"
 
+#include "../TestData.h"
+
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace quarvel {
@@ -35,46 +38,22 @@ TEST(DekKeyFilter, EachFieldTakesTheKeysOfItsAnswer) {
               "0123456789\b\r0123456789\b\r");
 }
 
-// One line judged as the window judges it: the shared drill with the decadic
-// rules.
-struct OneLine {
-    AppState state;
-    DekAnswerRules rules{state.DekTaskSheet};
-    Drill drill{state, rules};
-
-    OneLine(std::string_view answer, bool notation) {
-        state.DekTaskSheet[1].AnswerText = answer;
-        state.DekTaskSheet[1].AnswerIsNotation = notation;
-        state.DekTaskSheet[1].AnswerHasComma = !notation;
-    }
-};
-
+// Each answer judged as the window judges it: the shared drill with the
+// decadic rules.
 TEST(DekAnswerRules, JudgedThroughTheDrill) {
-    const std::tuple<std::string_view, bool, std::string_view, Kind> cases[] = {
-        // Notation may be typed without or with extra blanks and with zero places,
-        // also in front (a fault mended lately).
-        {"3T 4H 5E", true, "  3T4H0Z   5E ", Kind::RightFirst},
-        {"3T 4H 5E", true, "03T 4H 5E", Kind::RightFirst},
-        {"4M 2T", true, "0HM 0ZM 4M 2T", Kind::RightFirst},
-        {" 3z 4h", true, "0E 3z 4h", Kind::RightFirst}, // the expected text loses its blank
-        // Order, two-digit counts and a symbol without its count matter.
-        {"3T 4H 5E", true, "4H 3T 5E", Kind::WrongFirst},
-        {"1ZT 2T", true, "12T", Kind::WrongFirst},
-        {"3H 5E", true, "3H T 5E", Kind::WrongFirst},
-        {"2E 5z", true, "0E 5z", Kind::WrongFirst},
-        {"3T", true, "0000000", Kind::WrongFirst},
-        // Numerals are trimmed but not split at their digits.
-        {"4,05", false, "04,050", Kind::RightFirst},
-        {"4,05", false, "4,5", Kind::WrongFirst},
-        {"3405", false, "3 405", Kind::WrongFirst},
-        // Empty fields and two commas are not judged, also in a notation field.
-        {"1,25", false, "", Kind::Nothing},
-        {"3T 4H 5E", true, "3T,4H,5E", Kind::TooManyCommas},
-    };
-    for (const auto& [expected, notation, typed, outcome] : cases) {
-        OneLine one(expected, notation);
-        EXPECT_EQ(one.drill.Exit(1, std::string(typed)).Outcome, outcome)
-            << "'" << typed << "' for '" << expected << "'";
+    const std::map<std::string, Kind, std::less<>> outcomes = {
+        {"RightFirst", Kind::RightFirst},
+        {"WrongFirst", Kind::WrongFirst},
+        {"Nothing", Kind::Nothing},
+        {"TooManyCommas", Kind::TooManyCommas}};
+    for (const testdata::CsvRow& row : testdata::ReadCsv("cases/decadic_answers.csv")) {
+        AppState state;
+        state.DekTaskSheet[1].AnswerText = row["expected"];
+        state.DekTaskSheet[1].AnswerIsNotation = row["notation"] == "yes";
+        state.DekTaskSheet[1].AnswerHasComma = row["notation"] != "yes";
+        DekAnswerRules rules(state.DekTaskSheet);
+        EXPECT_EQ(Drill(state, rules).Exit(1, row["typed"]).Outcome, outcomes.at(row["outcome"]))
+            << row.Where();
     }
 }
 
