@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,43 +22,27 @@ struct Token {
     int Place; // decadic 1..10; decimal 0 for "E", 1..8 for "z" .. "hm"
 };
 
-// The symbols by place: decadic place p (value 10^(p-1)) at [p - 1], decimal
-// place q (value 10^-q) at [q - 1].
-struct PlaceSymbols {
-    std::vector<std::string> Decadic = std::vector<std::string>(10);
-    std::vector<std::string> Decimal = std::vector<std::string>(8);
-};
-
-inline const PlaceSymbols& Symbols() {
-    static const PlaceSymbols symbols = [] {
-        PlaceSymbols s;
-        for (const testdata::CsvRow& row : testdata::ReadCsv("place_symbols.csv")) {
-            const int exponent = row.Int("exponent");
-            const bool decimal = row["kind"] == "decimal";
-            const int place = decimal ? -exponent : exponent + 1;
-            std::vector<std::string>& table = decimal ? s.Decimal : s.Decadic;
-            if (place < 1 || place > static_cast<int>(table.size()))
-                throw std::runtime_error(row.Where() + ": no such place");
-            table[static_cast<std::size_t>(place - 1)] = row["symbol"];
-        }
+// The symbols by the power of ten of their place: "E" at 0, "Z" at 1, "z" at -1.
+inline const std::map<int, std::string>& Symbols() {
+    static const std::map<int, std::string> symbols = [] {
+        std::map<int, std::string> s;
+        for (const testdata::CsvRow& row : testdata::ReadCsv("place_symbols.csv"))
+            s[row.Int("exponent")] = row["symbol"];
         return s;
     }();
     return symbols;
 }
 
-// The symbol of a place as in Token (decimal place 0 is "E").
+// The symbol of a place as in Token.
 inline std::string Symbol(int place, bool decimal) {
-    if (decimal && place == 0) return Symbols().Decadic.at(0);
-    return (decimal ? Symbols().Decimal : Symbols().Decadic)
-        .at(static_cast<std::size_t>(place - 1));
+    return Symbols().at(decimal ? -place : place - 1);
 }
 
 // The place of a symbol, as in Token; nullopt for none.
 inline std::optional<int> PlaceOf(std::string_view symbol, bool decimal) {
-    const std::vector<std::string>& table = decimal ? Symbols().Decimal : Symbols().Decadic;
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (table[i] == symbol) return static_cast<int>(i) + 1;
-    if (decimal && symbol == Symbols().Decadic.at(0)) return 0;
+    for (const auto& [exponent, s] : Symbols())
+        if (s == symbol && (decimal ? exponent <= 0 : exponent >= 0))
+            return decimal ? -exponent : exponent + 1;
     return std::nullopt;
 }
 
@@ -67,9 +51,7 @@ inline std::optional<std::vector<Token>> Read(std::string_view text, bool decima
     for (std::size_t start = 0; !text.empty() && start <= text.size();) {
         const std::size_t end = std::min(text.find(' ', start), text.size());
         const std::string_view t = text.substr(start, end - start);
-        std::size_t digits = 0;
-        while (digits < t.size() && t[digits] >= '0' && t[digits] <= '9')
-            ++digits;
+        const std::size_t digits = std::min(t.find_first_not_of("0123456789"), t.size());
         const std::optional<int> place = PlaceOf(t.substr(digits), decimal);
         if (digits == 0 || digits > 2 || !place) return std::nullopt;
         tokens.push_back({std::stoi(std::string(t.substr(0, digits))), *place});
@@ -79,10 +61,7 @@ inline std::optional<std::vector<Token>> Read(std::string_view text, bool decima
 }
 
 inline std::int64_t Pow10(int k) {
-    std::int64_t v = 1;
-    for (int i = 0; i < k; ++i)
-        v *= 10;
-    return v;
+    return k <= 0 ? 1 : 10 * Pow10(k - 1);
 }
 
 inline std::int64_t DecadicValue(const std::vector<Token>& tokens) {
@@ -101,21 +80,17 @@ inline std::int64_t DecimalValueE8(const std::vector<Token>& tokens) {
 }
 
 // "9,234567" (or "9.234567") in hundred-millionths.
-inline std::int64_t NumeralE8(std::string_view text) {
-    const std::size_t comma = text.find_first_of(",.");
-    const int decimals = comma == std::string_view::npos ? 0 : int(text.size() - comma - 1);
-    std::string digits(text);
-    if (comma != std::string_view::npos) digits.erase(comma, 1);
-    return std::stoll(digits) * Pow10(8 - decimals);
+inline std::int64_t NumeralE8(std::string text) {
+    const std::size_t comma = std::min(text.find_first_of(",."), text.size());
+    const int decimals = static_cast<int>(text.size() - std::min(comma + 1, text.size()));
+    if (comma < text.size()) text.erase(comma, 1);
+    return std::stoll(text) * Pow10(8 - decimals);
 }
 
 // Places strictly falling from left to right.
 inline bool Descending(const std::vector<Token>& tokens, bool decimal) {
-    for (std::size_t i = 1; i < tokens.size(); ++i) {
-        const bool falls =
-            decimal ? tokens[i].Place > tokens[i - 1].Place : tokens[i].Place < tokens[i - 1].Place;
-        if (!falls) return false;
-    }
+    for (std::size_t i = 1; i < tokens.size(); ++i)
+        if ((tokens[i].Place - tokens[i - 1].Place) * (decimal ? 1 : -1) <= 0) return false;
     return true;
 }
 
