@@ -1,20 +1,11 @@
 // A whole drill with the keyboard alone: from the start window's menu through
 // three passes and the evaluation, and back to the start window.
-#include "../WidgetLookup.h"
-#include "windows/AuswertungU.h"
-#include "windows/EinheitenU.h"
-#include "windows/Program.h"
+#include "Drive.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 using namespace quarvel;
 
@@ -32,11 +23,6 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QCoreApplication::processEvents();
 }
 
-void TypeText(const QString& text) {
-    QTest::keyClicks(KeyTarget(), text);
-    QCoreApplication::processEvents();
-}
-
 } // namespace
 
 class KeyboardDrillTest : public QObject {
@@ -44,16 +30,11 @@ class KeyboardDrillTest : public QObject {
 
   private slots:
     void drillWithKeysOnly() {
-        AppState state;
-        state.Rng = std::make_shared<SeededRandom>(3);
-        Windows windows;
-        auto start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
-        windows.Auswertung->SetStepInterval(0);
-        start->show();
-        QApplication::setActiveWindow(start.get());
+        test::Program p(3, QSize(1280, 1024));
+        QApplication::setActiveWindow(p.start.get());
         QCoreApplication::processEvents();
 
-        TfrmEinheiten* drill = windows.Einheiten;
+        TfrmEinheiten* drill = p.windows.Einheiten;
         QStringList seen;
         bool finished = false;
         test::WhenModal(nullptr, [&](QWidget* window) {
@@ -62,7 +43,7 @@ class KeyboardDrillTest : public QObject {
                 QCOMPARE(drill->lblDurchgang()->text(), QStringLiteral("%1 / 3").arg(pass));
                 for (int line = 1; line <= 5; ++line) {
                     QCOMPARE(QApplication::focusWidget(), drill->Field(line));
-                    TypeText(QString::fromStdString(state.TaskSheet[line].AnswerText.str()));
+                    QTest::keyClicks(KeyTarget(), p.Right(line));
                     Press(Qt::Key_Return);
                 }
                 // Enter in the last field moved on to the visible button.
@@ -90,13 +71,13 @@ class KeyboardDrillTest : public QObject {
 
         // Alt+D opens the first menu with a mnemonic; Escape leaves the menu bar
         // active, and the arrow keys go on to "Maßeinheiten" > "Länge" > "Anfänger".
-        QTest::keyClick(start.get(), Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(p.start.get(), Qt::Key_D, Qt::AltModifier);
         QCoreApplication::processEvents();
         QVERIFY(QApplication::activePopupWidget() != nullptr);
         Press(Qt::Key_Escape); // back to the menu bar
         QVERIFY(QApplication::activePopupWidget() == nullptr);
-        QTest::keyClick(start->menuBar(), Qt::Key_Right); // "Maßeinheiten"
-        QTest::keyClick(start->menuBar(), Qt::Key_Down);  // unfolds it
+        QTest::keyClick(p.start->menuBar(), Qt::Key_Right); // "Maßeinheiten"
+        QTest::keyClick(p.start->menuBar(), Qt::Key_Down);  // unfolds it
         QCoreApplication::processEvents();
         QVERIFY(QApplication::activePopupWidget() != nullptr);
         QCOMPARE(QApplication::activePopupWidget()->objectName(), QStringLiteral("menEinheiten"));
@@ -108,8 +89,8 @@ class KeyboardDrillTest : public QObject {
         QVERIFY(finished);
         QCOMPARE(seen, (QStringList{QStringLiteral("Längenmaße: ANFÄNGER"),
                                     QStringLiteral("Auswertung")}));
-        QVERIFY(start->isVisible());
-        QCOMPARE(state.Selection.LevelLaenge, 0);
+        QVERIFY(p.start->isVisible());
+        QCOMPARE(p.state.Selection.LevelLaenge, 0);
     }
 };
 
