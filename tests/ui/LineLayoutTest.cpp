@@ -1,23 +1,18 @@
 // Nothing the pupil must read lies under an answer field or beyond the try
 // marks: every generator's tasks measured with the renderer's own metrics, and
 // a long task with a long wrong answer in the real decadic window.
-#include "drill/LineLayout.h"
+#include "Drive.h"
+
+#include "../generators/TestSupport.h"
 #include "decadic/DecadicGenerators.h"
 #include "decadic/DekDekU.h"
 #include "decadic/DezDezU.h"
+#include "drill/LineLayout.h"
 #include "generators/Generators.h"
-#include "windows/DekEinheitenU.h"
-#include "windows/ExerciseWindow.h"
 #include "windows/FontU.h"
-#include "windows/Program.h"
 
-#include "../generators/TestSupport.h"
-
-#include <QApplication>
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
-#include <QTest>
 
 #include <vector>
 
@@ -25,45 +20,42 @@ using namespace quarvel;
 
 namespace {
 
-// What is wrong with a line drawn as the window draws it (empty: nothing).
-// The unit is empty on lines without one; `left`, `width` and `unitLeft` are
-// the places the generator wrote.
-QString Fault(const QString& given, const QString& unit, const LinePlaces& places, int left,
-              int width, int unitLeft) {
+int TextEnd(int left, const std::string& text) {
     QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
     QPainter canvas(&image);
-    const int givenEnd = kGivenLeft + MeasureTaskText(canvas, given, 20);
-    const int fieldEnd = places.AnswerLeft + width;
-    const QString task = QStringLiteral("'%1' ... %2: ").arg(given, unit);
-    if (givenEnd + kTextGap > places.AnswerLeft)
-        return task +
-               QStringLiteral("text ends at %1, field at %2").arg(givenEnd).arg(places.AnswerLeft);
-    const bool fits = givenEnd + kTextGap <= left;
-    if (fits && (places.AnswerLeft != left || (!unit.isEmpty() && places.ToUnitLeft != unitLeft)))
-        return task + QStringLiteral("moved although it fits");
-    if (fieldEnd > kMarkColumn) return task + QStringLiteral("field ends at %1").arg(fieldEnd);
-    if (unit.isEmpty()) return {};
-    const int unitEnd = places.ToUnitLeft + MeasureTaskText(canvas, unit, 20);
-    if (places.ToUnitLeft < fieldEnd || unitEnd > kMarkColumn)
-        return task + QStringLiteral("unit at %1..%2, field ends at %3")
-                          .arg(places.ToUnitLeft)
-                          .arg(unitEnd)
-                          .arg(fieldEnd);
-    return {};
+    return left + MeasureTaskText(canvas, QString::fromStdString(text), 20);
 }
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// The places the drill window gives a line with these texts.
-LinePlaces Placed(const std::string& given, const std::string& unit, int answerLeft, int unitLeft) {
+// The places the drill window gives a line whose generator wrote `left`,
+// `width` and `unitLeft`.
+LinePlaces Placed(const std::string& given, const std::string& unit, int left, int unitLeft) {
     LineView view;
     view.Given = given;
     view.ToUnit = unit;
-    view.AnswerLeft = answerLeft;
+    view.AnswerLeft = left;
     view.ToUnitLeft = unitLeft;
     return PlaceLine(view);
+}
+
+// What is wrong with a line as the window draws it (empty: nothing): text
+// under the field, a line moved although it fits, the field or the unit
+// (empty on lines without one) reaching the try marks.
+QString Fault(const std::string& given, const std::string& unit, int left, int width,
+              int unitLeft) {
+    const LinePlaces places = Placed(given, unit, left, unitLeft);
+    const int givenEnd = TextEnd(kGivenLeft, given);
+    const int fieldEnd = places.AnswerLeft + width;
+    const int unitEnd = unit.empty() ? 0 : TextEnd(places.ToUnitLeft, unit);
+    const bool moved =
+        places.AnswerLeft != left || (!unit.empty() && places.ToUnitLeft != unitLeft);
+    if (givenEnd + kTextGap > places.AnswerLeft || (givenEnd + kTextGap <= left && moved) ||
+        fieldEnd > kMarkColumn ||
+        (!unit.empty() && (places.ToUnitLeft < fieldEnd || unitEnd > kMarkColumn)))
+        return QString::asprintf("'%s' ... %s: text ends at %d, field %d..%d (written at %d), "
+                                 "unit %d..%d",
+                                 given.c_str(), unit.c_str(), givenEnd, places.AnswerLeft, fieldEnd,
+                                 left, places.ToUnitLeft, unitEnd);
+    return {};
 }
 
 // Every pattern band of every direction and unit pair, with the pattern's own
@@ -75,18 +67,15 @@ QString SweepMeasure(const GeneratorTable& table) {
     for (const PairBand& pair : table.Pairs) {
         for (const int direction : {1, 2}) {
             for (const PatternBand& band : direction == 1 ? pair.M : pair.D) {
-                for (const int patternDraw : {band.Lo, band.Hi}) {
-                    for (RandomSource* digits : {static_cast<RandomSource*>(&largest),
-                                                 static_cast<RandomSource*>(&seeded)}) {
+                for (const int draw : {band.Lo, band.Hi}) {
+                    for (RandomSource* digits :
+                         std::initializer_list<RandomSource*>{&largest, &seeded}) {
                         AppState state;
-                        testing::UseScript(state, {direction - 1, pair.Lo - 1, patternDraw - 1},
-                                           digits);
+                        testing::UseScript(state, {direction - 1, pair.Lo - 1, draw - 1}, digits);
                         generate(state, 1);
                         const TTaskRecord& r = state.TaskSheet[1];
-                        const std::string given = r.GivenText.str() + " " + r.FromUnit.str();
                         const QString fault =
-                            Fault(Q(given), Q(r.ToUnit.str()),
-                                  Placed(given, r.ToUnit.str(), r.AnswerLeft, state.ToUnitLeft),
+                            Fault(r.GivenText.str() + " " + r.FromUnit.str(), r.ToUnit.str(),
                                   r.AnswerLeft, state.AnswerWidth, state.ToUnitLeft);
                         if (!fault.isEmpty()) return fault;
                     }
@@ -122,22 +111,15 @@ QString SweepDecadic(const NamedDecadicGenerator& g) {
                                    &rest);
                 g.Generate(state, 1);
                 const TDekTaskRecord& r = state.DekTaskSheet[1];
-                const std::string given =
-                    units ? r.GivenText.str() + " " + r.FromUnit.str() : r.GivenText.str();
-                const std::string unit = units ? r.ToUnit.str() : std::string();
                 const QString fault =
-                    Fault(Q(given), Q(unit), Placed(given, unit, r.AnswerLeft, state.ToUnitLeft),
-                          r.AnswerLeft, state.AnswerWidth, state.ToUnitLeft);
+                    Fault(units ? r.GivenText.str() + " " + r.FromUnit.str() : r.GivenText.str(),
+                          units ? r.ToUnit.str() : std::string(), r.AnswerLeft, state.AnswerWidth,
+                          state.ToUnitLeft);
                 if (!fault.isEmpty()) return fault;
             }
         }
     }
     return {};
-}
-
-// Points of the answer's colour, (255, 0, 102), blended into the background.
-bool Reddish(QRgb pixel) {
-    return qRed(pixel) - qGreen(pixel) > 60;
 }
 
 } // namespace
@@ -149,74 +131,51 @@ class LineLayoutTest : public QObject {
     void everyTaskKeepsItsTextInSight_data() {
         QTest::addColumn<QString>("generator");
         for (const NamedDecadicGenerator& g : DecadicGenerators())
-            QTest::newRow(g.Name.data()) << Q(std::string(g.Name));
+            QTest::newRow(g.Name.data()) << QString::fromUtf8(g.Name.data(), g.Name.size());
         for (const GeneratorTable& table : AllTables())
-            QTest::newRow(table.Name.data()) << Q(std::string(table.Name));
+            QTest::newRow(table.Name.data())
+                << QString::fromUtf8(table.Name.data(), table.Name.size());
     }
-
     void everyTaskKeepsItsTextInSight() {
         QFETCH(QString, generator);
         const std::string name = generator.toStdString();
         const NamedDecadicGenerator* decadic = FindDecadicGenerator(name);
-        const QString fault =
-            decadic != nullptr ? SweepDecadic(*decadic) : SweepMeasure(*FindTable(name));
+        const GeneratorTable* table = decadic == nullptr ? FindTable(name) : nullptr;
+        QVERIFY(decadic != nullptr || table != nullptr);
+        const QString fault = decadic != nullptr ? SweepDecadic(*decadic) : SweepMeasure(*table);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
     // The nine places of a Profi task push field and unit right; a wrong
-    // answer of 40 digits, twice, is drawn in red where the field was and
-    // stops before the unit.
+    // answer of 40 digits, twice, is drawn in red (255, 0, 102) where the
+    // field was and stops before the unit.
     void aLongTaskAndALongWrongAnswerInTheWindow() {
-        AppState state;
-        Windows windows;
-        const auto start = CreateWindows(state, windows, [] { return QSize(1280, 800); });
-        start->show();
+        test::Program p;
         // Kind 3 from "Md" down to "Z": RandNineDigitE1 with 499122234.
         SeededRandom rest(3);
-        state.Rng = std::make_shared<ScriptedRandom>(
+        p.state.Rng = std::make_shared<ScriptedRandom>(
             std::vector<int>{40, 0, 0, 9, 0, 399122, 1, 2, 3}, &rest);
-        state.Selection.LevelDekDek = 5;
-        TfrmDekEinheiten* w = windows.DekEinheiten;
-        w->show();
-        QApplication::setActiveWindow(w);
-        QCoreApplication::processEvents();
-        QCOMPARE(Q(state.DekTaskSheet[1].GivenText.str()),
-                 QStringLiteral("4Md 9HM 9ZM 1M 2HT 2ZT 2T 3H 4Z"));
-
-        QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
-        QPainter canvas(&scratch);
-        const int givenEnd =
-            kGivenLeft +
-            MeasureTaskText(canvas, QStringLiteral("4Md 9HM 9ZM 1M 2HT 2ZT 2T 3H 4Z "), 20);
+        auto* w = p.Open(p.windows.DekEinheiten, &SelectionState::LevelDekDek, 5);
+        const TDekTaskRecord& r = p.state.DekTaskSheet[1];
+        QCOMPARE(r.GivenText.str(), std::string("4Md 9HM 9ZM 1M 2HT 2ZT 2T 3H 4Z"));
         QLineEdit* field = w->Field(1);
-        QVERIFY2(field->x() >= givenEnd + kTextGap, qPrintable(QString::number(field->x())));
-        const int unitLeft = Placed(state.DekTaskSheet[1].GivenText.str() + " " +
-                                        state.DekTaskSheet[1].FromUnit.str(),
-                                    state.DekTaskSheet[1].ToUnit.str(),
-                                    state.DekTaskSheet[1].AnswerLeft, state.ToUnitLeft)
+        QVERIFY(field->x() >= TextEnd(kGivenLeft, r.GivenText.str() + " ") + kTextGap);
+        const int unitLeft = Placed(r.GivenText.str() + " " + r.FromUnit.str(), r.ToUnit.str(),
+                                    r.AnswerLeft, p.state.ToUnitLeft)
                                  .ToUnitLeft;
         QVERIFY(unitLeft >= field->geometry().right() && unitLeft < kMarkColumn);
-
-        const QString wrong = QStringLiteral("1234567891").repeated(4);
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            field->setFocus();
-            QCoreApplication::processEvents();
-            field->selectAll();
-            QTest::keyClicks(field, wrong);
-            QTest::keyClick(field, Qt::Key_Return);
-            QCoreApplication::processEvents();
-        }
+        for (int attempt = 0; attempt < 2; ++attempt)
+            test::Answer(w, 1, QStringLiteral("1234567891").repeated(4));
         QVERIFY(!field->isVisible());
 
-        auto* paintBox = w->findChild<QWidget*>(QStringLiteral("pntEinheiten"));
-        const QImage shot = paintBox->grab().toImage();
+        const QImage shot =
+            w->findChild<QWidget*>(QStringLiteral("pntEinheiten"))->grab().toImage();
         int red = 0;
         for (int y = 110; y < 170; ++y) {
             for (int x = 0; x < shot.width(); ++x) {
-                if (!Reddish(shot.pixel(x, y))) continue;
+                if (qRed(shot.pixel(x, y)) - qGreen(shot.pixel(x, y)) <= 60) continue;
                 ++red;
-                QVERIFY2(x < unitLeft,
-                         qPrintable(QStringLiteral("red at %1, unit at %2").arg(x).arg(unitLeft)));
+                QVERIFY2(x < unitLeft, qPrintable(QStringLiteral("red at %1").arg(x)));
             }
         }
         QVERIFY(red > 100);
