@@ -14,14 +14,13 @@ namespace {
 using namespace quarvel;
 using fuzz::FuzzInput;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+bool Digits(std::string_view text) {
+    return text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 std::string WithoutBlanks(std::string_view text) {
-    std::string out;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(out),
-                 [](char c) { return c != ' '; });
+    std::string out(text);
+    std::erase(out, ' ');
     return out;
 }
 
@@ -31,27 +30,21 @@ void CheckBlanks(const std::string& out) {
     QUARVEL_FUZZ_CHECK(out.find("  ") == std::string::npos);
 }
 
-// Any text parses to a value in range; a value the notation can write reads
-// back from its own text.
-void ParseWhole(std::string_view text) {
+// Any text parses to a value in range, and to a well-formed numeral; a value
+// the notation can write reads back from its own text, so does a numeral with
+// a single integer digit.
+void Parse(std::string_view text) {
     const std::int64_t value = ParsePlaceValue(text);
-    QUARVEL_FUZZ_CHECK(value >= 0);
     const std::string written = FormatPlaceValue(value);
-    QUARVEL_FUZZ_CHECK(written.size() <= 34);
+    QUARVEL_FUZZ_CHECK(value >= 0 && written.size() <= 34);
     if (value <= kMaxPlaceValue) QUARVEL_FUZZ_CHECK(ParsePlaceValue(written) == value);
-}
 
-// Any text parses to a well-formed numeral; one with a single integer digit
-// reads back from its own notation.
-void ParseDecimal(std::string_view text) {
     const std::string numeral = ParseDecimalPlaceValue(text);
-    QUARVEL_FUZZ_CHECK(!numeral.empty() && numeral.size() <= 28);
     const std::size_t comma = numeral.find(',');
     const std::string whole = numeral.substr(0, comma);
-    QUARVEL_FUZZ_CHECK(!whole.empty() && std::all_of(whole.begin(), whole.end(), IsDigit));
-    QUARVEL_FUZZ_CHECK(whole == "0" || whole.front() != '0');
     const std::string frac = comma == std::string::npos ? "" : numeral.substr(comma + 1);
-    QUARVEL_FUZZ_CHECK(frac.size() <= 8 && std::all_of(frac.begin(), frac.end(), IsDigit));
+    QUARVEL_FUZZ_CHECK(numeral.size() <= 28 && !whole.empty() && Digits(whole) && Digits(frac));
+    QUARVEL_FUZZ_CHECK((whole == "0" || whole.front() != '0') && frac.size() <= 8);
     QUARVEL_FUZZ_CHECK(comma == std::string::npos || (!frac.empty() && frac.back() != '0'));
     if (whole.size() == 1) {
         const ExactNumber exact{std::stoll(whole + frac), static_cast<int>(frac.size())};
@@ -60,25 +53,21 @@ void ParseDecimal(std::string_view text) {
 }
 
 // Normalising keeps every non-blank character in order, separates digits when
-// asked, and is idempotent.
+// asked, and is idempotent; so is dropping zero places, which leaves no token
+// starting with "0".
 void Normalize(FuzzInput input) {
+    const std::string dropped = DropZeroPlaces(input.Rest());
+    CheckBlanks(dropped);
+    QUARVEL_FUZZ_CHECK(dropped.size() <= input.Rest().size() && DropZeroPlaces(dropped) == dropped);
+    QUARVEL_FUZZ_CHECK(dropped.find(" 0") == std::string::npos && !dropped.starts_with('0'));
+
     const bool spaceBeforeDigits = (input.TakeByte() & 1) != 0;
     const std::string out = NormalizeNotationAnswer(input.Rest(), spaceBeforeDigits);
     QUARVEL_FUZZ_CHECK(WithoutBlanks(out) == WithoutBlanks(input.Rest()));
     CheckBlanks(out);
     for (std::size_t i = 1; spaceBeforeDigits && i < out.size(); ++i)
-        QUARVEL_FUZZ_CHECK(!IsDigit(out[i]) || out[i - 1] == ' ');
+        QUARVEL_FUZZ_CHECK(!Digits(out.substr(i, 1)) || out[i - 1] == ' ');
     QUARVEL_FUZZ_CHECK(NormalizeNotationAnswer(out, spaceBeforeDigits) == out);
-}
-
-// Dropping zero places leaves tokens of the input, none starting with "0",
-// and is idempotent.
-void DropZeros(std::string_view text) {
-    const std::string out = DropZeroPlaces(text);
-    QUARVEL_FUZZ_CHECK(out.size() <= text.size());
-    CheckBlanks(out);
-    QUARVEL_FUZZ_CHECK(out.find(" 0") == std::string::npos && (out.empty() || out[0] != '0'));
-    QUARVEL_FUZZ_CHECK(DropZeroPlaces(out) == out);
 }
 
 // Shifting keeps the asked decimals plus sixteen zeros and exactly one new
@@ -89,11 +78,10 @@ void Shift(FuzzInput input) {
     const std::string_view text = input.Rest();
     const std::string out = ShiftDecimalDigits(text, decimals, shift);
     const std::size_t comma = text.find(',');
-    std::string kept(text);
-    if (comma != std::string_view::npos)
-        kept = text.substr(comma + 1, static_cast<std::size_t>(std::max(decimals, 0)));
-    const std::size_t at =
-        std::min<std::size_t>(static_cast<std::size_t>(std::max(shift, 0)), kept.size() + 16);
+    const std::string kept(comma == std::string_view::npos
+                               ? text
+                               : text.substr(comma + 1, std::size_t(std::max(decimals, 0))));
+    const std::size_t at = std::min(std::size_t(std::max(shift, 0)), kept.size() + 16);
     QUARVEL_FUZZ_CHECK(out.size() == kept.size() + 17 && out[at] == ',');
     QUARVEL_FUZZ_CHECK(out.substr(0, at) + out.substr(at + 1) == kept + std::string(16, '0'));
 }
@@ -132,9 +120,7 @@ void Operations(FuzzInput input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzInput input(data, size);
-    ParseWhole(input.Rest());
-    ParseDecimal(input.Rest());
-    DropZeros(input.Rest());
+    Parse(input.Rest());
     Normalize(input);
     Shift(input);
     Operations(input);
