@@ -50,6 +50,19 @@ inline std::string Text(std::string_view window, std::string_view control) {
     return Unescaped(RowOf("texts.csv", "window", window, "control", control)["text"]);
 }
 
+// The message of a second wrong try: texts.csv's five pieces for `prefix`
+// ("exercise windows lblAnzeige: edtExit" or "TfrmDekEinheiten lblAnzeige:
+// answer check") with the answer between the first two.
+inline std::string WrongTwice(const std::string& prefix, const std::string& answer) {
+    std::string text;
+    for (int piece = 1; piece <= 5; ++piece)
+        text +=
+            Text("message", prefix + " wrong at the second try piece " + std::to_string(piece) +
+                                " of 5 (" + (piece == 1 ? "before" : "after") + " AnswerText)") +
+            (piece == 1 ? answer : "");
+    return text;
+}
+
 // A colour the tables give only by name, as the toolkit of the described
 // program defines it; faces and marks are not among them (see HueClass).
 inline Rgb NamedColour(const std::string& name) {
