@@ -7,20 +7,16 @@
 
 #include <memory>
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace quarvel::testing {
 
 // Always the smallest (0) or the largest (n-1) draw.
-class ExtremeRandom final : public RandomSource {
-  public:
-    explicit ExtremeRandom(bool largest) : largest_(largest) {}
-    int Random(int n) override { return largest_ ? n - 1 : 0; }
-
-  private:
-    bool largest_;
+struct ExtremeRandom final : RandomSource {
+    explicit ExtremeRandom(bool largest) : Largest(largest) {}
+    int Random(int n) override { return Largest ? n - 1 : 0; }
+    bool Largest;
 };
 
 // Gives the state a script that continues from `fallback` once used up and

@@ -196,14 +196,20 @@ bool DekMistakeGives(const std::string& kind, const TDekTaskRecord& r, const std
 TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
     SeededRandom rng(5);
     std::set<std::string> kinds;
-    const auto check = [&](const auto& r, const std::optional<Diagnosis>& d, auto exact,
-                           const std::string& typed) {
-        if (!d) return;
-        kinds.insert(d->Kind.substr(0, d->Kind.starts_with("comma-") ? d->Kind.rfind('-')
-                                                                     : std::string::npos));
-        EXPECT_TRUE(exact(d->Kind, r, typed))
-            << d->Kind << ": '" << r.GivenText << "' " << r.FromUnit << " -> " << r.AnswerText
-            << " " << r.ToUnit << ", typed " << typed;
+    // Each wrong answer is diagnosed only exactly, the `named` ones always.
+    const auto judge = [&](const auto& r, std::vector<std::string> wrong,
+                           const std::vector<std::string>& named, auto diagnose, auto exact) {
+        wrong.insert(wrong.end(), named.begin(), named.end());
+        for (const std::string& typed : wrong) {
+            const std::optional<Diagnosis> d = diagnose(typed);
+            const std::string task = "'" + r.GivenText.str() + "' " + r.FromUnit.str() + " -> " +
+                                     r.AnswerText.str() + " " + r.ToUnit.str() + ", typed " + typed;
+            EXPECT_TRUE(d || std::find(named.begin(), named.end(), typed) == named.end()) << task;
+            if (!d) continue;
+            kinds.insert(d->Kind.substr(0, d->Kind.starts_with("comma-") ? d->Kind.rfind('-')
+                                                                         : std::string::npos));
+            EXPECT_TRUE(exact(d->Kind, r, typed)) << d->Kind << ": " << task;
+        }
     };
     for (const GeneratorTable& table : AllTables()) {
         for (int task = 0; task < 40; ++task) {
@@ -211,20 +217,17 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
             state.Rng = std::make_shared<SeededRandom>(task);
             FindMeasureGenerator(table.Name)(state, 1);
             const TTaskRecord& r = state.TaskSheet[1];
-            auto wrong = WrongAnswers(Canonical(r.AnswerText.str()), rng);
+            const std::string given = r.GivenText.str(), answer = Canonical(r.AnswerText.str());
+            std::vector<std::string> wrong = WrongAnswers(answer, rng), named;
             for (int k = -4; k <= 4; ++k)
-                wrong.push_back(Shift(r.GivenText.str(), k));
-            for (const std::string& typed : wrong)
-                check(r, DiagnoseMeasureAnswer(r, typed), MeasureMistakeGives, typed);
-            // A cubic step taken with the factor of length or area is named.
-            for (const int k : {1, 2}) {
-                for (const int x : CubicMistakes(r.FromUnit, r.ToUnit, k)) {
-                    const std::string typed = Shift(r.GivenText.str(), x);
-                    if (typed == Canonical(r.AnswerText.str())) continue;
-                    EXPECT_TRUE(DiagnoseMeasureAnswer(r, typed))
-                        << r.GivenText << " " << r.FromUnit << " -> " << r.ToUnit << ": " << typed;
-                }
-            }
+                wrong.push_back(Shift(given, k));
+            // A cubic step taken with the factor of length or area.
+            for (const int k : {1, 2})
+                for (const int x : CubicMistakes(r.FromUnit, r.ToUnit, k))
+                    if (Shift(given, x) != answer) named.push_back(Shift(given, x));
+            judge(
+                r, wrong, named, [&r](const auto& t) { return DiagnoseMeasureAnswer(r, t); },
+                MeasureMistakeGives);
         }
     }
     for (const NamedDecadicGenerator& gen : DecadicGenerators()) {
@@ -233,25 +236,18 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
             state.Rng = std::make_shared<SeededRandom>(task);
             gen.Generate(state, 1);
             const TDekTaskRecord& r = state.DekTaskSheet[1];
-            // Mistakes that must be named: a zero's place left out of a
-            // notation, a count of a place turned the wrong way.
+            // A zero's place left out of a notation, a count of a place turned the wrong way.
             std::vector<std::string> named;
-            if (r.AnswerIsNotation) {
-                for (const std::string& shorter : WithoutZeros(r.GivenText.str()))
-                    named.push_back(Notation(shorter));
-            }
+            for (const std::string& shorter : WithoutZeros(r.GivenText.str()))
+                if (r.AnswerIsNotation) named.push_back(Notation(shorter));
             if (!r.FromUnit.str().empty() && Reversed(r) != r.GivenText.str())
                 named.push_back(Reversed(r));
-            auto wrong = WrongAnswers(r.AnswerText.str(), rng);
-            wrong.insert(wrong.end(), named.begin(), named.end());
+            std::vector<std::string> wrong = WrongAnswers(r.AnswerText.str(), rng);
             wrong.push_back(r.GivenText.str());
-            for (const std::string& typed : wrong)
-                check(r, DiagnoseDekAnswer(r, gen.Training, typed), DekMistakeGives, typed);
-            for (const std::string& typed : named) {
-                EXPECT_TRUE(DiagnoseDekAnswer(r, gen.Training, typed))
-                    << gen.Name << ": '" << r.GivenText << "' " << r.FromUnit << ", typed "
-                    << typed;
-            }
+            judge(
+                r, wrong, named,
+                [&](const auto& t) { return DiagnoseDekAnswer(r, gen.Training, t); },
+                DekMistakeGives);
         }
     }
     EXPECT_EQ(kinds, (std::set<std::string>{"area-factor-on-volume", "comma-left", "comma-right",
