@@ -63,23 +63,11 @@ inline std::string WrongTwice(const std::string& prefix, const std::string& answ
     return text;
 }
 
-// A colour the tables give only by name, as the toolkit of the described
-// program defines it; faces and marks are not among them (see HueClass).
-inline Rgb NamedColour(const std::string& name) {
-    static const std::map<std::string, Rgb, std::less<>> colours = {
-        {"black", Black}, {"white", White},         {"red", Red},
-        {"blue", Blue},   {"navy", Rgb{0, 0, 128}}, {"maroon", Rgb{128, 0, 0}},
-    };
-    const auto it = colours.find(name);
-    if (it == colours.end()) throw std::runtime_error("no exact colour for the name " + name);
-    return it->second;
-}
-
-// A colour of colours.csv: its red, green and blue, or the colour its name means.
+// A colour of colours.csv: its red, green and blue, or those of its name.
 inline Rgb Colour(std::string_view window, std::string_view element) {
-    const CsvRow& row = RowOf("colours.csv", "window", window, "element", element);
-    if (row["r"].empty()) return NamedColour(row["name"]);
-    return {row.Int("r"), row.Int("g"), row.Int("b")};
+    const CsvRow* row = &RowOf("colours.csv", "window", window, "element", element);
+    if ((*row)["r"].empty()) row = &RowOf("cases/tables_colour_names.csv", "name", (*row)["name"]);
+    return {row->Int("r"), row->Int("g"), row->Int("b")};
 }
 
 inline std::string ToString(const Rgb& c) {

@@ -4,29 +4,21 @@
 // they arrive, the pass count at its limits, and each dialog's focus order.
 #include "Tables.h"
 
-#include "windows/AuswertungU.h"
-#include "windows/DekEinheitenU.h"
-#include "windows/EinheitenU.h"
+#include "../ui/Drive.h"
 #include "windows/InformationU.h"
 #include "windows/KombinationenU.h"
 #include "windows/MaxanzahlU.h"
-#include "windows/MessageBox.h"
-#include "windows/Program.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 
 #include <map>
@@ -34,6 +26,7 @@
 using namespace quarvel;
 using tables::CsvRow;
 using tables::Rows;
+using test::Program;
 
 namespace {
 
@@ -53,45 +46,15 @@ QColor TextColour(const QWidget* w) {
 }
 const char* const kEw = "exercise windows";
 
-// The program as main creates it, with the start window shown and the
-// information boxes collected instead of shown.
-struct Program {
-    AppState state;
-    Windows windows;
-    std::unique_ptr<TfrmStart> start;
-    QStringList messages;
-
-    Program() {
-        state.Rng = std::make_shared<SeededRandom>(11);
-        start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
-        SetInformationHandler([this](QWidget*, const QString& text) { messages << text; });
-        start->show();
-        windows.Auswertung->SetStepInterval(0);
-    }
-    ~Program() {
-        SetInformationHandler({});
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* drill = qobject_cast<ExerciseWindow*>(w); drill && drill->isVisible())
-                drill->menSchliessenClick();
-    }
-
-    // Shows a window as its menu item would, without a nested event loop.
-    template <typename W> W* Open(W* window) {
-        window->show();
-        QApplication::setActiveWindow(window);
-        QCoreApplication::processEvents();
-        return window;
-    }
-    // The evaluation of 6 points in 10 tries once its animation is done; null
-    // if it never ends.
-    TfrmAuswertung* OpenEvaluation() {
-        state.Score.TotalPoints = 6.0F;
-        state.Score.TotalTries = 10;
-        QSignalSpy finished(windows.Auswertung, &TfrmAuswertung::AnimationFinished);
-        Open(windows.Auswertung);
-        return !finished.isEmpty() || finished.wait(5000) ? windows.Auswertung : nullptr;
-    }
-};
+// The evaluation of 6 points in 10 tries once its animation is done; null if
+// it never ends.
+TfrmAuswertung* OpenEvaluation(Program& p) {
+    p.state.Score.TotalPoints = 6.0F;
+    p.state.Score.TotalTries = 10;
+    QSignalSpy finished(p.windows.Auswertung, &TfrmAuswertung::AnimationFinished);
+    p.Open(p.windows.Auswertung);
+    return !finished.isEmpty() || finished.wait(5000) ? p.windows.Auswertung : nullptr;
+}
 
 void Flatten(const QList<QAction*>& actions, const QString& path,
              QList<std::pair<QString, QAction*>>& items) {
@@ -123,16 +86,6 @@ QString Hue(const QImage& image) {
     for (const auto& [name, n] : count)
         if (total >= 20 && n * 10 >= total * 6) return name;
     return total < 20 ? QStringLiteral("none") : QStringLiteral("mixed");
-}
-
-// Types into a line's field and presses Enter, as a pupil does.
-void Answer(ExerciseWindow* w, int line, const QString& text) {
-    QLineEdit* field = w->Field(line);
-    field->setFocus();
-    field->clear();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-    QCoreApplication::processEvents();
 }
 
 // The objectName of the focus after each of `presses` presses of Tab.
@@ -169,13 +122,13 @@ class TablesWindowTest : public QObject {
     // menu.csv item by item on the start window's menu bar; each of the 76
     // level items opens the window texts.csv names, with its title.
     void menuAndEveryLevelsWindowTitle() {
-        Program p;
+        Program p(11, QSize(1280, 1024));
         QList<std::pair<QString, QAction*>> items;
         Flatten(p.start->menuBar()->actions(), QString(), items);
         const auto& rows = Rows("menu.csv");
         QCOMPARE(items.size(), qsizetype(rows.size()));
         // "LevelMasse=6" -> the window and title of texts.csv
-        QMap<QString, std::pair<QString, QString>> titles;
+        std::map<QString, std::pair<QString, QString>> titles;
         for (const CsvRow& row : Rows("texts.csv")) {
             const QString control = Q(row["control"]);
             if (!control.startsWith("caption Level")) continue;
@@ -191,7 +144,7 @@ class TablesWindowTest : public QObject {
             QVERIFY2(shown == expected, qPrintable(Q(row.Where()) + ": " + shown));
             if (row["level"].empty()) continue;
             ++levels;
-            const auto want = titles.value(Q(row["level_field"] + "=" + row["level"]));
+            const auto want = titles[Q(row["level_field"] + "=" + row["level"])];
             std::pair<QString, QString> opened;
             QTimer::singleShot(0, [&] {
                 QWidget* modal = QApplication::activeModalWidget();
@@ -211,12 +164,12 @@ class TablesWindowTest : public QObject {
     // menu, the level titles and the messages have tests of their own), and
     // cases/tables_widget_colours.csv for the colours it shows them in.
     void textsAndColoursOfEveryWindowAsItOpens() {
-        Program p;
+        Program p(11, QSize(1280, 1024));
         p.state.Selection.MaxPasses = 4;
         p.state.Selection.LevelLaenge = 1;
         p.state.Selection.LevelLM = 1;
         p.state.Selection.LevelDekNum = 1;
-        TfrmAuswertung* evaluation = p.OpenEvaluation();
+        TfrmAuswertung* evaluation = OpenEvaluation(p);
         QVERIFY(evaluation != nullptr);
         const std::map<std::string, QWidget*> windows = {
             {"TfrmStart", p.start.get()},
@@ -266,15 +219,14 @@ class TablesWindowTest : public QObject {
     // message, the faces and marks by their colour names in colours.csv, and
     // the answers painted in place of the closed fields.
     void facesMarksAndPaintedAnswersOfTheDrillWindow() {
-        Program p;
+        Program p(11, QSize(1280, 1024));
         p.state.Selection.LevelLaenge = 2;
         auto* w = p.Open(p.windows.Einheiten);
-        const auto answer = [&](int line) { return Q(p.state.TaskSheet[line].AnswerText.str()); };
-        Answer(w, 1, answer(1));
-        Answer(w, 2, QStringLiteral("999999"));
-        Answer(w, 2, answer(2));
-        Answer(w, 3, QStringLiteral("999999"));
-        Answer(w, 3, QStringLiteral("999999"));
+        test::Answer(w, 1, p.Right(1));
+        test::Answer(w, 2, QStringLiteral("999999"));
+        test::Answer(w, 2, p.Right(2));
+        test::Answer(w, 3, QStringLiteral("999999"));
+        test::Answer(w, 3, QStringLiteral("999999"));
         QCOMPARE(w->lblAnzeige()->text(),
                  Q(tables::WrongTwice("exercise windows lblAnzeige: edtExit",
                                       p.state.TaskSheet[3].AnswerText.str())));
@@ -314,7 +266,7 @@ class TablesWindowTest : public QObject {
     // Control characters and line breaks never reach an answer field, typed,
     // pasted, composed or inserted.
     void answerFieldsRefuseControlCharacters() {
-        Program p;
+        Program p(11, QSize(1280, 1024));
         p.state.Selection.LevelFlaeche = 4;
         p.state.Selection.LevelLM = 3;
         p.state.Selection.LevelDekNum = 2;
@@ -359,7 +311,7 @@ class TablesWindowTest : public QObject {
 
     // cases/tables_pass_count.csv typed and left with Tab, then OK.
     void passCountTypedAndLeft() {
-        Program p;
+        Program p(11, QSize(1280, 1024));
         TfrmMaxanzahl* dialog = p.Open(p.windows.Maxanzahl); // builds its controls
         auto* field = dialog->findChild<QLineEdit*>("edtMaxzahl");
         const QString message = Q(tables::RowOf("pass_count.csv", "name", "message")["value"]);
@@ -388,7 +340,7 @@ class TablesWindowTest : public QObject {
     // controls, the evaluation holding the focus on its one button, the drill
     // window from field to field to the visible button.
     void focusOrderOfEveryDialog() {
-        Program p;
+        Program p(11, QSize(1280, 1024));
         TfrmMaxanzahl* dialog = p.Open(p.windows.Maxanzahl);
         dialog->findChild<QLineEdit*>("edtMaxzahl")->setText(QStringLiteral("4"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edtMaxzahl"));
@@ -397,7 +349,7 @@ class TablesWindowTest : public QObject {
                  (QStringList{"BitBtn2", "BitBtn1", "edtMaxzahl"}));
         dialog->close();
 
-        TfrmAuswertung* evaluation = p.OpenEvaluation();
+        TfrmAuswertung* evaluation = OpenEvaluation(p);
         QVERIFY(evaluation != nullptr);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btnSchliessen"));
         QCOMPARE(FocusChain(2), (QStringList{"btnSchliessen", "btnSchliessen"}));
