@@ -247,36 +247,21 @@ TEST(DecadicData, TablesEntryByEntry) {
 
 // An application state whose draws follow `script`, then `fallback` if given.
 struct Scripted {
+    explicit Scripted(std::vector<int> script, RandomSource* fallback = nullptr)
+        : rng(testing::UseScript(state, std::move(script), fallback)) {}
     AppState state;
     std::shared_ptr<ScriptedRandom> rng;
-
-    explicit Scripted(std::vector<int> script, RandomSource* fallback = nullptr)
-        : rng(std::make_shared<ScriptedRandom>(std::move(script), fallback)) {
-        state.Rng = rng;
-    }
-    // "34 H -> Z: 340 @400+170": given, units, answer, the answer's left and width.
-    std::string Task(int line) const {
-        const TDekTaskRecord& r = state.DekTaskSheet[line];
-        const std::string from = r.FromUnit.empty() ? "" : " " + r.FromUnit.str();
-        const std::string to = r.ToUnit.empty() ? "" : r.ToUnit.str() + ": ";
-        return r.GivenText.str() + from + " -> " + to + r.AnswerText.str() + " @" +
-               std::to_string(r.AnswerLeft) + "+" + std::to_string(state.AnswerWidth);
-    }
 };
 
 // 0, 1, 2, ... modulo n: repeated position draws never hit one digit twice, so
 // a task shows exactly as many zeros and enlarged counts as its band asks.
-class Counting final : public RandomSource {
-  public:
-    explicit Counting(int start) : next_(start) {}
+struct Counting final : RandomSource {
+    explicit Counting(int start) : Next(start) {}
     int Random(int n) override {
-        if (++calls_ > 10000) throw std::runtime_error("drawing without end");
-        return next_++ % n;
+        if (++Calls > 10000) throw std::runtime_error("drawing without end");
+        return Next++ % n;
     }
-
-  private:
-    int next_;
-    int calls_ = 0;
+    int Next, Calls = 0;
 };
 
 // What holds for every task: a short answer without leading zero or blank
@@ -510,7 +495,13 @@ TEST(DecadicGenerators, WorkedTasks) {
     for (const auto& [generator, line, script, task] : tasks) {
         Scripted s(script);
         FindDecadicGenerator(generator)->Generate(s.state, line);
-        EXPECT_EQ(s.Task(line), task) << generator;
+        const TDekTaskRecord& r = s.state.DekTaskSheet[line];
+        const std::string units = r.FromUnit.empty() ? "" : " " + r.FromUnit.str();
+        EXPECT_EQ(r.GivenText.str() + units + " -> " +
+                      (r.ToUnit.empty() ? "" : r.ToUnit.str() + ": ") + r.AnswerText.str() + " @" +
+                      std::to_string(r.AnswerLeft) + "+" + std::to_string(s.state.AnswerWidth),
+                  task)
+            << generator;
         EXPECT_EQ(s.rng->Remaining(), 0U) << task;
         // An enlarged decimal keeps the number drawn.
         EXPECT_TRUE(line != 3 || s.state.DekTaskSheet[3].DecExact == ExactNumber({1234567, 6}));
