@@ -33,9 +33,6 @@ namespace {
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
-QString Text(const char* window, const std::string& control) {
-    return Q(tables::Text(window, control));
-}
 QColor ColourOf(const std::string& window, const std::string& element) {
     const Rgb c = tables::Colour(window, element);
     return {c.R, c.G, c.B};
@@ -201,7 +198,7 @@ class TablesWindowTest : public QObject {
         }
         QCOMPARE(compared, 38);
         QCOMPARE(evaluation->lblAnzeige()->text(),
-                 Text("TfrmAuswertung", "lblAnzeige verdict PercentRight 51 to 65"));
+                 Q(tables::Text("TfrmAuswertung", "lblAnzeige verdict PercentRight 51 to 65")));
         for (const CsvRow& row : Rows("cases/tables_widget_colours.csv")) {
             const auto* widget = windows.at(row["window"])->findChild<QWidget*>(Q(row["widget"]));
             QVERIFY2(widget != nullptr &&
