@@ -1,14 +1,22 @@
-// Place-value notation written and read, and the operations that make a
-// decadic task harder.
+// Place-value notation written and read, the operations that make a decadic
+// task harder, and the keys a decadic field takes and how its answers are
+// judged.
 #include "decadic/PlaceValue.h"
+#include "decadic/DekAnswer.h"
+#include "drill/Drill.h"
 
 #include "../TestData.h"
 #include "NotationOracle.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace quarvel {
 namespace {
+
+using enum DekTraining;
+using Kind = ExitResult::Kind;
 
 // "3,45" as an exact number.
 ExactNumber Exact(const std::string& numeral) {
@@ -66,8 +74,8 @@ TEST(PlaceValue, WorkedExamples) {
     EXPECT_EQ(ParseDecimalPlaceValue(std::string(1000, '9') + "z"), "99999999999999999,9");
 }
 
-// The worked generator tasks cover single draws; here a place drawn twice is
-// drawn anew, and each operation takes its draws and no more.
+// The worked examples cover single draws; here a place drawn twice is drawn
+// anew, and each operation takes its draws and no more.
 TEST(PlaceValue, APlaceDrawnTwiceIsDrawnAnew) {
     ScriptedRandom rng({2, 2, 0, 8, 6}); // ordinal 3, 3 again, 1; digits from ordinal 1
     std::int64_t value = 12'345'678;
@@ -78,6 +86,48 @@ TEST(PlaceValue, APlaceDrawnTwiceIsDrawnAnew) {
     rng.Append({0, 2}); // a decimal keeps its first and last digit
     EXPECT_EQ(ZeroRandomDecimalDigits(2, 4, {12345, 4}, rng), (ExactNumber{10305, 4}));
     EXPECT_EQ(rng.Remaining(), 0U);
+}
+
+// What a field of this kind makes of every key of a keyboard row ("?" for a
+// key that passes as a character beyond ASCII).
+std::string Filtered(DekTraining training, bool notation, bool comma) {
+    std::string out;
+    for (const char32_t key : U"0123456789 ,.-+EZHTMDdezhtmxyä\u20ac\b\r\t") {
+        const std::optional<char32_t> k = DekKeyFilter(training, notation, comma, key);
+        if (k) out += *k < 0x80 ? static_cast<char>(*k) : '?';
+    }
+    return out;
+}
+
+TEST(DekKeyFilter, EachFieldTakesTheKeysOfItsAnswer) {
+    // Notation: upper-case place letters ("Md" is typed m, d; "D" is swallowed)
+    // or lower-case decimal ones, with "E" for the units.
+    EXPECT_EQ(Filtered(DekNum, true, false), "0123456789 EZHTMdEZHTM\b\r");
+    EXPECT_EQ(Filtered(DezNum, true, false), "0123456789 EzhtmEzhtm\b\r");
+    // Numerals: the blank only in DekNum, the comma only where DezNum expects one.
+    EXPECT_EQ(Filtered(DekNum, false, false), "0123456789 \b\r");
+    EXPECT_EQ(Filtered(DezNum, false, true), "0123456789 ,\b\r");
+    EXPECT_EQ(Filtered(DekDek, false, true) + Filtered(DezDez, false, true),
+              "0123456789\b\r0123456789\b\r");
+}
+
+// Each answer judged as the window judges it: the shared drill with the
+// decadic rules.
+TEST(DekAnswerRules, JudgedThroughTheDrill) {
+    const std::map<std::string, Kind, std::less<>> outcomes = {
+        {"RightFirst", Kind::RightFirst},
+        {"WrongFirst", Kind::WrongFirst},
+        {"Nothing", Kind::Nothing},
+        {"TooManyCommas", Kind::TooManyCommas}};
+    for (const testdata::CsvRow& row : testdata::ReadCsv("cases/decadic_answers.csv")) {
+        AppState state;
+        state.DekTaskSheet[1].AnswerText = row["expected"];
+        state.DekTaskSheet[1].AnswerIsNotation = row["notation"] == "yes";
+        state.DekTaskSheet[1].AnswerHasComma = row["notation"] != "yes";
+        DekAnswerRules rules(state.DekTaskSheet);
+        EXPECT_EQ(Drill(state, rules).Exit(1, row["typed"]).Outcome, outcomes.at(row["outcome"]))
+            << row.Where();
+    }
 }
 
 } // namespace
