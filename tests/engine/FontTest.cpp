@@ -3,6 +3,8 @@
 #include "windows/Faces.h"
 #include "windows/FontU.h"
 
+#include "../TestData.h"
+
 #include <QFontMetrics>
 #include <QPaintEngine>
 #include <QPainter>
@@ -72,31 +74,20 @@ template <typename Draw> Record Recorded(Draw draw) {
 class FontTest : public QObject {
     Q_OBJECT
   private slots:
-    void taskTextGlyphByGlyph_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QStringList>("layout"); // drawn at x 10, y 50
-        QTest::newRow("raised") << "km^2" << 20 << QStringList{"k 27 50", "m 27 50", "2 20 43"};
-        QTest::newRow("lowered") << "H!2O" << 12 << QStringList{"H 16 50", "2 12 59", "O 16 50"};
-        QTest::newRow("symbols") << QStringLiteral("#a#b#g#\u00b9") << 12
-                                 << QStringList{"α 19 47", "β 19 47", "γ 19 47", "≠ 19 47"};
-        // No kerning pair may pull two glyphs together.
-        QTest::newRow("kerning pairs")
-            << "AVTo" << 12 << QStringList{"A 16 50", "V 16 50", "T 16 50", "o 16 50"};
-        // Markup with nothing to act on draws nothing.
-        QTest::newRow("markup at the end") << "ab^!#" << 12 << QStringList{"a 16 50", "b 16 50"};
-    }
+    // tests/data/cases/engine_task_text.csv row by row. Each glyph starts
+    // where the one before it ends; the text ends where it is measured to end
+    // (a symbol is measured as its letter plus 3).
     void taskTextGlyphByGlyph() {
-        QFETCH(QString, text);
-        QFETCH(int, size);
-        QFETCH(QStringList, layout);
-        const Record r =
-            Recorded([&](QPainter& p) { DrawTaskText(p, 10, 50, Qt::black, text, size); });
-        QCOMPARE(r.Layout, layout);
-        // Each glyph starts where the one before it ends; the text ends where
-        // it is measured to end (a symbol is measured as its letter plus 3).
-        QCOMPARE(r.Starts, (QList<int>{10} + r.Ends).mid(0, r.Starts.size()));
-        if (!text.contains('#')) QCOMPARE(10 + MeasureTaskText(text, size), r.Ends.back());
+        for (const testdata::CsvRow& row : testdata::ReadCsv("cases/engine_task_text.csv")) {
+            const QString text = QString::fromStdString(row["text"]);
+            const Record r = Recorded(
+                [&](QPainter& p) { DrawTaskText(p, 10, 50, Qt::black, text, row.Int("size")); });
+            QVERIFY2(r.Layout.join('|') == QString::fromStdString(row["glyphs"]),
+                     qPrintable(QString::fromStdString(row.Where()) + ": " + r.Layout.join('|')));
+            QCOMPARE(r.Starts, (QList<int>{10} + r.Ends).mid(0, r.Starts.size()));
+            if (!text.contains('#'))
+                QCOMPARE(10 + MeasureTaskText(text, row.Int("size")), r.Ends.back());
+        }
     }
 
     // Each "#" flips the colour, taking no room; every call starts over in the

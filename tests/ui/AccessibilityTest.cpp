@@ -21,22 +21,15 @@ namespace {
 struct Heard {
     QAccessible::Event Type;
     QObject* Object;
-    QString Name;        // at the time of the event
-    QString Description; // likewise
-    QString Inserted;    // text updates
+    QString Name; // at the time of the event
 };
 
 std::vector<Heard> g_heard;
 
 void Record(QAccessibleEvent* event) {
-    Heard heard{event->type(), event->object(), {}, {}, {}};
-    if (QAccessibleInterface* iface = event->accessibleInterface()) {
-        heard.Name = iface->text(QAccessible::Name);
-        heard.Description = iface->text(QAccessible::Description);
-    }
-    if (event->type() == QAccessible::TextUpdated)
-        heard.Inserted = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
-    g_heard.push_back(heard);
+    QAccessibleInterface* iface = event->accessibleInterface();
+    g_heard.push_back(
+        {event->type(), event->object(), iface ? iface->text(QAccessible::Name) : ""});
 }
 
 // What was heard since the last call.
@@ -52,18 +45,11 @@ QList<QObject*> Focused(const std::vector<Heard>& heard) {
     return moves;
 }
 
-// The position of the first event of `type` on `object` whose name, or
-// description for a description change, is `text` or begins with it and a
-// period; -1 when there is none.
-int Find(const std::vector<Heard>& heard, QObject* object, QAccessible::Event type,
-         const QString& text) {
-    for (std::size_t k = 0; k < heard.size(); ++k) {
-        const Heard& h = heard[k];
-        const QString& said = type == QAccessible::DescriptionChanged ? h.Description : h.Name;
-        if (h.Object == object && h.Type == type && (said == text || said.startsWith(text + '.')))
-            return static_cast<int>(k);
-    }
-    return -1;
+// Whether `object` told of a change of `type`, with its new name if one is given.
+bool Told(QObject* object, QAccessible::Event type, const QString& name = {}) {
+    return std::any_of(g_heard.begin(), g_heard.end(), [&](const Heard& h) {
+        return h.Object == object && h.Type == type && (name.isEmpty() || h.Name == name);
+    });
 }
 
 // Types `text` and presses Return; only what Return brings is left to hear.
@@ -136,17 +122,12 @@ class AccessibilityTest : public QObject {
 
         // The chain window, opened from the menu bar and left with Escape,
         // hands the focus back.
-        QString chain;
-        test::WhenModal(w, [&](QWidget* modal) {
-            chain = modal->findChild<ReadingPane*>()->Text();
-            QTest::keyClick(modal, Qt::Key_Escape);
-        });
+        test::WhenModal(w, [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         w->MenuBar()->setFocus(Qt::MenuBarFocusReason);
         w->menVerwandlung()->trigger();
-        QVERIFY(chain.startsWith(QStringLiteral("km, m, dm, cm, mm\n1 km = 1000 m\n")));
         QTRY_COMPARE(QApplication::focusWidget(), w->btnAuswertung());
 
-        // The evaluation says a few of its steps, not all, and holds the focus.
+        // The evaluation says a few of its steps, not all.
         TfrmAuswertung* evaluation = p.windows.Auswertung;
         std::vector<Heard> animation;
         test::WhenModal(w, [&](QWidget*) {
@@ -155,17 +136,14 @@ class AccessibilityTest : public QObject {
             QTest::keyClick(evaluation->btnSchliessen(), Qt::Key_Return);
         });
         Enter(w->btnAuswertung());
-        QList<QObject*> inDialog;
         int changes = 0; // of names, descriptions, values and texts
         for (const Heard& h : animation) {
             const auto* widget = qobject_cast<QWidget*>(h.Object);
             if (widget == nullptr || widget->window() != evaluation) continue;
-            if (h.Type == QAccessible::Focus) inDialog << h.Object;
             changes += h.Type == QAccessible::NameChanged || h.Type == QAccessible::ValueChanged ||
                        h.Type == QAccessible::DescriptionChanged ||
                        h.Type == QAccessible::TextUpdated;
         }
-        QCOMPARE(inDialog, QList<QObject*>{evaluation->btnSchliessen()});
         QVERIFY2(changes > 0 && changes <= 30, qPrintable(QString::number(changes)));
 
         // Closing it lands in the first field of a fresh drill, in one move
@@ -179,19 +157,17 @@ class AccessibilityTest : public QObject {
 
         // The window, reused at another level, says its new title; so does the
         // information window at another page. The time switch tells of its change.
+        Take();
         p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
-        QVERIFY(Find(Take(), w, QAccessible::NameChanged, QStringLiteral("Längenmaße: ANFÄNGER")) >=
-                0);
+        QVERIFY(Told(w, QAccessible::NameChanged, QStringLiteral("Längenmaße: ANFÄNGER")));
         w->menSchliessenClick();
         p.Open(p.windows.Information)->ShowPage(2);
-        QVERIFY(Find(Take(), p.windows.Information, QAccessible::NameChanged,
-                     QStringLiteral("Entwicklung der Massenmaße")) >= 0);
+        QVERIFY(Told(p.windows.Information, QAccessible::NameChanged,
+                     QStringLiteral("Entwicklung der Massenmaße")));
         p.windows.Information->hide();
         QAction* item = p.start->MenuItem(QStringLiteral("menZeitart"));
         item->trigger();
-        QVERIFY(std::any_of(g_heard.begin(), g_heard.end(), [&](const Heard& h) {
-            return h.Type == QAccessible::StateChanged && h.Object == item;
-        }));
+        QVERIFY(Told(item, QAccessible::StateChanged));
     }
 
     // The time switch says its state and tells of its change; the time panel

@@ -59,7 +59,9 @@ class ExerciseWindowTest : public QObject {
 
   private slots:
     // A field is judged whenever the focus leaves it for good: through the
-    // chain window, or when "Weiter" or "Auswertung" is pressed. After the
+    // chain window, or when "Weiter" or "Auswertung" is pressed. A held Enter
+    // acts once, where it was pressed: its repeats neither spend a line's
+    // second try nor press the button the focus moved to. After the
     // evaluation a fresh drill begins.
     void fieldsLeftAnyWayAreJudged() {
         test::Program p;
@@ -72,29 +74,35 @@ class ExerciseWindowTest : public QObject {
         w->menVerwandlung()->trigger();
         QTRY_VERIFY(w->Field(2)->hasFocus());
         QVERIFY(!w->Field(1)->isVisible());
-        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("1"));
-        // Line 2 wrong with Enter waits for its second try; the chain window
-        // then sends the focus to line 3, which makes it that second try.
+        // Line 2 wrong with Enter waits for its second try, which the Enter
+        // held down does not spend; the chain window then sends the focus to
+        // line 3, which makes it that second try.
         Answer(w, 2, Wrong(p.Right(2)));
+        QTRY_VERIFY(w->Field(2)->hasFocus());
+        HeldEnter(w->Field(2));
+        QVERIFY(w->Field(2)->isVisible());
+        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("2"));
         CloseNextModal();
         w->menVerwandlung()->trigger();
         QTRY_VERIFY(w->Field(3)->hasFocus());
         QVERIFY(!w->Field(2)->isVisible());
         QVERIFY(w->lblAnzeige()->text().contains(p.Right(2)));
         QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("3"));
-        // Lines 3 and 4 answered; line 5 typed, never left, judged by "Weiter".
-        Answer(w, 3, p.Right(3));
-        Answer(w, 4, p.Right(4));
-        QTest::keyClicks(w->Field(5), p.Right(5));
-        w->btnWeiter()->click();
-        QVERIFY(p.messages.isEmpty());
+        // Enter in line 5 moves on to "Weiter"; held down it does not press it.
+        for (int i = 3; i <= 5; ++i)
+            Answer(w, i, p.Right(i));
+        QCOMPARE(QApplication::focusWidget(), w->btnWeiter());
+        HeldEnter(w->btnWeiter());
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
+        QCOMPARE(w->lblAktPunkte()->text(), QStringLiteral("4,0"));
+        QTest::keyClick(w->btnWeiter(), Qt::Key_Return);
         QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
         QCOMPARE(p.state.Score.TotalTries, 6);
-        QCOMPARE(p.state.Score.TotalPoints, 4.0F);
 
         // "Weiter" with empty fields says how many and goes to the first.
         for (const int i : {1, 2, 4})
             Answer(w, i, p.Right(i));
+        QVERIFY(p.messages.isEmpty());
         w->btnWeiter()->click();
         QCOMPARE(p.messages, QStringList{QStringLiteral("Es fehlen noch 2 Einträge!")});
         QTRY_VERIFY(w->Field(3)->hasFocus());
@@ -111,7 +119,8 @@ class ExerciseWindowTest : public QObject {
         QCOMPARE(p.state.Score.TotalTries, 6 + 6);
 
         // Last pass: line 5 typed but never left; "Auswertung" judges it (a
-        // wrong first try, so it waits), and the next press its second try.
+        // wrong first try, so it waits). Its second try ends the drill; the
+        // Enter held there does not press "Auswertung", a fresh one does.
         QTest::keyClicks(w->Field(5), Wrong(p.Right(5)));
         for (int i = 1; i <= 4; ++i)
             Answer(w, i, p.Right(i));
@@ -119,54 +128,21 @@ class ExerciseWindowTest : public QObject {
         w->btnAuswertung()->click();
         QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("3 / 3"));
         QVERIFY(w->Field(5)->isVisible());
-        int seenTries = -1;
-        float seenPoints = -1;
-        CloseNextModal([&](QWidget*) {
-            seenTries = p.state.Score.TotalTries;
-            seenPoints = p.state.Score.TotalPoints;
-        });
-        w->btnAuswertung()->click();
-        QCOMPARE(seenTries, 12 + 6);
-        QCOMPARE(seenPoints, 4.0F + 4.0F + 4.0F);
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
-        QCOMPARE(p.state.Score.TotalTries, 0);
-        QVERIFY(w->btnWeiter()->isVisible());
-        QTRY_VERIFY(w->Field(1)->hasFocus());
-        w->menSchliessenClick();
-    }
-
-    // A held Enter acts once, where it was pressed: its repeats neither press
-    // the button the focus moved to nor spend a line's second try; a fresh
-    // Enter does both.
-    void heldEnterActsOnce() {
-        test::Program p;
-        p.state.Selection.MaxPasses = 2;
-        auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelKubik, 3);
-        for (int i = 1; i <= 5; ++i)
-            Answer(w, i, p.Right(i));
-        QCOMPARE(QApplication::focusWidget(), w->btnWeiter());
-        HeldEnter(w->btnWeiter());
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 2"));
-        QCOMPARE(w->lblAktPunkte()->text(), QStringLiteral("5,0"));
-        QTest::keyClick(w->btnWeiter(), Qt::Key_Return);
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 2"));
-
-        Answer(w, 1, Wrong(p.Right(1)));
-        QTRY_VERIFY(w->Field(1)->hasFocus());
-        HeldEnter(w->Field(1));
-        QVERIFY(w->Field(1)->isVisible());
-        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("1"));
-        for (int i = 1; i <= 4; ++i)
-            Answer(w, i, p.Right(i));
         bool evaluated = false;
-        CloseNextModal([&](QWidget*) { evaluated = true; });
+        ScoreState seen;
+        CloseNextModal([&](QWidget*) { evaluated = true, seen = p.state.Score; });
         Answer(w, 5, p.Right(5));
         QCOMPARE(QApplication::focusWidget(), w->btnAuswertung());
         HeldEnter(w->btnAuswertung());
         QVERIFY(!evaluated);
         QTest::keyClick(w->btnAuswertung(), Qt::Key_Return);
         QVERIFY(evaluated);
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 2"));
+        QCOMPARE(seen.TotalTries, 12 + 6);
+        QCOMPARE(seen.TotalPoints, 4.0F + 4.0F + 4.5F);
+        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
+        QCOMPARE(p.state.Score.TotalTries, 0);
+        QVERIFY(w->btnWeiter()->isVisible());
+        QTRY_VERIFY(w->Field(1)->hasFocus());
         w->menSchliessenClick();
     }
 
@@ -293,7 +269,6 @@ class ExerciseWindowTest : public QObject {
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
         const QImage described = drawnChain();
-        QCOMPARE(described.size(), QSize(350, ChainClientHeight));
         const QPoint given(kGivenLeft + 10, LineTop(1) + 10);
         Answer(w, 1, QStringLiteral("350"));
         QVERIFY(w->FacePicture(1)->toolTip().isEmpty() && tipAt(given).isEmpty());
@@ -301,7 +276,6 @@ class ExerciseWindowTest : public QObject {
         const QString tip = w->FacePicture(1)->toolTip();
         QVERIFY(tip.contains(
             QStringLiteral("drei\u00a0Stellen nach rechts: 3,5\u00a0km = 3500\u00a0m.")));
-        QVERIFY(tip.contains(QStringLiteral("Dein Fehler: Deiner Zahl fehlt eine\u00a0Null.")));
         QCOMPARE(tipAt(given), tip);
         QTRY_VERIFY(tipAt(QPoint(300, LineTop(1) + 10)).isEmpty());
         const QString description = w->FacePicture(1)->accessibleDescription();
@@ -316,9 +290,7 @@ class ExerciseWindowTest : public QObject {
         const QImage solved = drawnChain();
         QCOMPARE(chain->DrawnSolution()->Sentences.back(),
                  "Du hängst eine\u00a0Null an: 4\u00a0m = 40\u00a0dm.");
-        QCOMPARE(solved.width(), described.width());
-        QVERIFY(solved.height() > described.height() && solved.height() < 3 * described.height());
-        QVERIFY(solved.copy(described.rect()) != described);
+        QVERIFY(solved.height() > described.height() && solved.copy(described.rect()) != described);
 
         for (int i = 3; i <= kLines; ++i)
             Answer(w, i, p.Right(i));
