@@ -1,9 +1,7 @@
-// The catalogue of typical mistakes (tests/data/cases/solution_diagnosis.csv),
-// each in both directions for every kind of unit, and the promise behind it:
-// over many generated tasks and wrong answers, a diagnosis is only ever given
-// when its mistake, applied to the task, gives exactly the typed text.
+// The promise behind the diagnosis: over many generated tasks and wrong
+// answers, a diagnosis is only ever given when its mistake, applied to the
+// task, gives exactly the typed text.
 
-#include "../TestData.h"
 #include "Oracle.h"
 
 #include "decadic/DecadicGenerators.h"
@@ -14,7 +12,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <map>
 #include <optional>
 #include <regex>
 #include <set>
@@ -25,29 +22,6 @@ namespace {
 
 using oracle::Canonical;
 using oracle::Shift;
-
-TEST(Diagnosis, EveryKindInBothDirections) {
-    using enum DekTraining;
-    const std::map<std::string, DekTraining, std::less<>> trainings = {
-        {"DekNum", DekNum}, {"DekDek", DekDek}, {"DezNum", DezNum}, {"DezDez", DezDez}};
-    for (const testdata::CsvRow& c : testdata::ReadCsv("cases/solution_diagnosis.csv")) {
-        const auto fill = [&c](auto& r) {
-            r.GivenText = c["given"], r.FromUnit = c["from"], r.ToUnit = c["to"];
-            r.AnswerText = c["answer"];
-            return r;
-        };
-        TTaskRecord measure;
-        TDekTaskRecord dek;
-        dek.AnswerIsNotation = c["answer"].find_first_not_of("0123456789,") != std::string::npos;
-        const auto d = c["training"].empty()
-                           ? DiagnoseMeasureAnswer(fill(measure), c["typed"])
-                           : DiagnoseDekAnswer(fill(dek), trainings.at(c["training"]), c["typed"]);
-        EXPECT_EQ(d ? d->Kind : "", c["kind"]) << c.Where();
-        EXPECT_EQ(d ? d->Sentence : "", oracle::Written(c["sentence"])) << c.Where();
-    }
-}
-
-// ---- The promise --------------------------------------------------------------------
 
 std::vector<std::string> Split(const std::string& text) {
     std::istringstream in(text);

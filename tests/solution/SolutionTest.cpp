@@ -1,4 +1,5 @@
-// The worked solution of every task the generators can make: every band of
+// Worked solutions and diagnoses of hand-picked tasks (tests/data/cases), then
+// the worked solution of every task the generators can make: every band of
 // every measure table in both directions, every level, kind and number band of
 // the decadic trainings. The steps' factors (each the catalogue's) and the comma
 // shift must each turn the given number exactly into the expected answer.
@@ -8,6 +9,7 @@
 
 #include "decadic/PlaceValue.h"
 #include "generators/Generators.h"
+#include "solution/Diagnosis.h"
 #include "solution/WorkedSolution.h"
 
 #include "../TestData.h"
@@ -22,25 +24,28 @@ namespace {
 
 using oracle::Canonical;
 
+using enum DekTraining;
+const std::map<std::string, DekTraining, std::less<>> kTrainings = {
+    {"DekNum", DekNum}, {"DekDek", DekDek}, {"DezNum", DezNum}, {"DezDez", DezDez}};
+
+// The task of a row of the case tables as a measure or decadic record.
+template <typename Record> Record Task(const testdata::CsvRow& c) {
+    Record r;
+    r.GivenText = c["given"], r.FromUnit = c["from"], r.ToUnit = c["to"];
+    r.AnswerText = c["answer"];
+    return r;
+}
+
 // One task for each kind of step (multiply and append zeros, divide and strike
 // zeros, the comma to the right and to the left, filling empty places, a
 // bridge, place-value counts added and carried) and the records that get none.
 TEST(WorkedSolution, Sentences) {
-    using enum DekTraining;
-    const std::map<std::string, DekTraining, std::less<>> trainings = {
-        {"DekNum", DekNum}, {"DekDek", DekDek}, {"DezNum", DezNum}, {"DezDez", DezDez}};
     for (const testdata::CsvRow& c : testdata::ReadCsv("cases/solution_sentences.csv")) {
-        const auto fill = [&c](auto& r) -> auto& {
-            r.GivenText = c["given"], r.FromUnit = c["from"], r.ToUnit = c["to"];
-            r.AnswerText = c["answer"];
-            return r;
-        };
-        TTaskRecord measure;
-        TDekTaskRecord dek;
         std::optional<std::vector<std::string>> got;
         if (c["training"].empty()) {
-            if (const auto s = SolveMeasureTask(fill(measure))) got = s->Sentences;
-        } else if (const auto s = SolveDekTask(fill(dek), trainings.at(c["training"]))) {
+            if (const auto s = SolveMeasureTask(Task<TTaskRecord>(c))) got = s->Sentences;
+        } else if (const auto s =
+                       SolveDekTask(Task<TDekTaskRecord>(c), kTrainings.at(c["training"]))) {
             got = s->Sentences;
             EXPECT_EQ(s->Given.empty() && s->Expected.empty(), c["from"] == "Md") << c.Where();
         }
@@ -54,6 +59,20 @@ TEST(WorkedSolution, Sentences) {
             got->begin() + std::min(std::ssize(*got), std::ptrdiff_t{c.Int("first")});
         EXPECT_EQ(std::vector(first, first + std::min(std::ssize(want), got->end() - first)), want)
             << c.Where();
+    }
+}
+
+// Every mistake the diagnosis names, for every kind of unit and training, in
+// direction 1 (to a smaller unit or place, or notation to numeral) and 2.
+TEST(Diagnosis, EveryKindInBothDirections) {
+    for (const testdata::CsvRow& c : testdata::ReadCsv("cases/solution_diagnosis.csv")) {
+        auto dek = Task<TDekTaskRecord>(c);
+        dek.AnswerIsNotation = c["answer"].find_first_not_of("0123456789,") != std::string::npos;
+        const auto d = c["training"].empty()
+                           ? DiagnoseMeasureAnswer(Task<TTaskRecord>(c), c["typed"])
+                           : DiagnoseDekAnswer(dek, kTrainings.at(c["training"]), c["typed"]);
+        EXPECT_EQ(d ? d->Kind : "", c["kind"]) << c.Where();
+        EXPECT_EQ(d ? d->Sentence : "", oracle::Written(c["sentence"])) << c.Where();
     }
 }
 
