@@ -84,11 +84,9 @@ class AuswertungTest : public QObject {
         QCOMPARE(Gauges(dialog_), Gauges(e.Final()));
         QVERIFY(Close()->Shown());
         QCOMPARE(dialog_->lblAnzeige()->text().toStdString(), std::string(e.Verdict()));
-        // A screen reader learns the end from the gauges and the close button.
-        const QString right = "Richtig: " + QString::fromStdString(e.Final().LabelRight);
-        QCOMPARE(Named<BarGauge>(dialog_, "Richtig")->accessibleDescription(), right);
-        QVERIFY(Close()->accessibleDescription().startsWith(dialog_->lblAnzeige()->text() + ' ' +
-                                                            right));
+        // A screen reader learns the end from the gauges.
+        QCOMPARE(Named<BarGauge>(dialog_, "Richtig")->accessibleDescription(),
+                 "Richtig: " + QString::fromStdString(e.Final().LabelRight));
         QCOMPARE(Named<QLabel>(dialog_, "Punkte und Versuche")->text().toStdString(),
                  e.PanelRight());
         QCOMPARE(Named<QLabel>(dialog_, "Verlorene Punkte und Versuche")->text().toStdString(),

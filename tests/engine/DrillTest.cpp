@@ -91,31 +91,9 @@ TEST_F(DrillFixture, EachTryScoresAndLooks) {
     EXPECT_EQ(state.TaskSheet[5].AnswerText, "5") << "the expected text is trimmed in place";
 }
 
-// "Weiter" with empty fields, in every pass: the pass stays as it is and the
-// focus goes to the lowest empty line.
-TEST_F(DrillFixture, WeiterWithEmptyFieldsKeepsThePass) {
-    const std::pair<std::vector<int>, int> cases[] = {
-        {{5}, 5}, {{1}, 1}, {{4, 2}, 2}, {{1, 2, 3, 4, 5}, 1}};
-    for (const int pass : {1, 2, 3}) {
-        for (const auto& [empty, focus] : cases) {
-            SCOPED_TRACE(testing::Message() << "pass " << pass << ", focus " << focus);
-            Start(pass);
-            for (int line = 1; line <= kLines; ++line)
-                drill.Typed(line, "7");
-            for (const int line : empty)
-                drill.Typed(line, "");
-            const WeiterResult w = drill.Weiter();
-            EXPECT_EQ(w.Missing, static_cast<int>(empty.size()));
-            EXPECT_EQ(w.FocusLine, focus);
-            EXPECT_FALSE(w.NextPass);
-            EXPECT_EQ(drill.PassText(), std::to_string(pass) + " / 3");
-            EXPECT_EQ(drill.Line(3).FieldText, empty.size() == 5 ? "" : "7");
-        }
-    }
-}
-
-// The pass count as the dialog leaves it reaches the drill: every pass but the
-// last leads to the next; the last ends the drill at its fifth answer.
+// The pass count as the dialog leaves it reaches the drill: "Weiter" keeps a
+// pass with empty fields, leads from a full one to the next but for the last,
+// which ends the drill at its fifth answer.
 TEST_F(DrillFixture, DrillEndsExactlyAfterItsLastPass) {
     const std::pair<const char*, int> counts[] = {{"2", 3}, {"3", 3}, {"10", 10}, {"11", 3}};
     for (const auto& [typed, passes] : counts) {
@@ -124,8 +102,13 @@ TEST_F(DrillFixture, DrillEndsExactlyAfterItsLastPass) {
         state.Selection.MaxPasses = PassCountValue(CheckPassCount(typed).Text);
         for (int pass = 1; pass <= passes; ++pass) {
             EXPECT_EQ(drill.PassText(), std::to_string(pass) + " / " + std::to_string(passes));
-            for (int line = 1; line <= kLines; ++line)
+            for (int line = 1; line <= kLines; ++line) {
+                if (line == kLines) {
+                    const WeiterResult early = drill.Weiter();
+                    EXPECT_TRUE(early.Missing == 1 && early.FocusLine == kLines && !early.NextPass);
+                }
                 EXPECT_EQ(Type(line, "5").DrillComplete, pass == passes && line == kLines);
+            }
             EXPECT_EQ(drill.Complete(), pass == passes);
             const WeiterResult w = drill.Weiter();
             EXPECT_EQ(w.Missing, 0);

@@ -170,9 +170,9 @@ class AccessibilityTest : public QObject {
         QVERIFY(Told(item, QAccessible::StateChanged));
     }
 
-    // The time switch says its state and tells of its change; the time panel
-    // and the evaluation's gauge read as text, not as values to set.
-    void timeSwitchTimePanelAndGauge() {
+    // The time switch says its state; the time panel and the evaluation's
+    // gauge read as text, not as values to set; so does a painted page.
+    void whatIsReadWithoutABridge() {
         test::Program p(5, QSize(1280, 1024));
         QAction* item = p.start->MenuItem(QStringLiteral("menZeitart"));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(item);
@@ -193,12 +193,9 @@ class AccessibilityTest : public QObject {
             QAccessible::queryAccessibleInterface(p.windows.Auswertung->gauRichtig());
         QCOMPARE(gauge->role(), QAccessible::ProgressBar);
         QVERIFY(gauge->state().readOnly && gauge->valueInterface() == nullptr);
-    }
 
-    void paintedPagesReadLineByLine() {
-        test::Program p(5, QSize(1280, 1024));
-        TfrmInformation* info = p.windows.Information;
-        info->show();
+        // The painted information page reads line by line.
+        TfrmInformation* info = p.Open(p.windows.Information);
         QAccessibleTextInterface* page =
             QAccessible::queryAccessibleInterface(info->findChild<ReadingPane*>())->textInterface();
         const QString text = page->text(0, -1);

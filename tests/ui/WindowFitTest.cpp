@@ -4,6 +4,8 @@
 // QT_SCALE_FACTOR=2 for a display with twice the pixel density.
 #include "Drive.h"
 
+#include "../TestData.h"
+
 #include "windows/InformationU.h"
 #include "windows/KombinationenU.h"
 #include "windows/MaxanzahlU.h"
@@ -13,6 +15,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+
+#include <cstdio>
 
 using namespace quarvel;
 
@@ -53,20 +57,19 @@ class WindowFitTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // tests/data/cases/ui_screens.csv, the rows of this run's pixel ratio.
     void everyWindowFitsEveryScreen_data() {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QRect>("available");
         QTest::addColumn<int>("eighths");
-        if (qApp->devicePixelRatio() == 2.0) {
-            // 3840 x 2160 device pixels are 1920 x 1080 logical ones.
-            QTest::newRow("3840x2160@2") << QSize(1920, 1080) << QRect(0, 0, 1920, 1080) << 11;
-            return;
+        for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_screens.csv")) {
+            int x = 0, y = 0, w = 0, h = 0, sw = 0, sh = 0;
+            QVERIFY(std::sscanf(row["available"].c_str(), "%d,%d %dx%d", &x, &y, &w, &h) == 4 &&
+                    std::sscanf(row["screen"].c_str(), "%dx%d", &sw, &sh) == 2);
+            if (row.Int("ratio") == qRound(qApp->devicePixelRatio()))
+                QTest::newRow(row["case"].c_str())
+                    << QSize(sw, sh) << QRect(x, y, w, h) << row.Int("eighths");
         }
-        QTest::newRow("800x600") << QSize(800, 600) << QRect(0, 0, 800, 600) << 6;
-        QTest::newRow("1024x768") << QSize(1024, 768) << QRect(0, 0, 1024, 768) << 8;
-        QTest::newRow("1280x720") << QSize(1280, 720) << QRect(0, 0, 1280, 720) << 7;
-        QTest::newRow("1366x768, panel") << QSize(1366, 768) << QRect(0, 48, 1366, 720) << 7;
-        QTest::newRow("1920x1080") << QSize(1920, 1080) << QRect(0, 0, 1920, 1080) << 11;
     }
     void everyWindowFitsEveryScreen() {
         QFETCH(QSize, screen);
@@ -76,13 +79,7 @@ class WindowFitTest : public QObject {
         const bool designScreen = screen == QSize(1024, 768);
         test::Program p(7, ScreenArea(screen, available));
         const auto verifyInside = [&](const QWidget* window) {
-            const QRect outer = OuterGeometry(window);
-            QVERIFY2(available.contains(outer),
-                     qPrintable(window->objectName() + QStringLiteral(" at %1,%2 %3x%4")
-                                                           .arg(outer.x())
-                                                           .arg(outer.y())
-                                                           .arg(outer.width())
-                                                           .arg(outer.height())));
+            QVERIFY2(available.contains(OuterGeometry(window)), qPrintable(window->objectName()));
         };
         QCOMPARE(EighthsOf(p.start.get()), eighths);
         if (!designScreen) verifyInside(p.start.get());
