@@ -151,14 +151,7 @@ bool Fits(const std::string& numeral, const DataPattern& pattern) {
 
 // A pattern whose numbers have no digit 0 (so each zero a task shows was set).
 bool ZeroFree(const DataPattern& pattern) {
-    return Digits(pattern.Min).find('0') == std::string::npos &&
-           Digits(pattern.Max).find('0') == std::string::npos;
-}
-
-const NamedDecadicGenerator& Generator(const std::string& name) {
-    const NamedDecadicGenerator* gen = FindDecadicGenerator(name);
-    if (gen == nullptr) throw std::runtime_error("the program has no " + name);
-    return *gen;
+    return Digits(pattern.Min + pattern.Max).find('0') == std::string::npos;
 }
 
 // ---------------------------------------------------------------------------
@@ -203,7 +196,7 @@ TEST(DecadicData, TablesEntryByEntry) {
 
     for (const auto& [key, bands] : data.Numbers) {
         const auto& [name, direction] = key;
-        const NamedDecadicGenerator& gen = Generator(name);
+        const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
         const bool decimal = gen.Training == DekTraining::DezNum;
         const std::string where = name + " direction " + std::to_string(direction);
         ExpectTable(where,
@@ -216,7 +209,7 @@ TEST(DecadicData, TablesEntryByEntry) {
     }
 
     for (const auto& [name, want] : data.Units) {
-        const NamedDecadicGenerator& gen = Generator(name);
+        const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
         const UnitLevel& row =
             gen.Training == DekTraining::DekDek ? DekDekLevel(gen.Level) : DezDezLevel(gen.Level);
         EXPECT_EQ((std::vector{row.K, row.MaxDistance, row.K3, row.AnswerLeft, row.AnswerWidth,
@@ -331,7 +324,7 @@ void CheckNumeralTask(const Scripted& s, int line, bool decimal, int direction,
 TEST(DecadicData, EveryNumberBandAtBothEdges) {
     for (const auto& [key, bands] : TheData().Numbers) {
         const auto& [name, direction] = key;
-        const NamedDecadicGenerator& gen = Generator(name);
+        const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
         for (const DataBand& band : bands) {
             for (const int p : {band.Lo, band.Hi}) {
                 SCOPED_TRACE(name + " direction " + std::to_string(direction) + " " + band.Name() +
@@ -452,7 +445,7 @@ std::vector<UnitTask> UnitTasks(const DataUnitLevel& level, int kind, bool decad
 
 TEST(DecadicData, EveryKindAndBandAtBothEdges) {
     for (const auto& [name, level] : TheData().Units) {
-        const NamedDecadicGenerator& gen = Generator(name);
+        const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
         const bool decadic = gen.Training == DekTraining::DekDek;
         for (const DataKindBand& kinds : TheData().Kinds.at(name)) {
             for (const int draw : std::set{kinds.Lo, kinds.Hi}) {

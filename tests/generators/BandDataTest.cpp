@@ -283,10 +283,9 @@ std::string Check(std::string_view name, const DataGenerator& generator, const D
     const double value = Value(given);
     if (r.GivenDecimals != pattern.Decimals || DecimalsOf(given) != pattern.Decimals)
         return "decimals of the given " + given + " (pattern " + band.Pattern + ")";
-    if (digits == Digits::Smallest && given != pattern.Min)
-        return "given " + given + ", not the smallest " + band.Pattern + " " + pattern.Min;
-    if (digits == Digits::Largest && given != pattern.Max)
-        return "given " + given + ", not the largest " + band.Pattern + " " + pattern.Max;
+    const std::string& bound = digits == Digits::Largest ? pattern.Max : pattern.Min;
+    if (digits != Digits::Seeded && given != bound)
+        return "given " + given + ", not " + bound + " of " + band.Pattern;
     if (value < Value(pattern.Min) || value > Value(pattern.Max) ||
         oracle::Canonical(given) != given)
         return "given " + given + " is no " + band.Pattern;
