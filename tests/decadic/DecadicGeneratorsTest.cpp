@@ -301,13 +301,13 @@ void CheckNumeralTask(const Scripted& s, int line, bool decimal, int direction,
     EXPECT_EQ(enlarged, band.Enlarge) << "enlarge count";
     if (decimal) {
         EXPECT_EQ(r.AnswerHasComma, direction == 1) << "direction";
-        EXPECT_EQ(oracle::NumeralE8(numeral), oracle::DecimalValueE8(*tokens)) << "value";
+        EXPECT_EQ(oracle::NumeralE8(numeral), oracle::Value(*tokens, true)) << "value";
         EXPECT_EQ(tokens->front().Place, 0) << "units first";
         EXPECT_EQ(tokens->back().Place, band.Decimals) << "decimals";
         EXPECT_EQ(testing::DecimalsOf(numeral), band.Decimals) << "decimals";
     } else {
-        EXPECT_EQ(numeral, std::to_string(oracle::DecadicValue(*tokens))) << "value";
-        EXPECT_EQ(r.IntValue, oracle::DecadicValue(*tokens)) << "value";
+        EXPECT_EQ(numeral, std::to_string(oracle::Value(*tokens, false))) << "value";
+        EXPECT_EQ(r.IntValue, oracle::Value(*tokens, false)) << "value";
     }
     const std::string patternDigits = Digits(pattern.Max);
     if (band.Enlarge > 0) { // every place of the number is written
@@ -396,7 +396,7 @@ void CheckUnitTask(const Scripted& s, int line, bool decadic, const DataUnitLeve
         EXPECT_EQ(std::pair(tokens->front().Place, tokens->back().Place),
                   std::pair(task.A, task.B + 1))
             << "places";
-        const std::int64_t value = oracle::DecadicValue(*tokens);
+        const std::int64_t value = oracle::Value(*tokens, false);
         EXPECT_TRUE(Fits(std::to_string(value), pattern)) << "pattern " << task.Pattern;
         EXPECT_EQ(answer * Pow10(task.B - 1), value) << "answer";
         return;
@@ -408,7 +408,7 @@ void CheckUnitTask(const Scripted& s, int line, bool decadic, const DataUnitLeve
         << "place symbols of '" << given << "'";
     EXPECT_EQ(std::pair(tokens->front().Place, tokens->back().Place), std::pair(1, task.A))
         << "decimals";
-    const std::int64_t e8 = oracle::DecimalValueE8(*tokens);
+    const std::int64_t e8 = oracle::Value(*tokens, true);
     const std::string numeral = "0," + std::to_string(e8 + Pow10(8)).substr(1);
     EXPECT_TRUE(Fits(numeral, pattern)) << "pattern " << task.Pattern;
     EXPECT_EQ(answer * Pow10(8 - task.B), e8) << "answer";

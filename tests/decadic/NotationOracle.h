@@ -64,18 +64,11 @@ inline std::int64_t Pow10(int k) {
     return k <= 0 ? 1 : 10 * Pow10(k - 1);
 }
 
-inline std::int64_t DecadicValue(const std::vector<Token>& tokens) {
+// A decadic notation's value, a decimal one's in hundred-millionths.
+inline std::int64_t Value(const std::vector<Token>& tokens, bool decimal) {
     std::int64_t v = 0;
     for (const Token& t : tokens)
-        v += t.Count * Pow10(t.Place - 1);
-    return v;
-}
-
-// In hundred-millionths.
-inline std::int64_t DecimalValueE8(const std::vector<Token>& tokens) {
-    std::int64_t v = 0;
-    for (const Token& t : tokens)
-        v += t.Count * Pow10(8 - t.Place);
+        v += t.Count * Pow10(decimal ? 8 - t.Place : t.Place - 1);
     return v;
 }
 

@@ -66,7 +66,7 @@ TEST(PlaceValue, WorkedExamples) {
             ScriptedRandom rng(ordinals);
             std::int64_t value = std::stoll(arg);
             EXPECT_EQ(EnlargePlaceCounts(value, row.Int("arg2"), rng), result);
-            EXPECT_EQ(value, oracle::DecadicValue(*tokens));
+            EXPECT_EQ(value, oracle::Value(*tokens, false));
         } else {
             ADD_FAILURE() << "no check for " << op;
         }
