@@ -174,6 +174,7 @@ TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
         EXPECT_EQ(result.Label->Colour, tables::Colour("exercise windows", "lblAnzeige " + words))
             << tables::ToString(result.Label->Colour);
         EXPECT_EQ(state.Score.TotalPoints - before, points ? std::stof(Value(points)) : 0.0F);
+        EXPECT_EQ(state.Score.PassPoints, state.Score.TotalPoints) << "one pass";
         EXPECT_EQ(state.Score.TotalTries - tries, std::stoi(Value("score_tries_per_judgement")));
     }
     EXPECT_EQ(drill.Exit(4, "1,2,3").Outcome, Kind::TooManyCommas);
