@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolTip>
 
 #include <functional>
@@ -58,91 +59,75 @@ class ExerciseWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // A field is judged whenever the focus leaves it for good: through the
-    // chain window, or when "Weiter" or "Auswertung" is pressed. A held Enter
-    // acts once, where it was pressed: its repeats neither spend a line's
-    // second try nor press the button the focus moved to. After the
-    // evaluation a fresh drill begins.
-    void fieldsLeftAnyWayAreJudged() {
+    // tests/data/cases/ui_drill_scenario.csv step by step: fields judged
+    // however they are left, a held Enter acting once, Weiter and Auswertung.
+    void drillScenario() {
         test::Program p;
         p.state.Selection.MaxPasses = 3;
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelMasse, 4);
-        // Typed without Enter, then the chain window: line 1 is judged when the
-        // focus lands in line 2.
-        QTest::keyClicks(w->Field(1), p.Right(1));
-        CloseNextModal();
-        w->menVerwandlung()->trigger();
-        QTRY_VERIFY(w->Field(2)->hasFocus());
-        QVERIFY(!w->Field(1)->isVisible());
-        // Line 2 wrong with Enter waits for its second try, which the Enter
-        // held down does not spend; the chain window then sends the focus to
-        // line 3, which makes it that second try.
-        Answer(w, 2, Wrong(p.Right(2)));
-        QTRY_VERIFY(w->Field(2)->hasFocus());
-        HeldEnter(w->Field(2));
-        QVERIFY(w->Field(2)->isVisible());
-        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("2"));
-        CloseNextModal();
-        w->menVerwandlung()->trigger();
-        QTRY_VERIFY(w->Field(3)->hasFocus());
-        QVERIFY(!w->Field(2)->isVisible());
-        QVERIFY(w->lblAnzeige()->text().contains(p.Right(2)));
-        QCOMPARE(w->lblAktVersuche()->text(), QStringLiteral("3"));
-        // Enter in line 5 moves on to "Weiter"; held down it does not press it.
-        for (int i = 3; i <= 5; ++i)
-            Answer(w, i, p.Right(i));
-        QCOMPARE(QApplication::focusWidget(), w->btnWeiter());
-        HeldEnter(w->btnWeiter());
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
-        QCOMPARE(w->lblAktPunkte()->text(), QStringLiteral("4,0"));
-        QTest::keyClick(w->btnWeiter(), Qt::Key_Return);
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
-        QCOMPARE(p.state.Score.TotalTries, 6);
-
-        // "Weiter" with empty fields says how many and goes to the first.
-        for (const int i : {1, 2, 4})
-            Answer(w, i, p.Right(i));
-        QVERIFY(p.messages.isEmpty());
-        w->btnWeiter()->click();
-        QCOMPARE(p.messages, QStringList{QStringLiteral("Es fehlen noch 2 Einträge!")});
-        QTRY_VERIFY(w->Field(3)->hasFocus());
-        Answer(w, 3, p.Right(3));
-        // A click on "Weiter" that leaves a wrong first try holds: the pupil
-        // gets the second try, and the next click judges it.
-        w->Field(5)->setFocus();
-        QTest::keyClicks(w->Field(5), Wrong(p.Right(5)));
-        QTest::mouseClick(w->btnWeiter(), Qt::LeftButton);
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("2 / 3"));
-        QTRY_VERIFY(w->Field(5)->hasFocus());
-        QTest::mouseClick(w->btnWeiter(), Qt::LeftButton);
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("3 / 3"));
-        QCOMPARE(p.state.Score.TotalTries, 6 + 6);
-
-        // Last pass: line 5 typed but never left; "Auswertung" judges it (a
-        // wrong first try, so it waits). Its second try ends the drill; the
-        // Enter held there does not press "Auswertung", a fresh one does.
-        QTest::keyClicks(w->Field(5), Wrong(p.Right(5)));
-        for (int i = 1; i <= 4; ++i)
-            Answer(w, i, p.Right(i));
-        QVERIFY(w->btnAuswertung()->isVisible() && !w->btnWeiter()->isVisible());
-        w->btnAuswertung()->click();
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("3 / 3"));
-        QVERIFY(w->Field(5)->isVisible());
-        bool evaluated = false;
-        ScoreState seen;
-        CloseNextModal([&](QWidget*) { evaluated = true, seen = p.state.Score; });
-        Answer(w, 5, p.Right(5));
-        QCOMPARE(QApplication::focusWidget(), w->btnAuswertung());
-        HeldEnter(w->btnAuswertung());
-        QVERIFY(!evaluated);
-        QTest::keyClick(w->btnAuswertung(), Qt::Key_Return);
-        QVERIFY(evaluated);
-        QCOMPARE(seen.TotalTries, 12 + 6);
-        QCOMPARE(seen.TotalPoints, 4.0F + 4.0F + 4.5F);
-        QCOMPARE(w->lblDurchgang()->text(), QStringLiteral("1 / 3"));
-        QCOMPARE(p.state.Score.TotalTries, 0);
-        QVERIFY(w->btnWeiter()->isVisible());
-        QTRY_VERIFY(w->Field(1)->hasFocus());
+        // The evaluation, whenever it comes, is noted and closed at its end.
+        QString evaluated;
+        TfrmAuswertung* evaluation = p.windows.Auswertung;
+        QTimer watch;
+        watch.callOnTimeout([&] {
+            if (QApplication::activeModalWidget() != evaluation ||
+                !evaluation->btnSchliessen()->Shown())
+                return;
+            evaluated =
+                QStringLiteral("%1 %2")
+                    .arg(p.state.Score.TotalTries)
+                    .arg(QString::fromStdString(Drill::FormatPoints(p.state.Score.TotalPoints)));
+            evaluation->btnSchliessen()->click();
+        });
+        watch.start(5);
+        for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_drill_scenario.csv")) {
+            const std::string& step = row["step"];
+            const QString on = QString::fromStdString(row["on"]);
+            const QString value = QString::fromStdString(row["value"]);
+            const int line = on.toInt();
+            QWidget* target = on == QLatin1String("Weiter")       ? w->btnWeiter()
+                              : on == QLatin1String("Auswertung") ? w->btnAuswertung()
+                              : line > 0 ? static_cast<QWidget*>(w->Field(line))
+                                         : nullptr;
+            const QString right = line > 0 ? p.Right(line) : QString();
+            const QString text = value == QLatin1String("right") ? right : Wrong(right);
+            const QByteArray where = QByteArray::fromStdString(row.Where() + ": " + step);
+            if (step == "type") {
+                QTest::keyClicks(target, text);
+            } else if (step == "answer") {
+                Answer(w, line, text);
+            } else if (step == "return") {
+                QTest::keyClick(target, Qt::Key_Return);
+            } else if (step == "held") {
+                HeldEnter(target);
+            } else if (step == "click") {
+                QTest::mouseClick(target, Qt::LeftButton);
+            } else if (step == "press") {
+                qobject_cast<QPushButton*>(target)->click();
+            } else if (step == "go to") {
+                target->setFocus();
+            } else if (step == "chain") {
+                CloseNextModal();
+                w->menVerwandlung()->trigger();
+            } else if (step == "focus") {
+                QTRY_VERIFY2(QApplication::focusWidget() == target, where);
+            } else if (step == "shown") {
+                QVERIFY2(target->isVisible() == (value == QLatin1String("yes")), where);
+            } else if (step == "pass" || step == "tries" || step == "points") {
+                const QLabel* counter = step == "pass"    ? w->lblDurchgang()
+                                        : step == "tries" ? w->lblAktVersuche()
+                                                          : w->lblAktPunkte();
+                QVERIFY2(counter->text() == value, where + " " + counter->text().toUtf8());
+            } else if (step == "messages") {
+                QVERIFY2(p.messages.join('|') == value, where);
+            } else if (step == "says answer of") {
+                QVERIFY2(w->lblAnzeige()->text().contains(right), where);
+            } else if (step == "evaluated") {
+                QVERIFY2(evaluated == value, where + " " + evaluated.toUtf8());
+            } else {
+                QFAIL(where + ": no such step");
+            }
+        }
         w->menSchliessenClick();
     }
 
