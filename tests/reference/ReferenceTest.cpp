@@ -96,14 +96,11 @@ TEST(ChainSolution, EveryStepOfEveryMeasurePairIsAnArrowWithItsFactor) {
             for (const auto& [from, to] :
                  {std::pair(pair.From, pair.To), std::pair(pair.To, pair.From)}) {
                 SCOPED_TRACE(std::string(from) + " -> " + std::string(to));
-                const auto kind = KindOfUnit(from);
-                ASSERT_TRUE(kind);
-                const auto chain = ChainFor(kChainOf[static_cast<int>(*kind)]);
-                const auto path = ChainPath(from, to);
-                ASSERT_TRUE(chain && path);
+                const ChainLayout chain =
+                    ChainFor(kChainOf[static_cast<int>(KindOfUnit(from).value())]).value();
                 MeasureSolution s;
-                s.Steps = *path;
-                const ChainSolution drawn = SolutionOnChain(*chain, s);
+                s.Steps = ChainPath(from, to).value();
+                const ChainSolution drawn = SolutionOnChain(chain, s);
                 std::size_t arrow = 0;
                 for (const ChainStep& step : s.Steps) {
                     const int e = oracle::kExponent.at(step.From) - oracle::kExponent.at(step.To);
@@ -111,7 +108,7 @@ TEST(ChainSolution, EveryStepOfEveryMeasurePairIsAnArrowWithItsFactor) {
                     ASSERT_LT(arrow, drawn.Arrows.size());
                     const ChainArrow& a = drawn.Arrows[arrow++];
                     EXPECT_EQ(std::pair(a.From, a.To),
-                              std::pair(XOf(*chain, step.From), XOf(*chain, step.To)));
+                              std::pair(XOf(chain, step.From), XOf(chain, step.To)));
                     const std::string factor =
                         (e > 0 ? "· " : ": ") + oracle::Shift("1", std::abs(e));
                     EXPECT_TRUE(std::any_of(drawn.Labels.begin(), drawn.Labels.end(), [&](auto& l) {
@@ -166,16 +163,13 @@ bool Fits(const ChainLayout& chain, const Cells& cells) {
 TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
     int beyond = 0;
     oracle::ForEachDecadicTask(11, 17, [&beyond](auto& gen, bool units, const TDekTaskRecord& r) {
-        const auto layout = ChainFor(static_cast<UnitArea>(static_cast<int>(gen.Training) + 1));
-        ASSERT_TRUE(layout);
-        const ChainLayout& chain = *layout;
+        const ChainLayout chain =
+            ChainFor(static_cast<UnitArea>(static_cast<int>(gen.Training) + 1)).value();
         std::string given = r.GivenText.str();
         given.erase(0, given.find_first_not_of(' '));
         SCOPED_TRACE(std::string(gen.Name) + ": " + given + " " + r.FromUnit.str() + " in " +
                      r.ToUnit.str());
-        const auto solved = SolveDekTask(r, gen.Training);
-        ASSERT_TRUE(solved);
-        const DekSolution& s = *solved;
+        const DekSolution s = SolveDekTask(r, gen.Training).value();
         const ChainSolution drawn = SolutionOnChain(chain, s);
         const std::string numeral = r.AnswerIsNotation ? given : r.AnswerText.str();
         const Cells expected = Columns(numeral, XOf(chain, units ? r.ToUnit.str() : "E"));
