@@ -15,24 +15,12 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include <functional>
 #include <map>
 
 using namespace quarvel;
 using test::Answer;
 
 namespace {
-
-// Closes the next modal window once it lets itself be closed (the evaluation
-// only after its animation), after `inspect` has looked at it.
-void CloseNextModal(std::function<void(QWidget*)> inspect = {}) {
-    test::WhenModal(nullptr, [inspect](QWidget* modal) {
-        auto* close = modal->findChild<LatentButton*>(QStringLiteral("btnSchliessen"));
-        if (close != nullptr) QTRY_VERIFY(close->Shown());
-        if (inspect) inspect(modal);
-        close != nullptr ? close->click() : (void)modal->close();
-    });
-}
 
 // Enter held down: the repeats the keyboard sends after the first press,
 // marked as repeats or not, each a release and a press at the same instant.
@@ -106,8 +94,10 @@ class ExerciseWindowTest : public QObject {
                 qobject_cast<QPushButton*>(target)->click();
             } else if (step == "go to") {
                 target->setFocus();
+            } else if (step == "set") {
+                qobject_cast<QLineEdit*>(target)->setText(value);
             } else if (step == "chain") {
-                CloseNextModal();
+                test::WhenModal(nullptr, [](QWidget* chain) { chain->close(); });
                 w->menVerwandlung()->trigger();
             } else if (step == "focus") {
                 QTRY_VERIFY2(QApplication::focusWidget() == target, where);
@@ -132,8 +122,7 @@ class ExerciseWindowTest : public QObject {
     }
 
     // Whatever way text arrives, a field holds only what its key filter admits
-    // (tests/data/cases/ui_admitted_text.csv). Two commas that got in all the
-    // same cost no try: a message, and the focus stays.
+    // (tests/data/cases/ui_admitted_text.csv).
     void fieldsHoldOnlyAdmittedText() {
         test::Program p;
         auto* measure = p.Open(p.windows.Einheiten, &SelectionState::LevelFlaeche, 4);
@@ -172,15 +161,6 @@ class ExerciseWindowTest : public QObject {
                      qPrintable(QString::fromStdString(row.Where()) + ": " + field->text()));
             field->clear(); // an empty field is not judged when it is left
         }
-        QApplication::setActiveWindow(measure);
-        measure->Field(3)->setFocus();
-        measure->Field(3)->setText(QStringLiteral("1,2,3"));
-        QTest::keyClick(measure->Field(3), Qt::Key_Return);
-        QCoreApplication::processEvents();
-        QCOMPARE(p.messages,
-                 QStringList{QStringLiteral("Es darf höchstens ein Komma vorhanden sein!")});
-        QCOMPARE(measure->lblAktVersuche()->text(), QStringLiteral("0"));
-        QTRY_VERIFY(measure->Field(3)->hasFocus());
         measure->menSchliessenClick();
         decadic->menSchliessenClick();
     }
