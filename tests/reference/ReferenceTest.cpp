@@ -234,5 +234,34 @@ TEST(InfoPages, SpokenLinesHoldWholeWords) {
         EXPECT_FALSE(picture.Subject.empty());
 }
 
+// The years the pages' topics name, in the order the paragraphs tell them, and
+// no other: the metre's decree, its platinum standard, the krypton and the
+// light definitions; the kilogram's redefinition; the tilting balance and the
+// electronic scales.
+TEST(InfoPages, YearsOfTheHistory) {
+    const std::vector<std::vector<int>> years = {
+        {1793, 1799, 1960, 1983}, {2019, 2019}, {}, {1763, 1939}, {}};
+    for (int page = 1; page <= InfoPageCount; ++page) {
+        std::vector<int> found;
+        for (const InfoLine& l : InfoPageFor(page)->Lines) {
+            for (std::size_t i = 0; i + 4 <= l.Text.size(); ++i) {
+                const bool alone =
+                    (i == 0 || !std::isdigit(static_cast<unsigned char>(l.Text[i - 1]))) &&
+                    (i + 4 == l.Text.size() ||
+                     !std::isdigit(static_cast<unsigned char>(l.Text[i + 4])));
+                const std::string four = l.Text.substr(i, 4);
+                if (alone && std::all_of(four.begin(), four.end(), ::isdigit) &&
+                    (four[0] == '1' || four[0] == '2') &&
+                    (i + 4 == l.Text.size() || l.Text[i + 4] != ',') &&
+                    (i == 0 || l.Text[i - 1] != ',')) {
+                    const int year = std::stoi(four);
+                    if (year >= 1200 && year <= 2100) found.push_back(year);
+                }
+            }
+        }
+        EXPECT_EQ(found, years[static_cast<std::size_t>(page - 1)]) << "page " << page;
+    }
+}
+
 } // namespace
 } // namespace quarvel
