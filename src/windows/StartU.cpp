@@ -9,12 +9,15 @@
 #include "windows/MaxanzahlU.h"
 #include "windows/Pictures.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QShowEvent>
+#include <QThread>
 #include <QTimer>
 
 namespace quarvel {
@@ -181,6 +184,18 @@ void TfrmStart::OpenWindow(TargetWindow target) {
     show();
     raise();
     activateWindow();
+}
+
+void TfrmStart::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted()) return;
+    // However the start window is closed ("Beenden", the close box, Alt+F4),
+    // the program ends, at once. Qt's own quit on the last closed window is
+    // only posted, and any window shown before it arrives cancels it: a menu
+    // that keys typed ahead open on the closed window would leave the program
+    // running with no window at all once that menu closes. (No event loop
+    // runs in a test that drives the windows without one: nothing to end.)
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }
 
 void TfrmStart::showEvent(QShowEvent* event) {

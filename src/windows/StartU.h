@@ -37,6 +37,7 @@ class TfrmStart : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries);
