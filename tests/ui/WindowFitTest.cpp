@@ -6,6 +6,7 @@
 
 #include "../TestData.h"
 
+#include "core/WindowFit.h"
 #include "windows/InformationU.h"
 #include "windows/KombinationenU.h"
 #include "windows/MaxanzahlU.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <functional>
 
 using namespace quarvel;
 
@@ -57,6 +59,26 @@ class WindowFitTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The rule behind it (tests/data/cases/ui_window_fit.csv): the largest
+    // number of eighths at which the scaled layout and its frame fit the free
+    // screen, at the exact fit and one pixel over.
+    void fitRuleAtTheExactFitAndOnePixelOver() {
+        const auto extent = [](const std::string& text) {
+            Extent e{};
+            return std::sscanf(text.c_str(), "%dx%d", &e.Width, &e.Height) == 2 ? e : Extent{};
+        };
+        for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_window_fit.csv")) {
+            std::function<Extent(int)> frame = [](int) { return Extent{10, 60}; };
+            if (row["frame"] == "none") frame = [](int) { return Extent{0, 0}; };
+            if (row["frame"] == "growing") frame = [](int e) { return Extent{e, 5 * e}; };
+            const int eighths =
+                FitEighths(extent(row["design"]), extent(row["available"]), row.Int("most"), frame);
+            QVERIFY2(eighths == row.Int("eighths"),
+                     qPrintable(QString::fromStdString(row.Where() + ": " + row["case"]) +
+                                " gives " + QString::number(eighths)));
+        }
+    }
+
     // tests/data/cases/ui_screens.csv, the rows of this run's pixel ratio.
     void everyWindowFitsEveryScreen_data() {
         QTest::addColumn<QSize>("screen");
