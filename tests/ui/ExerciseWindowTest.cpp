@@ -1,6 +1,7 @@
 // The drill windows driven with real key events on the offscreen platform:
 // fields judged however they are left, a held Enter, what a field admits, the
-// time panel and the worked solution of a revealed line.
+// time panel, the worked solution of a revealed line, and the evaluation
+// dialog showing every step the evaluation computes.
 #include "Drive.h"
 
 #include "../TestData.h"
@@ -12,8 +13,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 
 #include <map>
 
@@ -40,6 +43,48 @@ void HeldEnter(QWidget* target) {
 QString Wrong(const QString& right) {
     return right == QStringLiteral("7") ? QStringLiteral("8") : QStringLiteral("7");
 }
+
+// The gauges and percentages as the evaluation computes them, and as drawn.
+QString Gauges(const EvaluationFrame& f) {
+    return QStringLiteral("%1/%2 %3 %4")
+        .arg(f.GaugeRight)
+        .arg(f.GaugeWrong)
+        .arg(QString::fromStdString(f.LabelRight), QString::fromStdString(f.LabelWrong));
+}
+QString Gauges(const TfrmAuswertung* d) {
+    return Gauges({test::Named<BarGauge>(d, "Richtig")->value(),
+                   test::Named<BarGauge>(d, "Falsch")->value(),
+                   d->lblPRichtig()->text().toStdString(), d->lblPFalsch()->text().toStdString()});
+}
+
+// The evaluation dialog on its own, every step it shows noted, each checked to
+// come unseen with the focus on the close button, so that a screen reader is on it.
+struct Evaluating {
+    AppState state;
+    Windows windows;
+    QWidget start;
+    TfrmAuswertung* dialog = new TfrmAuswertung(state, windows, &start);
+    LatentButton* close = test::Named<LatentButton>(dialog, "Schließen");
+    QStringList steps;
+
+    Evaluating() {
+        dialog->SetStepInterval(0);
+        QObject::connect(dialog, &TfrmAuswertung::StepShown, [this](int s) {
+            QCOMPARE(qsizetype(s), steps.size());
+            QVERIFY(!close->Shown() && dialog->focusWidget() == close);
+            steps << Gauges(dialog);
+        });
+    }
+    // Shows the dialog for this score and lets the animation run to its end.
+    void Run(float points, int tries) {
+        state.Score.TotalPoints = points;
+        state.Score.TotalTries = tries;
+        steps.clear();
+        QSignalSpy finished(dialog, &TfrmAuswertung::AnimationFinished);
+        dialog->show();
+        if (finished.isEmpty()) QVERIFY(finished.wait(5000));
+    }
+};
 
 } // namespace
 
@@ -237,6 +282,73 @@ class ExerciseWindowTest : public QObject {
         QVERIFY(w->FacePicture(1)->toolTip().isEmpty());
         QCOMPARE(drawnChain(), described);
         w->menSchliessenClick();
+    }
+
+    void evaluationShowsEveryStep() {
+        for (const auto& [points, tries] : {std::pair(0.0F, 30), std::pair(12.5F, 17)}) {
+            Evaluating v;
+            v.Run(points, tries);
+            const Evaluation e(points, tries);
+            QStringList expected;
+            for (int s = 0; s < e.StepCount(); ++s)
+                expected << Gauges(e.Step(s));
+            QCOMPARE(v.steps, expected);
+            QCOMPARE(Gauges(v.dialog), Gauges(e.Final()));
+            QVERIFY(v.close->Shown());
+            QCOMPARE(v.dialog->lblAnzeige()->text().toStdString(), std::string(e.Verdict()));
+            // A screen reader learns the end from the gauges.
+            QCOMPARE(test::Named<BarGauge>(v.dialog, "Richtig")->accessibleDescription(),
+                     "Richtig: " + QString::fromStdString(e.Final().LabelRight));
+            QCOMPARE(test::Named<QLabel>(v.dialog, "Punkte und Versuche")->text().toStdString(),
+                     e.PanelRight());
+            QCOMPARE(test::Named<QLabel>(v.dialog, "Verlorene Punkte und Versuche")
+                         ->text()
+                         .toStdString(),
+                     e.PanelWrong());
+        }
+    }
+
+    // The title bar of a fixed dialog: a close box, no minimise or maximise
+    // button. Nothing closes the evaluation during its animation, not even the
+    // close box as the window manager sends it; each showing starts afresh,
+    // without the last verdict. Once it is over, an Enter held down since
+    // "Auswertung" was pressed does not close it; a fresh Enter, Escape or the
+    // close box do.
+    void evaluationClosesOnlyAfterItsAnimation() {
+        Evaluating v;
+        const Qt::WindowFlags flags = v.dialog->windowFlags();
+        QCOMPARE(v.dialog->windowType(), Qt::Dialog);
+        QVERIFY(flags.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowCloseButtonHint));
+        QVERIFY(!(flags & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint)));
+        QString verdictAtStart = QStringLiteral("unset");
+        QObject::connect(v.dialog, &TfrmAuswertung::StepShown, [&](int s) {
+            if (s == 0) verdictAtStart = v.dialog->lblAnzeige()->text();
+            if (s != 10) return;
+            QTest::keyClick(v.dialog, Qt::Key_Escape);
+            QTest::keyClick(v.close, Qt::Key_Space);
+            QTest::mouseClick(v.close, Qt::LeftButton);
+            v.dialog->windowHandle()->close();
+            QVERIFY(!v.dialog->close());
+            v.dialog->reject();
+            v.dialog->accept();
+            QVERIFY(v.dialog->isVisible() && v.dialog->Animating());
+        });
+        v.Run(6.5F, 20);
+        QCOMPARE(v.steps.size(), qsizetype(33));
+        HeldEnter(v.close);
+        HeldEnter(v.dialog);
+        QVERIFY(v.dialog->isVisible());
+        QTest::keyClick(v.close, Qt::Key_Return);
+        QVERIFY(!v.dialog->isVisible());
+        QCOMPARE(v.dialog->result(), int(QDialog::Accepted));
+        v.Run(15.0F, 15);
+        QVERIFY(verdictAtStart.isEmpty());
+        QTest::keyClick(v.dialog, Qt::Key_Escape);
+        QVERIFY(!v.dialog->isVisible());
+        v.Run(12.5F, 17);
+        v.dialog->windowHandle()->close();
+        QVERIFY(!v.dialog->isVisible());
     }
 };
 
