@@ -69,7 +69,7 @@ void Judged(ExerciseWindow* w, int line, QObject* next) {
     const auto first = [&](QObject* object, QAccessible::Event type) {
         return std::find_if(heard.begin(), heard.end(),
                             [&](const Heard& h) {
-                                return (h.Object == object || object == nullptr) && h.Type == type;
+                                return (object == nullptr || h.Object == object) && h.Type == type;
                             }) -
                heard.begin();
     };
@@ -105,7 +105,6 @@ class AccessibilityTest : public QObject {
         if (!QAccessible::isActive())
             QSKIP("no accessibility bus here: tests/a11y/atspi-session.sh runs this on one");
         test::Program p(5, QSize(1280, 1024));
-        p.state.Selection.AreaCode = 5; // length, as the menu sets it
         ExerciseWindow* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 1);
         p.state.Selection.CurrentPass = 3;
         QCOMPARE(QApplication::focusWidget(), w->Field(1));
@@ -193,9 +192,7 @@ class AccessibilityTest : public QObject {
             QAccessible::queryAccessibleInterface(info->findChild<ReadingPane*>())->textInterface();
         const QString text = page->text(0, -1);
         QVERIFY(text.startsWith(QStringLiteral("Schon im Altertum")));
-        QVERIFY(text.contains(QStringLiteral("von drei aneinandergelegten\nGerstenkörnern")));
-        int start = 0;
-        int end = 0;
+        int start = 0, end = 0;
         const QString line = page->textAtOffset(static_cast<int>(text.indexOf("Krypton")),
                                                 QAccessible::LineBoundary, &start, &end);
         QCOMPARE(line.trimmed(), QStringLiteral("des orangeroten Lichts, das ein Kryptonatom "

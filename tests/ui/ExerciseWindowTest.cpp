@@ -188,8 +188,7 @@ class ExerciseWindowTest : public QObject {
         test::Program p;
         auto* measure = p.Open(p.windows.Einheiten, &SelectionState::LevelFlaeche, 4);
         auto* decadic = p.Open(p.windows.DekEinheiten, &SelectionState::LevelDekNum, 1);
-        QVERIFY(!measure->pnlZeit()->isVisible() &&
-                !measure->Timer1()->isActive()); // no time shown
+        QVERIFY(!measure->pnlZeit()->isVisible() && !measure->Timer1()->isActive());
         p.state.TaskSheet[1].AnswerDecimals = 2;
         p.state.TaskSheet[2].AnswerDecimals = 0;
         p.state.DekTaskSheet[1].AnswerIsNotation = true;
@@ -203,15 +202,13 @@ class ExerciseWindowTest : public QObject {
             QApplication::setActiveWindow(field->window());
             field->setFocus();
             QTest::keyClicks(field, QString::fromStdString(row["before"]));
-            if (way == QLatin1String("typed")) {
-                QTest::keyClicks(field, input);
-            } else if (way == QLatin1String("paste")) {
+            if (way == QLatin1String("paste")) {
                 QGuiApplication::clipboard()->setText(input);
                 field->paste();
             } else if (way == QLatin1String("key")) {
                 QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, input);
                 QCoreApplication::sendEvent(field, &press);
-            } else {
+            } else if (way != QLatin1String("typed")) {
                 if (way == QLatin1String("dead")) {
                     QKeyEvent dead(QEvent::KeyPress, Qt::Key_Dead_Circumflex, Qt::NoModifier);
                     QCoreApplication::sendEvent(field, &dead);
@@ -299,12 +296,9 @@ class ExerciseWindowTest : public QObject {
             // A screen reader learns the end from the gauges.
             QCOMPARE(test::Named<BarGauge>(v.dialog, "Richtig")->accessibleDescription(),
                      "Richtig: " + QString::fromStdString(e.Final().LabelRight));
-            QCOMPARE(test::Named<QLabel>(v.dialog, "Punkte und Versuche")->text().toStdString(),
-                     e.PanelRight());
-            QCOMPARE(test::Named<QLabel>(v.dialog, "Verlorene Punkte und Versuche")
-                         ->text()
-                         .toStdString(),
-                     e.PanelWrong());
+            QCOMPARE(test::Named<QLabel>(v.dialog, "Punkte und Versuche")->text() + ", " +
+                         test::Named<QLabel>(v.dialog, "Verlorene Punkte und Versuche")->text(),
+                     QString::fromStdString(e.PanelRight() + ", " + e.PanelWrong()));
         }
     }
 

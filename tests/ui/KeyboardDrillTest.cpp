@@ -31,8 +31,7 @@ class KeyboardDrillTest : public QObject {
   private slots:
     void drillWithKeysOnly() {
         test::Program p(3, QSize(1280, 1024));
-        QApplication::setActiveWindow(p.start.get());
-        QCoreApplication::processEvents();
+        p.Open(p.start.get());
 
         TfrmEinheiten* drill = p.windows.Einheiten;
         QStringList seen;

@@ -36,10 +36,7 @@ int TextEnd(int left, const std::string& text) {
 // `width` and `unitLeft`.
 LinePlaces Placed(const std::string& given, const std::string& unit, int left, int unitLeft) {
     LineView view;
-    view.Given = given;
-    view.ToUnit = unit;
-    view.AnswerLeft = left;
-    view.ToUnitLeft = unitLeft;
+    view.Given = given, view.ToUnit = unit, view.AnswerLeft = left, view.ToUnitLeft = unitLeft;
     return PlaceLine(view);
 }
 
