@@ -197,15 +197,10 @@ TEST(DecadicData, TablesEntryByEntry) {
     for (const auto& [key, bands] : data.Numbers) {
         const auto& [name, direction] = key;
         const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
-        const bool decimal = gen.Training == DekTraining::DezNum;
-        const std::string where = name + " direction " + std::to_string(direction);
-        ExpectTable(where,
-                    decimal ? DezNumTable(gen.Level, direction) : DekNumTable(gen.Level, direction),
+        ExpectTable(name + " direction " + std::to_string(direction),
+                    gen.Training == DekTraining::DezNum ? DezNumTable(gen.Level, direction)
+                                                        : DekNumTable(gen.Level, direction),
                     bands);
-        const DirectionLayout& l = decimal ? DezNumLayout(gen.Level) : DekNumLayout(gen.Level);
-        EXPECT_EQ(direction == 1 ? std::pair(l.Left1, l.Width1) : std::pair(l.Left2, l.Width2),
-                  data.Layouts.at(key))
-            << where << ": AnswerLeft and AnswerWidth";
     }
 
     for (const auto& [name, want] : data.Units) {

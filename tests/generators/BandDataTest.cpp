@@ -294,7 +294,6 @@ TEST_P(BandData, TablesAndBandEdgesMatchTheTranscription) {
         transcribed.push_back(Band(p.Lo, p.Hi) + " " + p.From + " -> " + p.To + " 1e" +
                               std::to_string(p.Exponent));
     }
-    EXPECT_TRUE(testing::CoversOneToHundred<PairBand>(table.Pairs)) << name << ": pair bands";
     ASSERT_EQ(program, transcribed) << name << ": pair bands";
 
     // A table shared by several rows is compared once, under its first row.
@@ -313,7 +312,6 @@ TEST_P(BandData, TablesAndBandEdgesMatchTheTranscription) {
                 for (const PatternBand& band : patterns)
                     have.push_back(
                         {band.Lo, band.Hi, std::string(Info(band.P).Name), band.AnswerDecimals});
-                EXPECT_TRUE(testing::CoversOneToHundred<DataBand>(have)) << where;
                 EXPECT_EQ(Lines(have), Lines(*bands))
                     << where << ": pattern bands (note: answer decimals, -1 none)";
             }

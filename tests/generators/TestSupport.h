@@ -1,12 +1,10 @@
 #pragma once
-// Shared by the generator tests: scripted draw sources, the decimals of a text
-// and the band check of the draw tables.
+// Shared by the generator tests: scripted draw sources and the decimals of a text.
 
 #include "core/AppState.h"
 #include "core/Random.h"
 
 #include <memory>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -31,14 +29,6 @@ inline std::shared_ptr<ScriptedRandom> UseScript(AppState& state, std::vector<in
 inline int DecimalsOf(std::string_view text) {
     const std::size_t comma = text.find(',');
     return comma == std::string_view::npos ? 0 : static_cast<int>(text.size() - comma - 1);
-}
-
-// Bands must follow each other from 1 to 100, without gap or overlap.
-template <typename Band> bool CoversOneToHundred(std::span<const Band> bands) {
-    int next = 1;
-    for (const Band& band : bands)
-        next = band.Lo == next && band.Hi >= band.Lo ? band.Hi + 1 : 0; // 0: no band fits
-    return next == 101;
 }
 
 } // namespace quarvel::testing
