@@ -217,17 +217,6 @@ TEST(DecadicData, TablesEntryByEntry) {
 
     for (const auto& [d, bands] : data.Distances)
         ExpectTable("distance " + std::to_string(d), DistanceTable(d), bands);
-    for (const auto& [units, pattern] : data.DekKind3) {
-        const auto [a, b] = units;
-        EXPECT_EQ(Info(ScaledPattern(a - b, b)).Name, pattern)
-            << "DekDek kind 3 units " << a << ", " << b << ": pattern";
-    }
-    for (const auto& [a, band] : data.DezKind3) {
-        const PatternInfo& info = Info(DecimalFractionPattern(a));
-        EXPECT_EQ(std::pair(std::string(info.Name), info.Decimals),
-                  std::pair(band.Pattern, band.Decimals))
-            << "DezDez kind 3 a " << a << ": pattern and decimals";
-    }
 }
 
 // ---------------------------------------------------------------------------
