@@ -212,8 +212,9 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
             const TDekTaskRecord& r = state.DekTaskSheet[1];
             // A zero's place left out of a notation, a count of a place turned the wrong way.
             std::vector<std::string> named;
-            for (const std::string& shorter : WithoutZeros(r.GivenText.str()))
-                if (r.AnswerIsNotation) named.push_back(Notation(shorter));
+            if (r.AnswerIsNotation)
+                for (const std::string& shorter : WithoutZeros(r.GivenText.str()))
+                    named.push_back(Notation(shorter));
             if (!r.FromUnit.str().empty() && Reversed(r) != r.GivenText.str())
                 named.push_back(Reversed(r));
             std::vector<std::string> wrong = WrongAnswers(r.AnswerText.str(), rng);
