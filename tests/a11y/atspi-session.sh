@@ -36,7 +36,7 @@ if [[ ${1:-} == --inside ]]; then
 fi
 
 (($# > 0)) || { echo "usage: $0 COMMAND [ARGS...]" >&2; exit 2; }
-for tool in Xvfb dbus-run-session dbus-send; do
+for tool in Xvfb xauth xdpyinfo mcookie dbus-run-session dbus-send; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh)"
 done
 ATSPI_REGISTRYD=
@@ -58,28 +58,44 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and names it once it accepts clients. Two
-# servers starting at the same moment can both try the same display; the one
-# that loses exits, and is started again.
+# The run's own X server. Xvfb picks a free display number itself
+# (-displayfd) and names it once it accepts clients. Only clients with this
+# run's cookie get in (-auth), and this run's clients hold no cookie for any
+# other server, so two runs never share a display, even one that a server of
+# another run took over. -noreset keeps the server as it is when its last
+# client leaves (the AT-SPI bus launcher is the first to come and go): a reset
+# drops the clients that are connecting at that moment ("could not connect to
+# display") and the bus address on the root window.
+export XAUTHORITY=$ATSPI_LOG/xauthority
+cookie=$(mcookie)
+# The server takes every cookie of its file, whatever display it names.
+xauth -q -f "$ATSPI_LOG/server-auth" add :0 . "$cookie" || skip "xauth cannot write a cookie"
 display=
-for _ in 1 2 3 4 5; do
+for _ in 1 2 3; do
     : >"$ATSPI_LOG/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ATSPI_LOG/display" \
-        2>"$ATSPI_LOG/xvfb.log" &
+    Xvfb -displayfd 3 -auth "$ATSPI_LOG/server-auth" -noreset -nolisten tcp \
+        -screen 0 1280x1024x24 3>"$ATSPI_LOG/display" 2>>"$ATSPI_LOG/xvfb.log" &
     xvfb_pid=$!
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         display=$(cat "$ATSPI_LOG/display")
         [[ -n $display ]] && break
         kill -0 "$xvfb_pid" 2>/dev/null || break
         sleep 0.05
     done
-    sleep 0.2
-    [[ -n $display && -S /tmp/.X11-unix/X$display ]] && kill -0 "$xvfb_pid" 2>/dev/null && break
+    if [[ -n $display ]]; then
+        xauth -q add ":$display" . "$cookie"
+        # The server that answers on the display is this run's: it takes the
+        # cookie.
+        DISPLAY=:$display xdpyinfo >/dev/null 2>>"$ATSPI_LOG/xvfb.log" && break
+    fi
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
     xvfb_pid= display=
 done
 [[ -n $display ]] || { cat "$ATSPI_LOG/xvfb.log" >&2; skip "Xvfb did not start"; }
+# The session's programs keep their sockets in a runtime folder of its own.
+export XDG_RUNTIME_DIR=$ATSPI_LOG/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 export DISPLAY=:$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
