@@ -73,22 +73,18 @@ def on_event(event):
             say("Titel", source.name)
 
 
-def pump(seconds):
+def wait_for(condition, seconds=10.0):
+    """Dispatches the bus's events until `condition` holds; blocks in the main
+    loop while nothing arrives, so it never waits longer than it must."""
     context = GLib.MainContext.default()
     end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.01)
-
-
-def wait_for(condition, seconds=10.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        pump(0.02)
-        if condition():
-            return True
-    return False
+    while not condition():
+        if time.monotonic() >= end:
+            return False
+        # Waits for the next event (or a short tick that rechecks the clock).
+        GLib.timeout_add(20, lambda: False)
+        context.iteration(True)
+    return True
 
 
 def key(name, modifiers=0):
@@ -98,12 +94,29 @@ def key(name, modifiers=0):
     registry.generateKeyboardEvent(KEYSYMS.get(name) or ord(name), None, pyatspi.KEY_SYM)
     if modifiers:
         registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
-    pump(0.05)
 
 
-def type_text(text):
+def field_text():
+    try:
+        text = focus[0].queryText()
+        return text.getText(0, text.characterCount)
+    except Exception:  # no field has the focus, or it is gone
+        return None
+
+
+def type_text(text, before=""):
+    """Types into the focused field and waits until the field holds it."""
     for c in text:
         key(c)
+    check(wait_for(lambda: field_text() == before + text), f"the field holds {before + text!r}")
+
+
+def menu_key(name, item, modifiers=0):
+    """A key in the menu bar: waits until `item` takes the focus."""
+    mark = len(heard)
+    key(name, modifiers)
+    check(wait_for(lambda: ("Fokus", f"{item} (menu item)") in heard_since(mark)),
+          f"{name} moves the focus in the menu to {item}, heard {heard_since(mark)}")
 
 
 IGNORE_X_ERRORS = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda d, e: 0)
@@ -188,7 +201,6 @@ def enter(expect, what, seconds=5.0):
 
     ok = wait_for(matches, seconds)
     check(ok, f"{what}: expected {expect}, heard {heard_since(mark)}")
-    pump(0.2)
     return heard_since(mark)
 
 
@@ -209,6 +221,7 @@ def work_line(passage, line):
     if passage == 1 and line == 2:
         for _ in wrong:
             key("BackSpace")
+        check(wait_for(lambda: field_text() == ""), "BackSpace empties the field")
         type_text(right)
         enter([("Beschreibung", f"richtig beim zweiten Versuch: {right}"),
                ("Meldung", "Beim zweiten Versuch ist deine Eingabe richtig!"), after],
@@ -259,9 +272,10 @@ def run():
 
     # "Maßeinheiten" > "Länge" > "Neueinsteiger": Alt+D opens the first menu
     # with a mnemonic, Escape leaves the menu bar active, the arrows go on.
-    key("d", ALT)
-    for name in ("Escape", "Right", "Down", "Right"):
-        key(name)
+    menu_key("d", "Dekadisch <--> Numerisch", ALT)
+    for name, item in (("Escape", "Dekadisches Zahlensystem"), ("Right", "Maßeinheiten"),
+                       ("Down", "Länge"), ("Right", "Neueinsteiger")):
+        menu_key(name, item)
     enter([("Fenster", "Längenmaße: NEUEINSTEIGER"),
            ("Fokus", "Aufgabe 1: …")], "the drill opens")
     check(focus[0] is not None and focus[0].description.startswith("Durchgang 1 von 3."),
