@@ -91,7 +91,7 @@ const Key& KeyNamed(const QString& name) {
 // runs it, with a step taken whenever the current event loop is idle.
 class Walk {
   public:
-    Walk(unsigned seed, int steps) : random_(seed), stepsLeft_(steps) {
+    Walk(unsigned seed, int steps) : random_(seed), stepsLeft_(steps), diligent_(seed % 4 == 0) {
         state_.Rng = std::make_shared<SeededRandom>(seed);
         start_ = CreateWindows(state_, windows_, [] { return QSize(1280, 1024); });
         windows_.Auswertung->SetStepInterval(0);
@@ -161,18 +161,18 @@ class Walk {
     void Act() {
         QWidget* front = Front(start_.get());
         if (front == nullptr) return Burst(front);
-        // In a drill most steps answer or go on, so that walks get through
-        // the passes to the evaluation.
+        // In a drill most steps answer or go on; a diligent walk does nothing
+        // else there, and so gets through the passes to the evaluation.
         const bool drill = qobject_cast<ExerciseWindow*>(front) != nullptr;
-        const int kind = Draw(20);
+        const int kind = drill && diligent_ ? 10 + Draw(10) : Draw(20);
         if (kind < (drill ? 6 : 11)) {
             Burst(front);
         } else if (kind < (drill ? 7 : 17)) {
             ChooseMenuItem(front);
         } else if (kind < (drill ? 10 : 19)) {
-            ClickButton(front);
-        } else if (kind < (drill ? 11 : 20)) {
             CloseWindow(front);
+        } else if (kind < (drill ? 13 : 20)) {
+            ClickButton(front);
         } else {
             AnswerRight();
         }
@@ -244,9 +244,10 @@ class Walk {
     void AnswerRight() {
         auto* drill = qobject_cast<ExerciseWindow*>(QApplication::activeModalWidget());
         if (drill == nullptr) return;
+        QApplication::setActiveWindow(drill);
         for (int line = 1; line <= kLines; ++line) {
             QLineEdit* field = drill->Field(line);
-            if (!field->hasFocus()) continue;
+            if (drill->focusWidget() != field) continue;
             const std::string& answer = drill == windows_.DekEinheiten
                                             ? state_.DekTaskSheet[line].AnswerText.str()
                                             : state_.TaskSheet[line].AnswerText.str();
@@ -269,6 +270,7 @@ class Walk {
         return std::discrete_distribution<int>(weights.begin(), weights.end());
     }();
     int stepsLeft_;
+    const bool diligent_;
     int waited_ = 0;
     bool ended_ = false;
     QString failure_;
