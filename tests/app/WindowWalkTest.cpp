@@ -160,18 +160,18 @@ class Walk {
 
     void Act() {
         QWidget* front = Front(start_.get());
-        if (front == nullptr) return Burst(front);
+        if (front == nullptr) return;
         // In a drill most steps answer or go on; a diligent walk does nothing
         // else there, and so gets through the passes to the evaluation.
         const bool drill = qobject_cast<ExerciseWindow*>(front) != nullptr;
-        const int kind = drill && diligent_ ? 10 + Draw(10) : Draw(20);
+        const int kind = drill && diligent_ ? 8 + Draw(12) : Draw(20);
         if (kind < (drill ? 6 : 11)) {
             Burst(front);
         } else if (kind < (drill ? 7 : 17)) {
             ChooseMenuItem(front);
-        } else if (kind < (drill ? 10 : 19)) {
+        } else if (kind < (drill ? 8 : 18)) {
             CloseWindow(front);
-        } else if (kind < (drill ? 13 : 20)) {
+        } else if (kind < (drill ? 12 : 20)) {
             ClickButton(front);
         } else {
             AnswerRight();
@@ -183,7 +183,6 @@ class Walk {
     // window shown last), and every key of the burst goes to that window,
     // whatever the keys before it did; no posted event runs between them.
     void Burst(QWidget* front) {
-        if (front == nullptr) return;
         QWidget* window = front->window();
         if (window->windowType() != Qt::Popup && QApplication::activeWindow() != window)
             QApplication::setActiveWindow(window);
