@@ -22,9 +22,14 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-SCRATCH = os.path.join(ROOT, "build", "mutants")
-TREE = os.path.join(SCRATCH, "tree")
-BUILD = os.path.join(SCRATCH, "build")
+SCRATCH = TREE = BUILD = None
+
+
+def use_scratch(folder):
+    global SCRATCH, TREE, BUILD
+    SCRATCH = os.path.abspath(folder)
+    TREE = os.path.join(SCRATCH, "tree")
+    BUILD = os.path.join(SCRATCH, "build")
 
 
 def read_faults(path):
@@ -85,8 +90,11 @@ def main():
     parser.add_argument("--only", help="run only the faults whose name contains this text")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--commit", default="HEAD", help="the commit to plant the faults in (default HEAD)")
+    parser.add_argument("--scratch", default=os.path.join(ROOT, "build", "mutants"),
+                        help="the folder of the scratch copy and its build (default build/mutants)")
     parser.add_argument("--faults", default=os.path.join(ROOT, "tools", "mutants", "faults.txt"))
     args = parser.parse_args()
+    use_scratch(args.scratch)
 
     faults = read_faults(args.faults)
     if args.only:
