@@ -269,6 +269,7 @@ class ExerciseWindowTest : public QObject {
         Answer(w, 2, QStringLiteral("4"));
         QTest::keyClick(w->Field(2), Qt::Key_Return);
         const QImage solved = drawnChain();
+        QVERIFY(chain->DrawnSolution() && !chain->DrawnSolution()->Sentences.empty());
         QCOMPARE(chain->DrawnSolution()->Sentences.back(),
                  "Du hängst eine\u00a0Null an: 4\u00a0m = 40\u00a0dm.");
         QVERIFY(solved.height() > described.height() && solved.copy(described.rect()) != described);
