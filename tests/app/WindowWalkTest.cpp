@@ -165,13 +165,13 @@ class Walk {
         // else there, and so gets through the passes to the evaluation.
         const bool drill = qobject_cast<ExerciseWindow*>(front) != nullptr;
         const int kind = drill && diligent_ ? 8 + Draw(12) : Draw(20);
-        if (kind < (drill ? 6 : 11)) {
+        if (kind < (drill ? 6 : 12)) {
             Burst(front);
-        } else if (kind < (drill ? 7 : 17)) {
+        } else if (kind < (drill ? 7 : 15)) {
             ChooseMenuItem(front);
-        } else if (kind < (drill ? 8 : 18)) {
+        } else if (kind < (drill ? 8 : 16)) {
             CloseWindow(front);
-        } else if (kind < (drill ? 12 : 20)) {
+        } else if (kind < (drill ? 12 : 18)) {
             ClickButton(front);
         } else {
             AnswerRight();
@@ -190,7 +190,7 @@ class Walk {
         if (target == nullptr) return;
         QList<const Key*> keys;
         QStringList names;
-        const int count = 1 + Draw(6);
+        const int count = 1 + Draw(8);
         for (int i = 0; i < count; ++i) {
             keys << &kKeys[keyDraw_(random_)];
             names << QString::fromLatin1(keys.back()->Name);
@@ -278,10 +278,23 @@ class Walk {
 
 } // namespace
 
+QtMessageHandler qtTestHandler = nullptr;
+
+// The offscreen platform says at every window what it cannot do (raise, grab
+// the keyboard); thousands of those would hide what matters.
+void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    qtTestHandler(type, context, text);
+}
+
 class WindowWalkTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() { qtTestHandler = qInstallMessageHandler(QuietPlatform); }
+    void cleanupTestCase() { qInstallMessageHandler(qtTestHandler); }
+
     // "Beenden" chosen by keys while more keys typed ahead are on their way to
     // the start window, as in the burst that once left the program running
     // with no window: a key after the choice opens a menu of the closed window.
@@ -316,7 +329,7 @@ class WindowWalkTest : public QObject {
     }
 
     void aWindowIsVisibleOrTheProgramHasEnded() {
-        for (unsigned seed = 1; seed <= 40; ++seed) {
+        for (unsigned seed = 1; seed <= 60; ++seed) {
             Walk walk(seed, 150);
             const QString failure = walk.Run();
             QVERIFY2(failure.isEmpty(),
