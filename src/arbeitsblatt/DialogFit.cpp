@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -17,19 +16,7 @@ void FitToScreen(QWidget* window, const ScreenArea& screen, QSize wanted, const 
     const QSize size = wanted.boundedTo(room).expandedTo(least);
     window->resize(size);
 
-    const QSize outer = window->size().grownBy(frame);
-    const QPoint centre = over != nullptr && over != window && over->isVisible()
-                              ? OuterGeometry(over).center()
-                              : available.center();
-    const auto clamp = [](int start, int length, int low, int span) {
-        return std::max(low, std::min(start, low + span - length));
-    };
-    const QPoint topLeft(
-        clamp(centre.x() - outer.width() / 2, outer.width(), available.x(), available.width()),
-        clamp(centre.y() - outer.height() / 2, outer.height(), available.y(), available.height()));
-    // A top-level widget's position is its frame's.
-    window->move(topLeft);
-    if (QWindow* handle = window->windowHandle()) handle->setFramePosition(topLeft);
+    PlaceOver(window, available, over != nullptr && over->isVisible() ? over : nullptr);
 }
 
 ScreenKeeper::ScreenKeeper(ScreenQuery screen, QObject* parent)

@@ -275,21 +275,24 @@ void WindowScale::Fit(const ScreenArea& screen, int most, const QWidget* over) {
     Centre(available, over);
 }
 
-void WindowScale::Centre(const QRect& available, const QWidget* over) {
-    const QMargins frame = FrameOf(window_);
-    const QSize outer = window_->size().grownBy(frame);
+void PlaceOver(QWidget* window, const QRect& available, const QWidget* over) {
+    const QSize outer = window->size().grownBy(FrameOf(window));
     const QPoint centre =
-        over != nullptr && over != window_ ? OuterGeometry(over).center() : available.center();
+        over != nullptr && over != window ? OuterGeometry(over).center() : available.center();
     const auto clamp = [](int start, int size, int low, int length) {
         return std::max(low, std::min(start, low + length - size));
     };
     const QPoint topLeft(
         clamp(centre.x() - outer.width() / 2, outer.width(), available.x(), available.width()),
         clamp(centre.y() - outer.height() / 2, outer.height(), available.y(), available.height()));
-    window_->move(topLeft);
+    window->move(topLeft);
     // A window that exists but is not up yet would take that point for its
     // client's corner; the window system is told it is the frame's.
-    if (QWindow* handle = window_->windowHandle()) handle->setFramePosition(topLeft);
+    if (QWindow* handle = window->windowHandle()) handle->setFramePosition(topLeft);
+}
+
+void WindowScale::Centre(const QRect& available, const QWidget* over) {
+    PlaceOver(window_, available, over);
 }
 
 bool WindowScale::eventFilter(QObject* watched, QEvent* event) {

@@ -47,6 +47,9 @@ using PictureSource = std::function<QPixmap(qreal scale, qreal devicePixelRatio)
 QMargins FrameOf(const QWidget* window);
 // The window's geometry with its frame.
 QRect OuterGeometry(const QWidget* window);
+// Moves `window` (its frame included) to the middle of `over`, or of
+// `available` without one, as far as it stays wholly inside `available`.
+void PlaceOver(QWidget* window, const QRect& available, const QWidget* over);
 
 class WindowScale : public QObject {
     Q_OBJECT
