@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
@@ -449,6 +450,13 @@ class ArbeitsblattTest : public QObject {
         auto* level = window.findChild<QComboBox*>(QStringLiteral("cmbLevel"));
         QCOMPARE(level->count(), 5);
         level->setCurrentIndex(level->findText(QStringLiteral("Könner")));
+        // The title takes the 80 characters a sheet's head has room for, no more.
+        auto* title = window.findChild<QLineEdit*>(QStringLiteral("edtTitle"));
+        QVERIFY(title != nullptr);
+        QTest::keyClicks(title, QString(90, QLatin1Char('x')));
+        QVERIFY(window.Request());
+        QCOMPARE(window.Request()->Title, std::string(80, 'x'));
+        title->clear();
         const QString seed = window.Request() ? QString::number(window.Request()->Seed) : QString();
 
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnPdf")), Qt::LeftButton);
