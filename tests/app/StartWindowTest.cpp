@@ -1,67 +1,32 @@
-// The start window and the pass count dialog, driven as a pupil would.
-#include "drill/DrillSession.h"
+// The start window and the pass count dialog, driven as a pupil would. The
+// menu's captions, the level windows' titles and the pass count's limits are
+// compared with the tables in tests/tables.
+#include "../ui/Drive.h"
+#include "drill/Training.h"
 #include "windows/MaxanzahlU.h"
-#include "windows/MessageBox.h"
-#include "windows/Program.h"
-#include "windows/StartU.h"
 
-#include "../WidgetLookup.h"
-
-#include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QTest>
 #include <QTimer>
 
 using namespace quarvel;
 using quarvel::test::Named;
+using quarvel::test::Program;
 
 namespace {
 
-// The program as main creates it, with the start window shown and the
-// information boxes collected instead of shown.
-struct Running {
-    AppState state;
-    Windows windows;
-    std::unique_ptr<TfrmStart> start;
-    QStringList messages;
-
-    explicit Running(QSize screen = {1280, 1024})
-        : start(CreateWindows(state, windows, [screen] { return screen; })) {
-        SetInformationHandler([this](QWidget*, const QString& t) { messages << t; });
-        start->show();
-    }
-    ~Running() { SetInformationHandler({}); }
-};
-
 const QString kField = QStringLiteral("Anzahl der Durchgänge");
-const QStringList kOutOfRange = {QStringLiteral("Die eingegebene Zahl liegt nicht im Bereich!")};
-
-void Compare(const QList<QAction*>& actions, const std::vector<MenuEntry>& entries) {
-    QCOMPARE(actions.size(), qsizetype(entries.size()));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const QAction* a = actions[qsizetype(i)];
-        QCOMPARE(a->objectName().toStdString(), std::string(entries[i].Name));
-        QCOMPARE(a->text().toStdString(), std::string(entries[i].Caption));
-        QCOMPARE(a->menu() != nullptr, !entries[i].Children.empty());
-        if (a->menu() != nullptr) Compare(a->menu()->actions(), entries[i].Children);
-    }
-}
 
 // The pass count dialog over the start window, `text` in its focused field.
-struct PassCountOpen : Running {
+struct PassCountOpen : Program {
     TfrmMaxanzahl* dialog = windows.Maxanzahl;
     QLineEdit* field;
 
     explicit PassCountOpen(const QString& text) {
         state.Selection.MaxPasses = 4;
-        dialog->show();
-        QApplication::setActiveWindow(dialog);
-        field = Named<QLineEdit>(dialog, kField);
+        field = Named<QLineEdit>(Open(dialog), kField);
         field->setText(text);
         field->setFocus();
     }
@@ -74,8 +39,8 @@ class StartWindowTest : public QObject {
 
   private slots:
     void firstShowingOnA1024By768Screen() {
-        Running p({1024, 768});
-        Compare(p.start->menuBar()->actions(), StartMenu());
+        Program p(7, QSize(1024, 768));
+        QVERIFY(p.start->windowState() & Qt::WindowMaximized);
         p.start->Submenu("menFlaeche")->aboutToShow();
         p.start->Submenu("menKombitraining4")->aboutToShow();
         QCOMPARE(p.state.Selection.AreaCode, 7);
@@ -84,7 +49,6 @@ class StartWindowTest : public QObject {
         time->trigger();
         QVERIFY(p.state.Selection.TimeDisplay);
         QCOMPARE(time->text(), QStringLiteral("Aus"));
-        QVERIFY(p.start->windowState() & Qt::WindowMaximized);
         // Rows on a multiple of 7 are black; the rest carry the blue of the last
         // 7-px line over them (line k at y = 5k covers y-3 .. y+3).
         const QImage image = p.start->centralWidget()->grab().toImage();
@@ -97,76 +61,62 @@ class StartWindowTest : public QObject {
         QTRY_COMPARE(picture->pixmap().size(), picture->size()); // decoded once the window is up
     }
 
-    void itemOpensItsWindow_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("title");
-        const auto row = [](const char* item, const char* title) {
-            QTest::newRow(item) << QString(item) << QString::fromUtf8(title);
-        };
-        row("menLaenge2", "Längenmaße: ANFÄNGER");
-        row("menMasse0", "Massenmaße: VOLKSSCHÜLER");
-        row("menDezDez3", "Dezimale Einheiten: FORTGESCHRITTENER");
-        row("menAlle1", "Kombination-Alle metrischen Einheiten: NEUEINSTEIGER");
-        row("menDurchgang", "Durchgänge");
-    }
+    // Only the pass count dialog opens over the start window; closing a drill
+    // clears its level again.
     void itemOpensItsWindow() {
-        QFETCH(QString, item);
-        QFETCH(QString, title);
-        Running p;
-        QString seen;
-        bool startShown = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            seen = modal->windowTitle();
-            startShown = p.start->isVisible();
-            modal->close();
-        });
-        p.start->MenuItem(item)->trigger();
-        QCOMPARE(seen, title);
-        QCOMPARE(startShown, item == "menDurchgang"); // only the pass count dialog opens over it
-        QVERIFY(p.start->isVisible());
-        // Closing the window clears the level again.
-        for (const auto group : {LevelGroup::Measure, LevelGroup::Decadic, LevelGroup::Combination})
-            QCOMPARE(DrillCaption(p.state.Selection, group), std::string());
+        Program p;
+        QVERIFY(!(p.start->windowState() & Qt::WindowMaximized));
+        for (const auto& [item, title] :
+             {std::pair{"menMasse0", "Massenmaße: VOLKSSCHÜLER"}, {"menDurchgang", "Durchgänge"}}) {
+            QString seen;
+            bool startShown = false;
+            QTimer::singleShot(0, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                seen = modal->windowTitle();
+                startShown = p.start->isVisible();
+                modal->close();
+            });
+            p.start->MenuItem(item)->trigger();
+            QCOMPARE(seen, QString(title));
+            QCOMPARE(startShown, item == std::string_view("menDurchgang"));
+            QVERIFY(p.start->isVisible());
+            for (const auto group :
+                 {LevelGroup::Measure, LevelGroup::Decadic, LevelGroup::Combination})
+                QCOMPARE(DrillCaption(p.state.Selection, group), std::string());
+        }
     }
 
     // Enter presses only a focused button; leaving the field for a button or
-    // with Tab checks it.
-    void passCountKeysAndButtons_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("key");    // 0: a click
-        QTest::addColumn<int>("passes"); // 0: the dialog stays open
-        QTest::addColumn<QString>("field");
-        const auto row = [](const char* name, const char* typed, QString target, int key,
-                            int passes, const char* field) {
-            QTest::newRow(name) << QString(typed) << target << key << passes << QString(field);
-        };
-        row("OK", "7", "OK", 0, 7, "7");
-        row("OK, 11", "11", "OK", 0, 3, "3");
-        row("Tab, 007000", "007000", kField, Qt::Key_Tab, 0, "3");
-        row("Schließen", "7", "Schließen", 0, 4, "7"); // the text stays for the next opening
-        row("Return, field", "7", kField, Qt::Key_Return, 0, "7");
-        row("Enter, field", "7", kField, Qt::Key_Enter, 0, "7");
-        row("Enter, OK", "7", "OK", Qt::Key_Enter, 7, "7");
-        row("Return, Schließen", "7", "Schließen", Qt::Key_Return, 4, "7");
-    }
+    // with Tab checks it. Key 0 is a click; 0 passes: the dialog stays open.
     void passCountKeysAndButtons() {
-        QFETCH(QString, typed);
-        QFETCH(QString, target);
-        QFETCH(int, key);
-        QFETCH(int, passes);
-        QFETCH(QString, field);
-        PassCountOpen open(typed);
-        QWidget* widget = Named(open.dialog, target);
-        widget->setFocus(Qt::TabFocusReason);
-        const auto keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-        key == 0 ? QTest::mouseClick(widget, Qt::LeftButton)
-                 : QTest::keyClick(widget, Qt::Key(key), keypad);
-        QCOMPARE(open.dialog->isVisible(), passes == 0);
-        QCOMPARE(open.state.Selection.MaxPasses, passes == 0 ? 4 : passes);
-        QCOMPARE(open.field->text(), field);
-        QCOMPARE(open.messages, field != typed ? kOutOfRange : QStringList{});
+        const struct {
+            const char* typed;
+            QString target;
+            int key;
+            int passes;
+            const char* field;
+        } rows[] = {{"7", "OK", 0, 7, "7"},
+                    {"11", "OK", 0, 3, "3"},
+                    {"007000", kField, Qt::Key_Tab, 0, "3"},
+                    {"7", "Schließen", 0, 4, "7"}, // the text stays for the next opening
+                    {"7", kField, Qt::Key_Return, 0, "7"},
+                    {"7", kField, Qt::Key_Enter, 0, "7"},
+                    {"7", "OK", Qt::Key_Enter, 7, "7"},
+                    {"7", "Schließen", Qt::Key_Return, 4, "7"}};
+        for (const auto& r : rows) {
+            PassCountOpen open(r.typed);
+            QWidget* widget = Named(open.dialog, r.target);
+            widget->setFocus(Qt::TabFocusReason);
+            const auto keypad = r.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+            r.key == 0 ? QTest::mouseClick(widget, Qt::LeftButton)
+                       : QTest::keyClick(widget, Qt::Key(r.key), keypad);
+            QVERIFY2(
+                open.dialog->isVisible() == (r.passes == 0) &&
+                    open.state.Selection.MaxPasses == (r.passes == 0 ? 4 : r.passes) &&
+                    open.field->text() == r.field &&
+                    open.messages.size() == (QString(r.field) != r.typed),
+                qPrintable(QStringLiteral("%1 on %2, key %3").arg(r.typed, r.target).arg(r.key)));
+        }
     }
 
     // Only digits reach the field, however they come; it is judged only when
@@ -176,10 +126,10 @@ class StartWindowTest : public QObject {
         PassCountOpen open{QString()};
         QTest::keyClicks(open.field, QStringLiteral("a-+ ,.1x"));
         QInputMethodEvent composed; // an Arabic-Indic digit, then an ASCII one
-        composed.setCommitString(QStringLiteral("\u0663"));
-        QApplication::sendEvent(open.field, &composed);
-        composed.setCommitString(QStringLiteral("1"));
-        QApplication::sendEvent(open.field, &composed);
+        for (const char16_t* text : {u"\u0663", u"1"}) {
+            composed.setCommitString(QString::fromUtf16(text));
+            QApplication::sendEvent(open.field, &composed);
+        }
         QGuiApplication::clipboard()->setText(QStringLiteral("-7"));
         // Ctrl+V as the keyboard sends it, with its control character.
         QTest::sendKeyEvent(QTest::Click, open.field, Qt::Key_V, QString(QChar(0x16)),

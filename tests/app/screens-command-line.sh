@@ -10,23 +10,20 @@ trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 failures=0
 
-# expect STATUS STREAM TEXT ARGS...: the run exits with STATUS, TEXT begins
-# the stream (out or err), the other stream is empty and nothing is written.
+# expect STATUS STREAM TEXT ARGS...: the run exits with STATUS, TEXT and the
+# usage are on the stream (out or err), the other stream is empty and nothing
+# is written.
 expect() {
-    local status=$1 stream=$2 text=$3
+    local status=$1 stream=$2 text=$3 other=out problem= got
     shift 3
+    [[ $stream == out ]] && other=err
     "$screens" "$@" >out 2>err
-    local got=$?
-    local other=err
-    [[ $stream == err ]] && other=out
-    local problem=
+    got=$?
     ((got == status)) || problem="exit status $got, not $status"
     grep -qF -- "$text" "$stream" || problem+=" no \"$text\" on std$stream"
     grep -q 'usage: screens' "$stream" || problem+=" no usage on std$stream"
     [[ -s $other ]] && problem+=" std$other not empty"
-    local written
-    written=$(ls -A | grep -v -x -e out -e err)
-    [[ -n $written ]] && problem+=" wrote: $written"
+    [[ -n $(ls -A | grep -v -x -e out -e err) ]] && problem+=" wrote: $(ls -A)"
     if [[ -n $problem ]]; then
         echo "FAIL: screens $*:$problem" >&2
         sed 's/^/  | /' out err >&2
