@@ -1,6 +1,7 @@
 // Worksheet content and the command line, without Qt: the sheets hold what a
 // drill of the same training and level would show for the same draws, a sheet
 // can be made again from its printed number, and bad options are refused.
+#include "../TestData.h"
 #include "drill/DrillSession.h"
 #include "worksheet/CommandLine.h"
 #include "worksheet/OutputPath.h"
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ranges>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -19,25 +21,15 @@
 namespace quarvel {
 namespace {
 
-// The body of the record's JSON object, as it must appear inside a task's line.
-std::string RecordJson(const AppState& state, LevelGroup group, int line) {
+// What a line asks, and the body of its record's JSON object as it must
+// appear inside the task's line.
+template <typename Record, typename Write>
+std::pair<std::string, std::string> Asked(const Record& r, Write write) {
     JsonObject json;
-    if (group == LevelGroup::Decadic) {
-        WriteDekTaskRecord(state.DekTaskSheet[line], json);
-    } else {
-        WriteTaskRecord(state.TaskSheet[line], json);
-    }
+    write(r, json);
     const std::string text = json.str();
-    return text.substr(1, text.size() - 2);
-}
-
-// What a line asks, as its record holds it.
-std::string Question(const AppState& state, LevelGroup group, int line) {
-    const auto ask = [](const auto& r) {
-        return r.GivenText.str() + "|" + r.FromUnit.str() + "|" + r.ToUnit.str();
-    };
-    return group == LevelGroup::Decadic ? ask(state.DekTaskSheet[line])
-                                        : ask(state.TaskSheet[line]);
+    return {r.GivenText.str() + "|" + r.FromUnit.str() + "|" + r.ToUnit.str(),
+            text.substr(1, text.size() - 2)};
 }
 
 // The drill's own road to a sheet: the level chosen in the selection, a
@@ -55,8 +47,11 @@ std::vector<std::string> DrillRecords(Training training, int level, std::uint64_
     while (static_cast<int>(records.size()) < tasks) {
         session.Restart();
         for (int line = 1; line <= kLines; ++line) {
-            if (!asked.insert(Question(state, info.Group, line)).second) return records;
-            records.push_back(RecordJson(state, info.Group, line));
+            const auto [question, json] = info.Group == LevelGroup::Decadic
+                                              ? Asked(state.DekTaskSheet[line], WriteDekTaskRecord)
+                                              : Asked(state.TaskSheet[line], WriteTaskRecord);
+            if (!asked.insert(question).second) return records;
+            records.push_back(json);
         }
     }
     return records;
@@ -125,8 +120,8 @@ TEST(Worksheets, DrawsArePinned) {
 }
 
 TEST(TrainingNames, WordsAndCaptionsComeFromTheStartMenu) {
-    EXPECT_EQ(TrainingByWord("Länge"), Training::Laenge);
-    EXPECT_EQ(TrainingByWord("FLÄCHEN-RAUMMASSE"), Training::FR);
+    EXPECT_EQ(std::tuple(TrainingByWord("Länge"), TrainingByWord("FLÄCHEN-RAUMMASSE")),
+              std::tuple(Training::Laenge, Training::FR));
     EXPECT_EQ(TrainingByWord("laenge "), std::nullopt);
     for (const TrainingWord& w : TrainingWords())
         EXPECT_EQ(TrainingByWord(w.Word), w.Id);
@@ -154,32 +149,13 @@ TEST(CommandLine, TakesEveryOption) {
 }
 
 TEST(CommandLine, RefusesWhatItCannotMake) {
-    const std::vector<std::pair<std::vector<std::string_view>, std::string>> cases = {
-        {{"--training", "laenge", "--level", "3"}, "nichts zu tun"},
-        {{"--training", "kilo", "--level", "3", "--json"}, "unbekannte Übung „kilo“"},
-        {{"--training", "laenge", "--level", "6", "--json"}, "keine Stufe „6“ (1 bis 5)"},
-        {{"--training", "masse", "--level", "0", "--json"}, "keine Stufe „0“ (1 bis 6)"},
-        {{"--training", "masse", "--level", "x", "--json"}, "keine Stufe „x“"},
-        {{"--level", "3", "--json"}, "--training fehlt"},
-        {{"--training", "masse", "--json"}, "--level fehlt"},
-        {{"--training", "masse", "--level", "1", "--sheets", "51", "--json"}, "1 bis 50"},
-        {{"--training", "masse", "--level", "1", "--tasks", "15", "--json"}, "10 oder 20"},
-        {{"--training", "masse", "--level", "1", "--seed", "-1", "--json"}, "--seed"},
-        {{"--training", "masse", "--level", "1", "--json", "-o"}, "-o braucht einen Wert"},
-        {{"--trainings", "masse"}, "unbekannte Option „--trainings“"},
-        // A second value would silently win.
-        {{"--training", "laenge", "--level", "2", "--level", "3", "--json"},
-         "--level ist doppelt angegeben"},
-        {{"--training=masse", "--level=1", "--sheets=2", "--sheets", "2", "--json"},
-         "--sheets ist doppelt"},
-        {{"--training", "masse", "--level", "1", "-o", "a.pdf", "--output", "b.pdf"},
-         "--output ist doppelt"},
-        {{"--training", "masse", "--level", "1", "--json", "--key", "--key"}, "--key ist doppelt"},
-    };
-    for (const auto& [args, message] : cases) {
+    for (const testdata::CsvRow& row : testdata::ReadCsv("cases/worksheet_refused_options.csv")) {
+        std::vector<std::string_view> args;
+        for (const auto word : std::views::split(std::string_view(row["args"]), ' '))
+            args.emplace_back(word.begin(), word.end());
         std::string error;
-        EXPECT_FALSE(Parse(args, error)) << message;
-        EXPECT_NE(error.find(message), std::string::npos) << error;
+        EXPECT_FALSE(Parse(args, error)) << row.Where();
+        EXPECT_NE(error.find(row["message"]), std::string::npos) << row.Where() << ": " << error;
     }
 }
 
