@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
-# Runs a command where a screen reader would meet it: on a private Xvfb server,
-# in a D-Bus session with the AT-SPI bus and its registry (the Linux
-# accessibility bus that Orca listens to), with Qt's bridge to it switched on.
-#
+# Runs COMMAND where a screen reader would meet it: on a private Xvfb, in a
+# D-Bus session with the AT-SPI bus and its registry, Qt's bridge switched on.
 #   tests/a11y/atspi-session.sh COMMAND [ARGS...]
-#
-# When the server or the bus cannot start, says why and exits 77, which CTest
-# reports as a skipped test; otherwise exits with the command's status.
+# Exits 77 (skipped) when the server or the bus cannot start, else with
+# COMMAND's status.
 set -uo pipefail
 
 skip() {
@@ -41,16 +38,13 @@ for tool in Xvfb xauth xdpyinfo mcookie dbus-run-session dbus-send; do
 done
 ATSPI_REGISTRYD=
 for dir in /usr/libexec /usr/lib/at-spi2-core /usr/lib/*/at-spi2-core; do
-    if [[ -x $dir/at-spi-bus-launcher && -x $dir/at-spi2-registryd ]]; then
-        ATSPI_REGISTRYD=$dir/at-spi2-registryd
-        break
-    fi
+    [[ -x $dir/at-spi-bus-launcher && -x $dir/at-spi2-registryd ]] || continue
+    ATSPI_REGISTRYD=$dir/at-spi2-registryd
+    break
 done
 [[ -n $ATSPI_REGISTRYD ]] || skip "the AT-SPI bus is not installed (package at-spi2-core)"
-export ATSPI_REGISTRYD
-
 ATSPI_LOG=$(mktemp -d)
-export ATSPI_LOG
+export ATSPI_REGISTRYD ATSPI_LOG
 xvfb_pid=
 cleanup() {
     [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
@@ -58,17 +52,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The run's own X server. Xvfb picks a free display number itself
-# (-displayfd) and names it once it accepts clients. Only clients with this
-# run's cookie get in (-auth), and this run's clients hold no cookie for any
-# other server, so two runs never share a display, even one that a server of
-# another run took over. -noreset keeps the server as it is when its last
-# client leaves (the AT-SPI bus launcher is the first to come and go): a reset
-# drops the clients that are connecting at that moment ("could not connect to
-# display") and the bus address on the root window.
+# The run's own X server on a display it picks itself (-displayfd), open only
+# to this run's cookie, so that two runs never share one. -noreset: a reset
+# when the bus launcher leaves would drop clients that are connecting then and
+# the bus address on the root window.
 export XAUTHORITY=$ATSPI_LOG/xauthority
 cookie=$(mcookie)
-# The server takes every cookie of its file, whatever display it names.
 xauth -q -f "$ATSPI_LOG/server-auth" add :0 . "$cookie" || skip "xauth cannot write a cookie"
 display=
 for _ in 1 2 3; do
@@ -84,8 +73,7 @@ for _ in 1 2 3; do
     done
     if [[ -n $display ]]; then
         xauth -q add ":$display" . "$cookie"
-        # The server that answers on the display is this run's: it takes the
-        # cookie.
+        # The server on the display is this run's if it takes the cookie.
         DISPLAY=:$display xdpyinfo >/dev/null 2>>"$ATSPI_LOG/xvfb.log" && break
     fi
     kill "$xvfb_pid" 2>/dev/null
@@ -93,7 +81,6 @@ for _ in 1 2 3; do
     xvfb_pid= display=
 done
 [[ -n $display ]] || { cat "$ATSPI_LOG/xvfb.log" >&2; skip "Xvfb did not start"; }
-# The session's programs keep their sockets in a runtime folder of its own.
 export XDG_RUNTIME_DIR=$ATSPI_LOG/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
