@@ -1,22 +1,17 @@
 #pragma once
-// The hand-made tables under tests/data, read for the tests: CSV files with a
-// header line, comment lines starting with '#', blank lines ignored, and fields
-// quoted as RFC 4180 has it ("a, b" and "say ""hi""", line breaks included).
-// The folder comes from QUARVEL_TEST_DATA_DIR, set by tests/CMakeLists.txt.
+// The hand-made CSV tables under tests/data (QUARVEL_TEST_DATA_DIR): a header
+// line, '#' comment lines, blank lines ignored, fields quoted as RFC 4180 has it.
 
 #include <fstream>
+#include <iterator>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quarvel::testdata {
-
-inline std::string DataPath(std::string_view relative) {
-    return std::string(QUARVEL_TEST_DATA_DIR) + "/" + std::string(relative);
-}
 
 // One record: its fields by column name, and where it stands for messages.
 struct CsvRow {
@@ -24,8 +19,7 @@ struct CsvRow {
     int Line = 0;
     std::map<std::string, std::string, std::less<>> Fields;
 
-    // Throws for a column the file does not have, so a misspelt name cannot
-    // read as an empty field.
+    // Throws for a column the file lacks, so a misspelt name cannot read as empty.
     const std::string& operator[](std::string_view column) const {
         const auto it = Fields.find(column);
         if (it == Fields.end())
@@ -43,66 +37,48 @@ struct CsvRow {
     std::string Where() const { return File + ":" + std::to_string(Line); }
 };
 
-// Every record of tests/data/<relative>; throws when the file cannot be read or
-// a record has another number of fields than the header.
+// Every record of tests/data/<relative>; throws when the file cannot be read, a
+// quote is not closed or a record has another number of fields than the header.
 inline std::vector<CsvRow> ReadCsv(std::string_view relative) {
-    std::ifstream in(DataPath(relative), std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + DataPath(relative));
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
-
-    std::vector<std::string> header;
+    const std::string path = std::string(QUARVEL_TEST_DATA_DIR) + "/" + std::string(relative);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    std::vector<std::string> header, fields(1);
     std::vector<CsvRow> rows;
-    std::size_t i = 0;
-    int line = 1;
-    while (i < text.size()) {
-        const int start = line;
-        if (text[i] == '#' || text[i] == '\n' || text[i] == '\r') { // comment or blank line
-            while (i < text.size() && text[i] != '\n')
-                ++i;
-            ++i, ++line;
-            continue;
-        }
-        std::vector<std::string> fields(1);
-        bool quoted = false;
-        for (; i < text.size(); ++i) {
-            const char c = text[i];
-            if (quoted) {
-                if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                    fields.back() += '"';
-                    ++i;
-                } else if (c == '"') {
-                    quoted = false;
-                } else {
-                    line += c == '\n';
-                    fields.back() += c;
-                }
-            } else if (c == '"') {
-                quoted = true;
-            } else if (c == ',') {
-                fields.emplace_back();
-            } else if (c == '\n') {
-                break;
-            } else if (c != '\r') {
-                fields.back() += c;
+    bool quoted = false;
+    for (std::size_t i = 0, line = 1, start = 1; i <= text.size(); ++i) {
+        const char c = i < text.size() ? text[i] : '\n';
+        if (c == '#' && !quoted && (i == 0 || text[i - 1] == '\n')) {
+            i = std::min(text.find('\n', i), text.size()) - 1; // a comment line
+        } else if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+            fields.back() += text[++i];
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (quoted || (c != ',' && c != '\n' && c != '\r')) {
+            line += c == '\n';
+            fields.back() += c;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else if (c == '\n') {
+            CsvRow row{std::string(relative), static_cast<int>(start), {}};
+            start = ++line;
+            if (fields.size() == 1 && fields[0].empty()) continue; // a blank line
+            if (header.empty()) {
+                header = std::exchange(fields, {""});
+                continue;
             }
+            if (fields.size() != header.size())
+                throw std::runtime_error(row.Where() + ": " + std::to_string(fields.size()) +
+                                         " fields, the header has " +
+                                         std::to_string(header.size()));
+            for (std::size_t f = 0; f < fields.size(); ++f)
+                row.Fields.emplace(header[f], std::move(fields[f]));
+            rows.push_back(std::move(row));
+            fields.assign(1, "");
         }
-        ++i, ++line;
-        const std::string where = std::string(relative) + ":" + std::to_string(start);
-        if (quoted) throw std::runtime_error(where + ": quote not closed");
-        if (header.empty()) {
-            header = std::move(fields);
-            continue;
-        }
-        if (fields.size() != header.size())
-            throw std::runtime_error(where + ": " + std::to_string(fields.size()) +
-                                     " fields, the header has " + std::to_string(header.size()));
-        CsvRow row{std::string(relative), start, {}};
-        for (std::size_t f = 0; f < fields.size(); ++f)
-            row.Fields.emplace(header[f], std::move(fields[f]));
-        rows.push_back(std::move(row));
     }
+    if (quoted) throw std::runtime_error(std::string(relative) + ": quote not closed");
     return rows;
 }
 
