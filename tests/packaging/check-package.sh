@@ -8,62 +8,46 @@
 # validate there.
 set -euo pipefail
 
-mode=$1
-build=$2
-scratch=${3:-}
+mode=$1 build=$2 scratch=${3:-}
 id=io.github.quarvel.Quarvel
 sizes=(16 32 48 64 128 256)
-
 failures=0
 fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
 
-expected_files() {
-    echo "usr/bin/quarvel"
-    echo "usr/bin/quarvel-arbeitsblatt"
-    echo "usr/share/applications/io.github.quarvel.Arbeitsblatt.desktop"
-    echo "usr/share/applications/$id.desktop"
-    echo "usr/share/metainfo/$id.metainfo.xml"
-    echo "usr/share/doc/quarvel/copyright"
-    echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
-    for s in "${sizes[@]}"; do echo "usr/share/icons/hicolor/${s}x${s}/apps/$id.png"; done
-}
-
 check_tree() {
-    local root=$1
-    local want have
-    want=$(expected_files | sort)
+    local root=$1 want have
+    want=$({
+        printf '%s\n' usr/bin/quarvel{,-arbeitsblatt} usr/share/doc/quarvel/copyright \
+            usr/share/applications/{io.github.quarvel.Arbeitsblatt,$id}.desktop \
+            usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/$id.svg
+        for s in "${sizes[@]}"; do echo "usr/share/icons/hicolor/${s}x${s}/apps/$id.png"; done
+    } | sort)
     have=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort)
     if [[ "$want" != "$have" ]]; then
         fail "installed files differ from the expected list"
         diff <(echo "$want") <(echo "$have") >&2 || true
     fi
 
-    local program=$root/usr/bin/quarvel
-    [[ -x $program ]] || fail "$program is not executable"
-    file -b "$program" | grep -q '^ELF .* executable' || fail "$program is no ELF executable"
-
-    local desktop=$root/usr/share/applications/$id.desktop
-    local complaints
+    local program=$root/usr/bin/quarvel desktop=$root/usr/share/applications/$id.desktop complaints s
+    [[ -x $program ]] && file -b "$program" | grep -q '^ELF .* executable' ||
+        fail "$program is no executable ELF program"
     if ! complaints=$(desktop-file-validate "$desktop" 2>&1) || [[ -n $complaints ]]; then
         fail "desktop entry does not validate cleanly: $complaints"
     fi
     grep -qx "Exec=quarvel" "$desktop" || fail "desktop entry does not start quarvel"
     grep -qx "Icon=$id" "$desktop" || fail "desktop entry names another icon"
 
-    local metainfo=$root/usr/share/metainfo/$id.metainfo.xml
     # validate-tree also checks that the metainfo's launchable is installed.
     appstreamcli validate-tree --no-net "$root" >/dev/null || fail "metainfo does not validate in the tree"
-    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$root/usr/share/metainfo/$id.metainfo.xml" ||
         fail "metainfo launches another desktop entry"
 
-    local s png
     for s in "${sizes[@]}"; do
-        png=$root/usr/share/icons/hicolor/${s}x${s}/apps/$id.png
-        file -b "$png" | grep -q "^PNG image data, $s x $s, 8-bit/color RGBA" ||
-            fail "$png is not a $s x $s RGBA PNG: $(file -b "$png")"
+        file -b "$root/usr/share/icons/hicolor/${s}x${s}/apps/$id.png" |
+            grep -q "^PNG image data, $s x $s, 8-bit/color RGBA" || fail "the $s px icon is no RGBA PNG"
     done
     file -b "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q SVG ||
         fail "scalable icon is no SVG"
@@ -82,16 +66,10 @@ check_screenshots() {
     ((count > 0)) || fail "metainfo names no screenshot"
 }
 
-if [[ $mode == screenshots ]]; then
-    check_screenshots "$build"
-    ((failures == 0)) && echo "OK: screenshots" && exit 0
-    exit 1
-fi
-
 rm -rf "$scratch"
-mkdir -p "$scratch"
-
+[[ $mode == screenshots ]] || mkdir -p "$scratch"
 case $mode in
+screenshots) check_screenshots "$build" ;;
 install)
     DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
     check_tree "$scratch/root"
@@ -106,11 +84,9 @@ deb)
     check_tree "$scratch/root"
 
     field() { dpkg-deb -f "$deb" "$1"; }
-    [[ $(field Package) == quarvel ]] || fail "package name is $(field Package)"
-    [[ $(field Section) == education ]] || fail "section is $(field Section)"
-    [[ $(field Homepage) == https://* ]] || fail "no homepage"
-    [[ -n $(field Maintainer) ]] || fail "no maintainer"
-    [[ $(field Description) == *place* ]] || fail "no description"
+    [[ $(field Package) == quarvel && $(field Section) == education && -n $(field Maintainer) &&
+        $(field Homepage) == https://* && $(field Description) == *place* ]] ||
+        fail "control fields: $(dpkg-deb -f "$deb")"
     depends=$(field Depends)
     for dep in fonts-liberation2 qt6-translations-l10n libqt6widgets6 libqt6gui6 libstdc++6; do
         [[ $depends == *"$dep"* ]] || fail "Depends lacks $dep: $depends"
@@ -130,7 +106,5 @@ deb)
     ;;
 esac
 
-if ((failures > 0)); then
-    exit 1
-fi
-echo "OK: $mode tree in $scratch/root"
+((failures == 0)) || exit 1
+echo "OK: $mode"
