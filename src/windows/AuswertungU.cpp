@@ -91,14 +91,12 @@ void BarGauge::paintEvent(QPaintEvent* /*event*/) {
     painter.drawRect(QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2));
 }
 
-// The title bar of a fixed dialog. Without a close box Qt leaves the title
-// bar's buttons to the window manager's defaults, minimise and maximise among
-// them, which did nothing here; with one it names exactly the buttons a fixed
-// dialog has. The close box closes the dialog as "Schließen" does, once the
-// animation is over (closeEvent).
+// Like every fixed dialog it has a close box (without one Qt would leave the
+// title bar's buttons to the window manager's defaults, minimise and maximise
+// among them, which did nothing here). The close box closes the dialog as
+// "Schließen" does, once the animation is over (closeEvent).
 TfrmAuswertung::TfrmAuswertung(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Auswertung"), 392, 433,
-                    Border::CloseBox),
+    : QuarvelDialog(state, windows, parent, QStringLiteral("Auswertung"), 392, 433),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("TfrmAuswertung"));
     WatchHeldKeys();

@@ -9,13 +9,11 @@
 namespace quarvel {
 
 QuarvelDialog::QuarvelDialog(AppState& state, Windows& windows, QWidget* parent,
-                             const QString& caption, int clientWidth, int clientHeight,
-                             Border border)
+                             const QString& caption, int clientWidth, int clientHeight)
     : QDialog(parent), state_(state), windows_(windows), client_(new QWidget(this)),
       scale_(new WindowScale(this, client_)) {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (border == Border::CloseBox) flags |= Qt::WindowCloseButtonHint;
-    setWindowFlags(flags);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setWindowTitle(caption);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

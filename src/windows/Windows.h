@@ -42,10 +42,9 @@ struct Windows {
 class QuarvelDialog : public QDialog {
     Q_OBJECT
   public:
-    enum class Border { CloseBox, NoIcons };
-
+    // Its title bar has a close box and nothing else.
     QuarvelDialog(AppState& state, Windows& windows, QWidget* parent, const QString& caption,
-                  int clientWidth, int clientHeight, Border border = Border::CloseBox);
+                  int clientWidth, int clientHeight);
 
     // The area below the menu bar, of the designed client size.
     QWidget* Client() const { return client_; }
