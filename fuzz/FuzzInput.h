@@ -1,11 +1,10 @@
 #pragma once
-// Helpers shared by the fuzz targets: parameters taken from the end of the
-// input (so a plain text file is mostly text), and a check that aborts, which
-// both libFuzzer and the corpus runner report.
+// Shared by the fuzz targets: parameters taken from the end of the input (so a
+// plain text file is mostly text), and a check that aborts, which both
+// libFuzzer and the corpus runner report.
 
 #include <array>
 #include <climits>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -21,29 +20,25 @@
 
 namespace quarvel::fuzz {
 
-class FuzzInput {
-  public:
+struct FuzzInput {
     FuzzInput(const std::uint8_t* data, std::size_t size)
-        : text_(reinterpret_cast<const char*>(data), size) {}
+        : Rest(reinterpret_cast<const char*>(data), size) {}
 
     // The last byte, removed from the text; 0 once the input is used up.
     std::uint8_t TakeByte() {
-        if (text_.empty()) return 0;
-        const auto b = static_cast<std::uint8_t>(text_.back());
-        text_.remove_suffix(1);
+        if (Rest.empty()) return 0;
+        const auto b = static_cast<std::uint8_t>(Rest.back());
+        Rest.remove_suffix(1);
         return b;
     }
-
     // Mostly small values around the useful range, sometimes an extreme one.
     int TakeInt() {
         static constexpr std::array<int, 16> kExtremes = {
             INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1, -1'000'000, 1'000'000, 65'536, -65'536,
             1 << 30, -(1 << 30),  100,     1000,        -100,       255,       256,    -256};
         const std::uint8_t b = TakeByte();
-        if (b >= 0xF0) return kExtremes[b - 0xF0];
-        return static_cast<int>(b) - 8;
+        return b >= 0xF0 ? kExtremes[b - 0xF0] : static_cast<int>(b) - 8;
     }
-
     std::int64_t TakeInt64() {
         std::uint64_t v = 0;
         for (int i = 0; i < 8; ++i)
@@ -51,10 +46,7 @@ class FuzzInput {
         return static_cast<std::int64_t>(v);
     }
 
-    std::string_view Rest() const { return text_; }
-
-  private:
-    std::string_view text_;
+    std::string_view Rest; // what is left of the input
 };
 
 } // namespace quarvel::fuzz

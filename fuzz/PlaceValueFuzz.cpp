@@ -1,13 +1,11 @@
-// The place-value notation on arbitrary input: each input goes through every
-// reader, writer and operation that makes a task harder, each one taking its
-// parameters afresh from the end of the input.
+// The place-value notation on arbitrary input: every reader, writer and
+// operation, each taking its parameters afresh from the end of the input.
 
 #include "decadic/PlaceValue.h"
 
 #include "FuzzInput.h"
 
 #include <algorithm>
-#include <string>
 
 namespace {
 
@@ -25,9 +23,8 @@ std::string WithoutBlanks(std::string_view text) {
 }
 
 // Single blanks, only between characters.
-void CheckBlanks(const std::string& out) {
-    QUARVEL_FUZZ_CHECK(out.empty() || (out.front() != ' ' && out.back() != ' '));
-    QUARVEL_FUZZ_CHECK(out.find("  ") == std::string::npos);
+bool Blanks(const std::string& out) {
+    return !out.starts_with(' ') && !out.ends_with(' ') && out.find("  ") == std::string::npos;
 }
 
 // Any text parses to a value in range, and to a well-formed numeral; a value
@@ -56,15 +53,14 @@ void Parse(std::string_view text) {
 // asked, and is idempotent; so is dropping zero places, which leaves no token
 // starting with "0".
 void Normalize(FuzzInput input) {
-    const std::string dropped = DropZeroPlaces(input.Rest());
-    CheckBlanks(dropped);
-    QUARVEL_FUZZ_CHECK(dropped.size() <= input.Rest().size() && DropZeroPlaces(dropped) == dropped);
+    const std::string dropped = DropZeroPlaces(input.Rest);
+    QUARVEL_FUZZ_CHECK(Blanks(dropped) && dropped.size() <= input.Rest.size() &&
+                       DropZeroPlaces(dropped) == dropped);
     QUARVEL_FUZZ_CHECK(dropped.find(" 0") == std::string::npos && !dropped.starts_with('0'));
 
     const bool spaceBeforeDigits = (input.TakeByte() & 1) != 0;
-    const std::string out = NormalizeNotationAnswer(input.Rest(), spaceBeforeDigits);
-    QUARVEL_FUZZ_CHECK(WithoutBlanks(out) == WithoutBlanks(input.Rest()));
-    CheckBlanks(out);
+    const std::string out = NormalizeNotationAnswer(input.Rest, spaceBeforeDigits);
+    QUARVEL_FUZZ_CHECK(WithoutBlanks(out) == WithoutBlanks(input.Rest) && Blanks(out));
     for (std::size_t i = 1; spaceBeforeDigits && i < out.size(); ++i)
         QUARVEL_FUZZ_CHECK(!Digits(out.substr(i, 1)) || out[i - 1] == ' ');
     QUARVEL_FUZZ_CHECK(NormalizeNotationAnswer(out, spaceBeforeDigits) == out);
@@ -75,7 +71,7 @@ void Normalize(FuzzInput input) {
 void Shift(FuzzInput input) {
     const int decimals = input.TakeInt();
     const int shift = input.TakeInt();
-    const std::string_view text = input.Rest();
+    const std::string_view text = input.Rest;
     const std::string out = ShiftDecimalDigits(text, decimals, shift);
     const std::size_t comma = text.find(',');
     const std::string kept(comma == std::string_view::npos
@@ -120,7 +116,7 @@ void Operations(FuzzInput input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzInput input(data, size);
-    Parse(input.Rest());
+    Parse(input.Rest);
     Normalize(input);
     Shift(input);
     Operations(input);
