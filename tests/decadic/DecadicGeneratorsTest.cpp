@@ -13,7 +13,7 @@
 
 #include "../TestData.h"
 #include "../generators/TestSupport.h"
-#include "NotationOracle.h"
+#include "../solution/Oracle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,10 @@
 // Place-value notation written and read, the operations that make a decadic
-// task harder, and the keys a decadic field takes and how its answers are
-// judged.
+// task harder, the keys a decadic field takes and how its answers are judged.
 #include "decadic/PlaceValue.h"
 #include "decadic/DekAnswer.h"
 #include "drill/Drill.h"
 
-#include "../TestData.h"
-#include "NotationOracle.h"
+#include "../solution/Oracle.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +30,7 @@ TEST(PlaceValue, WorkedExamples) {
     for (testdata::CsvRow& row : testdata::ReadCsv("cases/decadic_place_value.csv"))
         rows.push_back(std::move(row));
     for (const testdata::CsvRow& row : rows) {
-        const std::string& op = row["operation"];
-        const std::string& arg = row["arg1"];
-        const std::string& result = row["result"];
+        const std::string &op = row["operation"], &arg = row["arg1"], &result = row["result"];
         SCOPED_TRACE(row.Where() + " " + op + "('" + arg + "')");
         if (op == "FormatPlaceValue") {
             EXPECT_EQ(FormatPlaceValue(std::stoll(arg)), result);
@@ -55,13 +51,11 @@ TEST(PlaceValue, WorkedExamples) {
             // counts, then their leading digits.
             const auto tokens = oracle::Read(result, false);
             ASSERT_TRUE(tokens);
-            std::vector<int> ordinals;
-            std::vector<int> leads;
-            for (std::size_t i = 0; i < tokens->size(); ++i) {
-                if ((*tokens)[i].Count < 10) continue;
-                ordinals.push_back(static_cast<int>(i));
-                leads.push_back((*tokens)[i].Count / 10 - 1);
-            }
+            std::vector<int> ordinals, leads;
+            for (std::size_t i = 0; i < tokens->size(); ++i)
+                if ((*tokens)[i].Count >= 10)
+                    ordinals.push_back(static_cast<int>(i)),
+                        leads.push_back((*tokens)[i].Count / 10 - 1);
             ordinals.insert(ordinals.end(), leads.begin(), leads.end());
             ScriptedRandom rng(ordinals);
             std::int64_t value = std::stoll(arg);
@@ -121,9 +115,9 @@ TEST(DekAnswerRules, JudgedThroughTheDrill) {
         {"TooManyCommas", Kind::TooManyCommas}};
     for (const testdata::CsvRow& row : testdata::ReadCsv("cases/decadic_answers.csv")) {
         AppState state;
-        state.DekTaskSheet[1].AnswerText = row["expected"];
-        state.DekTaskSheet[1].AnswerIsNotation = row["notation"] == "yes";
-        state.DekTaskSheet[1].AnswerHasComma = row["notation"] != "yes";
+        TDekTaskRecord& r = state.DekTaskSheet[1];
+        r.AnswerText = row["expected"], r.AnswerIsNotation = row["notation"] == "yes";
+        r.AnswerHasComma = !r.AnswerIsNotation;
         DekAnswerRules rules(state.DekTaskSheet);
         EXPECT_EQ(Drill(state, rules).Exit(1, row["typed"]).Outcome, outcomes.at(row["outcome"]))
             << row.Where();
