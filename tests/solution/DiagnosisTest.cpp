@@ -1,6 +1,5 @@
-// The promise behind the diagnosis: over many generated tasks and wrong
-// answers, a diagnosis is only ever given when its mistake, applied to the
-// task, gives exactly the typed text.
+// Over many generated tasks and wrong answers, a diagnosis is only given when
+// its mistake, done on the task, gives exactly the typed text.
 
 #include "Oracle.h"
 
@@ -41,10 +40,9 @@ std::string Moved(const std::string& notation, int by, bool reverse = false) {
     std::string text;
     for (const std::string& t : Split(notation)) {
         const std::size_t count = t.find_first_not_of("0123456789");
-        const int place = PlaceIndex(t.substr(count)) + by;
+        const auto place = static_cast<std::size_t>(PlaceIndex(t.substr(count)) + by); // < 0: big
         const std::string token =
-            t.substr(0, count) +
-            (place >= 0 && place < int(kPlaces.size()) ? kPlaces[std::size_t(place)] : "?");
+            t.substr(0, count) + (place < kPlaces.size() ? kPlaces[place] : "?");
         text = text.empty() ? token : reverse ? token + " " + text : text + " " + token;
     }
     return text;
@@ -77,9 +75,9 @@ std::string Notation(const std::string& numeral) {
 // The numeral with one or more of its zeros left out, as if a 0 took no place.
 std::vector<std::string> WithoutZeros(const std::string& numeral) {
     std::vector<std::size_t> zeros;
-    for (std::size_t i = 0; i < numeral.size(); ++i)
-        if (numeral[i] == '0') zeros.push_back(i);
     std::vector<std::string> out;
+    for (std::size_t i = numeral.find('0'); i != std::string::npos; i = numeral.find('0', i + 1))
+        zeros.push_back(i);
     for (std::size_t mask = 1; mask < (std::size_t{1} << zeros.size()); ++mask) {
         std::string shorter = numeral;
         for (std::size_t z = zeros.size(); z-- > 0;)
@@ -107,12 +105,11 @@ std::vector<int> CubicMistakes(const std::string& from, const std::string& to, i
         return cubicFrom ? std::vector<int>{(e(from) - e(to)) / 3 * k} : std::vector<int>{};
     if (!std::set<std::string>{"hl", "l", "dl", "cl", "ml"}.contains(cubicFrom ? to : from))
         return {};
-    std::vector<int> shifts;
-    for (const int bridge : {6, 3}) {
-        shifts.push_back(cubicFrom ? (e(from) - bridge) / 3 * k + (bridge - e(to))
-                                   : (e(from) - bridge) + (bridge - e(to)) / 3 * k);
-    }
-    return shifts;
+    const auto over = [&](int bridge) {
+        return cubicFrom ? (e(from) - bridge) / 3 * k + (bridge - e(to))
+                         : (e(from) - bridge) + (bridge - e(to)) / 3 * k;
+    };
+    return {over(6), over(3)};
 }
 
 // The mistakes, done on the task: comma-left-2 etc. on the answer, the others
@@ -128,9 +125,8 @@ bool MeasureMistakeGives(const std::string& kind, const TTaskRecord& r, const st
     const int s = oracle::kExponent.at(from) - oracle::kExponent.at(to);
     const auto area = [](const std::string& u) { return u.ends_with("^2") || u.ends_with("a"); };
     const auto cubic = [&](int k) {
-        const auto shifts = CubicMistakes(from, to, k);
-        return std::any_of(shifts.begin(), shifts.end(),
-                           [&](int x) { return Shift(given, x) == typed; });
+        return std::ranges::any_of(CubicMistakes(from, to, k),
+                                   [&](int x) { return Shift(given, x) == typed; });
     };
     if (kind == "reverse-direction") return Shift(given, -s) == typed;
     if (kind == "length-factor-on-area")
@@ -154,9 +150,8 @@ bool DekMistakeGives(const std::string& kind, const TDekTaskRecord& r, const std
         return !r.FromUnit.str().empty() && Reversed(r) == typed && typed != r.GivenText.str();
     if (kind != "zero-place") return CommaMistakeGives(kind, answer, typed);
     if (r.AnswerIsNotation) {
-        const auto shorter = WithoutZeros(r.GivenText.str());
-        return std::any_of(shorter.begin(), shorter.end(),
-                           [&](const std::string& n) { return Notation(n) == typed; });
+        return std::ranges::any_of(WithoutZeros(r.GivenText.str()),
+                                   [&](const std::string& n) { return Notation(n) == typed; });
     }
     // Without two-digit counts, every 0 of the answer is a place the notation leaves out.
     for (const std::string& t : Split(r.GivenText.str()))
