@@ -1,6 +1,6 @@
 #pragma once
-// Finding a widget of a window as a screen reader finds it, and waiting for
-// the modal window a click or key opens.
+// A window's widget as a screen reader finds it, and the modal window a click
+// or key opens.
 
 #include <QAccessible>
 #include <QApplication>
@@ -21,7 +21,6 @@ template <typename W = QWidget> W* Named(const QWidget* root, const QString& nam
 // Runs `then` once a modal window other than `previous` is up, made active.
 inline void WhenModal(QWidget* previous, std::function<void(QWidget*)> then) {
     auto* poll = new QTimer;
-    poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, previous, then] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || modal == previous) return;
@@ -31,7 +30,7 @@ inline void WhenModal(QWidget* previous, std::function<void(QWidget*)> then) {
         QCoreApplication::processEvents();
         then(modal);
     });
-    poll->start();
+    poll->start(5);
 }
 
 } // namespace quarvel::test

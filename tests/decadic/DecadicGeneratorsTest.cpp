@@ -33,9 +33,6 @@ using oracle::Pow10;
 using testdata::CsvRow;
 using testdata::ReadCsv;
 
-// ---------------------------------------------------------------------------
-// The transcription
-
 struct DataBand {
     int Lo, Hi;
     std::string Pattern;
@@ -148,9 +145,6 @@ bool Fits(const std::string& numeral, const DataPattern& pattern) {
            TrailingZeros(v) == TrailingZeros(min);
 }
 
-// ---------------------------------------------------------------------------
-// The tables entry by entry
-
 // A band table compared as sorted lines: "1-20 RandDigitE1 zero 0 enlarge 0".
 void ExpectTable(const std::string& where, NumberTable table, const DataTable& data) {
     const bool decimals = data.front().Decimals >= 0;
@@ -209,9 +203,6 @@ TEST(DecadicData, TablesEntryByEntry) {
     for (const auto& [d, bands] : data.Distances)
         ExpectTable("distance " + std::to_string(d), DistanceTable(d), bands);
 }
-
-// ---------------------------------------------------------------------------
-// Every band drawn at both edges
 
 // An application state whose draws follow `script`, then `fallback` if given.
 struct Scripted {
@@ -430,9 +421,6 @@ TEST(DecadicData, EveryKindAndBandAtBothEdges) {
         }
     }
 }
-
-// ---------------------------------------------------------------------------
-// What the edges miss
 
 TEST(DecadicGenerators, WorkedTasks) {
     for (const CsvRow& row : ReadCsv("cases/decadic_tasks.csv")) {

@@ -169,13 +169,13 @@ TEST(DrillSession, WholeDrillOfEveryTrainingAtEveryLevel) {
                 EXPECT_EQ(session.State().PointsText(), "4,5");
                 EXPECT_EQ(session.Weiter().NextPass, pass < 3);
             }
-            EXPECT_TRUE(session.EvaluationDue());
-            EXPECT_EQ(state.Score.TotalTries, 18);
-            EXPECT_FLOAT_EQ(state.Score.TotalPoints, 13.5F);
+            EXPECT_EQ(std::tuple(session.EvaluationDue(), state.Score.TotalTries,
+                                 state.Score.TotalPoints),
+                      std::tuple(true, 18, 13.5F));
             session.Restart();
-            EXPECT_EQ(state.Selection.CurrentPass, 1);
-            EXPECT_FALSE(session.EvaluationDue());
-            EXPECT_EQ(state.Score.TotalTries, 0);
+            EXPECT_EQ(std::tuple(session.EvaluationDue(), state.Score.TotalTries,
+                                 state.Selection.CurrentPass),
+                      std::tuple(false, 0, 1));
         }
     }
 }
@@ -193,11 +193,9 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     EXPECT_EQ(session.View(2).State, "falsch, noch ein Versuch");
     EXPECT_FALSE(session.Solution(2)); // not before the answer is revealed
     session.Exit(2, "3000");
-    const LineView view = session.View(2);
-    EXPECT_EQ(view.State, "zweimal falsch, das Ergebnis lautet 300");
-    EXPECT_FALSE(view.Solved);
-    EXPECT_EQ(view.Answer, "3000"); // the pupil's answer stays in the red
-    EXPECT_EQ(session.LastRevealed(), 2);
+    const LineView view = session.View(2); // the pupil's answer stays in the red
+    EXPECT_EQ(std::tuple(view.State, view.Solved, view.Answer, session.LastRevealed()),
+              std::tuple("zweimal falsch, das Ergebnis lautet 300", false, "3000", 2));
     const auto solution = session.Solution(2);
     ASSERT_TRUE(solution);
     EXPECT_EQ(solution->Text(), "So geht's:\n1\u00a0m² = 100\u00a0dm².\n"
