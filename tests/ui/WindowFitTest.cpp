@@ -18,7 +18,6 @@
 #include <QPushButton>
 
 #include <cstdio>
-#include <functional>
 
 using namespace quarvel;
 
@@ -35,6 +34,14 @@ bool Scaled(const QFont& font, const char* kind, qreal factor) {
                                   : qFuzzyCompare(font.pointSizeF(), normal.pointSizeF() * factor);
 }
 
+// "W x H" or "X,Y W x H" of a data file.
+QRect Area(const std::string& text) {
+    int x = 0, y = 0, w = 0, h = 0;
+    if (std::sscanf(text.c_str(), "%d,%d %dx%d", &x, &y, &w, &h) != 4)
+        std::sscanf(text.c_str(), "%dx%d", &w, &h);
+    return QRect(x, y, w, h);
+}
+
 } // namespace
 
 class WindowFitTest : public QObject {
@@ -46,15 +53,17 @@ class WindowFitTest : public QObject {
     // screen, at the exact fit and one pixel over.
     void fitRuleAtTheExactFitAndOnePixelOver() {
         const auto extent = [](const std::string& text) {
-            Extent e{};
-            return std::sscanf(text.c_str(), "%dx%d", &e.Width, &e.Height) == 2 ? e : Extent{};
+            const QRect r = Area(text);
+            return Extent{r.width(), r.height()};
         };
         for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_window_fit.csv")) {
-            std::function<Extent(int)> frame = [](int) { return Extent{10, 60}; };
-            if (row["frame"] == "none") frame = [](int) { return Extent{0, 0}; };
-            if (row["frame"] == "growing") frame = [](int e) { return Extent{e, 5 * e}; };
-            const int eighths =
-                FitEighths(extent(row["design"]), extent(row["available"]), row.Int("most"), frame);
+            const std::string frame = row["frame"];
+            const int eighths = FitEighths(extent(row["design"]), extent(row["available"]),
+                                           row.Int("most"), [&](int e) {
+                                               return frame == "none"      ? Extent{0, 0}
+                                                      : frame == "growing" ? Extent{e, 5 * e}
+                                                                           : Extent{10, 60};
+                                           });
             QVERIFY2(eighths == row.Int("eighths"),
                      qPrintable(QString::fromStdString(row.Where() + ": " + row["case"]) +
                                 " gives " + QString::number(eighths)));
@@ -66,14 +75,10 @@ class WindowFitTest : public QObject {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QRect>("available");
         QTest::addColumn<int>("eighths");
-        for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_screens.csv")) {
-            int x = 0, y = 0, w = 0, h = 0, sw = 0, sh = 0;
-            QVERIFY(std::sscanf(row["available"].c_str(), "%d,%d %dx%d", &x, &y, &w, &h) == 4 &&
-                    std::sscanf(row["screen"].c_str(), "%dx%d", &sw, &sh) == 2);
+        for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_screens.csv"))
             if (row.Int("ratio") == qRound(qApp->devicePixelRatio()))
                 QTest::newRow(row["case"].c_str())
-                    << QSize(sw, sh) << QRect(x, y, w, h) << row.Int("eighths");
-        }
+                    << Area(row["screen"]).size() << Area(row["available"]) << row.Int("eighths");
     }
     void everyWindowFitsEveryScreen() {
         QFETCH(QSize, screen);
@@ -131,48 +136,40 @@ class WindowFitTest : public QObject {
 
     // At 11/8 on 1920 x 1080 the menus grow with their window as the rest
     // does: the menu bars, the menus that open from them and the context menu
-    // of an answer field, their items laid out in the larger font.
-    void menusScaleWithTheirWindow() {
+    // of an answer field, their items laid out in the larger font. At 12/8 on
+    // 1600 x 1200 the drill's landmarks sit at 1.5 times their places, and the
+    // text is painted there.
+    void menusAndDrillGrowWithTheirWindow() {
         if (qApp->devicePixelRatio() != 1.0) QSKIP("once is enough");
         test::Program p(7, QSize(1920, 1080));
         QCOMPARE(EighthsOf(p.start.get()), 11);
-        const auto itemHeight = [](QMenu* menu) {
-            return menu->actionGeometry(menu->actions().constFirst()).height();
-        };
         QVERIFY(Scaled(p.start->menuBar()->font(), "QMenuBar", 11 / 8.0));
-        QMenu plain;
-        plain.addAction(QStringLiteral("Länge"));
-        for (QMenu* menu : {p.start->Submenu(QStringLiteral("menEinheiten")),
-                            p.start->Submenu(QStringLiteral("menLaenge"))}) {
-            menu->popup(p.start->mapToGlobal(QPoint(20, 20)));
-            QCoreApplication::processEvents();
-            QVERIFY(Scaled(menu->font(), "QMenu", 11 / 8.0));
-            QVERIFY(itemHeight(menu) * 8 >= itemHeight(&plain) * 10);
-            menu->close();
-        }
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
         QVERIFY(Scaled(w->MenuBar()->font(), "QMenuBar", 11 / 8.0));
+        QMenu plain;
+        plain.addAction(QStringLiteral("Länge"));
         std::unique_ptr<QMenu> context(w->Field(1)->createStandardContextMenu());
-        context->popup(w->mapToGlobal(QPoint(20, 20)));
-        QCoreApplication::processEvents();
-        QVERIFY(Scaled(context->font(), "QMenu", 11 / 8.0));
-        context->close();
+        for (QMenu* menu : {p.start->Submenu(QStringLiteral("menEinheiten")),
+                            p.start->Submenu(QStringLiteral("menLaenge")), context.get()}) {
+            menu->popup(p.start->mapToGlobal(QPoint(20, 20)));
+            QCoreApplication::processEvents();
+            const auto itemHeight = [](QMenu* m) {
+                return m->actionGeometry(m->actions().constFirst()).height();
+            };
+            QVERIFY(Scaled(menu->font(), "QMenu", 11 / 8.0) &&
+                    itemHeight(menu) * 8 >= itemHeight(&plain) * 10);
+            menu->close();
+        }
         w->menSchliessenClick();
-    }
 
-    // At 1.5 the landmarks sit at 1.5 times their places, and the text is
-    // painted there.
-    void drillAtOneAndAHalf() {
-        if (qApp->devicePixelRatio() != 1.0) QSKIP("once is enough");
-        test::Program p(7, QSize(1600, 1200));
-        p.state.Selection.TimeDisplay = true;
-        auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
+        test::Program big(7, QSize(1600, 1200));
+        big.state.Selection.TimeDisplay = true;
+        w = big.Open(big.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
         QCOMPARE(EighthsOf(w), 12);
         QCOMPARE(w->Client()->size(), QSize(1524, 1083));
-        QCOMPARE(w->Field(1)->geometry(), QRect(600, 171, p.state.AnswerWidth * 3 / 2, 60));
+        QCOMPARE(w->Field(1)->geometry(), QRect(600, 171, big.state.AnswerWidth * 3 / 2, 60));
         QCOMPARE(w->btnWeiter()->geometry(), QRect(1200, 1005, 300, 60));
         QCOMPARE(w->Field(1)->font().pixelSize(), 41); // 27 px at 1.5, rounded
-
         // The given text of line 1 begins at 1.5 x 120.
         const QImage image = w->Client()->grab().toImage();
         int left = -1;
