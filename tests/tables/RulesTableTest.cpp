@@ -41,12 +41,8 @@ std::string LevelsSet(const SelectionState& s) {
     return set;
 }
 
-int IntOrZero(const tables::CsvRow& row, const char* column) {
-    return row[column].empty() ? 0 : row.Int(column);
-}
-
-// What unfolding or choosing each item does to the selection; captions and
-// places are compared on the real menu bar (TablesWindowTest).
+// What unfolding or choosing each item does to the selection (captions and
+// places: on the real menu bar).
 TEST(MenuTable, WhatEveryItemDoes) {
     std::vector<const MenuEntry*> items;
     Flatten(StartMenu(), items);
@@ -57,14 +53,14 @@ TEST(MenuTable, WhatEveryItemDoes) {
         const MenuEntry& e = *items[i];
         SCOPED_TRACE(row.Where() + " (" + row["name"] + ")");
         ASSERT_EQ(e.Name, row["name"]);
-        // Unfolding sets AreaCode or KombiCategory where the table gives one.
-        SelectionState unfolded;
+        // Unfolding sets AreaCode or KombiCategory where the table gives one;
+        // choosing sets exactly its level field to its level, a decadic level
+        // clearing the other decadic levels first.
+        const auto orZero = [&row](const char* c) { return row[c].empty() ? 0 : row.Int(c); };
+        SelectionState unfolded, chosen;
         ApplyUnfold(unfolded, e);
-        EXPECT_EQ(unfolded.AreaCode, IntOrZero(row, "area_code"));
-        EXPECT_EQ(unfolded.KombiCategory, IntOrZero(row, "kombi_code"));
-        // Choosing sets exactly its level field to its level; a decadic level
-        // clears the other decadic levels first.
-        SelectionState chosen;
+        EXPECT_EQ(std::pair(unfolded.AreaCode, unfolded.KombiCategory),
+                  std::pair(orZero("area_code"), orZero("kombi_code")));
         chosen.LevelDekDek = chosen.LevelDezDez = chosen.LevelLaenge = chosen.LevelLM = 9;
         SelectionState want = chosen;
         ApplyLevel(chosen, e);
@@ -81,16 +77,14 @@ TEST(MenuTable, WhatEveryItemDoes) {
 TEST(MenuTable, TimeSwitchCaptions) {
     SelectionState s;
     ApplyStartupDefaults(s, 1280, 1024);
-    const std::string item = "menZeitart";
-    EXPECT_EQ(TimeItemCaption(s), tables::Text("TfrmStart", item));
-    EXPECT_EQ(ToggleTimeDisplay(s),
-              tables::Text("TfrmStart", item + " while the time display is on"));
-    EXPECT_EQ(ToggleTimeDisplay(s),
-              tables::Text("TfrmStart", item + " while the time display is off"));
+    EXPECT_EQ(TimeItemCaption(s), tables::Text("TfrmStart", "menZeitart"));
+    for (const char* state : {"on", "off"})
+        EXPECT_EQ(ToggleTimeDisplay(s),
+                  tables::Text("TfrmStart",
+                               "menZeitart while the time display is " + std::string(state)));
 }
 
-// Every percentage, each verdict at its edges and one beyond. (The rounding
-// of the percentage at each threshold is tests/engine/EvaluationTest's.)
+// Every percentage, each verdict at its edges and one beyond.
 TEST(VerdictTable, EveryPercentage) {
     int percent = 0;
     for (const tables::CsvRow& row : tables::Rows("verdicts.csv")) {
@@ -142,23 +136,18 @@ TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
     Drill drill(state, rules);
     drill.StartDrill();
     drill.ClearLines();
-    for (int i = 1; i <= kLines; ++i) {
-        state.TaskSheet[i].AnswerText = "12,50";
-        state.TaskSheet[i].Active = true;
-    }
-    // The words of texts.csv and colours.csv, and the points row of pass_count.csv.
-    const std::map<Kind, std::pair<std::string, const char*>> judgements = {
-        {Kind::RightFirst, {"right at the first try", "score_points_right_first_try"}},
-        {Kind::WrongFirst, {"wrong at the first try", nullptr}},
-        {Kind::RightSecond, {"right at the second try", "score_points_right_second_try"}},
-        {Kind::WrongSecond, {"wrong at the second try", "score_points_wrong_second_try"}}};
-    const std::tuple<int, const char*, Kind> steps[] = {{1, "12,5", Kind::RightFirst},
-                                                        {2, "125", Kind::WrongFirst},
-                                                        {2, "012,500", Kind::RightSecond},
-                                                        {3, "1,25", Kind::WrongFirst},
-                                                        {3, "1,25", Kind::WrongSecond}};
-    for (const auto& [line, typed, outcome] : steps) {
-        const auto& [words, points] = judgements.at(outcome);
+    for (int i = 1; i <= kLines; ++i)
+        state.TaskSheet[i].AnswerText = "12,50", state.TaskSheet[i].Active = true;
+    // A line, the typed text, the outcome, its words in texts.csv and
+    // colours.csv, and its points row of pass_count.csv.
+    const std::tuple<int, const char*, Kind, std::string, const char*> steps[] = {
+        {1, "12,5", Kind::RightFirst, "right at the first try", "score_points_right_first_try"},
+        {2, "125", Kind::WrongFirst, "wrong at the first try", nullptr},
+        {2, "012,500", Kind::RightSecond, "right at the second try",
+         "score_points_right_second_try"},
+        {3, "1,25", Kind::WrongFirst, "wrong at the first try", nullptr},
+        {3, "1,25", Kind::WrongSecond, "wrong at the second try", "score_points_wrong_second_try"}};
+    for (const auto& [line, typed, outcome, words, points] : steps) {
         SCOPED_TRACE("line " + std::to_string(line) + " \"" + typed + "\": " + words);
         const float before = state.Score.TotalPoints;
         const int tries = state.Score.TotalTries;
@@ -171,8 +160,7 @@ TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
                                               ? tables::WrongTwice(prefix, "12,5")
                                               : Text("message", prefix + " " + words))
                 << prefix;
-        EXPECT_EQ(result.Label->Colour, tables::Colour("exercise windows", "lblAnzeige " + words))
-            << tables::ToString(result.Label->Colour);
+        EXPECT_EQ(result.Label->Colour, tables::Colour("exercise windows", "lblAnzeige " + words));
         EXPECT_EQ(state.Score.TotalPoints - before, points ? std::stof(Value(points)) : 0.0F);
         EXPECT_EQ(state.Score.PassPoints, state.Score.TotalPoints) << "one pass";
         EXPECT_EQ(state.Score.TotalTries - tries, std::stoi(Value("score_tries_per_judgement")));
@@ -180,8 +168,7 @@ TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
     EXPECT_EQ(drill.Exit(4, "1,2,3").Outcome, Kind::TooManyCommas);
 }
 
-// The message boxes of the drill windows. (The instruction is compared in the
-// windows as they open, TablesWindowTest.)
+// The message boxes of the drill windows.
 TEST(DrillTextsTable, BoxMessages) {
     for (const char* key :
          {"exercise windows message box: edtExit when the typed text holds more than one comma",
