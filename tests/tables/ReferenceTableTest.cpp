@@ -1,17 +1,22 @@
 // The information pages against info_pages.csv, info_numbers.csv, texts.csv
-// and colours.csv (titles, pictures, every line's place, given wording and
-// colours, the highlighted words), and the conversion chains against
-// chains.csv and chain_drawing.csv (width, title, every label, tick and stroke).
+// and colours.csv, the conversion chains against chains.csv and
+// chain_drawing.csv; labels stepping aside from marks, the worked solutions
+// drawn on the chains, and chains and pages as a screen reader reads them.
 #include "Tables.h"
+
+#include "../solution/DecadicTasks.h"
 
 #include "core/Selection.h"
 #include "reference/ChainGeometry.h"
+#include "reference/ChainSolution.h"
 #include "reference/InfoPages.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -32,15 +37,11 @@ int Int(int page, const std::string& what) {
 
 // The texts between pairs of "#", in order.
 std::vector<std::string> Highlights(const std::vector<InfoLine>& lines) {
+    static const std::regex marked("#([^#]*)#");
     std::vector<std::string> found;
-    for (const InfoLine& line : lines) {
-        for (std::size_t open = line.Text.find('#'); open != std::string::npos;) {
-            const std::size_t close = line.Text.find('#', open + 1);
-            if (close == std::string::npos) break;
-            found.push_back(line.Text.substr(open + 1, close - open - 1));
-            open = line.Text.find('#', close + 1);
-        }
-    }
+    for (const InfoLine& l : lines)
+        for (std::sregex_iterator m(l.Text.begin(), l.Text.end(), marked), end; m != end; ++m)
+            found.push_back((*m)[1]);
     return found;
 }
 
@@ -76,31 +77,6 @@ TEST(InfoPagesTable, WindowAndPictures) {
     }
 }
 
-// The colours.csv elements of a line's normal and highlight colour; "" where
-// the table states none.
-std::pair<std::string, std::string> Stated(int page, const InfoLine& line, const InfoLine* before) {
-    if (page == 1 && line.Y == 20)
-        return {"page 1 line 1 (y 20) normal", "page 1 line 1 (y 20) highlight"};
-    if (page == 2 && line.Y == 20)
-        return {"page 2 line 1 (y 20) all text", "page 2 line 1 (y 20) all text"};
-    if (page == 2 && line.Y == 500) return {"page 2 line at y 500 normal", ""};
-    if (page != 5)
-        return {"line normal colour unless stated otherwise",
-                line.Text.find('#') != std::string::npos
-                    ? "line highlight colour unless stated otherwise"
-                    : ""};
-    if (line.Y == 390 || line.Y == 420)
-        return {"page 5 lines y 390 and 420 normal",
-                "page 5 lines y 390 and 420 highlight (not used)"};
-    if (line.Y == 440 || line.Y == 460)
-        return {"page 5 lines y 440 and 460 normal", "page 5 lines y 440 and 460 highlight"};
-    if (line.Text.front() == '#')
-        return {"", "page 5 unit names highlight (the whole name is between #)"};
-    if (line.Text == "=" || (before != nullptr && before->Text == "="))
-        return {"page 5 equals signs and values", ""};
-    return {"page 5 headings normal", "page 5 headings highlight"};
-}
-
 TEST(InfoPagesTable, EveryPage) {
     for (int page = 1; page <= InfoPageCount; ++page) {
         SCOPED_TRACE("page " + std::to_string(page));
@@ -108,31 +84,26 @@ TEST(InfoPagesTable, EveryPage) {
         ASSERT_NE(info, nullptr);
         EXPECT_EQ(info->Title,
                   tables::Text("TfrmInformation", "caption on page " + std::to_string(page)));
-        // Every line's place, colours and the wording where the table gives it.
-        std::vector<const CsvRow*> rows;
-        for (const CsvRow& row : Rows("info_pages.csv"))
-            if (row.Int("page") == page) rows.push_back(&row);
         const auto& lines = info->Lines;
-        ASSERT_EQ(lines.size(), rows.size()) << "info_pages.csv: number of lines";
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const CsvRow& row = *rows[i];
-            const InfoLine& line = lines[i];
+        std::size_t i = 0;
+        for (const CsvRow& row : Rows("info_pages.csv")) {
+            if (row.Int("page") != page) continue;
             SCOPED_TRACE(row.Where() + " (line " + row["line"] + ")");
+            ASSERT_LT(i, lines.size());
+            const InfoLine& line = lines[i++];
             EXPECT_EQ(std::pair(line.X, line.Y), std::pair(row.Int("x"), row.Int("y")));
             if (!row["text"].empty()) {
                 EXPECT_EQ(line.Text, Mended(row["text"]));
             }
-            const auto [normal, highlight] = Stated(page, line, i > 0 ? &lines[i - 1] : nullptr);
-            if (!normal.empty()) {
-                EXPECT_EQ(line.Normal, tables::Colour("TfrmInformation", normal))
-                    << "colours.csv " << normal << ": " << tables::ToString(line.Normal);
-            }
-            if (!highlight.empty()) {
-                EXPECT_EQ(line.Highlight, tables::Colour("TfrmInformation", highlight))
-                    << "colours.csv " << highlight << ": " << tables::ToString(line.Highlight);
-            }
+            const CsvRow& stated = tables::RowOf("cases/tables_info_colours.csv", "page",
+                                                 row["page"], "line", row["line"]);
+            for (const auto& [colour, which] :
+                 {std::pair(line.Normal, "normal"), std::pair(line.Highlight, "highlight")})
+                if (!stated[which].empty()) {
+                    EXPECT_EQ(colour, tables::Colour("TfrmInformation", stated[which])) << which;
+                }
         }
-
+        EXPECT_EQ(i, lines.size()) << "info_pages.csv: number of lines";
         // The highlighted words in order (page 5: those of its explaining lines).
         std::vector<InfoLine> marked = page < 5 ? lines : std::vector<InfoLine>();
         std::istringstream explaining(page < 5 ? "" : Number(page, "explaining lines y"));
@@ -141,18 +112,18 @@ TEST(InfoPagesTable, EveryPage) {
                 if (l.Y == y && l.X == 10) marked.push_back(l);
         EXPECT_EQ(Highlights(marked), ListedHighlights(page)) << "info_numbers.csv highlight g.k";
     }
-    bool krypton = false;
-    for (const InfoLine& l : InfoPageFor(1)->Lines)
-        krypton |= l.Text.find(Number(1, "markup (krypton mass number)")) != std::string::npos;
-    EXPECT_TRUE(krypton) << "info_numbers.csv page 1 markup (krypton mass number)";
+    const std::string krypton = Number(1, "markup (krypton mass number)");
+    EXPECT_TRUE(std::any_of(InfoPageFor(1)->Lines.begin(), InfoPageFor(1)->Lines.end(),
+                            [&](auto& l) { return l.Text.find(krypton) != std::string::npos; }));
 }
 
 // One drawn thing as a line of text, so that a difference names what is
 // missing or extra.
 std::string Drawn(const std::string& what, int x, int y1, int y2, int size, const Rgb& c) {
-    return what + " x " + std::to_string(x) + " y " + std::to_string(std::min(y1, y2)) + ".." +
-           std::to_string(std::max(y1, y2)) + " size " + std::to_string(size) + " " +
-           tables::ToString(c);
+    std::ostringstream text;
+    text << what << " x " << x << " y " << std::min(y1, y2) << ".." << std::max(y1, y2) << " size "
+         << size << " (" << c.R << ", " << c.G << ", " << c.B << ")";
+    return text.str();
 }
 
 TEST(ChainTable, WidthTitleAndDrawingOfEveryAreaCode) {
@@ -176,13 +147,12 @@ TEST(ChainTable, WidthTitleAndDrawingOfEveryAreaCode) {
             if (d.Int("area_code") != code) continue;
             const std::string& what = d["what"];
             const Rgb c{d.Int("red"), d.Int("green"), d.Int("blue")};
-            const bool line = what == "axis" || what == "tick" || what == "stroke";
-            if (line) {
+            if (what == "axis" || what == "tick" || what == "stroke") {
                 EXPECT_EQ(d.Int("pen_width"), ChainPenWidth) << d.Where();
             }
             if (what == "tick" || what == "stroke")
                 expected.push_back(Drawn(what, d.Int("x"), d.Int("y"), d.Int("y_end"), 0, c));
-            else if (!line)
+            else if (what != "axis")
                 expected.push_back(Drawn("label \"" + d["text"] + "\"", d.Int("x"), d.Int("y"),
                                          d.Int("y"), d.Int("size"), c));
         }
@@ -195,6 +165,125 @@ TEST(ChainTable, WidthTitleAndDrawingOfEveryAreaCode) {
             drawn.push_back(Drawn("stroke", s.X, s.Top, s.Bottom, 0, s.Colour));
         EXPECT_THAT(drawn, ::testing::UnorderedElementsAreArray(expected));
     }
+}
+
+// In words each factor stands between the units it joins; no coloured label
+// is left out.
+TEST(ChainGeometry, SpokenChainPairsFactorsWithTheirUnits) {
+    EXPECT_THAT(SpokenChain(ChainFor(UnitArea::Volumen).value()),
+                ::testing::ElementsAre("m³, dm³, cm³, mm³", "hl, l, dl, cl, ml", "1 m³ = 1000 dm³",
+                                       "1 dm³ = 1000 cm³", "1 cm³ = 1000 mm³", "1 hl = 100 l",
+                                       "1 l = 10 dl", "1 dl = 10 cl", "1 cl = 10 ml", "1 l = 1 dm³",
+                                       "1 ml = 1 cm³"));
+    for (int area = 1; area <= 8; ++area) {
+        const ChainLayout layout = ChainFor(static_cast<UnitArea>(area)).value();
+        std::ptrdiff_t told = 0;
+        for (const std::string& line : SpokenChain(layout)) {
+            told += line.find(" = 1 ") == std::string::npos &&
+                    (line.find(" = ") != std::string::npos || line.find(": ") != std::string::npos);
+            EXPECT_EQ(line.find('^'), std::string::npos) << line;
+        }
+        EXPECT_EQ(told, std::count_if(layout.Labels.begin(), layout.Labels.end(),
+                                      [](const ChainLabel& l) { return l.Colour != Black; }))
+            << "AreaCode " << area;
+    }
+}
+
+int XOf(const ChainLayout& chain, std::string_view text) {
+    for (const ChainLabel& label : chain.Labels)
+        if (label.Text == text) return label.X;
+    ADD_FAILURE() << text << " is not on the chain";
+    return 0;
+}
+
+using Cells = std::multiset<std::pair<int, std::string>>;
+
+Cells DrawnCells(const ChainSolution& drawn, Rgb colour) {
+    Cells cells;
+    for (const ChainLabel& label : drawn.Labels)
+        if (label.Colour == colour) cells.emplace(label.X, label.Text);
+    return cells;
+}
+
+// A numeral digit by digit, its digit before the comma (or its last) at x
+// `units`, 50 pixels a place, the comma in a column of its own.
+Cells Columns(const std::string& numeral, int units) {
+    Cells cells;
+    const auto comma = static_cast<int>(std::min(numeral.find(','), numeral.size()));
+    for (int i = 0; i < static_cast<int>(numeral.size()); ++i)
+        cells.emplace(units + 50 * (i - comma) + (i < comma ? 50 : (i == comma ? 25 : 0)),
+                      numeral.substr(static_cast<std::size_t>(i), 1));
+    return cells;
+}
+
+// Whether a place of the chain stands over the column at x.
+bool OnChain(const ChainLayout& chain, int x) {
+    return std::any_of(chain.Labels.begin(), chain.Labels.end(), [x](const ChainLabel& l) {
+        return l.Colour == Black && std::abs(l.X - x) <= 25;
+    });
+}
+
+// A decadic task's digits stand in the columns of their places; a number
+// reaching beyond the places shows no digits.
+TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
+    int beyond = 0;
+    oracle::ForEachDecadicTask(11, 17, [&beyond](auto& gen, bool units, const TDekTaskRecord& r) {
+        const ChainLayout chain =
+            ChainFor(static_cast<UnitArea>(static_cast<int>(gen.Training) + 1)).value();
+        std::string given = r.GivenText.str();
+        given.erase(0, given.find_first_not_of(' '));
+        SCOPED_TRACE(std::string(gen.Name) + ": " + given + " " + r.FromUnit.str() + " in " +
+                     r.ToUnit.str());
+        const DekSolution s = SolveDekTask(r, gen.Training).value();
+        const ChainSolution drawn = SolutionOnChain(chain, s);
+        const Cells expected = Columns(r.AnswerIsNotation ? given : r.AnswerText.str(),
+                                       XOf(chain, units ? r.ToUnit.str() : "E"));
+        // A given notation stands count by count, in a row of its own.
+        const Cells from = s.NotationGiven || s.Given == s.Expected
+                               ? Cells()
+                               : Columns(given, XOf(chain, units ? r.FromUnit.str() : "E"));
+        bool shown = true;
+        for (const auto* cells : {&expected, &from})
+            for (const auto& [x, digit] : *cells)
+                shown &= OnChain(chain, x);
+        EXPECT_EQ(DrawnCells(drawn, ChainExpectedColour), shown ? expected : Cells());
+        if (!s.NotationGiven) {
+            EXPECT_EQ(DrawnCells(drawn, ChainGivenColour), shown ? from : Cells());
+        }
+        beyond += !shown;
+    });
+    EXPECT_GT(beyond, 0);
+}
+
+// Read line by line, a page has no markup and no word cut at a line end; a
+// table row is one line; every picture is named. The years the pages name
+// stand in the order the paragraphs tell them, and no other.
+TEST(InfoPages, SpokenLinesAndYears) {
+    EXPECT_TRUE(InfoPageFor(0) == nullptr && InfoPageFor(InfoPageCount + 1) == nullptr);
+    const std::vector<std::vector<std::string>> years = {
+        {"1793", "1799", "1960", "1983"}, {"2019", "2019"}, {}, {"1763", "1939"}, {}};
+    const std::regex year("(?:^|[^0-9,])(1[2-9][0-9]{2}|20[0-9]{2}|2100)(?=[^0-9,]|$)");
+    std::string all;
+    for (int page = 1; page <= InfoPageCount; ++page) {
+        for (const SpokenLine& line : SpokenPage(*InfoPageFor(page))) {
+            EXPECT_EQ(line.Text.find_first_of("#^!"), std::string::npos) << line.Text;
+            const std::size_t n = line.Text.size();
+            EXPECT_FALSE(n > 1 && line.Text[n - 1] == '-' && std::isalpha(line.Text[n - 2]))
+                << line.Text;
+            all += line.Text + "\n";
+        }
+        std::vector<std::string> found;
+        for (const InfoLine& l : InfoPageFor(page)->Lines)
+            for (std::sregex_iterator m(l.Text.begin(), l.Text.end(), year), end; m != end; ++m)
+                found.push_back((*m)[1]);
+        EXPECT_EQ(found, years[static_cast<std::size_t>(page - 1)]) << "page " << page;
+    }
+    for (const char* whole : {"drei aneinandergelegten\nGerstenkörnern", "die Meterstäbe,\n",
+                              "(Krypton-86)", "der Fundamentalkonstanten\nder Physik",
+                              "\n1 Elle = 1,143 m\n", "Dezimal- und Küchenwaage"})
+        EXPECT_NE(all.find(whole), std::string::npos) << whole;
+    for (const InfoPicture& picture : InfoPictures())
+        EXPECT_FALSE(picture.Subject.empty());
 }
 
 } // namespace

@@ -1,26 +1,32 @@
 #pragma once
-// The hand-made tables under tests/data looked up by their keys, for the tests
-// that compare the program's texts and tables with them entry by entry.
+// The hand-made tables under tests/data looked up by their keys.
 
 #include "../TestData.h"
 #include "core/Rgb.h"
 
 #include <map>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace quarvel::tables {
+namespace quarvel {
+
+// How a failed comparison shows a colour.
+inline void PrintTo(const Rgb& c, std::ostream* out) {
+    *out << "(" << c.R << ", " << c.G << ", " << c.B << ")";
+}
+
+namespace tables {
 
 using testdata::CsvRow;
-using testdata::ReadCsv;
 
 // The rows of a file, read once.
 inline const std::vector<CsvRow>& Rows(const std::string& file) {
     static std::map<std::string, std::vector<CsvRow>> read;
     auto it = read.find(file);
-    if (it == read.end()) it = read.emplace(file, ReadCsv(file)).first;
+    if (it == read.end()) it = read.emplace(file, testdata::ReadCsv(file)).first;
     return it->second;
 }
 
@@ -51,8 +57,7 @@ inline std::string Text(std::string_view window, std::string_view control) {
 }
 
 // The message of a second wrong try: texts.csv's five pieces for `prefix`
-// ("exercise windows lblAnzeige: edtExit" or "TfrmDekEinheiten lblAnzeige:
-// answer check") with the answer between the first two.
+// with the answer between the first two.
 inline std::string WrongTwice(const std::string& prefix, const std::string& answer) {
     std::string text;
     for (int piece = 1; piece <= 5; ++piece)
@@ -70,9 +75,5 @@ inline Rgb Colour(std::string_view window, std::string_view element) {
     return {row->Int("r"), row->Int("g"), row->Int("b")};
 }
 
-inline std::string ToString(const Rgb& c) {
-    return "(" + std::to_string(c.R) + ", " + std::to_string(c.G) + ", " + std::to_string(c.B) +
-           ")";
-}
-
-} // namespace quarvel::tables
+} // namespace tables
+} // namespace quarvel
