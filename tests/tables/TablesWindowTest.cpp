@@ -1,18 +1,22 @@
-// The real windows against the hand-made tables: the menu and every level's
-// window title, each window's texts and colours as it opens, the faces and
-// marks a pupil sees, answer fields that refuse control characters however
-// they arrive, the pass count at its limits, and each dialog's focus order.
+// The real windows against the hand-made tables: menu, level titles, texts and
+// colours, faces and marks, answer fields, the pass count and the focus order;
+// the chain and information windows drawn as their layouts say.
 #include "Tables.h"
 
 #include "../ui/Drive.h"
+#include "reference/InfoPages.h"
+#include "solution/UnitChain.h"
+#include "windows/FontU.h"
 #include "windows/InformationU.h"
 #include "windows/KombinationenU.h"
 #include "windows/MaxanzahlU.h"
+#include "windows/VerwandlungskettenU.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
@@ -53,10 +57,11 @@ TfrmAuswertung* OpenEvaluation(Program& p) {
     return !finished.isEmpty() || finished.wait(5000) ? p.windows.Auswertung : nullptr;
 }
 
+// Every menu item as "path | caption | name", with its action.
 void Flatten(const QList<QAction*>& actions, const QString& path,
              QList<std::pair<QString, QAction*>>& items) {
     for (QAction* a : actions) {
-        items.append({path, a});
+        items.append({path + " | " + a->text() + " | " + a->objectName(), a});
         if (a->menu() != nullptr)
             Flatten(a->menu()->actions(), path.isEmpty() ? a->text() : path + " > " + a->text(),
                     items);
@@ -70,19 +75,18 @@ QString Hue(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (c.alpha() < 200 || c.hsvSaturation() < 120 || c.value() < 120) continue;
             const int h = c.hsvHue();
-            ++total;
-            ++count[h < 15 || h >= 340    ? "red"
-                    : h < 50              ? "orange"
-                    : h >= 80 && h < 160  ? "green"
-                    : h >= 190 && h < 260 ? "blue"
-                                          : "other"];
+            if (c.alpha() >= 200 && c.hsvSaturation() >= 120 && c.value() >= 120 && ++total)
+                ++count[h < 15 || h >= 340    ? "red"
+                        : h < 50              ? "orange"
+                        : h >= 80 && h < 160  ? "green"
+                        : h >= 190 && h < 260 ? "blue"
+                                              : "other"];
         }
     }
     for (const auto& [name, n] : count)
         if (total >= 20 && n * 10 >= total * 6) return name;
-    return total < 20 ? QStringLiteral("none") : QStringLiteral("mixed");
+    return total < 20 ? "none" : "mixed";
 }
 
 // The objectName of the focus after each of `presses` presses of Tab.
@@ -90,7 +94,6 @@ QStringList FocusChain(int presses, Qt::KeyboardModifiers modifiers = Qt::NoModi
     QStringList chain;
     for (int i = 0; i < presses; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
-        QCoreApplication::processEvents();
         chain << QApplication::focusWidget()->objectName();
     }
     return chain;
@@ -110,6 +113,22 @@ QString Shown(const QWidget* window, const QString& name) {
     return QStringLiteral("(nothing named %1)").arg(name);
 }
 
+// The pixels of `area` in `colour`.
+int Ink(const QImage& image, const QRect& area, const QColor& colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+QImage ShowChain(Program& p, int area) {
+    p.windows.Verwandlungsketten->hide();
+    p.state.Selection.AreaCode = area;
+    p.windows.Verwandlungsketten->show();
+    return p.windows.Verwandlungsketten->Client()->grab().toImage();
+}
+
 } // namespace
 
 class TablesWindowTest : public QObject {
@@ -117,54 +136,50 @@ class TablesWindowTest : public QObject {
 
   private slots:
     // menu.csv item by item on the start window's menu bar; each of the 76
-    // level items opens the window texts.csv names, with its title.
+    // level items opens the window texts.csv names ("caption LevelMasse=6"),
+    // with its title.
     void menuAndEveryLevelsWindowTitle() {
         Program p(11, QSize(1280, 1024));
         QList<std::pair<QString, QAction*>> items;
         Flatten(p.start->menuBar()->actions(), QString(), items);
         const auto& rows = Rows("menu.csv");
         QCOMPARE(items.size(), qsizetype(rows.size()));
-        // "LevelMasse=6" -> the window and title of texts.csv
-        std::map<QString, std::pair<QString, QString>> titles;
+        std::map<QString, QString> titles; // "LevelMasse=6" -> "window: title"
         for (const CsvRow& row : Rows("texts.csv")) {
             const QString control = Q(row["control"]);
-            if (!control.startsWith("caption Level")) continue;
-            for (const QString& field : control.section('=', 0, 0).mid(8).split(" or "))
-                titles[field + "=" + control.section('=', 1)] = {Q(row["window"]), Q(row["text"])};
+            if (control.startsWith("caption Level"))
+                for (const QString& field : control.section('=', 0, 0).mid(8).split(" or "))
+                    titles[field + "=" + control.section('=', 1)] =
+                        Q(row["window"] + ": " + row["text"]);
         }
         int levels = 0;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const CsvRow& row = rows[i];
-            const auto& [path, action] = items[qsizetype(i)];
-            const QString shown = path + " | " + action->text() + " | " + action->objectName();
-            const QString expected = Q(row["path"] + " | " + row["caption"] + " | " + row["name"]);
-            QVERIFY2(shown == expected, qPrintable(Q(row.Where()) + ": " + shown));
+            const auto& [shown, action] = items[qsizetype(i)];
+            QVERIFY2(shown == Q(row["path"] + " | " + row["caption"] + " | " + row["name"]),
+                     qPrintable(Q(row.Where()) + ": " + shown));
             if (row["level"].empty()) continue;
             ++levels;
-            const auto want = titles[Q(row["level_field"] + "=" + row["level"])];
-            std::pair<QString, QString> opened;
+            QString opened;
             QTimer::singleShot(0, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (modal == nullptr) return;
-                opened = {modal->objectName(), modal->windowTitle()};
-                modal->findChild<QAction*>("menSchliessen")->trigger();
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    opened = modal->objectName() + ": " + modal->windowTitle();
+                    modal->findChild<QAction*>("menSchliessen")->trigger();
+                }
             });
             action->trigger();
-            QVERIFY2(opened == want,
-                     qPrintable(Q(row.Where()) + ": " + opened.first + " \"" + opened.second +
-                                "\", expected \"" + want.second + "\""));
+            const QString want = titles[Q(row["level_field"] + "=" + row["level"])];
+            QVERIFY2(opened == want, qPrintable(Q(row.Where()) + ": " + opened + ", not " + want));
         }
         QCOMPARE(levels, 76);
     }
 
-    // texts.csv row by row for what each window shows when it opens (the start
-    // menu, the level titles and the messages have tests of their own), and
+    // texts.csv row by row for what each window shows when it opens, and
     // cases/tables_widget_colours.csv for the colours it shows them in.
     void textsAndColoursOfEveryWindowAsItOpens() {
         Program p(11, QSize(1280, 1024));
         p.state.Selection.MaxPasses = 4;
-        p.state.Selection.LevelLaenge = 1;
-        p.state.Selection.LevelLM = 1;
+        p.state.Selection.LevelLaenge = p.state.Selection.LevelLM = 1;
         p.state.Selection.LevelDekNum = 1;
         TfrmAuswertung* evaluation = OpenEvaluation(p);
         QVERIFY(evaluation != nullptr);
@@ -175,19 +190,17 @@ class TablesWindowTest : public QObject {
             {"TfrmKombinationen", p.Open(p.windows.Kombinationen)},
             {"TfrmDekEinheiten", p.Open(p.windows.DekEinheiten)},
             {"TfrmInformation", p.Open(p.windows.Information)},
-            {"TfrmAuswertung", evaluation},
-        };
+            {"TfrmAuswertung", evaluation}};
+        const QStringList opening = {"", "at activation", "at the start of a drill",
+                                     "when the program starts",
+                                     "at activation (followed by MaxPasses)"};
         int compared = 0;
         for (const CsvRow& row : Rows("texts.csv")) {
             const auto window = windows.find(row["window"]);
             const QString control = Q(row["control"]);
-            const QString name = control.section(' ', 0, 0);
-            const QString when = control.section(' ', 1);
-            if (window == windows.end() || (row["window"] == "TfrmStart" && name.startsWith("men")))
-                continue;
-            if (!when.isEmpty() && when != "at activation" && when != "at the start of a drill" &&
-                when != "when the program starts" &&
-                when != "at activation (followed by MaxPasses)")
+            const QString name = control.section(' ', 0, 0), when = control.section(' ', 1);
+            if (window == windows.end() || !opening.contains(when) ||
+                (window->first == "TfrmStart" && name.startsWith("men")))
                 continue;
             const QString expected = Q(tables::Unescaped(row["text"])) +
                                      (when.endsWith("(followed by MaxPasses)") ? "4" : "");
@@ -217,13 +230,11 @@ class TablesWindowTest : public QObject {
     // the answers painted in place of the closed fields.
     void facesMarksAndPaintedAnswersOfTheDrillWindow() {
         Program p(11, QSize(1280, 1024));
-        p.state.Selection.LevelLaenge = 2;
-        auto* w = p.Open(p.windows.Einheiten);
-        test::Answer(w, 1, p.Right(1));
-        test::Answer(w, 2, QStringLiteral("999999"));
-        test::Answer(w, 2, p.Right(2));
-        test::Answer(w, 3, QStringLiteral("999999"));
-        test::Answer(w, 3, QStringLiteral("999999"));
+        auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
+        const std::pair<int, QString> answers[] = {
+            {1, p.Right(1)}, {2, "999999"}, {2, p.Right(2)}, {3, "999999"}, {3, "999999"}};
+        for (const auto& [line, typed] : answers)
+            test::Answer(w, line, typed);
         QCOMPARE(w->lblAnzeige()->text(),
                  Q(tables::WrongTwice("exercise windows lblAnzeige: edtExit",
                                       p.state.TaskSheet[3].AnswerText.str())));
@@ -239,13 +250,6 @@ class TablesWindowTest : public QObject {
                      qPrintable(Q(row.Where()) + ": " + Q(row["picture"]) + " shows " + hue));
         }
         const QImage painted = w->findChild<QWidget*>("pntEinheiten")->grab().toImage();
-        const auto inks = [&](const QRect& area, const QColor& colour) {
-            int n = 0;
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                for (int x = area.left(); x <= area.right(); ++x)
-                    n += painted.pixelColor(x, y) == colour;
-            return n;
-        };
         const QRect given(0, w->Field(2)->y(), w->Field(2)->x(), w->Field(2)->height());
         const std::tuple<QRect, const char*, const char*> painting[] = {
             {w->Field(1)->geometry(), "TfrmEinheiten", "AnswerText when Solved"},
@@ -253,15 +257,13 @@ class TablesWindowTest : public QObject {
             {w->Field(1)->geometry(), kEw, "answer drawn in place of a closed field when Solved"},
             {w->Field(3)->geometry(), kEw,
              "answer drawn in place of a closed field when not Solved (TypedText)"},
-            {given, "TfrmEinheiten", "GivenText FromUnit and ToUnit"},
-        };
+            {given, "TfrmEinheiten", "GivenText FromUnit and ToUnit"}};
         for (const auto& [area, window, element] : painting)
-            QVERIFY2(inks(area, ColourOf(window, element)) > 20,
-                     (std::string("not drawn in colours.csv ") + window + ", " + element).c_str());
+            QVERIFY2(Ink(painted, area, ColourOf(window, element)) > 20, element);
     }
 
     // Control characters and line breaks never reach an answer field, typed,
-    // pasted, composed or inserted.
+    // pasted, composed or inserted; a digit comes through each way.
     void answerFieldsRefuseControlCharacters() {
         Program p(11, QSize(1280, 1024));
         p.state.Selection.LevelFlaeche = 4;
@@ -271,7 +273,6 @@ class TablesWindowTest : public QObject {
             p.Open(p.windows.Einheiten)->Field(1), p.Open(p.windows.Kombinationen)->Field(2),
             p.Open(p.windows.DekEinheiten)->Field(3),
             p.Open(p.windows.Maxanzahl)->findChild<QLineEdit*>("edtMaxzahl")};
-        // A digit comes through each way, so the ways are sure to arrive.
         QStringList inputs = {"\r\n", "2\n3", "2"};
         for (const char16_t c : u"\t\n\r\x01\x1b\x7f\x85\u2028\u2029")
             if (c != 0) inputs << QString(QChar(c));
@@ -281,21 +282,18 @@ class TablesWindowTest : public QObject {
             for (const QString& input : inputs) {
                 for (const QString way : {"typed", "pasted", "composed", "inserted"}) {
                     field->setText(QStringLiteral("1"));
-                    field->end(false);
-                    if (way == "typed") {
-                        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, input);
-                        QCoreApplication::sendEvent(field, &press);
-                    } else if (way == "pasted") {
-                        QGuiApplication::clipboard()->setText(input);
+                    QInputMethodEvent composed;
+                    composed.setCommitString(input);
+                    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, input);
+                    QGuiApplication::clipboard()->setText(input);
+                    if (way == "inserted")
+                        field->insert(input);
+                    else if (way == "pasted")
                         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_V, QString(QChar(0x16)),
                                             Qt::ControlModifier);
-                    } else if (way == "composed") {
-                        QInputMethodEvent commit;
-                        commit.setCommitString(input);
-                        QCoreApplication::sendEvent(field, &commit);
-                    } else {
-                        field->insert(input);
-                    }
+                    else
+                        QCoreApplication::sendEvent(
+                            field, way == "typed" ? static_cast<QEvent*>(&typed) : &composed);
                     QVERIFY2(field->text() == (input == "2" ? "12" : "1"),
                              qPrintable(field->window()->objectName() + ": " + way + " U+" +
                                         QString::number(input.back().unicode(), 16) + " gives \"" +
@@ -318,8 +316,7 @@ class TablesWindowTest : public QObject {
             p.state.Selection.MaxPasses = 5;
             p.Open(dialog);
             field->setFocus();
-            field->selectAll();
-            QTest::keyClick(field, Qt::Key_Backspace);
+            field->clear();
             QTest::keyClicks(field, Q(row["typed"]));
             QTest::keyClick(field, Qt::Key_Tab);
             QVERIFY2(p.messages == (row["message"] == "1" ? QStringList{message} : QStringList()),
@@ -327,15 +324,14 @@ class TablesWindowTest : public QObject {
             QVERIFY2(field->text() == Q(row["text"]), qPrintable(where + "field " + field->text()));
             QVERIFY2(field->hasFocus() == (row["refocus"] == "1"), qPrintable(where + "focus"));
             QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
-            QVERIFY2(p.state.Selection.MaxPasses == row.Int("text"),
-                     qPrintable(where + "MaxPasses after OK"));
+            QVERIFY2(p.state.Selection.MaxPasses == row.Int("text"), qPrintable(where + "OK"));
             dialog->close();
         }
     }
 
-    // The focus order of each dialog: the pass count dialog in the order of its
-    // controls, the evaluation holding the focus on its one button, the drill
-    // window from field to field to the visible button.
+    // The pass count dialog in the order of its controls, the evaluation
+    // holding the focus on its one button, the drill window from field to
+    // field to the visible button.
     void focusOrderOfEveryDialog() {
         Program p(11, QSize(1280, 1024));
         TfrmMaxanzahl* dialog = p.Open(p.windows.Maxanzahl);
@@ -345,17 +341,144 @@ class TablesWindowTest : public QObject {
         QCOMPARE(FocusChain(3, Qt::ShiftModifier),
                  (QStringList{"BitBtn2", "BitBtn1", "edtMaxzahl"}));
         dialog->close();
-
         TfrmAuswertung* evaluation = OpenEvaluation(p);
         QVERIFY(evaluation != nullptr);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btnSchliessen"));
         QCOMPARE(FocusChain(2), (QStringList{"btnSchliessen", "btnSchliessen"}));
         evaluation->btnSchliessen()->click();
-
-        p.state.Selection.LevelKubik = 1;
-        p.Open(p.windows.Einheiten);
+        p.Open(p.windows.Einheiten, &SelectionState::LevelKubik, 1);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edt1"));
         QCOMPARE(FocusChain(6), (QStringList{"edt2", "edt3", "edt4", "edt5", "btnWeiter", "edt1"}));
+    }
+
+    // Before any training the chain window is empty; each training's chain
+    // sizes, names and centres the window over the (hidden) start window, and
+    // without a training the last one stays. Every label is drawn in its colour
+    // in the box the layout gives it; every tick and marker is a whole line of
+    // its colour, the background on both sides: no label box hides it.
+    void chainIsDrawnAsItsLayoutSays() {
+        Program p(11);
+        p.start->setGeometry(40, 30, 1016, 722);
+        p.start->hide(); // as behind an exercise window; its place still counts
+        auto* chain = p.windows.Verwandlungsketten;
+        QImage image = ShowChain(p, 0);
+        QCOMPARE(chain->windowTitle(), QStringLiteral("Umwandlungskette"));
+        QCOMPARE(image.pixelColor(image.rect().center()), ToColor(ChainBackground));
+        for (int area = 1; area <= 8; ++area) {
+            image = ShowChain(p, area);
+            const ChainLayout layout = *ChainFor(static_cast<UnitArea>(area));
+            QCOMPARE(chain->Client()->size(), QSize(layout.Width, ChainClientHeight));
+            QCOMPARE(chain->windowTitle().toStdString(), layout.Title);
+            QVERIFY((chain->frameGeometry().center() - p.start->frameGeometry().center())
+                        .manhattanLength() <= 2);
+            const QPoint mid(chain->xMid(), chain->yMid());
+            for (const ChainLabel& label : layout.Labels) {
+                const QString text = QString::fromStdString(label.Text);
+                const int width = MeasureTaskText(text, label.Size);
+                const int top = text.contains(u'^') ? label.Y - SmallSize(label.Size) / 2 : label.Y;
+                const int bottom = label.Y + QFontMetrics(TaskFont(label.Size)).height();
+                const QRect box(mid.x() + ChainLabelLeft(layout, label, width, top, bottom),
+                                mid.y() + top, width, bottom - top);
+                QVERIFY2(Ink(image, box, ToColor(label.Colour)) >= 5, label.Text.c_str());
+            }
+            const QColor yellow = ToColor(ChainBackground);
+            for (const auto* marks : {&layout.Ticks, &layout.Strokes}) {
+                for (const ChainStroke& mark : *marks) {
+                    const int x = mid.x() + mark.X - 1; // the pen covers x - 1 and x
+                    for (int dy = mark.Top; dy <= mark.Bottom; ++dy) {
+                        const int y = mid.y() + dy;
+                        QVERIFY2(image.pixelColor(x, y) == ToColor(mark.Colour) &&
+                                     image.pixelColor(x + 1, y) == ToColor(mark.Colour) &&
+                                     (dy == -1 || dy == 0 ||
+                                      (image.pixelColor(x - 2, y) == yellow &&
+                                       image.pixelColor(x + 3, y) == yellow)),
+                                 qPrintable(QStringLiteral("x %1, y %2").arg(mark.X).arg(dy)));
+                    }
+                }
+            }
+        }
+        ShowChain(p, 0);
+        QCOMPARE(chain->windowTitle().toStdString(), ChainFor(UnitArea::Volumen)->Title);
+
+        // A revealed line is drawn on the chain its units stand on, also where
+        // the sheet mixes kinds (an area task on a mixed volume sheet): the
+        // units of its path framed, an arrow with its factor above for each
+        // step, a bridge where litres meet cubic units.
+        const std::tuple<const char*, const char*, int, int, const char*> lines[] = {
+            {"km", "cm", 6, 5, "km m dm cm | -150>0 · 1000, 0>50 · 10, 50>100 · 10"},
+            {"cm", "km", 5, 5, "cm dm m km | 100>50 : 10, 50>0 : 10, 0>-150 : 1000"},
+            {"kg", "mg", 5, 6,
+             "kg dag g dg cg mg | -75>25 · 100, 25>75 · 10, 75>125 · 10, 125>175 · 10, "
+             "175>225 · 10"},
+            {"ha", "m^2", 8, 7, "ha a m^2 | -200>-100 · 100, -100>0 · 100"},
+            {"l", "cm^3", 5, 8, "l dm^3 cm^3 | -75>75 · 1000, 1 l = 1 dm^3"},
+            {"dm^3", "ml", 7, 8, "dm^3 cm^3 ml | -75>75 · 1000, 1 cm^3 = 1 ml"}};
+        for (const auto& [from, to, area, own, expected] : lines) {
+            MeasureSolution worked;
+            worked.Steps = ChainPath(from, to).value();
+            chain->SetSolution(LineSolution{worked, std::nullopt});
+            ShowChain(p, area);
+            QCOMPARE(chain->windowTitle().toStdString(), ChainFor(UnitArea(own))->Title);
+            const ChainSolution& drawn = *chain->DrawnSolution();
+            QStringList framed, arrows;
+            for (const ChainLabel& l : drawn.Framed)
+                framed << QString::fromStdString(l.Text);
+            for (const ChainArrow& a : drawn.Arrows)
+                for (const ChainLabel& l : drawn.Labels)
+                    if (l.X == (a.From + a.To) / 2 && l.Y < a.Y)
+                        arrows << QStringLiteral("%1>%2 %3").arg(a.From).arg(a.To).arg(Q(l.Text));
+            for (const ChainLabel& l : drawn.Labels)
+                if (l.Text.find(" = ") != std::string::npos) arrows << Q(l.Text);
+            QCOMPARE(framed.join(' ') + " | " + arrows.join(", "), QString::fromUtf8(expected));
+            chain->SetSolution(std::nullopt);
+            ShowChain(p, area);
+            QCOMPARE(chain->windowTitle().toStdString(), ChainFor(UnitArea(area))->Title);
+        }
+    }
+
+    // Every opening starts on page 1; each menu item shows its page with its
+    // title and its pictures only, JPEGs of the listed size decoded when their
+    // page is first shown.
+    void informationWindow() {
+        Program p(11);
+        TfrmInformation* info = p.windows.Information;
+        const std::pair<const char*, int> items[] = {{"menMasseM", 4},  {"", 1},
+                                                     {"menLaengeG", 1}, {"menEinheiten", 5},
+                                                     {"menLaengeM", 3}, {"menMasseG", 2}};
+        info->show();
+        for (const auto& [item, page] : items) {
+            if (*item == 0) info->hide();
+            *item == 0 ? info->show() : info->findChild<QAction*>(item)->trigger();
+            QCOMPARE(info->windowTitle().toStdString(), InfoPageFor(page)->Title);
+            for (const InfoPicture& pic : InfoPictures()) {
+                const QLabel* label = info->Picture(pic.Number);
+                QCOMPARE(label->isVisible(), pic.Page == page);
+                QCOMPARE(label->geometry(), QRect(pic.Left, pic.Top, pic.Width, pic.Height));
+                if (pic.Page == page) QCOMPARE(label->pixmap().size(), label->size());
+                QCOMPARE(
+                    QImageReader(QStringLiteral(":/pictures/img%1.jpg").arg(pic.Number)).format(),
+                    QByteArray("jpeg"));
+            }
+        }
+        // Each line ends before the window edge, the next column of its row
+        // and any picture beside it (a raised character reaching SmallSize
+        // div 2 up).
+        const int height = QFontMetrics(TaskFont(InfoTextSize)).height();
+        for (int page = 1; page <= InfoPageCount; ++page) {
+            for (const InfoLine& line : InfoPageFor(page)->Lines) {
+                const QString text = QString::fromStdString(line.Text).remove(u'#');
+                const int top = text.contains(u'^') ? line.Y - SmallSize(InfoTextSize) / 2 : line.Y;
+                int limit = InfoClientWidth - 10;
+                for (const InfoLine& other : InfoPageFor(page)->Lines)
+                    if (other.Y == line.Y && other.X > line.X) limit = std::min(limit, other.X - 4);
+                for (const InfoPicture& pic : InfoPictures())
+                    if (pic.Page == page && pic.Left > line.X && pic.Top < line.Y + height &&
+                        top < pic.Top + pic.Height)
+                        limit = std::min(limit, pic.Left - 6);
+                QVERIFY2(line.X + MeasureTaskText(text, InfoTextSize) <= limit,
+                         qPrintable(QStringLiteral("page %1: %2").arg(page).arg(text)));
+            }
+        }
     }
 };
 
