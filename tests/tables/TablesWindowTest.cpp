@@ -12,14 +12,11 @@
 #include "windows/MaxanzahlU.h"
 #include "windows/VerwandlungskettenU.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -210,8 +207,6 @@ class TablesWindowTest : public QObject {
                                                    "\", expected \"" + expected + "\""));
         }
         QCOMPARE(compared, 38);
-        QCOMPARE(evaluation->lblAnzeige()->text(),
-                 Q(tables::Text("TfrmAuswertung", "lblAnzeige verdict PercentRight 51 to 65")));
         for (const CsvRow& row : Rows("cases/tables_widget_colours.csv")) {
             const auto* widget = windows.at(row["window"])->findChild<QWidget*>(Q(row["widget"]));
             QVERIFY2(widget != nullptr &&
@@ -295,9 +290,8 @@ class TablesWindowTest : public QObject {
                         QCoreApplication::sendEvent(
                             field, way == "typed" ? static_cast<QEvent*>(&typed) : &composed);
                     QVERIFY2(field->text() == (input == "2" ? "12" : "1"),
-                             qPrintable(field->window()->objectName() + ": " + way + " U+" +
-                                        QString::number(input.back().unicode(), 16) + " gives \"" +
-                                        field->text().toUtf8().toPercentEncoding() + "\""));
+                             qPrintable(field->window()->objectName() + " " + way + " U+" +
+                                        QString::number(input.back().unicode(), 16)));
                 }
             }
         }
