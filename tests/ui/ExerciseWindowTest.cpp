@@ -26,14 +26,14 @@ using test::Answer;
 
 namespace {
 
-// Enter held down: the repeats the keyboard sends after the first press,
+// A key held down: the repeats the keyboard sends after the first press,
 // marked as repeats or not, each a release and a press at the same instant.
-void HeldEnter(QWidget* target) {
+void Held(QWidget* target, Qt::Key held = Qt::Key_Return) {
     static quint64 at = 1000;
     for (const bool marked : {true, false, true, false}) {
         at += 40;
         for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
-            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), marked);
+            QKeyEvent key(type, held, Qt::NoModifier, held == Qt::Key_Tab ? "\t" : "\r", marked);
             key.setTimestamp(at);
             QCoreApplication::sendEvent(target, &key);
         }
@@ -164,10 +164,10 @@ class ExerciseWindowTest : public QObject {
                 Answer(w, line, text);
             } else if (step == "return") {
                 QTest::keyClick(target, Qt::Key_Return);
-            } else if (step == "escape") {
-                QTest::keyClick(target, Qt::Key_Escape);
+            } else if (step == "escape" || step == "tab") {
+                QTest::keyClick(target, step == "tab" ? Qt::Key_Tab : Qt::Key_Escape);
             } else if (step == "held") {
-                HeldEnter(target);
+                Held(target, value == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
             } else if (step == "click") {
                 QTest::mouseClick(target, Qt::LeftButton);
             } else if (step == "press") {
@@ -316,8 +316,8 @@ class ExerciseWindowTest : public QObject {
         });
         v.Run(6.5F, 20);
         QCOMPARE(v.steps.size(), qsizetype(33));
-        HeldEnter(v.close);
-        HeldEnter(v.dialog);
+        Held(v.close);
+        Held(v.dialog);
         QVERIFY(v.dialog->isVisible());
         QTest::keyClick(v.close, Qt::Key_Return);
         QVERIFY(!v.dialog->isVisible() && v.dialog->result() == QDialog::Accepted);
