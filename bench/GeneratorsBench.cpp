@@ -1,27 +1,23 @@
 // Filling whole sheets (five lines, as an exercise window does for every pass)
 // with each measure generator and dispatcher; reports tasks per second.
 
-#include "core/AppState.h"
-#include "drill/TaskSheet.h"
+#include "core/Random.h"
+#include "core/TaskRecord.h"
 #include "generators/Generators.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <string>
 
 namespace {
 
 void FillSheets(benchmark::State& bench, quarvel::GeneratorFn generate) {
-    quarvel::AppState state;
-    state.Rng = std::make_shared<quarvel::SeededRandom>(1);
+    quarvel::SeededRandom rng(1);
+    quarvel::TTaskSheet sheet;
     for (auto _ : bench) {
-        quarvel::ClearTaskRecords(state.TaskSheet);
-        for (int line = 1; line <= quarvel::kLines; ++line) {
-            generate(state, line);
-            state.TaskSheet[line].Active = true;
-        }
-        benchmark::DoNotOptimize(state.TaskSheet);
+        for (int line = 1; line <= quarvel::kLines; ++line)
+            sheet[line] = generate(rng);
+        benchmark::DoNotOptimize(sheet);
     }
     const auto tasks = static_cast<double>(bench.iterations()) * quarvel::kLines;
     bench.counters["tasks"] = benchmark::Counter(tasks, benchmark::Counter::kIsRate);

@@ -2,11 +2,10 @@
 // keys of the product's alphabet come through, and the judgement agrees with
 // the drill's rules and with its own texts.
 
-#include "core/AppState.h"
+#include "core/AnswerText.h"
 #include "core/BoundedText.h"
 #include "decadic/DekAnswer.h"
 #include "decadic/PlaceValue.h"
-#include "drill/AnswerCheck.h"
 #include "drill/Drill.h"
 
 #include "FuzzInput.h"
@@ -33,14 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Judged as the window judges: the shared drill with the decadic rules.
-    AppState state;
-    TDekTaskRecord& record = state.DekTaskSheet[1];
+    TDekTaskSheet sheet;
+    TDekTaskRecord& record = sheet[1];
     record.AnswerText = rest.substr(0, cut);
     record.AnswerIsNotation = (flags & 1) != 0;
     record.AnswerHasComma = (flags & 2) != 0;
     const std::string expected = DekExpectedAnswer(record.AnswerText.str());
-    DekAnswerRules rules(state.DekTaskSheet);
-    Drill drill(state, rules);
+    DekAnswerRules rules(sheet);
+    Drill drill(rules);
     const ExitResult result = drill.Exit(1, std::string(typed));
     const DrillLine& line = drill.Line(1);
     const std::string field = TrimLeadingZeros(TrimTrailingZeros(typed));

@@ -33,8 +33,8 @@ struct Model {
 
 // One byte of input: "Weiter" (or a fresh drill once it is complete), or an
 // answer typed into a line and the field left.
-void Step(std::uint8_t op, DrillSession& session, const AppState& state, LevelGroup group,
-          Model& model) {
+void Step(std::uint8_t op, DrillSession& session, LevelGroup group, Model& model) {
+    const int passes = session.State().MaxPasses();
     const int line = 1 + (op >> 3) % kLines;
     ModelLine& m = model.Lines[static_cast<std::size_t>(line - 1)];
     if (op % 6 == 4 && model.Complete) {
@@ -44,8 +44,7 @@ void Step(std::uint8_t op, DrillSession& session, const AppState& state, LevelGr
         const int missing = model.Missing();
         const WeiterResult result = session.Weiter();
         QUARVEL_FUZZ_CHECK(result.Missing == missing);
-        QUARVEL_FUZZ_CHECK(result.NextPass ==
-                           (missing == 0 && model.Pass < state.Selection.MaxPasses));
+        QUARVEL_FUZZ_CHECK(result.NextPass == (missing == 0 && model.Pass < passes));
         if (result.NextPass) {
             model.Lines = {};
             ++model.Pass;
@@ -53,8 +52,8 @@ void Step(std::uint8_t op, DrillSession& session, const AppState& state, LevelGr
         }
     } else if (m.Open) { // a closed line has no field to type into
         const std::string expected = group == LevelGroup::Decadic
-                                         ? state.DekTaskSheet[line].AnswerText.str()
-                                         : state.TaskSheet[line].AnswerText.str();
+                                         ? session.DekSheet()[line].AnswerText.str()
+                                         : session.MeasureSheet()[line].AnswerText.str();
         // 0: right, 1: wrong, 2: left unchanged, 3: emptied, 5: two commas.
         const std::array<std::string, 6> typed = {expected, "1" + expected, m.Field, "",
                                                   "",       "1,2,3"};
@@ -77,7 +76,7 @@ void Step(std::uint8_t op, DrillSession& session, const AppState& state, LevelGr
             return;
         }
         m.Waiting = m.Open = false;
-        const bool ends = model.Pass == state.Selection.MaxPasses && model.Missing() == 0;
+        const bool ends = model.Pass == passes && model.Missing() == 0;
         QUARVEL_FUZZ_CHECK(result.DrillComplete == ends);
         model.Complete = model.Complete || ends;
     }
@@ -89,25 +88,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzInput input(data, size);
     const auto trainings = Trainings();
     const TrainingInfo& info = trainings[input.TakeByte() % trainings.size()];
-    const int levels = info.Generators[5] != nullptr ? 6 : 5;
+    const int levels = info.Generators[5] ? 6 : 5;
     const int level = 1 + input.TakeByte() % levels;
 
-    AppState state;
-    state.Rng = std::make_shared<SeededRandom>(static_cast<std::uint64_t>(input.TakeInt64()));
-    state.Selection.*info.Level = level;
-    state.Selection.MaxPasses = 3 + input.TakeByte() % 8;
-    DrillSession session(state, info.Group);
-    session.Open();
+    auto rng = std::make_shared<SeededRandom>(static_cast<std::uint64_t>(input.TakeInt64()));
+    SelectionState selection;
+    selection.*info.Level = level;
+    selection.MaxPasses = 3 + input.TakeByte() % 8;
+    DrillSession session(info.Group, std::move(rng));
+    session.Open(selection);
+    const ScoreState& score = session.State().Score();
     Model model;
 
     for (const char op : input.Rest) {
-        Step(static_cast<std::uint8_t>(op), session, state, info.Group, model);
-        QUARVEL_FUZZ_CHECK(state.Selection.CurrentPass == model.Pass);
-        QUARVEL_FUZZ_CHECK(model.Pass <= state.Selection.MaxPasses);
-        QUARVEL_FUZZ_CHECK(state.Score.PassTries == model.PassTries &&
-                           state.Score.TotalTries == model.TotalTries);
-        QUARVEL_FUZZ_CHECK(static_cast<int>(state.Score.PassPoints * 2.0F) == model.PassHalves &&
-                           static_cast<int>(state.Score.TotalPoints * 2.0F) == model.TotalHalves);
+        Step(static_cast<std::uint8_t>(op), session, info.Group, model);
+        QUARVEL_FUZZ_CHECK(session.State().Pass() == model.Pass);
+        QUARVEL_FUZZ_CHECK(model.Pass <= selection.MaxPasses);
+        QUARVEL_FUZZ_CHECK(score.PassTries == model.PassTries &&
+                           score.TotalTries == model.TotalTries);
+        QUARVEL_FUZZ_CHECK(static_cast<int>(score.PassPoints * 2.0F) == model.PassHalves &&
+                           static_cast<int>(score.TotalPoints * 2.0F) == model.TotalHalves);
         QUARVEL_FUZZ_CHECK(session.EvaluationDue() == model.Complete);
         for (int i = 1; i <= kLines; ++i) {
             const ModelLine& m = model.Lines[static_cast<std::size_t>(i - 1)];

@@ -36,6 +36,8 @@ class SeededRandom final : public RandomSource {
   public:
     explicit SeededRandom(std::uint64_t seed) : engine_(seed) {}
     int Random(int n) override;
+    // Starts the draws again as from a new engine of `seed`.
+    void Seed(std::uint64_t seed) { engine_.seed(seed); }
 
   private:
     std::mt19937_64 engine_;

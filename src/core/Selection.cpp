@@ -156,15 +156,13 @@ void ResetGroupLevels(SelectionState& s, LevelGroup group) {
 }
 
 bool ApplyStartupDefaults(SelectionState& s, int screenWidth, int screenHeight) {
-    s.FullScreen = screenWidth == 1024 && screenHeight == 768;
     s.AreaCode = 0;
     ResetGroupLevels(s, LevelGroup::Decadic);
     ResetGroupLevels(s, LevelGroup::Measure);
     ResetGroupLevels(s, LevelGroup::Combination);
-    s.CurrentPass = 1;
     s.MaxPasses = 3;
     s.TimeDisplay = false;
-    return s.FullScreen;
+    return screenWidth == 1024 && screenHeight == 768;
 }
 
 std::string_view LevelWord(int level) {

@@ -1,13 +1,35 @@
 #pragma once
 // The training selection: the start window's menu as data, and what its items
-// do to the selection state. The start window builds its QMenus from this tree.
-
-#include "core/AppState.h"
+// do to the selection. The start window builds its QMenus from this tree and
+// owns the selection; a window opened from the menu gets a copy.
 
 #include <string_view>
 #include <vector>
 
 namespace quarvel {
+
+// What the pupil has chosen in the start window's menu.
+struct SelectionState {
+    int AreaCode = 0;      // 0 none, 1..4 decadic trainings, 5 length, 6 mass, 7 area, 8 volume
+    int KombiCategory = 0; // 0 none, 1..5 the combination trainings
+    int LevelDekNum = 0;
+    int LevelDekDek = 0;
+    int LevelDezNum = 0;
+    int LevelDezDez = 0;
+    int LevelLaenge = 0;
+    int LevelMasse = 0; // 6 = "Volksschüler"
+    int LevelFlaeche = 0;
+    int LevelKubik = 0;
+    int LevelLiter = 0;
+    int LevelGemischt = 0;
+    int LevelLM = 0;
+    int LevelLF = 0;
+    int LevelLFM = 0;
+    int LevelFR = 0;
+    int LevelAlle = 0;
+    int MaxPasses = 3;
+    bool TimeDisplay = false;
+};
 
 // The kind of unit a submenu chose, as the chain window draws it; AreaCode
 // holds its number (0 none, 1..4 the number-system trainings, 5..8 length,
@@ -60,7 +82,7 @@ std::string_view TimeItemCaption(const SelectionState& s);
 void ResetGroupLevels(SelectionState& s, LevelGroup group);
 
 // Defaults on the start window's first activation. Returns true when the
-// window is to be maximised (a screen of exactly 1024 x 768).
+// windows are to be maximised (a screen of exactly 1024 x 768).
 bool ApplyStartupDefaults(SelectionState& s, int screenWidth, int screenHeight);
 
 // The level words of the window captions, for levels 1..6.

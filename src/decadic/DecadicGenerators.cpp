@@ -57,4 +57,20 @@ const NamedDecadicGenerator* FindDecadicGenerator(DekTraining training, int leve
     return it == std::end(kGenerators) ? nullptr : it;
 }
 
+AnswerField FieldOf(const TDekTaskRecord& task) {
+    const NamedDecadicGenerator* g = FindDecadicGenerator(task.Draws.Generator);
+    if (g == nullptr) return {};
+    switch (g->Training) {
+    case DekNum:
+        return DekNumLayout(g->Level).Field(task.Draws.Direction);
+    case DezNum:
+        return DezNumLayout(g->Level).Field(task.Draws.Direction);
+    case DekDek:
+        return DekDekLevel(g->Level).Field();
+    case DezDez:
+        return DezDezLevel(g->Level).Field();
+    }
+    return {};
+}
+
 } // namespace quarvel

@@ -2,8 +2,9 @@
 // The twenty generators of the decadic window by name, training and level,
 // and what the window needs to fill its sheet and name itself.
 
-#include "core/AppState.h"
+#include "core/Random.h"
 #include "decadic/DekAnswer.h"
+#include "decadic/DekTaskSheet.h"
 
 #include <array>
 #include <optional>
@@ -13,7 +14,7 @@
 
 namespace quarvel {
 
-using DecadicGenerator = void (*)(AppState& state, int index);
+using DecadicGenerator = TDekTaskRecord (*)(RandomSource& rng);
 
 struct NamedDecadicGenerator {
     std::string_view Name; // "GenerateDekNum1"
@@ -25,5 +26,9 @@ struct NamedDecadicGenerator {
 std::span<const NamedDecadicGenerator> DecadicGenerators();
 const NamedDecadicGenerator* FindDecadicGenerator(std::string_view name);
 const NamedDecadicGenerator* FindDecadicGenerator(DekTraining training, int level);
+
+// Where the answer field of `task` stands: as its generator places it for
+// the task's level and direction.
+AnswerField FieldOf(const TDekTaskRecord& task);
 
 } // namespace quarvel

@@ -2,7 +2,7 @@
 // The data behind the decadic and decimal generators: number tables over a
 // draw 1..100, and the level rows of the unit-to-unit trainings.
 
-#include "core/AppState.h"
+#include "core/TaskRecord.h"
 #include "generators/GlobalU.h"
 
 #include <span>
@@ -41,15 +41,25 @@ struct UnitLevel {
     int AnswerWidth;
 
     int KindOf(int draw) const { return draw <= Kind1Hi ? 1 : draw <= Kind2Hi ? 2 : 3; }
-    int ToUnitLeft() const { return AnswerLeft + AnswerWidth + 30; }
+    AnswerField Field() const {
+        return {AnswerLeft, AnswerWidth, UnitColumnAfter(AnswerLeft, AnswerWidth)};
+    }
 };
 
 // Column offset and width of the answer field per direction (DekNum, DezNum).
+// The unit column stays where it is: these tasks ask for no unit.
 struct DirectionLayout {
     int Left1;
     int Width1;
     int Left2;
     int Width2;
+
+    AnswerField Field(int direction) const {
+        AnswerField field;
+        field.Left = direction == 1 ? Left1 : Left2;
+        field.Width = direction == 1 ? Width1 : Width2;
+        return field;
+    }
 };
 
 std::int64_t PowerOfTen(int exponent);

@@ -1,7 +1,7 @@
 #include "decadic/DekAnswer.h"
 
+#include "core/AnswerText.h"
 #include "decadic/PlaceValue.h"
-#include "drill/AnswerCheck.h"
 
 namespace quarvel {
 
@@ -108,16 +108,6 @@ std::string DekComparedTyped(std::string_view trimmed, bool answerIsNotation) {
         start = blank == std::string::npos ? compared.size() : blank + 1;
     }
     return compared.substr(start);
-}
-
-std::string DekAnswerRules::TrimmedExpected(int line) {
-    TDekTaskRecord& record = sheet_[line];
-    record.AnswerText = DekExpectedAnswer(record.AnswerText.str());
-    return record.AnswerText.str();
-}
-
-std::string DekAnswerRules::ComparedTyped(int line, const std::string& trimmed) {
-    return DekComparedTyped(trimmed, sheet_[line].AnswerIsNotation);
 }
 
 } // namespace quarvel

@@ -4,7 +4,6 @@
 // and how a typed answer is normalised and compared with the expected one.
 
 #include "decadic/DekTaskSheet.h"
-#include "drill/Drill.h"
 
 #include <optional>
 #include <string>
@@ -36,20 +35,5 @@ std::string DekExpectedAnswer(std::string_view answerText);
 // symbols in front without a count (the leading-zero trim makes "T 3H 5E" of
 // "0T 3H 5E").
 std::string DekComparedTyped(std::string_view trimmed, bool answerIsNotation);
-
-// The drill's judgement rules over DekTaskSheet: the shared drill (engine/Drill.h)
-// trims, refuses two commas, counts and scores; these say how the decadic
-// window compares.
-class DekAnswerRules final : public AnswerRules {
-  public:
-    explicit DekAnswerRules(TDekTaskSheet& sheet) : sheet_(sheet) {}
-    std::string TrimmedExpected(int line) override;
-    std::string ComparedTyped(int line, const std::string& trimmed) override;
-    void SetSolved(int line, bool solved) override { sheet_[line].Solved = solved; }
-    bool Solved(int line) const override { return sheet_[line].Solved; }
-
-  private:
-    TDekTaskSheet& sheet_;
-};
 
 } // namespace quarvel

@@ -90,27 +90,26 @@ void WriteUnits(TDekTaskRecord& record, std::string_view from, std::string_view 
     record.ToUnit = to;
 }
 
-void GenerateDekDek(AppState& state, int index, int level, std::string_view name) {
-    TDekTaskRecord& record = state.DekTaskSheet[index];
+TDekTaskRecord GenerateDekDek(RandomSource& rng, int level, std::string_view name) {
+    TDekTaskRecord record;
     const UnitLevel& row = DekDekLevel(level);
-    DrawVariables& draws = state.Draws;
-    draws.LastGenerator = name;
-    draws.DirectionDraw = state.Random(row.KindDrawRange) + 1;
-    draws.PairDraw = state.Random(100) + 1;
-    draws.PatternDraw = state.Random(100) + 1;
-    const int p = draws.PatternDraw;
-    RandomSource& rng = *state.Rng;
+    TaskDraws& draws = record.Draws;
+    draws.Generator = name;
+    draws.Direction = rng.Random(row.KindDrawRange) + 1;
+    draws.Pair = rng.Random(100) + 1;
+    draws.Pattern = rng.Random(100) + 1;
+    const int p = draws.Pattern;
 
     std::int64_t number = 0;
     std::string answer;
-    switch (row.KindOf(draws.DirectionDraw)) {
+    switch (row.KindOf(draws.Direction)) {
     case 1: {
         number = DrawPattern(FindBand(row.Kind1, p).P, rng).Mantissa;
         int a = 0;
         int b = 0;
         do {
-            a = state.Random(row.K) + 1;
-            b = state.Random(row.K) + 1;
+            a = rng.Random(row.K) + 1;
+            b = rng.Random(row.K) + 1;
         } while (a <= b);
         WriteUnits(record, DecadicSymbol(a), DecadicSymbol(b));
         record.GivenText = std::to_string(number);
@@ -121,8 +120,8 @@ void GenerateDekDek(AppState& state, int index, int level, std::string_view name
         int a = 0;
         int b = 0;
         do {
-            a = state.Random(row.K) + 1;
-            b = state.Random(row.K) + 1;
+            a = rng.Random(row.K) + 1;
+            b = rng.Random(row.K) + 1;
         } while (a <= b || a - b > row.MaxDistance);
         const int d = a - b;
         WriteUnits(record, DecadicSymbol(b), DecadicSymbol(a));
@@ -135,8 +134,8 @@ void GenerateDekDek(AppState& state, int index, int level, std::string_view name
         int a = 0;
         int b = 0;
         do {
-            a = state.Random(row.K3) + 1;
-            b = state.Random(row.K3) + 1;
+            a = rng.Random(row.K3) + 1;
+            b = rng.Random(row.K3) + 1;
         } while (a <= b);
         number = DrawPattern(ScaledPattern(a - b, b), rng).Mantissa;
         WriteUnits(record, "", DecadicSymbol(b));
@@ -148,9 +147,7 @@ void GenerateDekDek(AppState& state, int index, int level, std::string_view name
     record.AnswerText = answer;
     record.IntValue = number;
     record.AnswerIsNotation = false;
-    record.AnswerLeft = row.AnswerLeft;
-    state.AnswerWidth = row.AnswerWidth;
-    state.ToUnitLeft = row.ToUnitLeft();
+    return record;
 }
 
 } // namespace
@@ -192,20 +189,20 @@ Pattern ScaledPattern(int digits, int exponent) {
     return kScaled[digits - 1][exponent - 1];
 }
 
-void GenerateDekDek1(AppState& state, int index) {
-    GenerateDekDek(state, index, 1, "GenerateDekDek1");
+TDekTaskRecord GenerateDekDek1(RandomSource& rng) {
+    return GenerateDekDek(rng, 1, "GenerateDekDek1");
 }
-void GenerateDekDek2(AppState& state, int index) {
-    GenerateDekDek(state, index, 2, "GenerateDekDek2");
+TDekTaskRecord GenerateDekDek2(RandomSource& rng) {
+    return GenerateDekDek(rng, 2, "GenerateDekDek2");
 }
-void GenerateDekDek3(AppState& state, int index) {
-    GenerateDekDek(state, index, 3, "GenerateDekDek3");
+TDekTaskRecord GenerateDekDek3(RandomSource& rng) {
+    return GenerateDekDek(rng, 3, "GenerateDekDek3");
 }
-void GenerateDekDek4(AppState& state, int index) {
-    GenerateDekDek(state, index, 4, "GenerateDekDek4");
+TDekTaskRecord GenerateDekDek4(RandomSource& rng) {
+    return GenerateDekDek(rng, 4, "GenerateDekDek4");
 }
-void GenerateDekDek5(AppState& state, int index) {
-    GenerateDekDek(state, index, 5, "GenerateDekDek5");
+TDekTaskRecord GenerateDekDek5(RandomSource& rng) {
+    return GenerateDekDek(rng, 5, "GenerateDekDek5");
 }
 
 } // namespace quarvel

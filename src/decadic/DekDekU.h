@@ -2,16 +2,17 @@
 // Tasks from one decadic unit to another ("34 H" in "Z") and, from level 3 on,
 // from place-value notation to a count of one unit.
 
-#include "core/AppState.h"
+#include "core/Random.h"
 #include "decadic/DecadicScheme.h"
+#include "decadic/DekTaskSheet.h"
 
 namespace quarvel {
 
-void GenerateDekDek1(AppState& state, int index);
-void GenerateDekDek2(AppState& state, int index);
-void GenerateDekDek3(AppState& state, int index);
-void GenerateDekDek4(AppState& state, int index);
-void GenerateDekDek5(AppState& state, int index);
+TDekTaskRecord GenerateDekDek1(RandomSource& rng);
+TDekTaskRecord GenerateDekDek2(RandomSource& rng);
+TDekTaskRecord GenerateDekDek3(RandomSource& rng);
+TDekTaskRecord GenerateDekDek4(RandomSource& rng);
+TDekTaskRecord GenerateDekDek5(RandomSource& rng);
 
 const UnitLevel& DekDekLevel(int level);
 // Kind 1 (bigger unit to smaller): five bands on levels 1 to 3, ten on 4 and 5.

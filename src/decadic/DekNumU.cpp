@@ -140,16 +140,15 @@ constexpr std::array<DirectionLayout, 5> kLayouts = {{
     {700, 170, 350, 520},
 }};
 
-void GenerateDekNum(AppState& state, int index, int level, std::string_view name) {
-    TDekTaskRecord& record = state.DekTaskSheet[index];
-    DrawVariables& draws = state.Draws;
-    draws.LastGenerator = name;
-    draws.DirectionDraw = state.Random(2) + 1;
-    draws.PairDraw = state.Random(100) + 1;
-    const int direction = draws.DirectionDraw;
-    const NumberBand& band = FindBand(DekNumTable(level, direction), draws.PairDraw);
+TDekTaskRecord GenerateDekNum(RandomSource& rng, int level, std::string_view name) {
+    TDekTaskRecord record;
+    TaskDraws& draws = record.Draws;
+    draws.Generator = name;
+    draws.Direction = rng.Random(2) + 1;
+    draws.Pair = rng.Random(100) + 1;
+    const int direction = draws.Direction;
+    const NumberBand& band = FindBand(DekNumTable(level, direction), draws.Pair);
 
-    RandomSource& rng = *state.Rng;
     std::int64_t number = DrawPattern(band.P, rng).Mantissa;
     std::string notation;
     if (band.C == Change::Enlarge) {
@@ -160,21 +159,17 @@ void GenerateDekNum(AppState& state, int index, int level, std::string_view name
     }
     const std::string numeral = std::to_string(number);
 
-    const DirectionLayout& layout = DekNumLayout(level);
     record.IntValue = number;
     if (direction == 1) {
         record.GivenText = notation;
         record.AnswerText = numeral;
         record.AnswerIsNotation = false;
-        record.AnswerLeft = layout.Left1;
-        state.AnswerWidth = layout.Width1;
     } else {
         record.GivenText = numeral;
         record.AnswerText = notation;
         record.AnswerIsNotation = true;
-        record.AnswerLeft = layout.Left2;
-        state.AnswerWidth = layout.Width2;
     }
+    return record;
 }
 
 } // namespace
@@ -201,20 +196,20 @@ const DirectionLayout& DekNumLayout(int level) {
     return kLayouts.at(static_cast<std::size_t>(level - 1));
 }
 
-void GenerateDekNum1(AppState& state, int index) {
-    GenerateDekNum(state, index, 1, "GenerateDekNum1");
+TDekTaskRecord GenerateDekNum1(RandomSource& rng) {
+    return GenerateDekNum(rng, 1, "GenerateDekNum1");
 }
-void GenerateDekNum2(AppState& state, int index) {
-    GenerateDekNum(state, index, 2, "GenerateDekNum2");
+TDekTaskRecord GenerateDekNum2(RandomSource& rng) {
+    return GenerateDekNum(rng, 2, "GenerateDekNum2");
 }
-void GenerateDekNum3(AppState& state, int index) {
-    GenerateDekNum(state, index, 3, "GenerateDekNum3");
+TDekTaskRecord GenerateDekNum3(RandomSource& rng) {
+    return GenerateDekNum(rng, 3, "GenerateDekNum3");
 }
-void GenerateDekNum4(AppState& state, int index) {
-    GenerateDekNum(state, index, 4, "GenerateDekNum4");
+TDekTaskRecord GenerateDekNum4(RandomSource& rng) {
+    return GenerateDekNum(rng, 4, "GenerateDekNum4");
 }
-void GenerateDekNum5(AppState& state, int index) {
-    GenerateDekNum(state, index, 5, "GenerateDekNum5");
+TDekTaskRecord GenerateDekNum5(RandomSource& rng) {
+    return GenerateDekNum(rng, 5, "GenerateDekNum5");
 }
 
 } // namespace quarvel

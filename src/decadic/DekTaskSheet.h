@@ -1,8 +1,8 @@
 #pragma once
-// The five task lines of the number-system drills, a record of their own.
+// A task of the number-system drills, a record of its own.
 
 #include "core/BoundedText.h"
-#include "drill/TaskSheet.h"
+#include "core/TaskRecord.h"
 #include "generators/GlobalU.h"
 
 #include <cstdint>
@@ -19,16 +19,10 @@ struct TDekTaskRecord {
     BoundedText<40> GivenText;
     BoundedText<40> AnswerText;
     bool AnswerIsNotation = false;
-    bool Active = false;
-    bool Solved = false;
     bool AnswerHasComma = false;
-    std::int32_t AnswerLeft = 400;
+    TaskDraws Draws;
 };
 
 using TDekTaskSheet = Sheet<TDekTaskRecord>;
-
-// Values (also the exact decimal) zeroed, texts emptied, the four flags cleared; FromUnit, ToUnit
-// and AnswerLeft stay (every generator that uses them writes them).
-void ClearDekTaskRecords(TDekTaskSheet& sheet);
 
 } // namespace quarvel

@@ -1,8 +1,8 @@
 #include "decadic/DezDezU.h"
 
+#include "core/AnswerText.h"
 #include "decadic/DekDekU.h"
 #include "decadic/PlaceValue.h"
-#include "drill/AnswerCheck.h"
 
 #include <array>
 #include <stdexcept>
@@ -29,25 +29,24 @@ std::string WholeCount(const ExactNumber& number, int place) {
     return std::to_string(number.Mantissa * PowerOfTen(place - number.Decimals));
 }
 
-void GenerateDezDez(AppState& state, int index, int level, std::string_view name) {
-    TDekTaskRecord& record = state.DekTaskSheet[index];
+TDekTaskRecord GenerateDezDez(RandomSource& rng, int level, std::string_view name) {
+    TDekTaskRecord record;
     const UnitLevel& row = DezDezLevel(level);
-    DrawVariables& draws = state.Draws;
-    draws.LastGenerator = name;
-    draws.DirectionDraw = state.Random(row.KindDrawRange) + 1;
-    draws.PairDraw = state.Random(100) + 1;
-    draws.PatternDraw = state.Random(100) + 1;
-    const int p = draws.PatternDraw;
-    RandomSource& rng = *state.Rng;
+    TaskDraws& draws = record.Draws;
+    draws.Generator = name;
+    draws.Direction = rng.Random(row.KindDrawRange) + 1;
+    draws.Pair = rng.Random(100) + 1;
+    draws.Pattern = rng.Random(100) + 1;
+    const int p = draws.Pattern;
 
-    switch (row.KindOf(draws.DirectionDraw)) {
+    switch (row.KindOf(draws.Direction)) {
     case 1: {
         const std::int64_t count = DrawPattern(FindBand(row.Kind1, p).P, rng).Mantissa;
         int a = 0;
         int b = 0;
         do {
-            a = state.Random(row.K) + 1;
-            b = state.Random(row.K) + 1;
+            a = rng.Random(row.K) + 1;
+            b = rng.Random(row.K) + 1;
         } while (a <= b);
         // A larger index is a smaller unit: b is the unit given.
         record.FromUnit = DecimalSymbol(b);
@@ -61,8 +60,8 @@ void GenerateDezDez(AppState& state, int index, int level, std::string_view name
         int a = 0;
         int b = 0;
         do {
-            a = state.Random(row.K) + 1;
-            b = state.Random(row.K) + 1;
+            a = rng.Random(row.K) + 1;
+            b = rng.Random(row.K) + 1;
         } while (a <= b || a - b > row.MaxDistance);
         const int d = a - b;
         record.FromUnit = DecimalSymbol(a);
@@ -77,8 +76,8 @@ void GenerateDezDez(AppState& state, int index, int level, std::string_view name
         int a = 0;
         int b = 0;
         do {
-            a = state.Random(row.K3) + 1;
-            b = state.Random(row.K3) + 1;
+            a = rng.Random(row.K3) + 1;
+            b = rng.Random(row.K3) + 1;
         } while (b <= a);
         const ExactNumber number = DrawPattern(DecimalFractionPattern(a), rng);
         record.DecExact = number;
@@ -91,9 +90,7 @@ void GenerateDezDez(AppState& state, int index, int level, std::string_view name
     }
     }
     record.AnswerIsNotation = false;
-    record.AnswerLeft = row.AnswerLeft;
-    state.AnswerWidth = row.AnswerWidth;
-    state.ToUnitLeft = row.ToUnitLeft();
+    return record;
 }
 
 } // namespace
@@ -115,20 +112,20 @@ Pattern DecimalFractionPattern(int decimals) {
     return kFractions.at(static_cast<std::size_t>(decimals - 1));
 }
 
-void GenerateDezDez1(AppState& state, int index) {
-    GenerateDezDez(state, index, 1, "GenerateDezDez1");
+TDekTaskRecord GenerateDezDez1(RandomSource& rng) {
+    return GenerateDezDez(rng, 1, "GenerateDezDez1");
 }
-void GenerateDezDez2(AppState& state, int index) {
-    GenerateDezDez(state, index, 2, "GenerateDezDez2");
+TDekTaskRecord GenerateDezDez2(RandomSource& rng) {
+    return GenerateDezDez(rng, 2, "GenerateDezDez2");
 }
-void GenerateDezDez3(AppState& state, int index) {
-    GenerateDezDez(state, index, 3, "GenerateDezDez3");
+TDekTaskRecord GenerateDezDez3(RandomSource& rng) {
+    return GenerateDezDez(rng, 3, "GenerateDezDez3");
 }
-void GenerateDezDez4(AppState& state, int index) {
-    GenerateDezDez(state, index, 4, "GenerateDezDez4");
+TDekTaskRecord GenerateDezDez4(RandomSource& rng) {
+    return GenerateDezDez(rng, 4, "GenerateDezDez4");
 }
-void GenerateDezDez5(AppState& state, int index) {
-    GenerateDezDez(state, index, 5, "GenerateDezDez5");
+TDekTaskRecord GenerateDezDez5(RandomSource& rng) {
+    return GenerateDezDez(rng, 5, "GenerateDezDez5");
 }
 
 } // namespace quarvel

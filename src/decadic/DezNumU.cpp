@@ -118,16 +118,15 @@ constexpr std::array<DirectionLayout, 5> kLayouts = {{
     {600, 170, 320, 450},
 }};
 
-void GenerateDezNum(AppState& state, int index, int level, std::string_view name) {
-    TDekTaskRecord& record = state.DekTaskSheet[index];
-    DrawVariables& draws = state.Draws;
-    draws.LastGenerator = name;
-    draws.DirectionDraw = state.Random(2) + 1;
-    draws.PairDraw = state.Random(100) + 1;
-    const int direction = draws.DirectionDraw;
-    const NumberBand& band = FindBand(DezNumTable(level, direction), draws.PairDraw);
+TDekTaskRecord GenerateDezNum(RandomSource& rng, int level, std::string_view name) {
+    TDekTaskRecord record;
+    TaskDraws& draws = record.Draws;
+    draws.Generator = name;
+    draws.Direction = rng.Random(2) + 1;
+    draws.Pair = rng.Random(100) + 1;
+    const int direction = draws.Direction;
+    const NumberBand& band = FindBand(DezNumTable(level, direction), draws.Pair);
 
-    RandomSource& rng = *state.Rng;
     const int decimals = Info(band.P).Decimals;
     ExactNumber number = DrawPattern(band.P, rng);
     std::string notation;
@@ -142,7 +141,6 @@ void GenerateDezNum(AppState& state, int index, int level, std::string_view name
     // Both texts come from the one notation, so they always describe the same number.
     const std::string numeral = ParseDecimalPlaceValue(notation);
 
-    const DirectionLayout& layout = DezNumLayout(level);
     record.DecExact = number;
     record.DecValue = number.AsFloat();
     if (direction == 1) {
@@ -150,16 +148,13 @@ void GenerateDezNum(AppState& state, int index, int level, std::string_view name
         record.AnswerText = numeral;
         record.AnswerIsNotation = false;
         record.AnswerHasComma = true;
-        record.AnswerLeft = layout.Left1;
-        state.AnswerWidth = layout.Width1;
     } else {
         record.GivenText = numeral;
         record.AnswerText = notation;
         record.AnswerIsNotation = true;
         record.AnswerHasComma = false;
-        record.AnswerLeft = layout.Left2;
-        state.AnswerWidth = layout.Width2;
     }
+    return record;
 }
 
 } // namespace
@@ -186,20 +181,20 @@ const DirectionLayout& DezNumLayout(int level) {
     return kLayouts.at(static_cast<std::size_t>(level - 1));
 }
 
-void GenerateDezNum1(AppState& state, int index) {
-    GenerateDezNum(state, index, 1, "GenerateDezNum1");
+TDekTaskRecord GenerateDezNum1(RandomSource& rng) {
+    return GenerateDezNum(rng, 1, "GenerateDezNum1");
 }
-void GenerateDezNum2(AppState& state, int index) {
-    GenerateDezNum(state, index, 2, "GenerateDezNum2");
+TDekTaskRecord GenerateDezNum2(RandomSource& rng) {
+    return GenerateDezNum(rng, 2, "GenerateDezNum2");
 }
-void GenerateDezNum3(AppState& state, int index) {
-    GenerateDezNum(state, index, 3, "GenerateDezNum3");
+TDekTaskRecord GenerateDezNum3(RandomSource& rng) {
+    return GenerateDezNum(rng, 3, "GenerateDezNum3");
 }
-void GenerateDezNum4(AppState& state, int index) {
-    GenerateDezNum(state, index, 4, "GenerateDezNum4");
+TDekTaskRecord GenerateDezNum4(RandomSource& rng) {
+    return GenerateDezNum(rng, 4, "GenerateDezNum4");
 }
-void GenerateDezNum5(AppState& state, int index) {
-    GenerateDezNum(state, index, 5, "GenerateDezNum5");
+TDekTaskRecord GenerateDezNum5(RandomSource& rng) {
+    return GenerateDezNum(rng, 5, "GenerateDezNum5");
 }
 
 } // namespace quarvel

@@ -2,16 +2,17 @@
 // Tasks between decimal place-value notation and the decimal numeral
 // ("3E 4z 5h" <-> 3,45).
 
-#include "core/AppState.h"
+#include "core/Random.h"
 #include "decadic/DecadicScheme.h"
+#include "decadic/DekTaskSheet.h"
 
 namespace quarvel {
 
-void GenerateDezNum1(AppState& state, int index);
-void GenerateDezNum2(AppState& state, int index);
-void GenerateDezNum3(AppState& state, int index);
-void GenerateDezNum4(AppState& state, int index);
-void GenerateDezNum5(AppState& state, int index);
+TDekTaskRecord GenerateDezNum1(RandomSource& rng);
+TDekTaskRecord GenerateDezNum2(RandomSource& rng);
+TDekTaskRecord GenerateDezNum3(RandomSource& rng);
+TDekTaskRecord GenerateDezNum4(RandomSource& rng);
+TDekTaskRecord GenerateDezNum5(RandomSource& rng);
 
 // The numbers of `level` (1..5) for `direction` 1 (notation given) or 2
 // (numeral given). A band's decimals are its pattern's.

@@ -1,6 +1,6 @@
 #include "decadic/PlaceValue.h"
 
-#include "drill/AnswerCheck.h"
+#include "core/AnswerText.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,7 @@
 #include "drill/Drill.h"
 
-#include "drill/AnswerCheck.h"
+#include "core/AnswerText.h"
+#include "decadic/DekAnswer.h"
 #include "drill/Evaluation.h"
 
 #include <cmath>
@@ -25,21 +26,17 @@ bool MeasureKeyAccepted(char32_t key, int answerDecimals) {
     return key == U',' && answerDecimals != 0;
 }
 
-void Drill::StartDrill() {
-    ScoreState& score = state_.Score;
-    score.PassTries = 0;
-    score.TryNumber = 1;
-    score.PassPoints = 0.0F;
-    score.TotalPoints = 0.0F;
-    score.TotalTries = 0;
-    state_.Selection.CurrentPass = 1;
+void Drill::StartDrill(int maxPasses) {
+    score_ = ScoreState{};
+    pass_ = 1;
+    maxPasses_ = maxPasses;
     complete_ = false;
 }
 
 void Drill::ClearLines() {
     for (DrillLine& line : lines_)
         line = DrillLine{};
-    state_.Score.TryNumber = 1;
+    score_.TryNumber = 1;
 }
 
 bool Drill::AllFieldsHoldText() const {
@@ -70,7 +67,7 @@ ExitResult Drill::Exit(int index, const std::string& fieldText) {
     }
     line.TypedText = rules_.ComparedTyped(index, trimmed);
 
-    ScoreState& score = state_.Score;
+    ScoreState& score = score_;
     // The second try belongs to the line that was answered wrongly, not to
     // whichever line happens to be judged next.
     const bool secondTry = line.AwaitsSecondTry;
@@ -82,7 +79,7 @@ ExitResult Drill::Exit(int index, const std::string& fieldText) {
         score.TotalPoints += 1.0F;
         result.Outcome = ExitResult::Kind::RightFirst;
         result.Label = Message{drilltext::kRightFirst, kRightColour};
-        rules_.SetSolved(index, true);
+        line.Solved = true;
     } else if (right) {
         line.Face = FaceKind::Frowning;
         line.SecondMark = MarkKind::Tick;
@@ -90,7 +87,7 @@ ExitResult Drill::Exit(int index, const std::string& fieldText) {
         score.TotalPoints += 0.5F;
         result.Outcome = ExitResult::Kind::RightSecond;
         result.Label = Message{drilltext::kRightSecond, kRightColour};
-        rules_.SetSolved(index, true);
+        line.Solved = true;
     } else if (!secondTry) {
         line.Face = FaceKind::Sad;
         line.FirstMark = MarkKind::Cross;
@@ -106,7 +103,7 @@ ExitResult Drill::Exit(int index, const std::string& fieldText) {
         line.SecondMark = MarkKind::Cross;
         result.Outcome = ExitResult::Kind::WrongSecond;
         result.Label = Message{drilltext::WrongSecond(expected), kWrongColour};
-        rules_.SetSolved(index, false);
+        line.Solved = false;
     }
 
     // The task is complete.
@@ -118,7 +115,7 @@ ExitResult Drill::Exit(int index, const std::string& fieldText) {
     line.FieldVisible = false;
     score.PassTries += 1;
     score.TotalTries += 1;
-    if (state_.Selection.CurrentPass == state_.Selection.MaxPasses && AllFieldsHoldText()) {
+    if (pass_ == maxPasses_ && AllFieldsHoldText()) {
         complete_ = true;
         result.DrillComplete = true;
     }
@@ -134,23 +131,21 @@ WeiterResult Drill::Weiter() {
         }
     }
     // The last pass ends with the evaluation, never with another pass.
-    if (result.Missing > 0 || state_.Selection.CurrentPass >= state_.Selection.MaxPasses)
-        return result;
+    if (result.Missing > 0 || pass_ >= maxPasses_) return result;
     result.NextPass = true;
     ClearLines();
-    state_.Selection.CurrentPass += 1;
-    state_.Score.PassTries = 0;
-    state_.Score.PassPoints = 0.0F;
+    pass_ += 1;
+    score_.PassTries = 0;
+    score_.PassPoints = 0.0F;
     return result;
 }
 
 std::string Drill::PassText() const {
-    return std::to_string(state_.Selection.CurrentPass) + " / " +
-           std::to_string(state_.Selection.MaxPasses);
+    return std::to_string(pass_) + " / " + std::to_string(maxPasses_);
 }
 
 std::string Drill::TriesText() const {
-    return std::to_string(state_.Score.PassTries);
+    return std::to_string(score_.PassTries);
 }
 
 std::string Drill::FormatPoints(float points) {
@@ -159,13 +154,23 @@ std::string Drill::FormatPoints(float points) {
 }
 
 std::string Drill::PointsText() const {
-    return FormatPoints(state_.Score.PassPoints);
+    return FormatPoints(score_.PassPoints);
 }
 
 std::string MeasureRules::TrimmedExpected(int line) {
     TTaskRecord& record = sheet_[line];
     record.AnswerText = TrimTrailingZeros(record.AnswerText.str());
     return record.AnswerText.str();
+}
+
+std::string DekAnswerRules::TrimmedExpected(int line) {
+    TDekTaskRecord& record = sheet_[line];
+    record.AnswerText = DekExpectedAnswer(record.AnswerText.str());
+    return record.AnswerText.str();
+}
+
+std::string DekAnswerRules::ComparedTyped(int line, const std::string& trimmed) {
+    return DekComparedTyped(trimmed, sheet_[line].AnswerIsNotation);
 }
 
 std::string FormatElapsed(std::int64_t seconds) {

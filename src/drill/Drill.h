@@ -3,8 +3,9 @@
 // per task, points, passes and the end of a drill. The windows show this state
 // and pass their events in; nothing here knows about Qt.
 
-#include "core/AppState.h"
 #include "core/Rgb.h"
+#include "core/TaskRecord.h"
+#include "decadic/DekTaskSheet.h"
 
 #include <array>
 #include <cstdint>
@@ -39,6 +40,16 @@ struct Message {
     Rgb Colour;
 };
 
+// The counters of a drill: the pass's and the whole drill's tries and points,
+// and which try the next judged answer is.
+struct ScoreState {
+    std::int32_t TryNumber = 1;
+    std::int32_t PassTries = 0;
+    float PassPoints = 0.0F;
+    float TotalPoints = 0.0F;
+    std::int32_t TotalTries = 0;
+};
+
 // What one window shows of a line besides the task text.
 struct DrillLine {
     std::string FieldText; // the answer field's text
@@ -48,6 +59,7 @@ struct DrillLine {
     MarkKind FirstMark = MarkKind::Empty;
     MarkKind SecondMark = MarkKind::Empty;
     bool AwaitsSecondTry = false;
+    bool Solved = false; // answered right, at the first or the second try
 };
 
 // How a window's sheet is judged: the measure windows compare trimmed numbers,
@@ -63,8 +75,6 @@ class AnswerRules {
         (void)line;
         return trimmed;
     }
-    virtual void SetSolved(int line, bool solved) = 0;
-    virtual bool Solved(int line) const = 0;
 };
 
 // Whether a key may be typed into a measure answer field (Enter included).
@@ -86,14 +96,14 @@ struct WeiterResult {
 
 class Drill {
   public:
-    Drill(AppState& state, AnswerRules& rules) : state_(state), rules_(rules) {}
+    explicit Drill(AnswerRules& rules) : rules_(rules) {}
 
     std::array<DrillLine, kLines>& Lines() { return lines_; }
     const std::array<DrillLine, kLines>& Lines() const { return lines_; }
     DrillLine& Line(int line) { return lines_.at(static_cast<std::size_t>(line - 1)); }
 
-    // A fresh drill: counters zero, pass 1.
-    void StartDrill();
+    // A fresh drill of `maxPasses` passes: counters zero, pass 1.
+    void StartDrill(int maxPasses);
     // The window's part of clearing a sheet: fields visible and empty, no marks,
     // neutral faces.
     void ClearLines();
@@ -106,6 +116,9 @@ class Drill {
     WeiterResult Weiter();
 
     bool Complete() const { return complete_; }
+    const ScoreState& Score() const { return score_; }
+    int Pass() const { return pass_; }
+    int MaxPasses() const { return maxPasses_; }
     bool AllFieldsHoldText() const;
     std::string PassText() const;   // "2 / 3"
     std::string TriesText() const;  // " Versuche "
@@ -113,9 +126,11 @@ class Drill {
     static std::string FormatPoints(float points);
 
   private:
-    AppState& state_;
     AnswerRules& rules_;
     std::array<DrillLine, kLines> lines_{};
+    ScoreState score_;
+    int pass_ = 1;
+    int maxPasses_ = 3;
     bool complete_ = false;
 };
 
@@ -124,11 +139,21 @@ class MeasureRules final : public AnswerRules {
   public:
     explicit MeasureRules(TTaskSheet& sheet) : sheet_(sheet) {}
     std::string TrimmedExpected(int line) override;
-    void SetSolved(int line, bool solved) override { sheet_[line].Solved = solved; }
-    bool Solved(int line) const override { return sheet_[line].Solved; }
 
   private:
     TTaskSheet& sheet_;
+};
+
+// The judgement of the decadic window: the drill trims, refuses two commas,
+// counts and scores; these say how a decadic answer is compared.
+class DekAnswerRules final : public AnswerRules {
+  public:
+    explicit DekAnswerRules(TDekTaskSheet& sheet) : sheet_(sheet) {}
+    std::string TrimmedExpected(int line) override;
+    std::string ComparedTyped(int line, const std::string& trimmed) override;
+
+  private:
+    TDekTaskSheet& sheet_;
 };
 
 // The elapsed-time display: hours, minutes and seconds with two digits each.

@@ -6,9 +6,10 @@
 namespace quarvel {
 namespace {
 
-std::unique_ptr<AnswerRules> RulesFor(AppState& state, LevelGroup group) {
-    if (group == LevelGroup::Decadic) return std::make_unique<DekAnswerRules>(state.DekTaskSheet);
-    return std::make_unique<MeasureRules>(state.TaskSheet);
+std::unique_ptr<AnswerRules> RulesFor(LevelGroup group, TTaskSheet& measure,
+                                      TDekTaskSheet& decadic) {
+    if (group == LevelGroup::Decadic) return std::make_unique<DekAnswerRules>(decadic);
+    return std::make_unique<MeasureRules>(measure);
 }
 
 std::optional<DekTraining> DekTrainingOf(Training training) {
@@ -34,16 +35,18 @@ bool DrawsUnits(std::optional<ChosenTraining> chosen) {
 
 } // namespace
 
-DrillSession::DrillSession(AppState& state, LevelGroup group)
-    : state_(state), group_(group), rules_(RulesFor(state, group)), drill_(state, *rules_) {}
+DrillSession::DrillSession(LevelGroup group, std::shared_ptr<RandomSource> rng)
+    : group_(group), rng_(std::move(rng)), rules_(RulesFor(group, measure_, decadic_)),
+      drill_(*rules_) {}
 
-void DrillSession::Open() {
-    state_.Rng->Randomize();
+void DrillSession::Open(const SelectionState& selection) {
+    selection_ = selection;
+    rng_->Randomize();
     Restart();
 }
 
 void DrillSession::Restart() {
-    drill_.StartDrill();
+    drill_.StartDrill(selection_.MaxPasses);
     ClearSheet();
     FillSheet();
 }
@@ -68,16 +71,16 @@ std::optional<LineSolution> DrillSession::Solution(int line) const {
     const DrillLine& state = Line(line);
     if (state.Face != FaceKind::Sad || state.FieldVisible) return std::nullopt;
     if (group_ != LevelGroup::Decadic) {
-        const TTaskRecord& r = state_.TaskSheet[line];
+        const TTaskRecord& r = measure_[line];
         auto worked = SolveMeasureTask(r);
         if (!worked) return std::nullopt;
         return LineSolution{std::move(*worked), DiagnoseMeasureAnswer(r, state.FieldText)};
     }
-    const std::optional<ChosenTraining> chosen = ChosenIn(state_.Selection, group_);
+    const std::optional<ChosenTraining> chosen = ChosenIn(selection_, group_);
     const std::optional<DekTraining> training =
         chosen ? DekTrainingOf(chosen->Id) : std::optional<DekTraining>();
     if (!training) return std::nullopt;
-    const TDekTaskRecord& r = state_.DekTaskSheet[line];
+    const TDekTaskRecord& r = decadic_[line];
     auto worked = SolveDekTask(r, *training);
     if (!worked) return std::nullopt;
     return LineSolution{std::move(*worked), DiagnoseDekAnswer(r, *training, state.FieldText)};
@@ -95,7 +98,10 @@ std::string LineSolution::Text() const {
 
 void DrillSession::ClearSheet() {
     lastRevealed_ = 0;
-    ClearTaskSheet(state_, group_);
+    measure_ = {};
+    decadic_ = {};
+    active_ = {};
+    fields_ = {};
     drill_.ClearLines();
 }
 
@@ -105,21 +111,34 @@ void DrillSession::FillSheet() {
     for (int line = 1; line <= kLines; ++line) {
         for (const TrainingInfo& t : Trainings()) {
             if (t.Group != group_) continue;
-            const int level = state_.Selection.*t.Level;
-            if (GeneratorFor(t.Id, level) != nullptr) FillTaskLine(state_, t.Id, level, line);
+            const int level = selection_.*t.Level;
+            const LineGenerator generate = GeneratorFor(t.Id, level);
+            if (!generate) continue;
+            PutTask(line, generate(*rng_));
+            toUnitLeft_ = fields_[static_cast<std::size_t>(line - 1)].ToUnitLeft;
         }
-        widths_[static_cast<std::size_t>(line - 1)] = state_.AnswerWidth;
     }
+}
+
+void DrillSession::PutTask(int line, const AnyTask& task) {
+    if (const auto* measure = std::get_if<TTaskRecord>(&task)) {
+        measure_[line] = *measure;
+    } else {
+        decadic_[line] = std::get<TDekTaskRecord>(task);
+    }
+    const auto i = static_cast<std::size_t>(line - 1);
+    active_[i] = true;
+    fields_[i] = FieldOf(task);
 }
 
 std::optional<char32_t> DrillSession::FilterKey(int line, char32_t key) const {
     if (group_ != LevelGroup::Decadic) {
-        if (MeasureKeyAccepted(key, state_.TaskSheet[line].AnswerDecimals)) return key;
+        if (MeasureKeyAccepted(key, measure_[line].AnswerDecimals)) return key;
         return std::nullopt;
     }
-    const std::optional<ChosenTraining> chosen = ChosenIn(state_.Selection, group_);
+    const std::optional<ChosenTraining> chosen = ChosenIn(selection_, group_);
     if (!chosen) return std::nullopt;
-    const TDekTaskRecord& r = state_.DekTaskSheet[line];
+    const TDekTaskRecord& r = decadic_[line];
     return DekKeyFilter(*DekTrainingOf(chosen->Id), r.AnswerIsNotation, r.AnswerHasComma, key);
 }
 
@@ -143,16 +162,20 @@ LineView DrillSession::View(int line) {
     LineView view;
     const DrillLine& state = Line(line);
     const std::string number = std::to_string(line);
+    const std::size_t i = static_cast<std::size_t>(line - 1);
+    view.Active = active_[i];
+    view.AnswerLeft = fields_[i].Left;
+    view.AnswerWidth = fields_[i].Width;
+    view.ToUnitLeft = toUnitLeft_;
+    view.Solved = state.Solved;
     if (group_ == LevelGroup::Decadic) {
-        const TDekTaskRecord& r = state_.DekTaskSheet[line];
-        const std::optional<ChosenTraining> chosen = ChosenIn(state_.Selection, group_);
+        const TDekTaskRecord& r = decadic_[line];
+        const std::optional<ChosenTraining> chosen = ChosenIn(selection_, group_);
         const bool units = DrawsUnits(chosen);
-        view.Active = r.Active && chosen.has_value();
+        view.Active = view.Active && chosen.has_value();
         view.Given = units ? r.GivenText.str() + " " + r.FromUnit.str() : r.GivenText.str();
         view.ToUnit = units ? r.ToUnit.str() : std::string();
-        view.AnswerLeft = r.AnswerLeft;
-        view.Solved = r.Solved;
-        view.Answer = r.Solved ? r.AnswerText.str() : state.TypedText;
+        view.Answer = state.Solved ? r.AnswerText.str() : state.TypedText;
         // The given text of a decimal task may start with a blank; a screen
         // reader need not hear it.
         std::string given = r.GivenText.str();
@@ -167,18 +190,13 @@ LineView DrillSession::View(int line) {
                         (r.AnswerIsNotation ? "in Stellenwertschreibweise" : "als Zahl");
         }
     } else {
-        const TTaskRecord& r = state_.TaskSheet[line];
-        view.Active = r.Active;
+        const TTaskRecord& r = measure_[line];
         view.Given = r.GivenText.str() + " " + r.FromUnit.str();
         view.ToUnit = r.ToUnit.str();
-        view.AnswerLeft = r.AnswerLeft;
-        view.Solved = r.Solved;
-        view.Answer = r.Solved ? r.AnswerText.str() : state.TypedText;
+        view.Answer = state.Solved ? r.AnswerText.str() : state.TypedText;
         view.Task = "Aufgabe " + number + ": " + r.GivenText.str() + " " +
                     PlainText(r.FromUnit.str()) + " in " + PlainText(r.ToUnit.str());
     }
-    view.ToUnitLeft = state_.ToUnitLeft;
-    view.AnswerWidth = widths_[static_cast<std::size_t>(line - 1)];
     switch (state.Face) {
     case FaceKind::Neutral:
         view.State = "noch nicht beantwortet";
@@ -199,8 +217,8 @@ LineView DrillSession::View(int line) {
         view.Prompt = "Antwort eingeben und mit Enter prüfen";
         // The first line is where every pass begins: it says which pass it is.
         if (line == 1) {
-            view.Prompt = "Durchgang " + std::to_string(state_.Selection.CurrentPass) + " von " +
-                          std::to_string(state_.Selection.MaxPasses) + ". " + view.Prompt;
+            view.Prompt = "Durchgang " + std::to_string(drill_.Pass()) + " von " +
+                          std::to_string(drill_.MaxPasses()) + ". " + view.Prompt;
         }
     }
     return view;

@@ -5,7 +5,7 @@
 // judgement to the shared Drill, and knows the pass and when the evaluation is
 // due. The three drill windows lay out what it says and pass their events in.
 
-#include "core/AppState.h"
+#include "core/Random.h"
 #include "core/Selection.h"
 #include "drill/Drill.h"
 #include "drill/Training.h"
@@ -52,10 +52,12 @@ constexpr int LineTop(int line) {
 
 class DrillSession {
   public:
-    DrillSession(AppState& state, LevelGroup group);
+    // The tasks come from `rng`.
+    DrillSession(LevelGroup group, std::shared_ptr<RandomSource> rng);
 
-    // The window is shown: a new random seed, then a fresh drill.
-    void Open();
+    // The window is shown for `selection`: a new random seed, then a fresh
+    // drill of the training and level chosen there.
+    void Open(const SelectionState& selection);
     // A fresh drill at pass 1 with zero counters and a new sheet (after the
     // evaluation, too).
     void Restart();
@@ -79,8 +81,14 @@ class DrillSession {
     std::optional<LineSolution> Solution(int line) const;
     // The line of the sheet revealed last; 0 while none is.
     int LastRevealed() const { return lastRevealed_; }
+    // Puts `task` on line `line` in place of the drawn one.
+    void PutTask(int line, const AnyTask& task);
+    // The tasks of the sheet: a measure or a decadic one, by the group.
+    const TTaskSheet& MeasureSheet() const { return measure_; }
+    const TDekTaskSheet& DekSheet() const { return decadic_; }
 
-    std::string Caption() const { return DrillCaption(state_.Selection, group_); }
+    std::string Caption() const { return DrillCaption(selection_, group_); }
+    const SelectionState& Selection() const { return selection_; }
     // "Umwandlungskette", "Stellenwerttabelle", or empty: no chain item.
     std::string ChainCaption() const;
     LevelGroup Group() const { return group_; }
@@ -90,12 +98,19 @@ class DrillSession {
     void FillSheet();
     std::string Expected(int line);
 
-    AppState& state_;
     LevelGroup group_;
+    std::shared_ptr<RandomSource> rng_;
+    SelectionState selection_;
+    TTaskSheet measure_;
+    TDekTaskSheet decadic_;
+    // Lines with a task, and where each line's answer field stands.
+    std::array<bool, kLines> active_{};
+    std::array<AnswerField, kLines> fields_{};
+    // The units asked for stand in one column on a sheet: where the
+    // generator of its last line puts them.
+    int toUnitLeft_ = AnswerField().ToUnitLeft;
     std::unique_ptr<AnswerRules> rules_;
     Drill drill_;
-    // A decadic sheet sets the field width line by line.
-    std::array<int, kLines> widths_{};
     int lastRevealed_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "decadic/DezNumU.h"
 #include "generators/Dispatch.h"
 #include "generators/FlaechenU.h"
+#include "generators/Generators.h"
 #include "generators/LaengenU.h"
 #include "generators/MassenU.h"
 #include "generators/VKubikU.h"
@@ -80,25 +81,21 @@ const TrainingInfo& InfoOf(Training training) {
 }
 
 LineGenerator GeneratorFor(Training training, int level) {
-    if (level < 1 || level > 6) return nullptr;
+    if (level < 1 || level > 6) return {};
     return InfoOf(training).Generators[static_cast<std::size_t>(level - 1)];
 }
 
-void ClearTaskSheet(AppState& state, LevelGroup group) {
-    if (group == LevelGroup::Decadic) {
-        ClearDekTaskRecords(state.DekTaskSheet);
-    } else {
-        ClearTaskRecords(state.TaskSheet);
-    }
+AnyTask LineGenerator::operator()(RandomSource& rng) const {
+    if (Measure != nullptr) return Measure(rng);
+    return Decadic(rng);
 }
 
-void FillTaskLine(AppState& state, Training training, int level, int line) {
-    GeneratorFor(training, level)(state, line);
-    if (InfoOf(training).Group == LevelGroup::Decadic) {
-        state.DekTaskSheet[line].Active = true;
-    } else {
-        state.TaskSheet[line].Active = true;
-    }
+AnswerField FieldOf(const AnyTask& task) {
+    return std::visit([](const auto& t) { return quarvel::FieldOf(t); }, task);
+}
+
+const TaskDraws& DrawsOf(const AnyTask& task) {
+    return std::visit([](const auto& t) -> const TaskDraws& { return t.Draws; }, task);
 }
 
 std::optional<ChosenTraining> ChosenIn(const SelectionState& selection, LevelGroup group) {
@@ -106,7 +103,7 @@ std::optional<ChosenTraining> ChosenIn(const SelectionState& selection, LevelGro
     for (const TrainingInfo& t : kTrainings) {
         if (t.Group != group) continue;
         const int level = selection.*t.Level;
-        if (GeneratorFor(t.Id, level) == nullptr) continue;
+        if (!GeneratorFor(t.Id, level)) continue;
         if (group == LevelGroup::Decadic) return ChosenTraining{t.Id, level};
         chosen = ChosenTraining{t.Id, level};
     }

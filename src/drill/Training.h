@@ -4,14 +4,16 @@
 // called and which generator fills a line at each level. The generators are
 // held as functions, so a missing one is a compile error, not an empty sheet.
 
-#include "core/AppState.h"
 #include "core/Selection.h"
+#include "decadic/DecadicGenerators.h"
+#include "generators/Scheme.h"
 
 #include <array>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace quarvel {
 
@@ -23,8 +25,22 @@ enum class Training {
 };
 // clang-format on
 
-// Fills one line (1..5) of the sheet its window works on.
-using LineGenerator = void (*)(AppState& state, int line);
+// A task of a measure or of a decadic sheet.
+using AnyTask = std::variant<TTaskRecord, TDekTaskRecord>;
+
+// The generator of one level: a measure generator or dispatcher, or a decadic
+// generator; empty where a training has no such level.
+struct LineGenerator {
+    GeneratorFn Measure = nullptr;
+    DecadicGenerator Decadic = nullptr;
+
+    constexpr LineGenerator() = default;
+    constexpr LineGenerator(GeneratorFn measure) : Measure(measure) {}
+    constexpr LineGenerator(DecadicGenerator decadic) : Decadic(decadic) {}
+    explicit constexpr operator bool() const { return Measure != nullptr || Decadic != nullptr; }
+    // A task drawn from `rng`; the generator must not be empty.
+    AnyTask operator()(RandomSource& rng) const;
+};
 
 struct TrainingInfo {
     Training Id;
@@ -39,14 +55,13 @@ struct TrainingInfo {
 // Every training, each group in the order its window fills and names itself.
 std::span<const TrainingInfo> Trainings();
 const TrainingInfo& InfoOf(Training training);
-// nullptr for a level the training does not have.
+// Empty for a level the training does not have.
 LineGenerator GeneratorFor(Training training, int level);
 
-// Empties the task records of the sheet `group` works on (measure or decadic).
-void ClearTaskSheet(AppState& state, LevelGroup group);
-// Fills line `line` of the sheet the training works on with a task of
-// `level`, a level it has, and makes the line active.
-void FillTaskLine(AppState& state, Training training, int level, int line);
+// Where the answer field of a task stands, as its generator places it.
+AnswerField FieldOf(const AnyTask& task);
+// The generator that made a task, and its draws.
+const TaskDraws& DrawsOf(const AnyTask& task);
 
 // The training of `group` whose level is set, with its level: the decadic
 // window takes the first with a level 1..5, the measure windows the last one

@@ -10,10 +10,9 @@ std::span<const DispatcherFamily> DispatcherFamilies() {
     return kFamilies;
 }
 
-void DispatchLine(std::span<const KindBand> bands, int level, AppState& state, int index) {
-    state.Draws.PairDraw = state.Random(100) + 1;
-    const KindTables kind = FindBand(bands, state.Draws.PairDraw).Kind;
-    RunGenerator(kind()[static_cast<std::size_t>(level - 1)], state, index);
+TTaskRecord DispatchLine(std::span<const KindBand> bands, int level, RandomSource& rng) {
+    const KindTables kind = FindBand(bands, rng.Random(100) + 1).Kind;
+    return RunGenerator(kind()[static_cast<std::size_t>(level - 1)], rng);
 }
 
 } // namespace quarvel

@@ -73,13 +73,13 @@ struct DispatcherFamily {
 // MixLM, MixLF, MixLFM, MixFR, MixAlle.
 std::span<const DispatcherFamily> DispatcherFamilies();
 
-// Draws Random(100) + 1 into PairDraw and runs the level's generator of the
-// kind whose band holds it. The generator draws PairDraw afresh, so the
-// dispatcher's value only chooses the kind.
-void DispatchLine(std::span<const KindBand> bands, int level, AppState& state, int index);
+// Draws Random(100) + 1 and runs the level's generator of the kind whose band
+// holds it. The generator draws its PairDraw afresh, so the dispatcher's value
+// only chooses the kind.
+TTaskRecord DispatchLine(std::span<const KindBand> bands, int level, RandomSource& rng);
 
-template <const auto& Bands, int Level> void RunDispatcher(AppState& state, int index) {
-    DispatchLine(Bands, Level, state, index);
+template <const auto& Bands, int Level> TTaskRecord RunDispatcher(RandomSource& rng) {
+    return DispatchLine(Bands, Level, rng);
 }
 
 inline constexpr GeneratorFn MixLM1 = RunDispatcher<kMixLM, 1>;

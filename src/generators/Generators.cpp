@@ -100,4 +100,9 @@ const GeneratorTable* FindTable(std::string_view name) {
     return it == tables.end() ? nullptr : &*it;
 }
 
+AnswerField FieldOf(const TTaskRecord& task) {
+    const GeneratorTable* table = FindTable(task.Draws.Generator);
+    return table == nullptr ? AnswerField() : FieldOf(*table);
+}
+
 } // namespace quarvel

@@ -26,4 +26,7 @@ std::span<const GeneratorTable> AllTables();
 // nullptr when `name` is no table-driven generator (a dispatcher, say).
 const GeneratorTable* FindTable(std::string_view name);
 
+// Where the answer field of `task` stands: as its generator places it.
+AnswerField FieldOf(const TTaskRecord& task);
+
 } // namespace quarvel

@@ -1,6 +1,6 @@
 #include "generators/Scheme.h"
 
-#include "drill/AnswerCheck.h"
+#include "core/AnswerText.h"
 
 #include <algorithm>
 #include <charconv>
@@ -101,28 +101,28 @@ int RuleAnswerDecimals(Pattern pattern, int factorExponent, int direction) {
     return std::max(factorExponent - info.Exponent, 0);
 }
 
-void RunGenerator(const GeneratorTable& table, AppState& state, int index) {
-    DrawVariables& draws = state.Draws;
-    draws.DirectionDraw = state.Random(2) + 1;
-    draws.PairDraw = state.Random(100) + 1;
-    draws.PatternDraw = state.Random(100) + 1;
-    draws.LastGenerator = table.Name;
+TTaskRecord RunGenerator(const GeneratorTable& table, RandomSource& rng) {
+    TTaskRecord record;
+    TaskDraws& draws = record.Draws;
+    draws.Direction = rng.Random(2) + 1;
+    draws.Pair = rng.Random(100) + 1;
+    draws.Pattern = rng.Random(100) + 1;
+    draws.Generator = table.Name;
 
-    TTaskRecord& record = state.TaskSheet[index];
-    const bool multiply = draws.DirectionDraw == 1;
-    const PairBand& pair = FindBand(table.Pairs, draws.PairDraw);
+    const bool multiply = draws.Direction == 1;
+    const PairBand& pair = FindBand(table.Pairs, draws.Pair);
     record.FromUnit = multiply ? pair.From : pair.To;
     record.ToUnit = multiply ? pair.To : pair.From;
 
-    const PatternBand& band = FindBand(multiply ? pair.M : pair.D, draws.PatternDraw);
-    const ExactNumber given = DrawPattern(band.P, *state.Rng);
+    const PatternBand& band = FindBand(multiply ? pair.M : pair.D, draws.Pattern);
+    const ExactNumber given = DrawPattern(band.P, rng);
     const int k = pair.FactorExponent;
     const int shift = multiply ? k : -k;
 
     record.GivenDecimals = Info(band.P).Decimals;
     // A band's note may only add decimals: fewer would cut digits off the answer.
     record.AnswerDecimals =
-        std::max({band.AnswerDecimals, RuleAnswerDecimals(band.P, k, draws.DirectionDraw),
+        std::max({band.AnswerDecimals, RuleAnswerDecimals(band.P, k, draws.Direction),
                   SignificantDecimals(given, shift)});
 
     if (RoundsGivenValue(table.Rounding, multiply, k)) {
@@ -139,13 +139,14 @@ void RunGenerator(const GeneratorTable& table, AppState& state, int index) {
         record.AnswerValue = static_cast<double>(scaled);
     }
 
-    record.AnswerLeft = kAnswerLeft;
-    state.AnswerWidth = table.AnswerWidth;
-    state.ToUnitLeft = kAnswerLeft + table.AnswerWidth + 30;
-
     record.GivenText = WriteDecimal(given, 0, record.GivenDecimals);
     const std::string answer = WriteDecimal(given, shift, record.AnswerDecimals);
     record.AnswerText = table.TrimAnswer ? TrimTrailingZeros(answer) : answer;
+    return record;
+}
+
+AnswerField FieldOf(const GeneratorTable& table) {
+    return {kAnswerLeft, table.AnswerWidth, UnitColumnAfter(kAnswerLeft, table.AnswerWidth)};
 }
 
 } // namespace quarvel

@@ -3,7 +3,8 @@
 // pair table over PairDraw 1..100 whose rows name a unit pair, a factor and the
 // pattern tables for both directions. One engine runs that data.
 
-#include "core/AppState.h"
+#include "core/Random.h"
+#include "core/TaskRecord.h"
 #include "generators/GlobalU.h"
 
 #include <algorithm>
@@ -74,20 +75,24 @@ template <typename Band> const Band& FindBand(std::span<const Band> bands, int d
     return *it;
 }
 
-// Fills TaskSheet[index] from a generator's tables: draws DirectionDraw, PairDraw and
+// A task from a generator's tables: draws DirectionDraw, PairDraw and
 // PatternDraw (in that order), then the pattern's own digits.
-void RunGenerator(const GeneratorTable& table, AppState& state, int index);
+TTaskRecord RunGenerator(const GeneratorTable& table, RandomSource& rng);
 
-// A generator or dispatcher: fills TaskSheet[index] (1..5).
-using GeneratorFn = void (*)(AppState&, int);
+// Where the answer field of a task of `table` stands.
+AnswerField FieldOf(const GeneratorTable& table);
+
+// A generator or dispatcher: a task drawn from `rng`, nothing else read or
+// written.
+using GeneratorFn = TTaskRecord (*)(RandomSource&);
 
 // The tables of one kind of unit, levels in order (LaengeTables, ...).
 using KindTables = std::span<const GeneratorTable> (*)();
 
 // The generator of one level of a kind as a plain function: the generators'
 // names (GenerateLaenge1 ...) are constants bound to it and need no body.
-template <KindTables Kind, int Level> void RunLevel(AppState& state, int index) {
-    RunGenerator(Kind()[Level - 1], state, index);
+template <KindTables Kind, int Level> TTaskRecord RunLevel(RandomSource& rng) {
+    return RunGenerator(Kind()[Level - 1], rng);
 }
 
 } // namespace quarvel

@@ -1,6 +1,6 @@
 #include "solution/DecimalText.h"
 
-#include "drill/AnswerCheck.h"
+#include "core/AnswerText.h"
 #include "generators/Scheme.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 // it exactly: the mistake applied to the task gives precisely the typed text.
 // Otherwise there is no diagnosis; a guess is never offered.
 
+#include "core/TaskRecord.h"
 #include "decadic/DekAnswer.h"
 #include "decadic/DekTaskSheet.h"
-#include "drill/TaskSheet.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "solution/WorkedSolution.h"
 
+#include "core/AnswerText.h"
 #include "core/PlainText.h"
 #include "decadic/PlaceValue.h"
-#include "drill/AnswerCheck.h"
 #include "solution/DecimalText.h"
 
 #include <algorithm>

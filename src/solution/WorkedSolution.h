@@ -3,9 +3,9 @@
 // the task record alone, as data for drawing and as sentences for the pupil.
 // A solution is only given when it leads exactly to the record's answer.
 
+#include "core/TaskRecord.h"
 #include "decadic/DekAnswer.h"
 #include "decadic/DekTaskSheet.h"
-#include "drill/TaskSheet.h"
 #include "solution/UnitChain.h"
 
 #include <optional>

@@ -95,8 +95,8 @@ void BarGauge::paintEvent(QPaintEvent* /*event*/) {
 // title bar's buttons to the window manager's defaults, minimise and maximise
 // among them, which did nothing here). The close box closes the dialog as
 // "Schließen" does, once the animation is over (closeEvent).
-TfrmAuswertung::TfrmAuswertung(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Auswertung"), 392, 433),
+TfrmAuswertung::TfrmAuswertung(Windows& windows, QWidget* parent)
+    : QuarvelDialog(windows, parent, QStringLiteral("Auswertung"), 392, 433),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("TfrmAuswertung"));
     WatchHeldKeys();
@@ -155,8 +155,7 @@ void TfrmAuswertung::SetStepInterval(int ms) {
 void TfrmAuswertung::FormActivate() {
     FollowScaleOf(parentWidget());
     timer_->stop();
-    const ScoreState& score = state_.Score;
-    evaluation_ = Evaluation(score.TotalPoints, score.TotalTries);
+    evaluation_ = Evaluation(score_.TotalPoints, score_.TotalTries);
 
     pnlRichtig_->setText(Text(evaluation_.PanelRight()));
     pnlFalsch_->setText(Text(evaluation_.PanelWrong()));

@@ -8,6 +8,7 @@
 // the steps, not every one, and finds the focus on the close button from the
 // start, which tells the verdict once it is there.
 
+#include "drill/Drill.h"
 #include "drill/Evaluation.h"
 #include "windows/Accessible.h"
 #include "windows/Windows.h"
@@ -44,13 +45,15 @@ class TfrmAuswertung : public QuarvelDialog {
   public:
     static constexpr int kDefaultStepInterval = 100; // ms per percent
 
-    TfrmAuswertung(AppState& state, Windows& windows, QWidget* parent);
+    TfrmAuswertung(Windows& windows, QWidget* parent);
 
     // Milliseconds between two animation steps; 0 runs them as fast as the
     // event loop allows.
     void SetStepInterval(int ms);
     int StepInterval() const { return stepInterval_; }
     bool Animating() const { return animating_; }
+    // The figures the next showing evaluates.
+    void SetScore(const ScoreState& score) { score_ = score; }
     // Of the last activation; kept until the next one.
     std::int32_t PercentRight() const { return evaluation_.PercentRight(); }
 
@@ -79,6 +82,7 @@ class TfrmAuswertung : public QuarvelDialog {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    ScoreState score_;
     // `tell`: a screen reader learns the frame too.
     void ShowFrame(const EvaluationFrame& frame, bool tell);
     void ShowStep(int s);

@@ -8,8 +8,8 @@ namespace quarvel {
 class TfrmDekEinheiten : public ExerciseWindow {
     Q_OBJECT
   public:
-    TfrmDekEinheiten(AppState& state, Windows& windows, QWidget* parent)
-        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmDekEinheiten"),
+    TfrmDekEinheiten(Windows& windows, std::shared_ptr<RandomSource> rng, QWidget* parent)
+        : ExerciseWindow(windows, std::move(rng), parent, QStringLiteral("TfrmDekEinheiten"),
                          LevelGroup::Decadic) {}
 };
 

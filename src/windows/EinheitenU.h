@@ -8,8 +8,8 @@ namespace quarvel {
 class TfrmEinheiten : public ExerciseWindow {
     Q_OBJECT
   public:
-    TfrmEinheiten(AppState& state, Windows& windows, QWidget* parent)
-        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmEinheiten"),
+    TfrmEinheiten(Windows& windows, std::shared_ptr<RandomSource> rng, QWidget* parent)
+        : ExerciseWindow(windows, std::move(rng), parent, QStringLiteral("TfrmEinheiten"),
                          LevelGroup::Measure) {}
 };
 

@@ -200,6 +200,7 @@ void ExerciseWindow::btnAuswertungClick() {
                 fresh = true;
                 FreshDrill();
             });
+        windows_.Auswertung->SetScore(session_.State().Score());
         windows_.Auswertung->exec();
         disconnect(closing);
     }
@@ -213,20 +214,18 @@ void ExerciseWindow::menSchliessenClick() {
 }
 
 void ExerciseWindow::done(int result) {
-    // Closing by the menu or by the close box alike leaves no level of this
-    // group behind, so the next choice in the group opens a sheet of its own.
     if (built_) timer1_->stop();
     timing_ = false;
     postponed_ = 0;
     holdClick_ = false;
-    ResetGroupLevels(state_.Selection, session_.Group());
     QuarvelDialog::done(result);
 }
 
 void ExerciseWindow::menVerwandlungClick() {
     const QPointer<QWidget> before = lastFocus_;
     if (windows_.Verwandlungsketten != nullptr) {
-        windows_.Verwandlungsketten->SetSolution(session_.Solution(session_.LastRevealed()));
+        windows_.Verwandlungsketten->SetChain(AreaOf(session_.Selection()),
+                                              session_.Solution(session_.LastRevealed()));
         windows_.Verwandlungsketten->exec();
     }
     activateWindow();

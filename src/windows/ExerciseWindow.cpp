@@ -1,7 +1,7 @@
 #include "windows/ExerciseWindow.h"
 
+#include "core/AnswerText.h"
 #include "core/Selection.h"
-#include "drill/AnswerCheck.h"
 #include "windows/ExerciseWindowParts.h"
 #include "windows/Faces.h"
 #include "windows/FontU.h"
@@ -144,10 +144,10 @@ class PaintBox : public QWidget {
     ExerciseWindow* owner_;
 };
 
-ExerciseWindow::ExerciseWindow(AppState& state, Windows& windows, QWidget* parent,
+ExerciseWindow::ExerciseWindow(Windows& windows, std::shared_ptr<RandomSource> rng, QWidget* parent,
                                const QString& name, LevelGroup group)
-    : QuarvelDialog(state, windows, parent, QString(), kClientWidth, kClientHeight),
-      session_(state, group) {
+    : QuarvelDialog(windows, parent, QString(), kClientWidth, kClientHeight),
+      session_(group, std::move(rng)) {
     setObjectName(name);
     WatchHeldKeys();
 }
@@ -307,7 +307,7 @@ void ExerciseWindow::setVisible(bool visible) {
 
 void ExerciseWindow::FormActivate() {
     FitToScreen(windows_.Start);
-    session_.Open();
+    session_.Open(selection_);
     btnAuswertung_->hide();
     btnWeiter_->show();
     SetTitle(this, ToQString(session_.Caption()));
@@ -327,7 +327,7 @@ void ExerciseWindow::FormActivate() {
 void ExerciseWindow::StartTimer() {
     startTime_ = clock_->NowMilliseconds();
     shownSeconds_ = 0;
-    timing_ = state_.Selection.TimeDisplay;
+    timing_ = selection_.TimeDisplay;
     if (timing_) {
         ArmTimer(0);
         pnlZeit_->show();
@@ -366,12 +366,21 @@ void ExerciseWindow::Timer1Timer() {
 void ExerciseWindow::ShowSheet() {
     // A new sheet: every line's places, field and pictures, and the whole
     // paint box once.
-    for (int i = 1; i <= kLines; ++i) {
-        const LineView view = session_.View(i);
-        places_.at(static_cast<std::size_t>(i - 1)) = PlaceLine(view);
-        Scale().Place(Field(i), FieldPlace(i, Places(i).AnswerLeft, view.AnswerWidth));
-        ShowLine(i);
-    }
+    for (int i = 1; i <= kLines; ++i)
+        PlaceAndShowLine(i);
+    pntEinheiten_->update();
+}
+
+void ExerciseWindow::PlaceAndShowLine(int i) {
+    const LineView view = session_.View(i);
+    places_.at(static_cast<std::size_t>(i - 1)) = PlaceLine(view);
+    Scale().Place(Field(i), FieldPlace(i, Places(i).AnswerLeft, view.AnswerWidth));
+    ShowLine(i);
+}
+
+void ExerciseWindow::PutTask(int line, const AnyTask& task) {
+    session_.PutTask(line, task);
+    PlaceAndShowLine(line);
     pntEinheiten_->update();
 }
 

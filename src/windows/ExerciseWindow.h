@@ -36,8 +36,14 @@ LinePlaces PlaceLine(const LineView& view);
 class ExerciseWindow : public QuarvelDialog {
     Q_OBJECT
   public:
-    ExerciseWindow(AppState& state, Windows& windows, QWidget* parent, const QString& name,
-                   LevelGroup group);
+    // The window's tasks come from `rng`.
+    ExerciseWindow(Windows& windows, std::shared_ptr<RandomSource> rng, QWidget* parent,
+                   const QString& name, LevelGroup group);
+
+    // Shows the drill of the training and level chosen in `selection` the next
+    // time the window opens.
+    void Begin(const SelectionState& selection) { selection_ = selection; }
+    LevelGroup Group() const { return session_.Group(); }
     ~ExerciseWindow() override;
 
     // Widgets by their names, for tests and the screenshot tool.
@@ -52,6 +58,10 @@ class ExerciseWindow : public QuarvelDialog {
     QPushButton* btnAuswertung() const { return Built().btnAuswertung_; }
     QAction* menVerwandlung() const { return Built().menVerwandlung_; }
     QTimer* Timer1() const { return Built().timer1_; }
+    // The drill the window shows, with its tasks.
+    const DrillSession& Session() const { return session_; }
+    // Puts `task` on line `line` of the open drill in place of the drawn one.
+    void PutTask(int line, const AnyTask& task);
 
     void SetClock(std::shared_ptr<MonotonicClock> clock) { clock_ = std::move(clock); }
 
@@ -95,6 +105,8 @@ class ExerciseWindow : public QuarvelDialog {
     bool JudgeOpenFields();
     void edtChange();
     void ShowLine(int line);
+    // A line's places, its field moved there, and the line shown.
+    void PlaceAndShowLine(int line);
     void DescribeLine(int line);
     void ShowCounters();
     // `judged`: the text is said even when it is the one already shown.
@@ -108,6 +120,7 @@ class ExerciseWindow : public QuarvelDialog {
         return places_.at(static_cast<std::size_t>(line - 1));
     }
 
+    SelectionState selection_;
     DrillSession session_;
     // The places of each line's parts, set when the sheet is filled.
     std::array<LinePlaces, kLines> places_{};

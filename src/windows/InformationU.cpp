@@ -15,8 +15,8 @@
 
 namespace quarvel {
 
-TfrmInformation::TfrmInformation(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Informationen"), InfoClientWidth,
+TfrmInformation::TfrmInformation(Windows& windows, QWidget* parent)
+    : QuarvelDialog(windows, parent, QStringLiteral("Informationen"), InfoClientWidth,
                     InfoClientHeight) {
     setObjectName(QStringLiteral("TfrmInformation"));
     BuildMenu();

@@ -16,7 +16,7 @@ class ReadingPane;
 class TfrmInformation : public QuarvelDialog {
     Q_OBJECT
   public:
-    TfrmInformation(AppState& state, Windows& windows, QWidget* parent);
+    TfrmInformation(Windows& windows, QWidget* parent);
 
     int Page() const { return page_; }
     // img1 .. img19.

@@ -8,8 +8,8 @@ namespace quarvel {
 class TfrmKombinationen : public ExerciseWindow {
     Q_OBJECT
   public:
-    TfrmKombinationen(AppState& state, Windows& windows, QWidget* parent)
-        : ExerciseWindow(state, windows, parent, QStringLiteral("TfrmKombinationen"),
+    TfrmKombinationen(Windows& windows, std::shared_ptr<RandomSource> rng, QWidget* parent)
+        : ExerciseWindow(windows, std::move(rng), parent, QStringLiteral("TfrmKombinationen"),
                          LevelGroup::Combination) {}
 };
 

@@ -30,8 +30,8 @@ class PassCountValidator final : public QValidator {
 };
 } // namespace
 
-TfrmMaxanzahl::TfrmMaxanzahl(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Durchgänge"), 392, 173) {
+TfrmMaxanzahl::TfrmMaxanzahl(Windows& windows, QWidget* parent)
+    : QuarvelDialog(windows, parent, QStringLiteral("Durchgänge"), 392, 173) {
     setObjectName(QStringLiteral("TfrmMaxanzahl"));
 }
 
@@ -144,7 +144,7 @@ void TfrmMaxanzahl::BitBtn2Click() {
         return;
     }
     edtMaxzahl_->setText(QString::fromStdString(check.Text));
-    state_.Selection.MaxPasses = PassCountValue(check.Text);
+    passes_ = PassCountValue(check.Text);
     accept();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The pass count dialog: sets MaxPasses to a whole number from 3 to 10.
+// The pass count dialog: asks for a whole number of passes from 3 to 10.
 
 #include "windows/Windows.h"
 
@@ -12,12 +12,14 @@ namespace quarvel {
 class TfrmMaxanzahl : public QuarvelDialog {
     Q_OBJECT
   public:
-    TfrmMaxanzahl(AppState& state, Windows& windows, QWidget* parent);
+    TfrmMaxanzahl(Windows& windows, QWidget* parent);
 
     QLineEdit* edtMaxzahl() const { return Built().edtMaxzahl_; }
     QPushButton* BitBtn1() const { return Built().bitBtn1_; }
     QPushButton* BitBtn2() const { return Built().bitBtn2_; }
     void setVisible(bool visible) override;
+    // The count given when the dialog was last closed with OK.
+    int Passes() const { return passes_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,6 +37,7 @@ class TfrmMaxanzahl : public QuarvelDialog {
     QPushButton* bitBtn1_ = nullptr;
     QPushButton* bitBtn2_ = nullptr;
     bool checking_ = false;
+    int passes_ = 3;
 };
 
 } // namespace quarvel

@@ -10,18 +10,18 @@
 
 namespace quarvel {
 
-std::unique_ptr<TfrmStart> CreateWindows(AppState& state, Windows& windows,
+std::unique_ptr<TfrmStart> CreateWindows(Windows& windows, std::shared_ptr<RandomSource> rng,
                                          TfrmStart::ScreenQuery screen) {
-    auto start = std::make_unique<TfrmStart>(state, windows, std::move(screen));
+    auto start = std::make_unique<TfrmStart>(windows, std::move(screen));
     TfrmStart* parent = start.get();
     windows.Start = parent;
-    windows.Verwandlungsketten = new TfrmVerwandlungsketten(state, windows, parent);
-    windows.Einheiten = new TfrmEinheiten(state, windows, parent);
-    windows.Maxanzahl = new TfrmMaxanzahl(state, windows, parent);
-    windows.Auswertung = new TfrmAuswertung(state, windows, parent);
-    windows.Kombinationen = new TfrmKombinationen(state, windows, parent);
-    windows.Information = new TfrmInformation(state, windows, parent);
-    windows.DekEinheiten = new TfrmDekEinheiten(state, windows, parent);
+    windows.Verwandlungsketten = new TfrmVerwandlungsketten(windows, parent);
+    windows.Einheiten = new TfrmEinheiten(windows, rng, parent);
+    windows.Maxanzahl = new TfrmMaxanzahl(windows, parent);
+    windows.Auswertung = new TfrmAuswertung(windows, parent);
+    windows.Kombinationen = new TfrmKombinationen(windows, rng, parent);
+    windows.Information = new TfrmInformation(windows, parent);
+    windows.DekEinheiten = new TfrmDekEinheiten(windows, rng, parent);
     return start;
 }
 

@@ -3,6 +3,7 @@
 #include "windows/Accessible.h"
 #include "windows/DekEinheitenU.h"
 #include "windows/EinheitenU.h"
+#include "windows/ExerciseWindow.h"
 #include "windows/FontU.h"
 #include "windows/InformationU.h"
 #include "windows/KombinationenU.h"
@@ -64,8 +65,8 @@ QLabel* HeadingLabel(WindowScale& scale, QWidget* parent, const char* name, cons
 
 } // namespace
 
-TfrmStart::TfrmStart(AppState& state, Windows& windows, ScreenQuery screen)
-    : state_(state), windows_(windows), screen_(std::move(screen)) {
+TfrmStart::TfrmStart(Windows& windows, ScreenQuery screen)
+    : windows_(windows), screen_(std::move(screen)) {
     setObjectName(QStringLiteral("TfrmStart"));
     setWindowTitle(QStringLiteral("Quarvel"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -106,12 +107,12 @@ void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries
             menu->setObjectName(ToQString(entry.Name));
             action = menu->menuAction();
             connect(menu, &QMenu::aboutToShow, this,
-                    [this, &entry] { ApplyUnfold(state_.Selection, entry); });
+                    [this, &entry] { ApplyUnfold(selection_, entry); });
             BuildMenu(menu, entry.Children);
         } else if (entry.Action == MenuAction::ToggleTime) {
             auto* toggle =
                 new SwitchAction(ToQString(entry.Caption), QStringLiteral("Zeitanzeige"), parent);
-            toggle->SetOn(state_.Selection.TimeDisplay);
+            toggle->SetOn(selection_.TimeDisplay);
             action = toggle;
             connect(action, &QAction::triggered, this,
                     [this, &entry, action] { Trigger(entry, action); });
@@ -137,18 +138,19 @@ QMenu* TfrmStart::Submenu(const QString& name) const {
 void TfrmStart::Trigger(const MenuEntry& entry, QAction* action) {
     switch (entry.Action) {
     case MenuAction::ChooseLevel:
-        ApplyLevel(state_.Selection, entry);
+        ApplyLevel(selection_, entry);
         OpenWindow(entry.Target);
         break;
     case MenuAction::Information:
         OpenWindow(TargetWindow::Information);
         break;
     case MenuAction::PassCount:
-        if (windows_.Maxanzahl != nullptr) windows_.Maxanzahl->exec();
+        if (windows_.Maxanzahl != nullptr && windows_.Maxanzahl->exec() == QDialog::Accepted)
+            selection_.MaxPasses = windows_.Maxanzahl->Passes();
         break;
     case MenuAction::ToggleTime:
-        action->setText(ToQString(ToggleTimeDisplay(state_.Selection)));
-        static_cast<SwitchAction*>(action)->SetOn(state_.Selection.TimeDisplay);
+        action->setText(ToQString(ToggleTimeDisplay(selection_)));
+        static_cast<SwitchAction*>(action)->SetOn(selection_.TimeDisplay);
         break;
     case MenuAction::Quit:
         close();
@@ -179,8 +181,12 @@ QDialog* TfrmStart::Target(TargetWindow target) const {
 void TfrmStart::OpenWindow(TargetWindow target) {
     QDialog* window = Target(target);
     if (window == nullptr) return;
+    auto* drill = qobject_cast<ExerciseWindow*>(window);
+    if (drill != nullptr) drill->Begin(selection_);
     hide();
     window->exec();
+    // A drill window leaves its group without a level, however it was closed.
+    if (drill != nullptr) ResetGroupLevels(selection_, drill->Group());
     show();
     raise();
     activateWindow();
@@ -210,7 +216,8 @@ void TfrmStart::showEvent(QShowEvent* event) {
         });
     });
     const ScreenArea screen = screen_();
-    if (ApplyStartupDefaults(state_.Selection, screen.Size.width(), screen.Size.height())) {
+    fullScreen_ = ApplyStartupDefaults(selection_, screen.Size.width(), screen.Size.height());
+    if (fullScreen_) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else {
         scale_->Fit(screen, kMostEighths, nullptr);

@@ -21,10 +21,14 @@ class TfrmStart : public QMainWindow {
     using ScreenQuery = std::function<ScreenArea()>;
 
     // The screen defaults to the primary screen; tests inject one.
-    TfrmStart(AppState& state, Windows& windows, ScreenQuery screen = {});
+    TfrmStart(Windows& windows, ScreenQuery screen = {});
 
     // The screen every window of the program opens on.
     ScreenArea Screen() const { return screen_(); }
+    // Whether every window is maximised (on the screen the layouts were made for).
+    bool FullScreen() const { return fullScreen_; }
+    // What the pupil has chosen in the menu so far.
+    const SelectionState& Selection() const { return selection_; }
     WindowScale& Scale() const { return *scale_; }
 
     QAction* MenuItem(const QString& name) const;
@@ -44,8 +48,9 @@ class TfrmStart : public QMainWindow {
     void Trigger(const MenuEntry& entry, QAction* action);
     QDialog* Target(TargetWindow target) const;
 
-    AppState& state_;
     Windows& windows_;
+    SelectionState selection_;
+    bool fullScreen_ = false;
     ScreenQuery screen_;
     WindowScale* scale_ = nullptr;
     bool activated_ = false;

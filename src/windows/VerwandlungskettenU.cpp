@@ -16,8 +16,8 @@
 
 namespace quarvel {
 
-TfrmVerwandlungsketten::TfrmVerwandlungsketten(AppState& state, Windows& windows, QWidget* parent)
-    : QuarvelDialog(state, windows, parent, QStringLiteral("Umwandlungskette"), ChainDefaultWidth,
+TfrmVerwandlungsketten::TfrmVerwandlungsketten(Windows& windows, QWidget* parent)
+    : QuarvelDialog(windows, parent, QStringLiteral("Umwandlungskette"), ChainDefaultWidth,
                     ChainClientHeight) {
     setObjectName(QStringLiteral("TfrmVerwandlungsketten"));
     QAction* close = MenuBar()->addAction(QStringLiteral("Schließen"));
@@ -88,7 +88,7 @@ void TfrmVerwandlungsketten::FormActivate() {
     palette.setColor(QPalette::Window, ToColor(ChainBackground));
     Client()->setPalette(palette);
 
-    layout_ = ChainFor(ChainToDraw(AreaOf(state_.Selection), solution_));
+    layout_ = ChainFor(ChainToDraw(area_, solution_));
     drawn_ = SolutionFor(layout_, solution_);
     const int below = drawn_ ? SolutionHeight(*drawn_, layout_->Width) : 0;
     if (layout_) {

@@ -20,16 +20,19 @@ class ReadingPane;
 class TfrmVerwandlungsketten : public QuarvelDialog {
     Q_OBJECT
   public:
-    TfrmVerwandlungsketten(AppState& state, Windows& windows, QWidget* parent);
+    TfrmVerwandlungsketten(Windows& windows, QWidget* parent);
 
     // What the last activation chose to draw (nothing for AreaCode 0).
     const std::optional<ChainLayout>& Layout() const { return layout_; }
     int xMid() const { return xMid_; }
     int yMid() const { return yMid_; }
 
-    // The worked solution the next showings draw below the chain; without one
-    // the chain is drawn alone.
-    void SetSolution(std::optional<LineSolution> solution) { solution_ = std::move(solution); }
+    // The chain of `area` the next showings draw, and the worked solution
+    // below it; without one the chain is drawn alone.
+    void SetChain(UnitArea area, std::optional<LineSolution> solution) {
+        area_ = area;
+        solution_ = std::move(solution);
+    }
     // What the last activation draws below the chain.
     const std::optional<ChainSolution>& DrawnSolution() const { return drawn_; }
 
@@ -43,6 +46,7 @@ class TfrmVerwandlungsketten : public QuarvelDialog {
     void PaintSolution(QPainter& canvas, const ChainSolution& drawn);
 
     std::optional<ChainLayout> layout_;
+    UnitArea area_ = UnitArea::None;
     std::optional<LineSolution> solution_;
     std::optional<ChainSolution> drawn_;
     int xMid_ = 0;

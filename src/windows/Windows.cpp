@@ -8,9 +8,9 @@
 
 namespace quarvel {
 
-QuarvelDialog::QuarvelDialog(AppState& state, Windows& windows, QWidget* parent,
-                             const QString& caption, int clientWidth, int clientHeight)
-    : QDialog(parent), state_(state), windows_(windows), client_(new QWidget(this)),
+QuarvelDialog::QuarvelDialog(Windows& windows, QWidget* parent, const QString& caption,
+                             int clientWidth, int clientHeight)
+    : QDialog(parent), windows_(windows), client_(new QWidget(this)),
       scale_(new WindowScale(this, client_)) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -41,7 +41,7 @@ ScreenArea QuarvelDialog::Screen() const {
 }
 
 void QuarvelDialog::FitToScreen(const QWidget* over) {
-    if (state_.Selection.FullScreen) {
+    if (windows_.Start != nullptr && windows_.Start->FullScreen()) {
         scale_->SetEighths(kDesignEighths);
         setWindowState(windowState() | Qt::WindowMaximized);
         return;

@@ -2,7 +2,6 @@
 // The program's eight windows, created once by main in their fixed order, and
 // the base of every window besides the start window.
 
-#include "core/AppState.h"
 #include "windows/Scale.h"
 
 #include <QColor>
@@ -43,8 +42,8 @@ class QuarvelDialog : public QDialog {
     Q_OBJECT
   public:
     // Its title bar has a close box and nothing else.
-    QuarvelDialog(AppState& state, Windows& windows, QWidget* parent, const QString& caption,
-                  int clientWidth, int clientHeight);
+    QuarvelDialog(Windows& windows, QWidget* parent, const QString& caption, int clientWidth,
+                  int clientHeight);
 
     // The area below the menu bar, of the designed client size.
     QWidget* Client() const { return client_; }
@@ -66,7 +65,6 @@ class QuarvelDialog : public QDialog {
     // not fit), centred over that window.
     void FollowScaleOf(const QWidget* owner);
 
-    AppState& state_;
     Windows& windows_;
 
   private:

@@ -1,5 +1,5 @@
 // Quarvel: a drill program for converting units and for the decadic number system.
-#include "core/AppState.h"
+#include "core/Random.h"
 #include "windows/Program.h"
 #include "windows/Translations.h"
 
@@ -16,9 +16,8 @@ int main(int argc, char** argv) {
     QApplication::setCursorFlashTime(0);
     quarvel::InstallGermanTranslations(app);
 
-    quarvel::AppState state;
     quarvel::Windows windows;
-    const auto start = quarvel::CreateWindows(state, windows);
+    const auto start = quarvel::CreateWindows(windows, std::make_shared<quarvel::ClockRandom>());
     start->show();
     return QApplication::exec();
 }

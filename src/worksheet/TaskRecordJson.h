@@ -3,16 +3,32 @@
 // order of the record. taskdump and the worksheet program print tasks this
 // way, so a script reads both alike.
 
-#include "core/AppState.h"
+#include "core/TaskRecord.h"
+#include "decadic/DekTaskSheet.h"
+#include "drill/Training.h"
 #include "worksheet/Json.h"
 
 namespace quarvel {
 
-void WriteTaskRecord(const TTaskRecord& record, JsonObject& out);
-void WriteDekTaskRecord(const TDekTaskRecord& record, JsonObject& out);
+// How a task stands on its line: whether the line is in use and solved (a
+// task fresh from its generator is neither), and where its field stands.
+struct LineFacts {
+    bool Active = false;
+    bool Solved = false;
+    AnswerField Field;
+};
 
-// What the last generator left besides the record: its draws and the layout
-// values (DirectionDraw, PairDraw, PatternDraw, AnswerWidth, ToUnitLeft).
-void WriteDrawsAndLayout(const AppState& state, JsonObject& out);
+// The record's fields, with the line's among them (Active, Solved, AnswerLeft).
+void WriteTaskRecord(const TTaskRecord& record, const LineFacts& line, JsonObject& out);
+void WriteDekTaskRecord(const TDekTaskRecord& record, const LineFacts& line, JsonObject& out);
+
+// The draws that chose the task and its field's width and unit column
+// (DirectionDraw, PairDraw, PatternDraw, AnswerWidth, ToUnitLeft).
+void WriteDrawsAndLayout(const TaskDraws& draws, const AnswerField& field, JsonObject& out);
+
+// Generator, the record with the line's facts (`active`, unsolved, its
+// generator's field), the draws and the layout: a task as taskdump and the
+// worksheet program print it.
+void WriteTask(const AnyTask& task, bool active, JsonObject& out);
 
 } // namespace quarvel

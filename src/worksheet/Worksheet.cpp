@@ -1,14 +1,14 @@
 #include "worksheet/Worksheet.h"
 
+#include "core/AnswerText.h"
 #include "decadic/DekAnswer.h"
-#include "drill/AnswerCheck.h"
 #include "worksheet/SheetRandom.h"
 #include "worksheet/TaskRecordJson.h"
 #include "worksheet/TrainingNames.h"
 
 #include <algorithm>
-#include <memory>
 #include <stdexcept>
+#include <variant>
 
 namespace quarvel {
 namespace {
@@ -33,16 +33,16 @@ std::string GivenWithUnit(std::string given, const std::string& unit) {
     return unit.empty() ? given : given + " " + unit;
 }
 
-WorksheetTask TaskOf(const AppState& state, Training training, int line) {
+WorksheetTask TaskOf(const AnyTask& drawn, Training training) {
     WorksheetTask task;
-    if (IsDecadic(training)) {
-        const TDekTaskRecord& r = state.DekTaskSheet[line];
+    if (const auto* dek = std::get_if<TDekTaskRecord>(&drawn)) {
+        const TDekTaskRecord& r = *dek;
         const bool units = NamesUnits(training);
         task.Given = GivenWithUnit(r.GivenText.str(), units ? r.FromUnit.str() : std::string());
         task.ToUnit = units ? r.ToUnit.str() : std::string();
         task.Answer = DekExpectedAnswer(r.AnswerText.str());
     } else {
-        const TTaskRecord& r = state.TaskSheet[line];
+        const TTaskRecord& r = std::get<TTaskRecord>(drawn);
         task.Given = GivenWithUnit(r.GivenText.str(), r.FromUnit.str());
         task.ToUnit = r.ToUnit.str();
         task.Answer = TrimTrailingZeros(r.AnswerText.str());
@@ -50,7 +50,7 @@ WorksheetTask TaskOf(const AppState& state, Training training, int line) {
     return task;
 }
 
-std::string TaskJson(const AppState& state, const WorksheetRequest& request, const Worksheet& sheet,
+std::string TaskJson(const AnyTask& drawn, const WorksheetRequest& request, const Worksheet& sheet,
                      int number, int line) {
     JsonObject json;
     json.Add("Sheet", sheet.Id);
@@ -58,13 +58,7 @@ std::string TaskJson(const AppState& state, const WorksheetRequest& request, con
     json.Add("Training", WordOf(request.Id));
     json.Add("Level", request.Level);
     json.Add("Line", line);
-    json.Add("Generator", state.Draws.LastGenerator);
-    if (IsDecadic(request.Id)) {
-        WriteDekTaskRecord(state.DekTaskSheet[line], json);
-    } else {
-        WriteTaskRecord(state.TaskSheet[line], json);
-    }
-    WriteDrawsAndLayout(state, json);
+    WriteTask(drawn, true, json); // on a sheet every task stands on a line in use
     return json.str();
 }
 
@@ -79,7 +73,7 @@ bool OnSheet(const Worksheet& sheet, const WorksheetTask& task) {
 } // namespace
 
 bool HasLevel(Training training, int level) {
-    return GeneratorFor(training, level) != nullptr;
+    return static_cast<bool>(GeneratorFor(training, level));
 }
 
 std::vector<Worksheet> MakeWorksheets(const WorksheetRequest& request) {
@@ -91,20 +85,20 @@ std::vector<Worksheet> MakeWorksheets(const WorksheetRequest& request) {
         Worksheet& sheet = sheets.emplace_back();
         sheet.Number = number;
         sheet.Id = SheetId(request.Seed, number);
-        AppState state;
-        state.Rng = std::make_shared<PortableRandom>(SheetSeed(request.Seed, number));
-        // Rounds of five lines, each round on a cleared sheet as in a drill.
+        PortableRandom rng(SheetSeed(request.Seed, number));
+        const LineGenerator generate = GeneratorFor(request.Id, request.Level);
+        // Rounds of five lines, as the drill fills its sheet.
         while (static_cast<int>(sheet.Tasks.size()) < request.Tasks) {
-            ClearTaskSheet(state, InfoOf(request.Id).Group);
             for (int line = 1; line <= kLines; ++line) {
+                AnyTask drawn;
                 WorksheetTask task;
                 for (int draw = 0; draw <= kMostRedraws; ++draw) {
-                    FillTaskLine(state, request.Id, request.Level, line);
-                    task = TaskOf(state, request.Id, line);
+                    drawn = generate(rng);
+                    task = TaskOf(drawn, request.Id);
                     if (!OnSheet(sheet, task)) break;
                 }
                 const int taskNumber = static_cast<int>(sheet.Tasks.size()) + 1;
-                task.Json = TaskJson(state, request, sheet, taskNumber, line);
+                task.Json = TaskJson(drawn, request, sheet, taskNumber, line);
                 sheet.Tasks.push_back(std::move(task));
             }
         }

@@ -5,7 +5,6 @@
 // task stands twice on a sheet. The same series number, training, level and
 // counts give the same sheets.
 
-#include "core/AppState.h"
 #include "drill/Training.h"
 
 #include <cstdint>

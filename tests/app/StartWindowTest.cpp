@@ -25,7 +25,6 @@ struct PassCountOpen : Program {
     QLineEdit* field;
 
     explicit PassCountOpen(const QString& text) {
-        state.Selection.MaxPasses = 4;
         field = Named<QLineEdit>(Open(dialog), kField);
         field->setText(text);
         field->setFocus();
@@ -43,11 +42,11 @@ class StartWindowTest : public QObject {
         QVERIFY(p.start->windowState() & Qt::WindowMaximized);
         p.start->Submenu("menFlaeche")->aboutToShow();
         p.start->Submenu("menKombitraining4")->aboutToShow();
-        QCOMPARE(p.state.Selection.AreaCode, 7);
-        QCOMPARE(p.state.Selection.KombiCategory, 4);
+        QCOMPARE(p.start->Selection().AreaCode, 7);
+        QCOMPARE(p.start->Selection().KombiCategory, 4);
         QAction* time = p.start->MenuItem("menZeitart");
         time->trigger();
-        QVERIFY(p.state.Selection.TimeDisplay);
+        QVERIFY(p.start->Selection().TimeDisplay);
         QCOMPARE(time->text(), QStringLiteral("Aus"));
         // Rows on a multiple of 7 are black; the rest carry the blue of the last
         // 7-px line over them (line k at y = 5k covers y-3 .. y+3).
@@ -82,12 +81,13 @@ class StartWindowTest : public QObject {
             QVERIFY(p.start->isVisible());
             for (const auto group :
                  {LevelGroup::Measure, LevelGroup::Decadic, LevelGroup::Combination})
-                QCOMPARE(DrillCaption(p.state.Selection, group), std::string());
+                QCOMPARE(DrillCaption(p.start->Selection(), group), std::string());
         }
     }
 
     // Enter presses only a focused button; leaving the field for a button or
-    // with Tab checks it. Key 0 is a click; 0 passes: the dialog stays open.
+    // with Tab checks it. Key 0 is a click; 0 passes: the dialog stays open,
+    // 4: it closes without a count. The menu's drills take the count given.
     void passCountKeysAndButtons() {
         const struct {
             const char* typed;
@@ -112,11 +112,19 @@ class StartWindowTest : public QObject {
                        : QTest::keyClick(widget, Qt::Key(r.key), keypad);
             QVERIFY2(
                 open.dialog->isVisible() == (r.passes == 0) &&
-                    open.state.Selection.MaxPasses == (r.passes == 0 ? 4 : r.passes) &&
+                    (open.dialog->result() == QDialog::Accepted ? open.dialog->Passes() : 4) ==
+                        (r.passes == 0 ? 4 : r.passes) &&
                     open.field->text() == r.field &&
                     open.messages.size() == (QString(r.field) != r.typed),
                 qPrintable(QStringLiteral("%1 on %2, key %3").arg(r.typed, r.target).arg(r.key)));
         }
+        Program p;
+        QTimer::singleShot(0, [&p] {
+            Named<QLineEdit>(p.windows.Maxanzahl, kField)->setText(QStringLiteral("5"));
+            Named<QPushButton>(p.windows.Maxanzahl, "OK")->click();
+        });
+        p.start->MenuItem("menDurchgang")->trigger();
+        QCOMPARE(p.start->Selection().MaxPasses, 5);
     }
 
     // Only digits reach the field, however they come; it is judged only when

@@ -78,8 +78,8 @@ void Type(QWindow* target, const QString& name) {
 class Walk {
   public:
     Walk(unsigned seed, int steps) : random_(seed), stepsLeft_(steps), diligent_(seed % 4 == 0) {
-        state_.Rng = std::make_shared<SeededRandom>(seed);
-        start_ = CreateWindows(state_, windows_, [] { return QSize(1280, 1024); });
+        start_ = CreateWindows(windows_, std::make_shared<SeededRandom>(seed),
+                               [] { return QSize(1280, 1024); });
         windows_.Auswertung->SetStepInterval(0);
     }
 
@@ -207,9 +207,10 @@ class Walk {
         for (int line = 1; line <= kLines; ++line) {
             QLineEdit* field = drill->Field(line);
             if (drill->focusWidget() != field) continue;
-            const std::string& answer = drill == windows_.DekEinheiten
-                                            ? state_.DekTaskSheet[line].AnswerText.str()
-                                            : state_.TaskSheet[line].AnswerText.str();
+            const std::string& answer =
+                drill == windows_.DekEinheiten
+                    ? drill->Session().DekSheet()[line].AnswerText.str()
+                    : drill->Session().MeasureSheet()[line].AnswerText.str();
             trail_ << QStringLiteral("answer line %1: %2").arg(line).arg(answer.c_str());
             field->setText(QString::fromStdString(answer));
             QTest::keyClick(field, Qt::Key_Return);
@@ -217,7 +218,6 @@ class Walk {
         }
     }
 
-    AppState state_;
     Windows windows_;
     std::unique_ptr<TfrmStart> start_;
     QObject guard_; // ends the walk's pending steps with it
@@ -257,9 +257,9 @@ class WindowWalkTest : public QObject {
     void closingTheStartWindowEndsTheProgram() {
         for (const QString keys :
              {"Alt+D Esc B Num+Enter Alt+D", "Alt+D Esc B Num+Enter Alt+D Esc"}) {
-            AppState state;
             Windows windows;
-            const auto start = CreateWindows(state, windows, [] { return QSize(1280, 1024); });
+            const auto start = CreateWindows(windows, std::make_shared<SeededRandom>(1),
+                                             [] { return QSize(1280, 1024); });
             start->show();
             QApplication::setActiveWindow(start.get());
             QObject guard;

@@ -3,12 +3,12 @@
 // generators at both edges of every band, judged with the notation oracle and
 // the tests' own arithmetic; then the tasks the edges miss, every draw scripted.
 #include "decadic/DecadicGenerators.h"
+#include "core/AnswerText.h"
 #include "decadic/DekDekU.h"
 #include "decadic/DekNumU.h"
 #include "decadic/DezDezU.h"
 #include "decadic/DezNumU.h"
 #include "decadic/PlaceValue.h"
-#include "drill/AnswerCheck.h"
 #include "drill/Drill.h"
 
 #include "../TestData.h"
@@ -193,7 +193,7 @@ TEST(DecadicData, TablesEntryByEntry) {
         const UnitLevel& row =
             gen.Training == DekTraining::DekDek ? DekDekLevel(gen.Level) : DezDezLevel(gen.Level);
         EXPECT_EQ((std::vector{row.K, row.MaxDistance, row.K3, row.AnswerLeft, row.AnswerWidth,
-                               row.ToUnitLeft(), row.KindDrawRange}),
+                               row.Field().ToUnitLeft, row.KindDrawRange}),
                   (std::vector{want.K, want.MaxDistance, want.K3, want.Left, want.Width,
                                want.ToUnitLeft, data.Kinds.at(name).back().Hi}))
             << name << ": K, maximum distance, K3, AnswerLeft, AnswerWidth, ToUnitLeft, kind draws";
@@ -204,12 +204,12 @@ TEST(DecadicData, TablesEntryByEntry) {
         ExpectTable("distance " + std::to_string(d), DistanceTable(d), bands);
 }
 
-// An application state whose draws follow `script`, then `fallback` if given.
+// A task drawn by `script`, then by `fallback` if given.
 struct Scripted {
     explicit Scripted(std::vector<int> script, RandomSource* fallback = nullptr)
-        : rng(testing::UseScript(state, std::move(script), fallback)) {}
-    AppState state;
-    std::shared_ptr<ScriptedRandom> rng;
+        : rng(std::move(script), fallback) {}
+    ScriptedRandom rng;
+    TDekTaskRecord task;
 };
 
 // 0, 1, 2, ... modulo n: repeated position draws never hit one digit twice, so
@@ -226,8 +226,8 @@ struct Counting final : RandomSource {
 // What holds for every task: a short answer without leading zero or blank
 // that can be typed key by key and is judged right, and the first draws in
 // the ranges the transcription names.
-void CheckCommon(const Scripted& s, int line, const NamedDecadicGenerator& gen) {
-    const TDekTaskRecord& r = s.state.DekTaskSheet[line];
+void CheckCommon(const Scripted& s, const NamedDecadicGenerator& gen) {
+    const TDekTaskRecord& r = s.task;
     const std::string& answer = r.AnswerText.str();
     // BoundedText cuts at 40, so a text of 40 would hide a longer one.
     EXPECT_TRUE(!r.GivenText.empty() && r.GivenText.size() < 40U && answer.size() < 40U);
@@ -238,24 +238,24 @@ void CheckCommon(const Scripted& s, int line, const NamedDecadicGenerator& gen) 
         const auto key = static_cast<char32_t>(static_cast<unsigned char>(c));
         EXPECT_EQ(DekKeyFilter(gen.Training, r.AnswerIsNotation, r.AnswerHasComma, key), key) << c;
     }
-    AppState judged;
-    judged.DekTaskSheet[1] = r;
-    DekAnswerRules rules(judged.DekTaskSheet);
-    EXPECT_EQ(Drill(judged, rules).Exit(1, answer).Outcome, ExitResult::Kind::RightFirst);
+    TDekTaskSheet judged;
+    judged[1] = r;
+    DekAnswerRules rules(judged);
+    EXPECT_EQ(Drill(rules).Exit(1, answer).Outcome, ExitResult::Kind::RightFirst);
     const std::vector<int>& ranges = TheData().DrawRanges.at(std::string(gen.Name));
-    ASSERT_GE(s.rng->Calls().size(), ranges.size());
+    ASSERT_GE(s.rng.Calls().size(), ranges.size());
     for (std::size_t i = 0; i < ranges.size(); ++i)
-        EXPECT_EQ(s.rng->Calls()[i].first, ranges[i]) << "draw range " << i;
+        EXPECT_EQ(s.rng.Calls()[i].first, ranges[i]) << "draw range " << i;
 }
 
 // DekNum and DezNum: the direction shows in which text is notation, the band
 // in the numeral's digits, decimals and zeros and in the enlarged counts.
-void CheckNumeralTask(const Scripted& s, int line, bool decimal, int direction,
-                      const DataBand& band, const std::pair<int, int>& layout) {
-    const TDekTaskRecord& r = s.state.DekTaskSheet[line];
+void CheckNumeralTask(const Scripted& s, bool decimal, int direction, const DataBand& band,
+                      const std::pair<int, int>& layout) {
+    const TDekTaskRecord& r = s.task;
     const DataPattern& pattern = TheData().Patterns.at(band.Pattern);
     EXPECT_EQ(r.AnswerIsNotation, direction == 2) << "direction";
-    EXPECT_EQ(std::pair(r.AnswerLeft, s.state.AnswerWidth), layout) << "AnswerLeft and AnswerWidth";
+    EXPECT_EQ(std::pair(FieldOf(r).Left, FieldOf(r).Width), layout) << "AnswerLeft and AnswerWidth";
     const std::string notation = (direction == 1 ? r.GivenText : r.AnswerText).str();
     const std::string numeral = (direction == 1 ? r.AnswerText : r.GivenText).str();
     const auto tokens = oracle::Read(notation, decimal);
@@ -298,10 +298,9 @@ TEST(DecadicData, EveryNumberBandAtBothEdges) {
                              " p " + std::to_string(p));
                 Counting rest(p);
                 Scripted s({direction - 1, p - 1}, &rest);
-                const int line = 1 + p % 5;
-                gen.Generate(s.state, line);
-                CheckCommon(s, line, gen);
-                CheckNumeralTask(s, line, gen.Training == DekTraining::DezNum, direction, band,
+                s.task = gen.Generate(s.rng);
+                CheckCommon(s, gen);
+                CheckNumeralTask(s, gen.Training == DekTraining::DezNum, direction, band,
                                  TheData().Layouts.at(key));
             }
         }
@@ -322,10 +321,11 @@ struct UnitTask {
 // count into a smaller unit, kind 2 into a bigger one; kind 3 asks for a
 // notation (DekDek: places A down to B + 1) or a decimal below one (DezDez: A
 // decimals) in unit B.
-void CheckUnitTask(const Scripted& s, int line, bool decadic, const DataUnitLevel& level,
+void CheckUnitTask(const Scripted& s, bool decadic, const DataUnitLevel& level,
                    const UnitTask& task) {
-    const TDekTaskRecord& r = s.state.DekTaskSheet[line];
-    EXPECT_EQ((std::tuple(r.AnswerLeft, s.state.AnswerWidth, s.state.ToUnitLeft,
+    const TDekTaskRecord& r = s.task;
+    const AnswerField field = FieldOf(r);
+    EXPECT_EQ((std::tuple(field.Left, field.Width, field.ToUnitLeft,
                           r.AnswerIsNotation || r.AnswerHasComma)),
               (std::tuple(level.Left, level.Width, level.ToUnitLeft, false)))
         << "AnswerLeft, AnswerWidth, ToUnitLeft, a plain number";
@@ -411,11 +411,10 @@ TEST(DecadicData, EveryKindAndBandAtBothEdges) {
                                  task.Where);
                     SeededRandom rest(static_cast<std::uint64_t>(++seed));
                     Scripted s({draw - 1, seed % 100, task.P - 1}, &rest);
-                    if (task.Kind != 1) s.rng->Append({task.A - 1, task.B - 1});
-                    const int line = 1 + seed % 5;
-                    gen.Generate(s.state, line);
-                    CheckCommon(s, line, gen);
-                    CheckUnitTask(s, line, decadic, level, task);
+                    if (task.Kind != 1) s.rng.Append({task.A - 1, task.B - 1});
+                    s.task = gen.Generate(s.rng);
+                    CheckCommon(s, gen);
+                    CheckUnitTask(s, decadic, level, task);
                 }
             }
         }
@@ -426,16 +425,14 @@ TEST(DecadicGenerators, WorkedTasks) {
     for (const CsvRow& row : ReadCsv("cases/decadic_tasks.csv")) {
         std::istringstream draws(row["draws"]);
         Scripted s({std::istream_iterator<int>(draws), {}});
-        const int line = row.Int("line");
-        FindDecadicGenerator(row["generator"])->Generate(s.state, line);
-        const TDekTaskRecord& r = s.state.DekTaskSheet[line];
+        const TDekTaskRecord r = FindDecadicGenerator(row["generator"])->Generate(s.rng);
         const std::string units = r.FromUnit.empty() ? "" : " " + r.FromUnit.str();
         EXPECT_EQ(r.GivenText.str() + units + " -> " +
                       (r.ToUnit.empty() ? "" : r.ToUnit.str() + ": ") + r.AnswerText.str() + " @" +
-                      std::to_string(r.AnswerLeft) + "+" + std::to_string(s.state.AnswerWidth),
+                      std::to_string(FieldOf(r).Left) + "+" + std::to_string(FieldOf(r).Width),
                   row["task"])
             << row.Where();
-        EXPECT_EQ(s.rng->Remaining(), 0U) << row.Where();
+        EXPECT_EQ(s.rng.Remaining(), 0U) << row.Where();
         // An enlarged decimal keeps the number drawn.
         const std::string exact = std::to_string(r.DecExact.Mantissa) + " decimals " +
                                   std::to_string(r.DecExact.Decimals);

@@ -114,12 +114,12 @@ TEST(DekAnswerRules, JudgedThroughTheDrill) {
         {"Nothing", Kind::Nothing},
         {"TooManyCommas", Kind::TooManyCommas}};
     for (const testdata::CsvRow& row : testdata::ReadCsv("cases/decadic_answers.csv")) {
-        AppState state;
-        TDekTaskRecord& r = state.DekTaskSheet[1];
+        TDekTaskSheet sheet;
+        TDekTaskRecord& r = sheet[1];
         r.AnswerText = row["expected"], r.AnswerIsNotation = row["notation"] == "yes";
         r.AnswerHasComma = !r.AnswerIsNotation;
-        DekAnswerRules rules(state.DekTaskSheet);
-        EXPECT_EQ(Drill(state, rules).Exit(1, row["typed"]).Outcome, outcomes.at(row["outcome"]))
+        DekAnswerRules rules(sheet);
+        EXPECT_EQ(Drill(rules).Exit(1, row["typed"]).Outcome, outcomes.at(row["outcome"]))
             << row.Where();
     }
 }

@@ -1,8 +1,8 @@
 // One drill's judging, scores and passes line by line; whole drills through the
 // session; the evaluation's numbers.
 #include "drill/Drill.h"
+#include "core/AnswerText.h"
 #include "core/PassCount.h"
-#include "drill/AnswerCheck.h"
 #include "drill/DrillSession.h"
 #include "drill/Evaluation.h"
 
@@ -35,18 +35,25 @@ TEST(DrillTexts, Trimming) {
 }
 
 struct DrillFixture : ::testing::Test {
-    AppState state;
-    MeasureRules rules{state.TaskSheet};
-    Drill drill{state, rules};
+    TTaskSheet sheet;
+    MeasureRules rules{sheet};
+    Drill drill{rules};
+    const ScoreState& score = drill.Score();
 
-    // A fresh drill in `pass`, every line expecting 5.
+    // A fresh drill of `passes` in `pass` (the passes before answered right),
+    // every line expecting 5.
     void SetUp() override { Start(1); }
-    void Start(int pass) {
-        drill.StartDrill();
+    void Start(int pass, int passes = 3) {
+        drill.StartDrill(passes);
         drill.ClearLines();
-        state.Selection.CurrentPass = pass;
-        for (int i = 1; i <= kLines; ++i)
-            state.TaskSheet[i].AnswerText = "5,00", state.TaskSheet[i].Active = true;
+        for (int p = 1;; ++p) {
+            for (int i = 1; i <= kLines; ++i)
+                sheet[i].AnswerText = "5,00";
+            if (p == pass) return;
+            for (int i = 1; i <= kLines; ++i)
+                Type(i, "5");
+            drill.Weiter();
+        }
     }
     ExitResult Type(int line, const std::string& text) { return drill.Exit(line, text); }
     auto Looks(int line) {
@@ -76,15 +83,15 @@ TEST_F(DrillFixture, EachTryScoresAndLooks) {
         EXPECT_EQ(std::tuple(r.Outcome, r.KeepFocus, Looks(line)),
                   std::tuple(outcome, outcome == Kind::WrongFirst, look));
         ++count;
-        EXPECT_EQ(std::tuple(state.Score.PassPoints, state.Score.TotalPoints, state.Score.PassTries,
-                             state.Score.TotalTries),
-                  std::tuple(points, points, count, count));
+        EXPECT_EQ(
+            std::tuple(score.PassPoints, score.TotalPoints, score.PassTries, score.TotalTries),
+            std::tuple(points, points, count, count));
         EXPECT_TRUE(outcome != Kind::WrongSecond ||
                     (r.Label && r.Label->Text.find("Das Ergebnis lautet 5!") != std::string::npos));
     }
     EXPECT_EQ(drill.TriesText() + " " + drill.PointsText(), "8 2,5");
     EXPECT_EQ(drill.Line(1).FieldText, "5");
-    EXPECT_EQ(state.TaskSheet[5].AnswerText, "5") << "the expected text is trimmed in place";
+    EXPECT_EQ(sheet[5].AnswerText, "5") << "the expected text is trimmed in place";
 }
 
 // The pass count as the dialog leaves it reaches the drill: "Weiter" keeps a
@@ -94,8 +101,7 @@ TEST_F(DrillFixture, DrillEndsExactlyAfterItsLastPass) {
     const std::pair<const char*, int> counts[] = {{"2", 3}, {"3", 3}, {"10", 10}, {"11", 3}};
     for (const auto& [typed, passes] : counts) {
         SCOPED_TRACE(testing::Message() << "pass count typed " << typed);
-        Start(1);
-        state.Selection.MaxPasses = PassCountValue(CheckPassCount(typed).Text);
+        Start(1, PassCountValue(CheckPassCount(typed).Text));
         for (int pass = 1; pass <= passes; ++pass) {
             EXPECT_EQ(drill.PassText(), std::to_string(pass) + " / " + std::to_string(passes));
             for (int line = 1; line <= kLines; ++line) {
@@ -111,7 +117,7 @@ TEST_F(DrillFixture, DrillEndsExactlyAfterItsLastPass) {
             ASSERT_EQ(w.NextPass, pass < passes) << "pass " << pass;
         }
         EXPECT_EQ(Looks(5), std::tuple(F::Happy, M::Tick, M::Empty, false)) << "the last sheet";
-        EXPECT_EQ(state.Score.TotalTries, 5 * passes);
+        EXPECT_EQ(score.TotalTries, 5 * passes);
     }
 }
 
@@ -132,33 +138,33 @@ TEST_F(DrillFixture, WeiterWhileALineWaitsForItsSecondTry) {
     }
     EXPECT_EQ(drill.PassText(), "3 / 3");
     EXPECT_EQ(Type(1, "5").Outcome, Kind::RightSecond);
-    EXPECT_EQ(state.Score.PassPoints, 4.5F);
+    EXPECT_EQ(score.PassPoints, 4.5F);
 }
 
 // A whole drill of three passes through the session, for every training at
 // every level: line 1 right at the second try, the others at the first.
 TEST(DrillSession, WholeDrillOfEveryTrainingAtEveryLevel) {
     for (const TrainingInfo& info : Trainings()) {
-        for (int level = 1; level <= (info.Generators[5] != nullptr ? 6 : 5); ++level) {
+        for (int level = 1; level <= (info.Generators[5] ? 6 : 5); ++level) {
             SCOPED_TRACE(testing::Message()
                          << "training " << static_cast<int>(info.Id) << " level " << level);
-            AppState state;
-            state.Rng = std::make_shared<SeededRandom>(static_cast<std::uint64_t>(level * 31) +
-                                                       static_cast<std::uint64_t>(info.Id));
-            state.Selection.*info.Level = level;
-            state.Selection.MaxPasses = 3;
-            DrillSession session(state, info.Group);
-            session.Open();
+            SelectionState selection;
+            selection.*info.Level = level;
+            DrillSession session(
+                info.Group, std::make_shared<SeededRandom>(static_cast<std::uint64_t>(level * 31) +
+                                                           static_cast<std::uint64_t>(info.Id)));
+            session.Open(selection);
+            const ScoreState& score = session.State().Score();
             for (int pass = 1; pass <= 3; ++pass) {
-                EXPECT_EQ(state.Selection.CurrentPass, pass);
+                EXPECT_EQ(session.State().Pass(), pass);
                 EXPECT_EQ(session.Weiter().Missing, kLines);
                 EXPECT_EQ(session.Exit(1, "9999999999,9").Outcome, Kind::WrongFirst);
                 for (int line = 1; line <= kLines; ++line) {
                     const LineView view = session.View(line);
                     EXPECT_TRUE(view.Active && !view.Given.empty() && view.AnswerWidth > 0);
                     const std::string answer = info.Group == LevelGroup::Decadic
-                                                   ? state.DekTaskSheet[line].AnswerText.str()
-                                                   : state.TaskSheet[line].AnswerText.str();
+                                                   ? session.DekSheet()[line].AnswerText.str()
+                                                   : session.MeasureSheet()[line].AnswerText.str();
                     session.Typed(line, answer);
                     EXPECT_FALSE(session.EvaluationDue());
                     const ExitResult result = session.Exit(line, answer);
@@ -169,25 +175,23 @@ TEST(DrillSession, WholeDrillOfEveryTrainingAtEveryLevel) {
                 EXPECT_EQ(session.State().PointsText(), "4,5");
                 EXPECT_EQ(session.Weiter().NextPass, pass < 3);
             }
-            EXPECT_EQ(std::tuple(session.EvaluationDue(), state.Score.TotalTries,
-                                 state.Score.TotalPoints),
+            EXPECT_EQ(std::tuple(session.EvaluationDue(), score.TotalTries, score.TotalPoints),
                       std::tuple(true, 18, 13.5F));
             session.Restart();
-            EXPECT_EQ(std::tuple(session.EvaluationDue(), state.Score.TotalTries,
-                                 state.Selection.CurrentPass),
+            EXPECT_EQ(std::tuple(session.EvaluationDue(), score.TotalTries, session.State().Pass()),
                       std::tuple(false, 0, 1));
         }
     }
 }
 
 TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
-    AppState state;
-    state.Rng = std::make_shared<SeededRandom>(3);
-    state.Selection.LevelFlaeche = 2;
-    DrillSession session(state, LevelGroup::Measure);
-    session.Open();
-    TTaskRecord& r = state.TaskSheet[2];
+    SelectionState selection;
+    selection.LevelFlaeche = 2;
+    DrillSession session(LevelGroup::Measure, std::make_shared<SeededRandom>(3));
+    session.Open(selection);
+    TTaskRecord r;
     r.GivenText = "3", r.FromUnit = "m^2", r.ToUnit = "dm^2", r.AnswerText = "300,00";
+    session.PutTask(2, r);
     EXPECT_EQ(session.View(2).Given + "|" + session.View(2).Task, "3 m^2|Aufgabe 2: 3 m² in dm²");
     session.Exit(2, "30");
     EXPECT_EQ(session.View(2).State, "falsch, noch ein Versuch");
@@ -205,12 +209,12 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     session.Restart();
     EXPECT_EQ(session.LastRevealed(), 0);
 
-    AppState dek;
-    dek.Selection.LevelDekNum = 1;
-    DrillSession decadic(dek, LevelGroup::Decadic);
-    decadic.Open();
-    TDekTaskRecord& d = dek.DekTaskSheet[1];
+    selection.LevelDekNum = 1;
+    DrillSession decadic(LevelGroup::Decadic, std::make_shared<SeededRandom>(3));
+    decadic.Open(selection);
+    TDekTaskRecord d;
     d.GivenText = "3405", d.AnswerIsNotation = true, d.AnswerText = "3T 4H 5E";
+    decadic.PutTask(1, d);
     EXPECT_EQ(decadic.View(1).Task, "Aufgabe 1: 3405 in Stellenwertschreibweise");
     decadic.Exit(1, "5E 4H 3T");
     decadic.Exit(1, "5E 4H 3T");

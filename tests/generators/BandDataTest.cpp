@@ -179,7 +179,7 @@ std::vector<std::string> Lines(std::vector<DataBand> bands) {
 // The pattern's own digits: all smallest, all largest, or from an engine.
 enum class Digits { Smallest, Largest, Seeded };
 
-// Through the real generator: line 3 filled with the draws of one band edge.
+// Through the real generator: a task of the draws of one band edge.
 // Returns what is wrong with the task, or "".
 std::string Check(std::string_view name, const DataGenerator& generator, const DataPair& pair,
                   int direction, const DataBand& band, int pairDraw, int patternDraw,
@@ -187,15 +187,14 @@ std::string Check(std::string_view name, const DataGenerator& generator, const D
     const DataPattern& pattern = TheData().Patterns.at(band.Pattern);
     testing::ExtremeRandom extreme(digits == Digits::Largest);
     SeededRandom engine(static_cast<std::uint64_t>(pairDraw * 1000 + patternDraw));
-    AppState state;
-    state.AnswerWidth = state.ToUnitLeft = 0;
-    testing::UseScript(state, {direction - 1, pairDraw - 1, patternDraw - 1},
-                       digits == Digits::Seeded ? static_cast<RandomSource*>(&engine) : &extreme);
-    FindMeasureGenerator(name)(state, 3);
-    const TTaskRecord& r = state.TaskSheet[3];
-    if (state.Draws.LastGenerator != name || !state.TaskSheet[2].GivenText.empty() ||
-        !state.TaskSheet[4].GivenText.empty())
-        return "another generator ran or another line was written";
+    ScriptedRandom script({direction - 1, pairDraw - 1, patternDraw - 1},
+                          digits == Digits::Seeded ? static_cast<RandomSource*>(&engine)
+                                                   : &extreme);
+    const TTaskRecord r = FindMeasureGenerator(name)(script);
+    if (r.Draws.Generator != name) return "another generator ran";
+    if (std::tuple(r.Draws.Direction, r.Draws.Pair, r.Draws.Pattern) !=
+        std::tuple(direction, pairDraw, patternDraw))
+        return "the draws it reports";
     const std::string from = r.FromUnit.str(), to = r.ToUnit.str();
     if (std::pair(from, to) !=
         (direction == 1 ? std::pair(pair.From, pair.To) : std::pair(pair.To, pair.From)))
@@ -236,8 +235,9 @@ std::string Check(std::string_view name, const DataGenerator& generator, const D
         return "given value of " + task;
     if (readBack ? r.AnswerValue != answer : std::abs(r.AnswerValue - answer) > 1e-6 * answer)
         return "answer value of " + task;
-    if (r.AnswerLeft != 400 || state.AnswerWidth != generator.AnswerWidth ||
-        state.ToUnitLeft != 430 + generator.AnswerWidth)
+    const AnswerField field = FieldOf(r);
+    if (field.Left != 400 || field.Width != generator.AnswerWidth ||
+        field.ToUnitLeft != 430 + generator.AnswerWidth)
         return "answer width or layout";
     return "";
 }
@@ -317,13 +317,11 @@ INSTANTIATE_TEST_SUITE_P(AllGenerators, BandData, ::testing::ValuesIn(GeneratorN
 // and then those of an engine.
 std::string Fill(std::string_view name, std::vector<int> script, int seed) {
     SeededRandom engine(static_cast<std::uint64_t>(seed));
-    AppState state;
-    testing::UseScript(state, std::move(script), &engine);
-    FindMeasureGenerator(name)(state, 2);
-    const TTaskRecord& r = state.TaskSheet[2];
-    return std::string(state.Draws.LastGenerator) + ": " + r.GivenText.str() + " " +
-           r.FromUnit.str() + " = " + r.AnswerText.str() + " " + r.ToUnit.str() + " (" +
-           std::to_string(r.AnswerDecimals) + ") width " + std::to_string(state.AnswerWidth);
+    ScriptedRandom rng(std::move(script), &engine);
+    const TTaskRecord r = FindMeasureGenerator(name)(rng);
+    return std::string(r.Draws.Generator) + ": " + r.GivenText.str() + " " + r.FromUnit.str() +
+           " = " + r.AnswerText.str() + " " + r.ToUnit.str() + " (" +
+           std::to_string(r.AnswerDecimals) + ") width " + std::to_string(FieldOf(r).Width);
 }
 
 TEST(Dispatchers, BandsMatchTheTranscriptionAndTheirEdgesCallTheirGenerator) {

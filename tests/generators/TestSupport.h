@@ -1,10 +1,8 @@
 #pragma once
 // Shared by the generator tests: scripted draw sources and the decimals of a text.
 
-#include "core/AppState.h"
 #include "core/Random.h"
 
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -16,15 +14,6 @@ struct ExtremeRandom final : RandomSource {
     int Random(int n) override { return Largest ? n - 1 : 0; }
     bool Largest;
 };
-
-// Gives the state a script that continues from `fallback` once used up and
-// returns it, so a test can read the calls afterwards.
-inline std::shared_ptr<ScriptedRandom> UseScript(AppState& state, std::vector<int> draws,
-                                                 RandomSource* fallback = nullptr) {
-    auto rng = std::make_shared<ScriptedRandom>(std::move(draws), fallback);
-    state.Rng = rng;
-    return rng;
-}
 
 inline int DecimalsOf(std::string_view text) {
     const std::size_t comma = text.find(',');

@@ -182,10 +182,8 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
     };
     for (const GeneratorTable& table : AllTables()) {
         for (int task = 0; task < 40; ++task) {
-            AppState state;
-            state.Rng = std::make_shared<SeededRandom>(task);
-            FindMeasureGenerator(table.Name)(state, 1);
-            const TTaskRecord& r = state.TaskSheet[1];
+            SeededRandom drawn(static_cast<std::uint64_t>(task));
+            const TTaskRecord r = FindMeasureGenerator(table.Name)(drawn);
             const std::string given = r.GivenText.str(), answer = Canonical(r.AnswerText.str());
             std::vector<std::string> wrong = WrongAnswers(answer, rng), named;
             for (int k = -4; k <= 4; ++k)
@@ -201,10 +199,8 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
     }
     for (const NamedDecadicGenerator& gen : DecadicGenerators()) {
         for (int task = 0; task < 200; ++task) {
-            AppState state;
-            state.Rng = std::make_shared<SeededRandom>(task);
-            gen.Generate(state, 1);
-            const TDekTaskRecord& r = state.DekTaskSheet[1];
+            SeededRandom drawn(static_cast<std::uint64_t>(task));
+            const TDekTaskRecord r = gen.Generate(drawn);
             // A zero's place left out of a notation, a count of a place turned the wrong way.
             std::vector<std::string> named;
             if (r.AnswerIsNotation)

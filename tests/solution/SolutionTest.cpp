@@ -78,11 +78,8 @@ TEST(SolutionSweep, EveryMeasureBandIsSolvedExactly) {
         for (const PairBand& pair : table.Pairs) {
             for (const int direction : {1, 2}) {
                 for (const PatternBand& band : direction == 1 ? pair.M : pair.D) {
-                    AppState state;
-                    state.Rng = std::make_shared<ScriptedRandom>(
-                        std::vector<int>{direction - 1, pair.Lo - 1, band.Hi - 1}, &digits);
-                    FindMeasureGenerator(table.Name)(state, 1);
-                    const TTaskRecord& r = state.TaskSheet[1];
+                    ScriptedRandom drawn({direction - 1, pair.Lo - 1, band.Hi - 1}, &digits);
+                    const TTaskRecord r = FindMeasureGenerator(table.Name)(drawn);
                     std::string value = r.GivenText.str(), unit = r.FromUnit.str();
                     const std::string task = std::string(table.Name) + ": " + value + " " + unit +
                                              " -> " + r.ToUnit.str();
@@ -125,11 +122,9 @@ TEST(SolutionSweep, EveryDecadicBandIsSolvedExactly) {
         const bool decimal = gen.Training == DezNum || gen.Training == DezDez;
         for (int draw = 0; draw < (units && gen.Level > 2 ? 100 : 2) * 100; ++draw) {
             const int kind = draw / 100, p = draw % 100;
-            AppState state;
-            state.Rng = std::make_shared<ScriptedRandom>(
-                units ? std::vector<int>{kind, p, p} : std::vector<int>{kind, p}, &rest);
-            gen.Generate(state, 1);
-            const TDekTaskRecord& r = state.DekTaskSheet[1];
+            ScriptedRandom drawn(units ? std::vector<int>{kind, p, p} : std::vector<int>{kind, p},
+                                 &rest);
+            const TDekTaskRecord r = gen.Generate(drawn);
             const std::string given = r.GivenText.str();
             const std::string task = std::string(gen.Name) + ": '" + given + "' " +
                                      r.FromUnit.str() + " -> " + r.ToUnit.str();

@@ -142,13 +142,14 @@ using Kind = ExitResult::Kind;
 
 // One line of each outcome, judged as the three drill windows judge it.
 TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
-    AppState state;
-    MeasureRules rules(state.TaskSheet);
-    Drill drill(state, rules);
-    drill.StartDrill();
+    TTaskSheet sheet;
+    MeasureRules rules(sheet);
+    Drill drill(rules);
+    drill.StartDrill(3);
     drill.ClearLines();
     for (int i = 1; i <= kLines; ++i)
-        state.TaskSheet[i].AnswerText = "12,50", state.TaskSheet[i].Active = true;
+        sheet[i].AnswerText = "12,50";
+    const ScoreState& score = drill.Score();
     // A line, the typed text, the outcome, its words in texts.csv and
     // colours.csv, and its points row of pass_count.csv.
     const std::tuple<int, const char*, Kind, std::string, const char*> steps[] = {
@@ -160,8 +161,8 @@ TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
         {3, "1,25", Kind::WrongSecond, "wrong at the second try", "score_points_wrong_second_try"}};
     for (const auto& [line, typed, outcome, words, points] : steps) {
         SCOPED_TRACE("line " + std::to_string(line) + " \"" + typed + "\": " + words);
-        const float before = state.Score.TotalPoints;
-        const int tries = state.Score.TotalTries;
+        const float before = score.TotalPoints;
+        const int tries = score.TotalTries;
         const ExitResult result = drill.Exit(line, typed);
         ASSERT_EQ(result.Outcome, outcome);
         ASSERT_TRUE(result.Label.has_value());
@@ -172,9 +173,9 @@ TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
                                               : Text("message", prefix + " " + words))
                 << prefix;
         EXPECT_EQ(result.Label->Colour, tables::Colour("exercise windows", "lblAnzeige " + words));
-        EXPECT_EQ(state.Score.TotalPoints - before, points ? std::stof(Value(points)) : 0.0F);
-        EXPECT_EQ(state.Score.PassPoints, state.Score.TotalPoints) << "one pass";
-        EXPECT_EQ(state.Score.TotalTries - tries, std::stoi(Value("score_tries_per_judgement")));
+        EXPECT_EQ(score.TotalPoints - before, points ? std::stof(Value(points)) : 0.0F);
+        EXPECT_EQ(score.PassPoints, score.TotalPoints) << "one pass";
+        EXPECT_EQ(score.TotalTries - tries, std::stoi(Value("score_tries_per_judgement")));
     }
     EXPECT_EQ(drill.Exit(4, "1,2,3").Outcome, Kind::TooManyCommas);
 }

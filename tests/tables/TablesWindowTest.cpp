@@ -47,8 +47,10 @@ const char* const kEw = "exercise windows";
 // The evaluation of 6 points in 10 tries once its animation is done; null if
 // it never ends.
 TfrmAuswertung* OpenEvaluation(Program& p) {
-    p.state.Score.TotalPoints = 6.0F;
-    p.state.Score.TotalTries = 10;
+    ScoreState score;
+    score.TotalPoints = 6.0F;
+    score.TotalTries = 10;
+    p.windows.Auswertung->SetScore(score);
     QSignalSpy finished(p.windows.Auswertung, &TfrmAuswertung::AnimationFinished);
     p.Open(p.windows.Auswertung);
     return !finished.isEmpty() || finished.wait(5000) ? p.windows.Auswertung : nullptr;
@@ -119,9 +121,10 @@ int Ink(const QImage& image, const QRect& area, const QColor& colour) {
     return n;
 }
 
-QImage ShowChain(Program& p, int area) {
+QImage ShowChain(Program& p, int area, std::optional<LineSolution> solution = std::nullopt) {
     p.windows.Verwandlungsketten->hide();
-    p.state.Selection.AreaCode = area;
+    p.selection.AreaCode = area;
+    p.windows.Verwandlungsketten->SetChain(AreaOf(p.selection), std::move(solution));
     p.windows.Verwandlungsketten->show();
     return p.windows.Verwandlungsketten->Client()->grab().toImage();
 }
@@ -175,9 +178,9 @@ class TablesWindowTest : public QObject {
     // cases/tables_widget_colours.csv for the colours it shows them in.
     void textsAndColoursOfEveryWindowAsItOpens() {
         Program p(11, QSize(1280, 1024));
-        p.state.Selection.MaxPasses = 4;
-        p.state.Selection.LevelLaenge = p.state.Selection.LevelLM = 1;
-        p.state.Selection.LevelDekNum = 1;
+        p.selection.MaxPasses = 4;
+        p.selection.LevelLaenge = p.selection.LevelLM = 1;
+        p.selection.LevelDekNum = 1;
         TfrmAuswertung* evaluation = OpenEvaluation(p);
         QVERIFY(evaluation != nullptr);
         const std::map<std::string, QWidget*> windows = {
@@ -232,7 +235,7 @@ class TablesWindowTest : public QObject {
             test::Answer(w, line, typed);
         QCOMPARE(w->lblAnzeige()->text(),
                  Q(tables::WrongTwice("exercise windows lblAnzeige: edtExit",
-                                      p.state.TaskSheet[3].AnswerText.str())));
+                                      w->Session().MeasureSheet()[3].AnswerText.str())));
         QCOMPARE(TextColour(w->lblAnzeige()), ColourOf(kEw, "lblAnzeige wrong at the second try"));
         for (const CsvRow& row : Rows("cases/tables_drill_pictures.csv")) {
             auto* label = w->findChild<QLabel*>(Q(row["picture"]));
@@ -261,9 +264,9 @@ class TablesWindowTest : public QObject {
     // pasted, composed or inserted; a digit comes through each way.
     void answerFieldsRefuseControlCharacters() {
         Program p(11, QSize(1280, 1024));
-        p.state.Selection.LevelFlaeche = 4;
-        p.state.Selection.LevelLM = 3;
-        p.state.Selection.LevelDekNum = 2;
+        p.selection.LevelFlaeche = 4;
+        p.selection.LevelLM = 3;
+        p.selection.LevelDekNum = 2;
         const QList<QLineEdit*> fields = {
             p.Open(p.windows.Einheiten)->Field(1), p.Open(p.windows.Kombinationen)->Field(2),
             p.Open(p.windows.DekEinheiten)->Field(3),
@@ -307,7 +310,6 @@ class TablesWindowTest : public QObject {
         for (const CsvRow& row : Rows("cases/tables_pass_count.csv")) {
             const QString where = Q(row.Where() + ": \"" + row["typed"] + "\": ");
             p.messages.clear();
-            p.state.Selection.MaxPasses = 5;
             p.Open(dialog);
             field->setFocus();
             field->clear();
@@ -318,7 +320,7 @@ class TablesWindowTest : public QObject {
             QVERIFY2(field->text() == Q(row["text"]), qPrintable(where + "field " + field->text()));
             QVERIFY2(field->hasFocus() == (row["refocus"] == "1"), qPrintable(where + "focus"));
             QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
-            QVERIFY2(p.state.Selection.MaxPasses == row.Int("text"), qPrintable(where + "OK"));
+            QVERIFY2(dialog->Passes() == row.Int("text"), qPrintable(where + "OK"));
             dialog->close();
         }
     }
@@ -410,8 +412,7 @@ class TablesWindowTest : public QObject {
         for (const auto& [from, to, area, own, expected] : lines) {
             MeasureSolution worked;
             worked.Steps = ChainPath(from, to).value();
-            chain->SetSolution(LineSolution{worked, std::nullopt});
-            ShowChain(p, area);
+            ShowChain(p, area, LineSolution{worked, std::nullopt});
             QCOMPARE(chain->windowTitle().toStdString(), ChainFor(UnitArea(own))->Title);
             const ChainSolution& drawn = *chain->DrawnSolution();
             QStringList framed, arrows;
@@ -424,7 +425,6 @@ class TablesWindowTest : public QObject {
             for (const ChainLabel& l : drawn.Labels)
                 if (l.Text.find(" = ") != std::string::npos) arrows << Q(l.Text);
             QCOMPARE(framed.join(' ') + " | " + arrows.join(", "), QString::fromUtf8(expected));
-            chain->SetSolution(std::nullopt);
             ShowChain(p, area);
             QCOMPARE(chain->windowTitle().toStdString(), ChainFor(UnitArea(area))->Title);
         }

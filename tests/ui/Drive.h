@@ -13,20 +13,24 @@
 #include <QTest>
 
 #include <memory>
+#include <type_traits>
 
 namespace quarvel::test {
 
-// The start window shown on `screen`, the evaluation at full speed, the
-// information boxes collected instead of shown.
+// The start window shown on `screen`, the drills drawn from `seed`, the
+// evaluation at full speed, the information boxes collected instead of shown.
 struct Program {
-    AppState state;
     Windows windows;
+    std::shared_ptr<SeededRandom> rng;
     std::unique_ptr<TfrmStart> start;
+    // What the menu would have chosen for the windows a test opens (their
+    // levels are given to Open).
+    SelectionState selection;
     QStringList messages;
 
-    explicit Program(std::uint64_t seed = 7, ScreenArea screen = QSize(1280, 800)) {
-        state.Rng = std::make_shared<SeededRandom>(seed);
-        start = CreateWindows(state, windows, [screen] { return screen; });
+    explicit Program(std::uint64_t seed = 7, ScreenArea screen = QSize(1280, 800))
+        : rng(std::make_shared<SeededRandom>(seed)) {
+        start = CreateWindows(windows, rng, [screen] { return screen; });
         start->show();
         windows.Auswertung->SetStepInterval(0);
         SetInformationHandler([this](QWidget*, const QString& text) { messages << text; });
@@ -35,14 +39,20 @@ struct Program {
 
     // Shows a window at a level as its menu item would, without a nested loop.
     template <typename W> W* Open(W* window, int SelectionState::*level = nullptr, int value = 0) {
-        if (level != nullptr) state.Selection.*level = value;
+        if constexpr (std::is_base_of_v<ExerciseWindow, W>) {
+            SelectionState chosen = selection;
+            if (level != nullptr) chosen.*level = value;
+            window->Begin(chosen);
+        }
         window->show();
         QApplication::setActiveWindow(window);
         QCoreApplication::processEvents();
         return window;
     }
+    // The expected answer of a line of the unit-conversion window.
     QString Right(int line) const {
-        return QString::fromStdString(state.TaskSheet[line].AnswerText.str());
+        return QString::fromStdString(
+            windows.Einheiten->Session().MeasureSheet()[line].AnswerText.str());
     }
 };
 

@@ -57,10 +57,9 @@ QString Gauges(const TfrmAuswertung* d) {
 // The evaluation dialog on its own, every step it shows noted, each checked to
 // come unseen with the focus on the close button, so that a screen reader is on it.
 struct Evaluating {
-    AppState state;
     Windows windows;
     QWidget start;
-    TfrmAuswertung* dialog = new TfrmAuswertung(state, windows, &start);
+    TfrmAuswertung* dialog = new TfrmAuswertung(windows, &start);
     LatentButton* close = test::Named<LatentButton>(dialog, "Schließen");
     QStringList steps;
 
@@ -76,8 +75,10 @@ struct Evaluating {
     // compares each step shown, the end and what a screen reader learns of it
     // with the evaluation's.
     void Run(float points, int tries) {
-        state.Score.TotalPoints = points;
-        state.Score.TotalTries = tries;
+        ScoreState score;
+        score.TotalPoints = points;
+        score.TotalTries = tries;
+        dialog->SetScore(score);
         steps.clear();
         QSignalSpy finished(dialog, &TfrmAuswertung::AnimationFinished);
         dialog->show();
@@ -107,8 +108,8 @@ class ExerciseWindowTest : public QObject {
     // tests/data/cases/ui_drill_scenario.csv step by step.
     void drillScenario() {
         test::Program p;
-        p.state.Selection.MaxPasses = 3;
-        p.state.Selection.TimeDisplay = true;
+        p.selection.MaxPasses = 3;
+        p.selection.TimeDisplay = true;
         auto clock = std::make_shared<ManualClock>();
         p.windows.Einheiten->SetClock(clock);
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelMasse, 4);
@@ -119,10 +120,10 @@ class ExerciseWindowTest : public QObject {
             LatentButton* close = p.windows.Auswertung->btnSchliessen();
             if (QApplication::activeModalWidget() != p.windows.Auswertung || !close->Shown())
                 return;
-            evaluated =
-                QStringLiteral("%1 %2")
-                    .arg(p.state.Score.TotalTries)
-                    .arg(QString::fromStdString(Drill::FormatPoints(p.state.Score.TotalPoints)));
+            const ScoreState& score = w->Session().State().Score();
+            evaluated = QStringLiteral("%1 %2")
+                            .arg(score.TotalTries)
+                            .arg(QString::fromStdString(Drill::FormatPoints(score.TotalPoints)));
             close->click();
         });
         watch.start(5);
@@ -203,9 +204,14 @@ class ExerciseWindowTest : public QObject {
         auto* measure = p.Open(p.windows.Einheiten, &SelectionState::LevelFlaeche, 4);
         auto* decadic = p.Open(p.windows.DekEinheiten, &SelectionState::LevelDekNum, 1);
         QVERIFY(!measure->pnlZeit()->isVisible() && !measure->Timer1()->isActive());
-        p.state.TaskSheet[1].AnswerDecimals = 2;
-        p.state.TaskSheet[2].AnswerDecimals = 0;
-        p.state.DekTaskSheet[1].AnswerIsNotation = true;
+        for (const int line : {1, 2}) {
+            TTaskRecord task = measure->Session().MeasureSheet()[line];
+            task.AnswerDecimals = line == 1 ? 2 : 0;
+            measure->PutTask(line, task);
+        }
+        TDekTaskRecord notation = decadic->Session().DekSheet()[1];
+        notation.AnswerIsNotation = true;
+        decadic->PutTask(1, notation);
         const std::map<std::string, QLineEdit*> fields = {{"measure", measure->Field(1)},
                                                           {"whole", measure->Field(2)},
                                                           {"decadic", decadic->Field(1)}};
@@ -242,11 +248,13 @@ class ExerciseWindowTest : public QObject {
     // solution below the chain; without a revealed line it is the described one.
     void revealedLinesExplainTheirAnswers() {
         test::Program p(5);
-        p.state.Selection.AreaCode = 5;
+        p.selection.AreaCode = 5;
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
-        TTaskRecord &r1 = p.state.TaskSheet[1], &r2 = p.state.TaskSheet[2];
+        TTaskRecord r1 = w->Session().MeasureSheet()[1], r2 = w->Session().MeasureSheet()[2];
         r1.GivenText = "3,5", r1.FromUnit = "km", r1.ToUnit = "m", r1.AnswerText = "3500";
         r2.GivenText = "4", r2.FromUnit = "m", r2.ToUnit = "dm", r2.AnswerText = "40";
+        w->PutTask(1, r1);
+        w->PutTask(2, r2);
         TfrmVerwandlungsketten* chain = p.windows.Verwandlungsketten;
         const auto drawnChain = [&] {
             QImage image;

@@ -39,22 +39,23 @@ LinePlaces Placed(const std::string& given, const std::string& unit, int left, i
 // What is wrong with line 1 as the window places it (empty: nothing): text
 // under the field, a line moved although it fits, the field or the unit (none
 // on lines without one) reaching the try marks.
-template <typename Record> QString Fault(const AppState& s, const Record& r, bool hasUnit) {
+template <typename Record> QString Fault(const Record& r, bool hasUnit) {
     const std::string given = r.GivenText.str() + (hasUnit ? " " + r.FromUnit.str() : "");
     const std::string unit = hasUnit ? r.ToUnit.str() : "";
-    const LinePlaces places = Placed(given, unit, r.AnswerLeft, s.ToUnitLeft);
+    const AnswerField field = FieldOf(r);
+    const LinePlaces places = Placed(given, unit, field.Left, field.ToUnitLeft);
     const int givenEnd = TextEnd(kGivenLeft, given);
-    const int fieldEnd = places.AnswerLeft + s.AnswerWidth;
+    const int fieldEnd = places.AnswerLeft + field.Width;
     const int unitEnd = hasUnit ? TextEnd(places.ToUnitLeft, unit) : 0;
     const bool moved =
-        places.AnswerLeft != r.AnswerLeft || (hasUnit && places.ToUnitLeft != s.ToUnitLeft);
-    if (givenEnd + kTextGap > places.AnswerLeft || (givenEnd + kTextGap <= r.AnswerLeft && moved) ||
+        places.AnswerLeft != field.Left || (hasUnit && places.ToUnitLeft != field.ToUnitLeft);
+    if (givenEnd + kTextGap > places.AnswerLeft || (givenEnd + kTextGap <= field.Left && moved) ||
         fieldEnd > kMarkColumn ||
         (hasUnit && (places.ToUnitLeft < fieldEnd || unitEnd > kMarkColumn)))
         return QString::asprintf("'%s' ... %s: text ends at %d, field %d..%d (written at %d), "
                                  "unit %d..%d",
                                  given.c_str(), unit.c_str(), givenEnd, places.AnswerLeft, fieldEnd,
-                                 r.AnswerLeft, places.ToUnitLeft, unitEnd);
+                                 field.Left, places.ToUnitLeft, unitEnd);
     return {};
 }
 
@@ -69,10 +70,9 @@ QString SweepMeasure(const GeneratorTable& table) {
             for (const PatternBand& band : direction == 0 ? pair.M : pair.D)
                 for (const int draw : {band.Lo, band.Hi})
                     for (RandomSource* digits : digitSources) {
-                        AppState s;
-                        testing::UseScript(s, {direction, pair.Lo - 1, draw - 1}, digits);
-                        FindMeasureGenerator(table.Name)(s, 1);
-                        if (QString f = Fault(s, s.TaskSheet[1], true); !f.isEmpty()) return f;
+                        ScriptedRandom script({direction, pair.Lo - 1, draw - 1}, digits);
+                        const TTaskRecord task = FindMeasureGenerator(table.Name)(script);
+                        if (QString f = Fault(task, true); !f.isEmpty()) return f;
                     }
     return {};
 }
@@ -87,20 +87,14 @@ QString SweepDecadic(const NamedDecadicGenerator& g) {
         const UnitLevel& row = g.Training == DekDek ? DekDekLevel(g.Level) : DezDezLevel(g.Level);
         firstDraws = {1, row.Kind1Hi, row.Kind1Hi + 1, row.Kind2Hi, row.Kind2Hi + 1, 100};
     }
-    int SelectionState::*const levels[] = {
-        &SelectionState::LevelDekNum, &SelectionState::LevelDekDek, &SelectionState::LevelDezNum,
-        &SelectionState::LevelDezDez};
     for (const int first : firstDraws)
         for (int p = 1; p <= 100; ++p)
             for (int seed = 0; seed < 4; ++seed) {
-                AppState s;
-                s.Selection.*levels[static_cast<int>(g.Training)] = g.Level;
                 SeededRandom rest(static_cast<std::uint64_t>(seed * 1000 + p));
-                testing::UseScript(
-                    s, units ? std::vector{first - 1, 0, p - 1} : std::vector{first - 1, p - 1},
-                    &rest);
-                g.Generate(s, 1);
-                if (QString f = Fault(s, s.DekTaskSheet[1], units); !f.isEmpty()) return f;
+                ScriptedRandom script(units ? std::vector{first - 1, 0, p - 1}
+                                            : std::vector{first - 1, p - 1},
+                                      &rest);
+                if (QString f = Fault(g.Generate(script), units); !f.isEmpty()) return f;
             }
     return {};
 }
@@ -181,15 +175,15 @@ class LineLayoutTest : public QObject {
         test::Program p;
         // Kind 3 from "Md" down to "Z": RandNineDigitE1 with 499122234.
         SeededRandom rest(3);
-        p.state.Rng = std::make_shared<ScriptedRandom>(
-            std::vector<int>{40, 0, 0, 9, 0, 399122, 1, 2, 3}, &rest);
+        ScriptedRandom script({40, 0, 0, 9, 0, 399122, 1, 2, 3}, &rest);
         auto* w = p.Open(p.windows.DekEinheiten, &SelectionState::LevelDekDek, 5);
-        const TDekTaskRecord& r = p.state.DekTaskSheet[1];
+        const TDekTaskRecord r = GenerateDekDek5(script);
+        w->PutTask(1, r);
         QCOMPARE(r.GivenText.str(), std::string("4Md 9HM 9ZM 1M 2HT 2ZT 2T 3H 4Z"));
         QLineEdit* field = w->Field(1);
         QVERIFY(field->x() >= TextEnd(kGivenLeft, r.GivenText.str() + " ") + kTextGap);
         const int unitLeft = Placed(r.GivenText.str() + " " + r.FromUnit.str(), r.ToUnit.str(),
-                                    r.AnswerLeft, p.state.ToUnitLeft)
+                                    FieldOf(r).Left, FieldOf(r).ToUnitLeft)
                                  .ToUnitLeft;
         QVERIFY(unitLeft >= field->geometry().right() && unitLeft < kMarkColumn);
         for (int attempt = 0; attempt < 2; ++attempt)

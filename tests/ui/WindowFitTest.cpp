@@ -3,6 +3,7 @@
 // menus at the scale of the window they belong to. Run once more with
 // QT_SCALE_FACTOR=2 for a display with twice the pixel density.
 #include "Drive.h"
+#include "generators/Generators.h"
 
 #include "../TestData.h"
 
@@ -100,11 +101,17 @@ class WindowFitTest : public QObject {
         QCOMPARE(p.start->imgBild()->pixmap().width(), qRound(603 * density));
 
         // The big windows have the start window's size and so its scale.
-        SelectionState& s = p.state.Selection;
-        s.LevelLaenge = s.LevelLM = s.LevelDekNum = 2;
-        s.AreaCode = 3;                                           // the widest chain
-        p.state.Score.TotalPoints = p.state.Score.TotalTries = 1; // something to evaluate
         const Windows& w = p.windows;
+        SelectionState s;
+        s.LevelLaenge = s.LevelLM = s.LevelDekNum = 2;
+        for (ExerciseWindow* drill :
+             std::initializer_list<ExerciseWindow*>{w.Einheiten, w.Kombinationen, w.DekEinheiten})
+            drill->Begin(s);
+        s.AreaCode = 3; // the widest chain
+        w.Verwandlungsketten->SetChain(AreaOf(s), std::nullopt);
+        ScoreState score; // something to evaluate
+        score.TotalPoints = score.TotalTries = 1;
+        w.Auswertung->SetScore(score);
         for (QDialog* window : std::initializer_list<QDialog*>{
                  w.Einheiten, w.Kombinationen, w.DekEinheiten, w.Information, w.Maxanzahl,
                  w.Auswertung, w.Verwandlungsketten}) {
@@ -163,11 +170,12 @@ class WindowFitTest : public QObject {
         w->menSchliessenClick();
 
         test::Program big(7, QSize(1600, 1200));
-        big.state.Selection.TimeDisplay = true;
+        big.selection.TimeDisplay = true;
         w = big.Open(big.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
         QCOMPARE(EighthsOf(w), 12);
         QCOMPARE(w->Client()->size(), QSize(1524, 1083));
-        QCOMPARE(w->Field(1)->geometry(), QRect(600, 171, big.state.AnswerWidth * 3 / 2, 60));
+        QCOMPARE(w->Field(1)->geometry(),
+                 QRect(600, 171, FieldOf(w->Session().MeasureSheet()[1]).Width * 3 / 2, 60));
         QCOMPARE(w->btnWeiter()->geometry(), QRect(1200, 1005, 300, 60));
         QCOMPARE(w->Field(1)->font().pixelSize(), 41); // 27 px at 1.5, rounded
         // The given text of line 1 begins at 1.5 x 120.

@@ -6,8 +6,8 @@
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 #include "arbeitsblatt/Run.h"
 #include "arbeitsblatt/SheetPainter.h"
+#include "core/AnswerText.h"
 #include "decadic/DekAnswer.h"
-#include "drill/AnswerCheck.h"
 #include "windows/MessageBox.h"
 #include "worksheet/TrainingNames.h"
 

@@ -26,7 +26,7 @@ namespace {
 template <typename Record, typename Write>
 std::pair<std::string, std::string> Asked(const Record& r, Write write) {
     JsonObject json;
-    write(r, json);
+    write(r, LineFacts{true, false, FieldOf(r)}, json);
     const std::string text = json.str();
     return {r.GivenText.str() + "|" + r.FromUnit.str() + "|" + r.ToUnit.str(),
             text.substr(1, text.size() - 2)};
@@ -38,21 +38,22 @@ std::pair<std::string, std::string> Asked(const Record& r, Write write) {
 std::vector<std::string> DrillRecords(Training training, int level, std::uint64_t seed, int sheet,
                                       int tasks) {
     const TrainingInfo& info = InfoOf(training);
-    AppState state;
-    state.Rng = std::make_shared<PortableRandom>(SheetSeed(seed, sheet));
-    state.Selection.*info.Level = level;
-    DrillSession session(state, info.Group);
+    SelectionState selection;
+    selection.*info.Level = level;
+    DrillSession session(info.Group, std::make_shared<PortableRandom>(SheetSeed(seed, sheet)));
+    session.Open(selection);
     std::vector<std::string> records;
     std::set<std::string> asked;
     while (static_cast<int>(records.size()) < tasks) {
-        session.Restart();
         for (int line = 1; line <= kLines; ++line) {
-            const auto [question, json] = info.Group == LevelGroup::Decadic
-                                              ? Asked(state.DekTaskSheet[line], WriteDekTaskRecord)
-                                              : Asked(state.TaskSheet[line], WriteTaskRecord);
+            const auto [question, json] =
+                info.Group == LevelGroup::Decadic
+                    ? Asked(session.DekSheet()[line], WriteDekTaskRecord)
+                    : Asked(session.MeasureSheet()[line], WriteTaskRecord);
             if (!asked.insert(question).second) return records;
             records.push_back(json);
         }
+        session.Restart();
     }
     return records;
 }

@@ -14,8 +14,10 @@ namespace quarvel::screens {
 namespace {
 
 template <typename W> W* Open(Shots& shots, W* window, int SelectionState::*level, int value) {
-    shots.State.Rng = std::make_shared<SeededRandom>(static_cast<std::uint64_t>(value) * 31 + 5);
-    shots.State.Selection.*level = value;
+    shots.Rng.Seed(static_cast<std::uint64_t>(value) * 31 + 5);
+    SelectionState selection = shots.Selection;
+    selection.*level = value;
+    window->Begin(selection);
     window->show();
     QApplication::setActiveWindow(window);
     QCoreApplication::processEvents();
@@ -55,10 +57,10 @@ void ShotsDrill(Shots& shots) {
     }
 
     // Mid-drill: right, wrong then right, wrong twice, one waiting, one open.
-    shots.State.Selection.TimeDisplay = true;
+    shots.Selection.TimeDisplay = true;
     auto* w = Open(shots, einheiten, &SelectionState::LevelLaenge, 2);
     const auto answer = [&](int line) {
-        return QString::fromStdString(shots.State.TaskSheet[line].AnswerText.str());
+        return QString::fromStdString(w->Session().MeasureSheet()[line].AnswerText.str());
     };
     Type(w, 1, answer(1));
     Type(w, 2, QStringLiteral("1"));
@@ -76,7 +78,7 @@ void ShotsDrill(Shots& shots) {
     });
     w->btnWeiter()->click();
     w->menSchliessenClick();
-    shots.State.Selection.TimeDisplay = false;
+    shots.Selection.TimeDisplay = false;
 
     TfrmDekEinheiten* dek = shots.Wins.DekEinheiten;
     for (const Training& t : {Training{&SelectionState::LevelDekNum, 4, "dekadisch-deknum-4"},

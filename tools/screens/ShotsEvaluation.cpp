@@ -20,8 +20,10 @@ namespace {
 // The dialog at the end of its animation for one drill's score.
 void Evaluate(Shots& shots, float points, int tries, const QString& name) {
     TfrmAuswertung* dialog = shots.Wins.Auswertung;
-    shots.State.Score.TotalPoints = points;
-    shots.State.Score.TotalTries = tries;
+    ScoreState score;
+    score.TotalPoints = points;
+    score.TotalTries = tries;
+    dialog->SetScore(score);
     dialog->SetStepInterval(0);
     QEventLoop loop;
     const QMetaObject::Connection done =

@@ -10,12 +10,13 @@ namespace quarvel::screens {
 void ShotsReference(Shots& shots) {
     TfrmVerwandlungsketten* chain = shots.Wins.Verwandlungsketten;
     for (int area = 1; area <= 8; ++area) {
-        shots.State.Selection.AreaCode = area;
+        SelectionState selection;
+        selection.AreaCode = area;
+        chain->SetChain(AreaOf(selection), std::nullopt);
         chain->show();
         shots.Save(chain, QStringLiteral("chain-%1").arg(area));
         chain->hide();
     }
-    shots.State.Selection.AreaCode = 0;
 
     TfrmInformation* info = shots.Wins.Information;
     info->show();

@@ -30,10 +30,12 @@ struct Failed {
 
 Failed FailLine(Shots& shots, ExerciseWindow* w, int SelectionState::*level, int value, int area,
                 const std::function<bool(int)>& wanted, const std::function<QString(int)>& wrong) {
-    shots.State.Selection.AreaCode = area;
+    SelectionState selection = shots.Selection;
+    selection.AreaCode = area;
+    selection.*level = value;
     for (std::uint64_t seed = 1; seed < 200; ++seed) {
-        shots.State.Rng = std::make_shared<SeededRandom>(seed);
-        shots.State.Selection.*level = value;
+        shots.Rng.Seed(seed);
+        w->Begin(selection);
         w->show();
         QApplication::setActiveWindow(w);
         QCoreApplication::processEvents();
@@ -113,7 +115,7 @@ QString Shifted(const TTaskRecord& r, int places) {
 } // namespace
 
 void ShotsSolution(Shots& shots) {
-    const auto& sheet = shots.State.TaskSheet;
+    const auto& sheet = shots.Wins.Einheiten->Session().MeasureSheet();
     const auto shift = [&sheet](int line) {
         const auto solution = SolveMeasureTask(sheet[line]);
         return solution ? solution->CommaShift : 0;
@@ -166,7 +168,7 @@ void ShotsSolution(Shots& shots) {
 
     // Decimal tasks: one between two units, one in place-value notation.
     TfrmDekEinheiten* dek = shots.Wins.DekEinheiten;
-    const auto& dekSheet = shots.State.DekTaskSheet;
+    const auto& dekSheet = dek->Session().DekSheet();
     Failed units = FailLine(
         shots, dek, &SelectionState::LevelDezDez, 4, 4,
         [&](int line) { return !dekSheet[line].FromUnit.empty(); },
@@ -183,7 +185,6 @@ void ShotsSolution(Shots& shots) {
                   [&](int line) { return dekSheet[line].AnswerIsNotation; },
                   [](int) { return QStringLiteral("1z"); }),
               QStringLiteral("sogehts-kette-dezimal-stellen"));
-    shots.State.Selection.AreaCode = 0;
 }
 
 } // namespace quarvel::screens

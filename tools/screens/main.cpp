@@ -133,12 +133,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    AppState state;
     Windows windows;
+    const auto rng = std::make_shared<SeededRandom>(1);
     const QSize screen = options->Screen;
-    const auto start = CreateWindows(state, windows, [screen] { return screen; });
+    const auto start = CreateWindows(windows, rng, [screen] { return screen; });
 
-    screens::Shots shots{options->Folder, options->Scale, state, windows};
+    screens::Shots shots{options->Folder, options->Scale, windows, *rng, {}};
     screens::ShotsApp(shots);
     screens::ShotsDrill(shots);
     screens::ShotsEvaluation(shots);

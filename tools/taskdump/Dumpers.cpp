@@ -1,13 +1,13 @@
 #include "Dumpers.h"
 
 #include "decadic/DecadicGenerators.h"
-#include "worksheet/TaskRecordJson.h"
+#include "generators/Generators.h"
 
 namespace quarvel::taskdump {
 namespace {
 
-void WriteTaskRecord(const AppState& state, int line, JsonObject& out) {
-    quarvel::WriteTaskRecord(state.TaskSheet[line], out);
+LineGenerator FindMeasure(std::string_view name) {
+    return FindMeasureGenerator(name);
 }
 
 std::vector<std::string_view> MeasureNames() {
@@ -17,13 +17,9 @@ std::vector<std::string_view> MeasureNames() {
     return names;
 }
 
-void WriteDekTaskRecord(const AppState& state, int line, JsonObject& out) {
-    quarvel::WriteDekTaskRecord(state.DekTaskSheet[line], out);
-}
-
-GeneratorFn FindDecadic(std::string_view name) {
+LineGenerator FindDecadic(std::string_view name) {
     const NamedDecadicGenerator* g = FindDecadicGenerator(name);
-    return g == nullptr ? nullptr : g->Generate;
+    return g == nullptr ? LineGenerator() : LineGenerator(g->Generate);
 }
 
 std::vector<std::string_view> DecadicNames() {
@@ -33,11 +29,10 @@ std::vector<std::string_view> DecadicNames() {
     return names;
 }
 
-// One row per family of generators; a family with a record of its own adds a
-// row with its lookup and its record writer.
+// One row per family of generators.
 const Dumper kDumpers[] = {
-    {FindMeasureGenerator, WriteTaskRecord, MeasureNames},
-    {FindDecadic, WriteDekTaskRecord, DecadicNames},
+    {FindMeasure, MeasureNames},
+    {FindDecadic, DecadicNames},
 };
 
 } // namespace

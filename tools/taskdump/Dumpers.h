@@ -1,10 +1,8 @@
 #pragma once
 // The task dump knows a family of generators through a dumper: how to find a
-// generator by name and how to write the record it filled.
+// generator by name and which names there are.
 
-#include "core/AppState.h"
-#include "generators/Generators.h"
-#include "worksheet/Json.h"
+#include "drill/Training.h"
 
 #include <span>
 #include <string_view>
@@ -13,10 +11,8 @@
 namespace quarvel::taskdump {
 
 struct Dumper {
-    // nullptr when the name is not one of this family's.
-    GeneratorFn (*Find)(std::string_view name);
-    // Every field of the record of `line` under its own name.
-    void (*WriteRecord)(const AppState& state, int line, JsonObject& out);
+    // Empty when the name is not one of this family's.
+    LineGenerator (*Find)(std::string_view name);
     // Every name Find knows, for --list.
     std::vector<std::string_view> (*Names)();
 };

@@ -38,17 +38,17 @@ void WriteSteps(const std::optional<Solution>& solution, const std::string& step
 
 } // namespace
 
-void WriteSolution(const AppState& state, int line, const std::optional<std::string>& typed,
-                   JsonObject& out) {
+void WriteSolution(const AnyTask& task, const std::optional<std::string>& typed, JsonObject& out) {
     std::optional<Diagnosis> diagnosis;
-    if (const NamedDecadicGenerator* g = FindDecadicGenerator(state.Draws.LastGenerator)) {
-        const TDekTaskRecord& r = state.DekTaskSheet[line];
+    if (const auto* dek = std::get_if<TDekTaskRecord>(&task)) {
+        const TDekTaskRecord& r = *dek;
+        const NamedDecadicGenerator* g = FindDecadicGenerator(r.Draws.Generator);
         const auto s = SolveDekTask(r, g->Training);
         const auto cell = [](const PlaceDigit& c) { return Row({c.Place, c.Count}); };
         WriteSteps(s, s ? Rows(s->Expected, cell) : "", out);
         if (typed) diagnosis = DiagnoseDekAnswer(r, g->Training, *typed);
     } else {
-        const TTaskRecord& r = state.TaskSheet[line];
+        const TTaskRecord& r = std::get<TTaskRecord>(task);
         const auto s = SolveMeasureTask(r);
         const auto step = [](const ChainStep& c) { return Row({c.From, c.To, c.Factor}); };
         WriteSteps(s, s ? Rows(s->Steps, step) : "", out);

@@ -3,7 +3,7 @@
 // CommaShift and the sentences of "So geht's" for every task, Diagnosis and
 // DiagnosisKind for a typed answer.
 
-#include "core/AppState.h"
+#include "drill/Training.h"
 #include "worksheet/Json.h"
 
 #include <optional>
@@ -14,7 +14,6 @@ namespace quarvel::taskdump {
 // Steps: [fromUnit, toUnit, factor] along the chain for a measure task, [place,
 // digit] of the expected answer for a decadic one; null where no solution leads
 // to the record's answer.
-void WriteSolution(const AppState& state, int line, const std::optional<std::string>& typed,
-                   JsonObject& out);
+void WriteSolution(const AnyTask& task, const std::optional<std::string>& typed, JsonObject& out);
 
 } // namespace quarvel::taskdump

@@ -7,7 +7,6 @@
 #include "worksheet/TaskRecordJson.h"
 
 #include <charconv>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -109,14 +108,9 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
     return options;
 }
 
-struct Found {
-    GeneratorFn Fn = nullptr;
-    const Dumper* By = nullptr;
-};
-
-Found FindGenerator(std::string_view name) {
+LineGenerator FindGenerator(std::string_view name) {
     for (const Dumper& dumper : Dumpers()) {
-        if (const GeneratorFn fn = dumper.Find(name)) return {fn, &dumper};
+        if (const LineGenerator generate = dumper.Find(name)) return generate;
     }
     return {};
 }
@@ -130,15 +124,13 @@ std::string DrawsJson(const std::vector<std::pair<int, int>>& calls) {
     return json + "]";
 }
 
-std::string TaskJson(const AppState& state, const Dumper& dumper, int line,
-                     const ScriptedRandom& rng, const std::optional<std::string>& typed) {
+std::string TaskJson(const AnyTask& drawn, int line, const ScriptedRandom& rng,
+                     const std::optional<std::string>& typed) {
     JsonObject task;
     task.Add("Line", line);
-    task.Add("Generator", state.Draws.LastGenerator);
-    dumper.WriteRecord(state, line, task);
-    WriteDrawsAndLayout(state, task);
+    WriteTask(drawn, false, task); // as its generator made it: on no line yet
     task.AddRaw("Draws", DrawsJson(rng.Calls()));
-    WriteSolution(state, line, typed, task);
+    WriteSolution(drawn, typed, task);
     return task.str();
 }
 
@@ -158,29 +150,27 @@ int RunTaskDump(std::span<const std::string_view> args, std::ostream& out, std::
         }
         return 0;
     }
-    const Found found = FindGenerator(options->Name);
-    if (found.Fn == nullptr) {
+    const LineGenerator generate = FindGenerator(options->Name);
+    if (!generate) {
         err << "taskdump: unknown generator " << options->Name << '\n' << kUsage;
         return 2;
     }
 
     SeededRandom engine(options->Seed);
-    AppState state;
     for (long task = 0; task < options->Count; ++task) {
         const int line = static_cast<int>(task % 5) + 1;
-        auto rng = std::make_shared<ScriptedRandom>(task == 0 ? options->Draws : std::vector<int>{},
-                                                    &engine);
-        state.Rng = rng;
+        ScriptedRandom rng(task == 0 ? options->Draws : std::vector<int>{}, &engine);
+        AnyTask drawn;
         try {
-            found.Fn(state, line);
+            drawn = generate(rng);
         } catch (const ScriptError& e) {
             err << "taskdump: " << e.what() << '\n';
             return 2;
         }
-        if (task == 0 && rng->Remaining() > 0) {
-            err << "taskdump: " << rng->Remaining() << " of the given draws were not used\n";
+        if (task == 0 && rng.Remaining() > 0) {
+            err << "taskdump: " << rng.Remaining() << " of the given draws were not used\n";
         }
-        out << TaskJson(state, *found.By, line, *rng, options->Typed) << '\n';
+        out << TaskJson(drawn, line, rng, options->Typed) << '\n';
     }
     return 0;
 }

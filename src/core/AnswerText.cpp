@@ -1,4 +1,4 @@
-#include "drill/AnswerCheck.h"
+#include "core/AnswerText.h"
 
 #include "core/BoundedText.h"
 
