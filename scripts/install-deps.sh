@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils libx11-dev
-  at-spi2-core python3-pyatspi dbus-x11
+  python3 at-spi2-core python3-pyatspi dbus-x11
   desktop-file-utils appstream dpkg-dev file
   poppler-utils
 )
