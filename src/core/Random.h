@@ -43,6 +43,19 @@ class SeededRandom final : public RandomSource {
     std::mt19937_64 engine_;
 };
 
+// A seeded engine whose draws are the same on every machine: the 64-bit
+// Mersenne Twister's output is fixed by the C++ standard, while
+// std::uniform_int_distribution differs between standard libraries, so the
+// draw from the engine is our own. Printed sheets and coded exercises use it.
+class PortableRandom final : public RandomSource {
+  public:
+    explicit PortableRandom(std::uint64_t seed) : engine_(seed) {}
+    int Random(int n) override;
+
+  private:
+    std::mt19937_64 engine_;
+};
+
 class ScriptError : public std::logic_error {
   public:
     using std::logic_error::logic_error;

@@ -1,20 +1,8 @@
 #include "worksheet/SheetRandom.h"
 
-#include <stdexcept>
+#include <random>
 
 namespace quarvel {
-
-int PortableRandom::Random(int n) {
-    if (n < 1) throw std::invalid_argument("Random(n) needs n >= 1");
-    const auto range = static_cast<std::uint64_t>(n);
-    // Values below 2^64 mod n would make the low results likelier; drawing
-    // again leaves 2^64 - reject values, a whole multiple of n.
-    const std::uint64_t reject = (0 - range) % range;
-    std::uint64_t value = engine_();
-    while (value < reject)
-        value = engine_();
-    return static_cast<int>(value % range);
-}
 
 std::uint64_t SheetSeed(std::uint64_t seed, int number) {
     // SplitMix64 of the pair, so neighbouring series and sheets get engines

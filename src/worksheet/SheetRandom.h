@@ -1,25 +1,14 @@
 #pragma once
-// The draws of a printed sheet. A sheet must come out the same on every
-// machine for the same number, so the draw from the engine is our own: the
-// 64-bit Mersenne Twister's output is fixed by the C++ standard, while
-// std::uniform_int_distribution differs between standard libraries.
+// The seeds of printed sheets. A sheet must come out the same on every
+// machine for the same number: its tasks are drawn by a PortableRandom
+// (core/Random.h) seeded from the series and the sheet's number.
 
 #include "core/Random.h"
 
 #include <cstdint>
-#include <random>
 #include <string>
 
 namespace quarvel {
-
-class PortableRandom final : public RandomSource {
-  public:
-    explicit PortableRandom(std::uint64_t seed) : engine_(seed) {}
-    int Random(int n) override;
-
-  private:
-    std::mt19937_64 engine_;
-};
 
 // The seed of sheet `number` (1, 2, ...) of the series `seed`: each sheet can
 // be made again on its own from what is printed on it.
