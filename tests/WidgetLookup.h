@@ -1,6 +1,6 @@
 #pragma once
-// A window's widget as a screen reader finds it, and the modal window a click
-// or key opens.
+// A window's widget as a screen reader or its object name finds it, and the
+// modal window a click or key opens.
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,6 +16,12 @@ template <typename W = QWidget> W* Named(const QWidget* root, const QString& nam
     for (W* w : root->findChildren<W*>())
         if (QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name) == name) return w;
     qFatal("no widget named %s", qPrintable(name));
+}
+
+// The widget, action or timer a window calls `name` (its object name).
+template <typename W = QWidget> W* Child(const QObject* root, const QString& name) {
+    if (W* w = root->findChild<W*>(name)) return w;
+    qFatal("nothing called %s", qPrintable(name));
 }
 
 // Runs `then` once a modal window other than `previous` is up, made active.

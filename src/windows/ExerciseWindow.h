@@ -46,18 +46,6 @@ class ExerciseWindow : public QuarvelDialog {
     LevelGroup Group() const { return session_.Group(); }
     ~ExerciseWindow() override;
 
-    // Widgets by their names, for tests and the screenshot tool.
-    QLineEdit* Field(int line) const;
-    QLabel* FacePicture(int line) const;
-    SpokenLabel* lblAnzeige() const { return Built().lblAnzeige_; }
-    QLabel* lblDurchgang() const { return Built().lblDurchgang_; }
-    QLabel* lblAktVersuche() const { return Built().lblAktVersuche_; }
-    QLabel* lblAktPunkte() const { return Built().lblAktPunkte_; }
-    SpokenLabel* pnlZeit() const { return Built().pnlZeit_; }
-    QPushButton* btnWeiter() const { return Built().btnWeiter_; }
-    QPushButton* btnAuswertung() const { return Built().btnAuswertung_; }
-    QAction* menVerwandlung() const { return Built().menVerwandlung_; }
-    QTimer* Timer1() const { return Built().timer1_; }
     // The drill the window shows, with its tasks.
     const DrillSession& Session() const { return session_; }
     // Puts `task` on line `line` of the open drill in place of the drawn one.
@@ -79,6 +67,8 @@ class ExerciseWindow : public QuarvelDialog {
     void done(int result) override;
 
   private:
+    QLineEdit* Field(int line) const;
+    QLabel* FacePicture(int line) const;
     QLabel* MarkPicture(int line, int tryNumber) const;
     void btnWeiterClick();
     void btnAuswertungClick();

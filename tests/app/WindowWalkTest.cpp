@@ -2,6 +2,7 @@
 // keyboard take them: menu choices, bursts of keys, closing the window in
 // front, clicks on buttons and right answers. Each walk is reproducible from
 // its seed. After every step a window is visible, or the program has ended.
+#include "../ui/Drive.h"
 #include "windows/AuswertungU.h"
 #include "windows/DekEinheitenU.h"
 #include "windows/ExerciseWindow.h"
@@ -23,6 +24,7 @@
 #include <random>
 
 using namespace quarvel;
+using test::Field;
 
 namespace {
 
@@ -205,7 +207,7 @@ class Walk {
         if (drill == nullptr) return;
         QApplication::setActiveWindow(drill);
         for (int line = 1; line <= kLines; ++line) {
-            QLineEdit* field = drill->Field(line);
+            QLineEdit* field = Field(drill, line);
             if (drill->focusWidget() != field) continue;
             const std::string& answer =
                 drill == windows_.DekEinheiten

@@ -27,7 +27,7 @@
 using namespace quarvel;
 using tables::CsvRow;
 using tables::Rows;
-using test::Program;
+using namespace quarvel::test;
 
 namespace {
 
@@ -233,10 +233,11 @@ class TablesWindowTest : public QObject {
             {1, p.Right(1)}, {2, "999999"}, {2, p.Right(2)}, {3, "999999"}, {3, "999999"}};
         for (const auto& [line, typed] : answers)
             test::Answer(w, line, typed);
-        QCOMPARE(w->lblAnzeige()->text(),
+        QCOMPARE(Child<QLabel>(w, "lblAnzeige")->text(),
                  Q(tables::WrongTwice("exercise windows lblAnzeige: edtExit",
                                       w->Session().MeasureSheet()[3].AnswerText.str())));
-        QCOMPARE(TextColour(w->lblAnzeige()), ColourOf(kEw, "lblAnzeige wrong at the second try"));
+        QCOMPARE(TextColour(Child<QLabel>(w, "lblAnzeige")),
+                 ColourOf(kEw, "lblAnzeige wrong at the second try"));
         for (const CsvRow& row : Rows("cases/tables_drill_pictures.csv")) {
             auto* label = w->findChild<QLabel*>(Q(row["picture"]));
             QVERIFY2(label != nullptr, row["picture"].c_str());
@@ -248,12 +249,12 @@ class TablesWindowTest : public QObject {
                      qPrintable(Q(row.Where()) + ": " + Q(row["picture"]) + " shows " + hue));
         }
         const QImage painted = w->findChild<QWidget*>("pntEinheiten")->grab().toImage();
-        const QRect given(0, w->Field(2)->y(), w->Field(2)->x(), w->Field(2)->height());
+        const QRect given(0, Field(w, 2)->y(), Field(w, 2)->x(), Field(w, 2)->height());
         const std::tuple<QRect, const char*, const char*> painting[] = {
-            {w->Field(1)->geometry(), "TfrmEinheiten", "AnswerText when Solved"},
-            {w->Field(3)->geometry(), "TfrmEinheiten", "TypedText when not Solved"},
-            {w->Field(1)->geometry(), kEw, "answer drawn in place of a closed field when Solved"},
-            {w->Field(3)->geometry(), kEw,
+            {Field(w, 1)->geometry(), "TfrmEinheiten", "AnswerText when Solved"},
+            {Field(w, 3)->geometry(), "TfrmEinheiten", "TypedText when not Solved"},
+            {Field(w, 1)->geometry(), kEw, "answer drawn in place of a closed field when Solved"},
+            {Field(w, 3)->geometry(), kEw,
              "answer drawn in place of a closed field when not Solved (TypedText)"},
             {given, "TfrmEinheiten", "GivenText FromUnit and ToUnit"}};
         for (const auto& [area, window, element] : painting)
@@ -268,8 +269,8 @@ class TablesWindowTest : public QObject {
         p.selection.LevelLM = 3;
         p.selection.LevelDekNum = 2;
         const QList<QLineEdit*> fields = {
-            p.Open(p.windows.Einheiten)->Field(1), p.Open(p.windows.Kombinationen)->Field(2),
-            p.Open(p.windows.DekEinheiten)->Field(3),
+            Field(p.Open(p.windows.Einheiten), 1), Field(p.Open(p.windows.Kombinationen), 2),
+            Field(p.Open(p.windows.DekEinheiten), 3),
             p.Open(p.windows.Maxanzahl)->findChild<QLineEdit*>("edtMaxzahl")};
         QStringList inputs = {"\r\n", "2\n3", "2"};
         for (const char16_t c : u"\t\n\r\x01\x1b\x7f\x85\u2028\u2029")

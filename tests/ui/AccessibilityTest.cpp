@@ -15,6 +15,7 @@
 #include <vector>
 
 using namespace quarvel;
+using namespace quarvel::test;
 
 namespace {
 
@@ -42,16 +43,17 @@ bool Told(QObject* object, QAccessible::Event type, const QString& name = {}) {
 // result, then the message, then the focus moved once, to `next`, or not at
 // all (nullptr). What they say is tests/a11y/atspi_drill.py's to check.
 void Judged(ExerciseWindow* w, int line, const QString& text, QObject* next) {
-    QTest::keyClicks(w->Field(line), text);
+    QTest::keyClicks(Field(w, line), text);
     QCoreApplication::processEvents();
     Take();
-    QTest::keyClick(w->Field(line), Qt::Key_Return);
+    QTest::keyClick(Field(w, line), Qt::Key_Return);
     QCoreApplication::processEvents();
     QStringList firsts; // the first of each kind, in order
     QList<QObject*> focused;
     for (const Heard& h : Take()) {
-        const bool result = h.Object == w->Field(line) && h.Type == QAccessible::DescriptionChanged;
-        const bool said = h.Object == w->lblAnzeige() && h.Type == QAccessible::TextUpdated;
+        const bool result = h.Object == Field(w, line) && h.Type == QAccessible::DescriptionChanged;
+        const bool said =
+            h.Object == Child<QLabel>(w, "lblAnzeige") && h.Type == QAccessible::TextUpdated;
         const QString kind = result ? "result" : said ? "message" : "focus";
         if (h.Type == QAccessible::Focus) focused << h.Object;
         if ((result || said || h.Type == QAccessible::Focus) && !firsts.contains(kind))
@@ -92,22 +94,23 @@ class AccessibilityTest : public QObject {
         test::Program p(5, QSize(1280, 1024));
         p.selection.MaxPasses = 1; // the fifth answer ends the drill
         ExerciseWindow* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 1);
-        QCOMPARE(QApplication::focusWidget(), w->Field(1));
+        QCOMPARE(QApplication::focusWidget(), Field(w, 1));
         for (int line = 1; line <= 5; ++line) {
             if (line == 2) {
                 Judged(w, 2, QStringLiteral("9999999"), nullptr);
-                w->Field(2)->clear();
+                Field(w, 2)->clear();
             }
             Judged(w, line, p.Right(line),
-                   line < 5 ? static_cast<QObject*>(w->Field(line + 1)) : w->btnAuswertung());
+                   line < 5 ? static_cast<QObject*>(Field(w, line + 1))
+                            : Named<QPushButton>(w, "Auswertung"));
         }
 
         // The chain window, opened from the menu bar and left with Escape,
         // hands the focus back.
         test::WhenModal(w, [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         w->MenuBar()->setFocus(Qt::MenuBarFocusReason);
-        w->menVerwandlung()->trigger();
-        QTRY_COMPARE(QApplication::focusWidget(), w->btnAuswertung());
+        Child<QAction>(w, "menVerwandlung")->trigger();
+        QTRY_COMPARE(QApplication::focusWidget(), Named<QPushButton>(w, "Auswertung"));
 
         // The evaluation says a few of its steps, not all.
         TfrmAuswertung* evaluation = p.windows.Auswertung;
@@ -117,7 +120,7 @@ class AccessibilityTest : public QObject {
             animation = Take();
             QTest::keyClick(evaluation->btnSchliessen(), Qt::Key_Return);
         });
-        QTest::keyClick(w->btnAuswertung(), Qt::Key_Return);
+        QTest::keyClick(Named<QPushButton>(w, "Auswertung"), Qt::Key_Return);
         const auto changes = std::count_if(animation.begin(), animation.end(), [&](const Heard& h) {
             const auto* widget = qobject_cast<QWidget*>(h.Object);
             return widget != nullptr && widget->window() == evaluation &&
@@ -126,7 +129,7 @@ class AccessibilityTest : public QObject {
                     h.Type == QAccessible::TextUpdated);
         });
         QVERIFY2(changes > 0 && changes <= 30, qPrintable(QString::number(changes)));
-        QTRY_COMPARE(QApplication::focusWidget(), w->Field(1));
+        QTRY_COMPARE(QApplication::focusWidget(), Field(w, 1));
         w->menSchliessenClick();
 
         // The window, reused at another level, says its new title; so does the
@@ -158,7 +161,8 @@ class AccessibilityTest : public QObject {
                  QStringLiteral("Aus Zeitanzeige: ein"));
 
         ExerciseWindow* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 1);
-        QAccessibleInterface* time = QAccessible::queryAccessibleInterface(w->pnlZeit());
+        QAccessibleInterface* time =
+            QAccessible::queryAccessibleInterface(Named<QLabel>(w, "Benötigte Zeit"));
         QCOMPARE(time->text(QAccessible::Name) + " " + time->text(QAccessible::Description) + " " +
                      time->textInterface()->text(0, -1),
                  QStringLiteral("Benötigte Zeit 00:00:00 00:00:00"));

@@ -9,6 +9,7 @@
 #include "windows/Program.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -56,9 +57,17 @@ struct Program {
     }
 };
 
+// A drill window's answer field and face of `line`.
+inline QLineEdit* Field(const QWidget* w, int line) {
+    return Child<QLineEdit>(w, QStringLiteral("edt%1").arg(line));
+}
+inline QLabel* Face(const QWidget* w, int line) {
+    return Child<QLabel>(w, QStringLiteral("img%1").arg(line));
+}
+
 // Types into a line's field in place of its text and presses Enter.
 inline void Answer(ExerciseWindow* w, int line, const QString& text) {
-    QLineEdit* field = w->Field(line);
+    QLineEdit* field = Field(w, line);
     field->setFocus();
     QCoreApplication::processEvents();
     field->selectAll();

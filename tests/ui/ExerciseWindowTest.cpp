@@ -22,7 +22,7 @@
 #include <map>
 
 using namespace quarvel;
-using test::Answer;
+using namespace quarvel::test;
 
 namespace {
 
@@ -49,8 +49,7 @@ QString Gauges(const EvaluationFrame& f) {
         .arg(QString::fromStdString(f.LabelRight), QString::fromStdString(f.LabelWrong));
 }
 QString Gauges(const TfrmAuswertung* d) {
-    return Gauges({test::Named<BarGauge>(d, "Richtig")->value(),
-                   test::Named<BarGauge>(d, "Falsch")->value(),
+    return Gauges({Named<BarGauge>(d, "Richtig")->value(), Named<BarGauge>(d, "Falsch")->value(),
                    d->lblPRichtig()->text().toStdString(), d->lblPFalsch()->text().toStdString()});
 }
 
@@ -60,7 +59,7 @@ struct Evaluating {
     Windows windows;
     QWidget start;
     TfrmAuswertung* dialog = new TfrmAuswertung(windows, &start);
-    LatentButton* close = test::Named<LatentButton>(dialog, "Schließen");
+    LatentButton* close = Named<LatentButton>(dialog, "Schließen");
     QStringList steps;
 
     Evaluating() {
@@ -91,10 +90,10 @@ struct Evaluating {
         QCOMPARE(Gauges(dialog), Gauges(e.Final()));
         QVERIFY(close->Shown());
         QCOMPARE(dialog->lblAnzeige()->text().toStdString(), std::string(e.Verdict()));
-        QCOMPARE(test::Named<BarGauge>(dialog, "Richtig")->accessibleDescription(),
+        QCOMPARE(Named<BarGauge>(dialog, "Richtig")->accessibleDescription(),
                  "Richtig: " + QString::fromStdString(e.Final().LabelRight));
-        QCOMPARE(test::Named<QLabel>(dialog, "Punkte und Versuche")->text() + ", " +
-                     test::Named<QLabel>(dialog, "Verlorene Punkte und Versuche")->text(),
+        QCOMPARE(Named<QLabel>(dialog, "Punkte und Versuche")->text() + ", " +
+                     Named<QLabel>(dialog, "Verlorene Punkte und Versuche")->text(),
                  QString::fromStdString(e.PanelRight() + ", " + e.PanelWrong()));
     }
 };
@@ -130,28 +129,30 @@ class ExerciseWindowTest : public QObject {
         QWidget* target = nullptr;
         QString right;
         const auto yes = [](bool b) { return QString(b ? "yes" : "no"); };
+        const auto* time = Named<QLabel>(w, "Benötigte Zeit");
+        const auto* message = Child<QLabel>(w, "lblAnzeige");
+        const auto* timer = Child<QTimer>(w, "Timer1");
+        const auto counter = [w](const char* label) { return Child<QLabel>(w, label)->text(); };
         // What the window shows, for the steps that check it.
         const std::map<std::string, std::function<QString()>> shows = {
-            {"time", [&] { return w->pnlZeit()->isVisible() ? w->pnlZeit()->text() : "hidden"; }},
-            {"ticking", [&] { return yes(w->Timer1()->isActive()); }},
+            {"time", [&] { return time->isVisible() ? time->text() : "hidden"; }},
+            {"ticking", [&] { return yes(timer->isActive()); }},
             {"shown", [&] { return yes(target->isVisible()); }},
-            {"pass", [&] { return w->lblDurchgang()->text(); }},
-            {"tries", [&] { return w->lblAktVersuche()->text(); }},
-            {"points", [&] { return w->lblAktPunkte()->text(); }},
+            {"pass", [&] { return counter("lblDurchgang"); }},
+            {"tries", [&] { return counter("lblAktVersuche"); }},
+            {"points", [&] { return counter("lblAktPunkte"); }},
             {"messages", [&] { return p.messages.join('|'); }},
             {"says answer of",
-             [&] {
-                 return w->lblAnzeige()->text().contains(right) ? "" : w->lblAnzeige()->text();
-             }},
+             [&] { return message->text().contains(right) ? "" : message->text(); }},
             {"evaluated", [&] { return evaluated; }}};
         for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_drill_scenario.csv")) {
             const std::string& step = row["step"];
             const QString on = QString::fromStdString(row["on"]);
             const QString value = QString::fromStdString(row["value"]);
             const int line = on.toInt();
-            target = on == "Weiter"       ? w->btnWeiter()
-                     : on == "Auswertung" ? w->btnAuswertung()
-                     : line > 0           ? static_cast<QWidget*>(w->Field(line))
+            target = on == "Weiter"       ? Named<QPushButton>(w, "Weiter")
+                     : on == "Auswertung" ? Named<QPushButton>(w, "Auswertung")
+                     : line > 0           ? static_cast<QWidget*>(Field(w, line))
                                           : nullptr;
             right = line > 0 ? p.Right(line) : QString();
             const QString text = value == "right" ? right : right == "7" ? "8" : "7";
@@ -182,12 +183,12 @@ class ExerciseWindowTest : public QObject {
                 clock->Advance(at - clock->NowMilliseconds());
                 if (step == "tick") w->Timer1Timer();
                 QVERIFY2(step == "clock" ||
-                             (w->Timer1()->isActive() &&
-                              at + w->Timer1()->interval() == (at + 100) / 1000 * 1000 + 1000),
+                             (timer->isActive() &&
+                              at + timer->interval() == (at + 100) / 1000 * 1000 + 1000),
                          where);
             } else if (step == "chain") {
                 test::WhenModal(nullptr, [](QWidget* chain) { chain->close(); });
-                w->menVerwandlung()->trigger();
+                Child<QAction>(w, "menVerwandlung")->trigger();
             } else if (step == "focus") {
                 QTRY_VERIFY2(QApplication::focusWidget() == target, where);
             } else {
@@ -203,7 +204,8 @@ class ExerciseWindowTest : public QObject {
         test::Program p;
         auto* measure = p.Open(p.windows.Einheiten, &SelectionState::LevelFlaeche, 4);
         auto* decadic = p.Open(p.windows.DekEinheiten, &SelectionState::LevelDekNum, 1);
-        QVERIFY(!measure->pnlZeit()->isVisible() && !measure->Timer1()->isActive());
+        QVERIFY(!Named<QLabel>(measure, "Benötigte Zeit")->isVisible() &&
+                !Child<QTimer>(measure, "Timer1")->isActive());
         for (const int line : {1, 2}) {
             TTaskRecord task = measure->Session().MeasureSheet()[line];
             task.AnswerDecimals = line == 1 ? 2 : 0;
@@ -212,9 +214,9 @@ class ExerciseWindowTest : public QObject {
         TDekTaskRecord notation = decadic->Session().DekSheet()[1];
         notation.AnswerIsNotation = true;
         decadic->PutTask(1, notation);
-        const std::map<std::string, QLineEdit*> fields = {{"measure", measure->Field(1)},
-                                                          {"whole", measure->Field(2)},
-                                                          {"decadic", decadic->Field(1)}};
+        const std::map<std::string, QLineEdit*> fields = {{"measure", Field(measure, 1)},
+                                                          {"whole", Field(measure, 2)},
+                                                          {"decadic", Field(decadic, 1)}};
         for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_admitted_text.csv")) {
             QLineEdit* field = fields.at(row["field"]);
             const QString way = QString::fromStdString(row["way"]);
@@ -262,7 +264,7 @@ class ExerciseWindowTest : public QObject {
                 image = chain->Client()->grab().toImage();
                 modal->close();
             });
-            w->menVerwandlung()->trigger();
+            Child<QAction>(w, "menVerwandlung")->trigger();
             return image;
         };
         QWidget* box = w->findChild<QWidget*>(QStringLiteral("pntEinheiten"));
@@ -274,17 +276,17 @@ class ExerciseWindowTest : public QObject {
         };
         const QImage described = drawnChain();
         Answer(w, 1, QStringLiteral("350"));
-        QVERIFY(w->FacePicture(1)->toolTip().isEmpty() && tipAt(kGivenLeft + 10).isEmpty());
-        QTest::keyClick(w->Field(1), Qt::Key_Return);
-        const QString tip = w->FacePicture(1)->toolTip();
+        QVERIFY(Face(w, 1)->toolTip().isEmpty() && tipAt(kGivenLeft + 10).isEmpty());
+        QTest::keyClick(Field(w, 1), Qt::Key_Return);
+        const QString tip = Face(w, 1)->toolTip();
         QVERIFY(tip.contains("drei\u00a0Stellen nach rechts: 3,5\u00a0km = 3500\u00a0m."));
         QCOMPARE(tipAt(kGivenLeft + 10), tip);
         QTRY_VERIFY(tipAt(300).isEmpty());
-        QVERIFY(w->FacePicture(1)->accessibleDescription().startsWith(
+        QVERIFY(Face(w, 1)->accessibleDescription().startsWith(
             "zweimal falsch, das Ergebnis lautet 3500. So geht's: "));
 
         Answer(w, 2, QStringLiteral("4"));
-        QTest::keyClick(w->Field(2), Qt::Key_Return);
+        QTest::keyClick(Field(w, 2), Qt::Key_Return);
         const QImage solved = drawnChain();
         QVERIFY(chain->DrawnSolution() && !chain->DrawnSolution()->Sentences.empty());
         QCOMPARE(chain->DrawnSolution()->Sentences.back(),
@@ -292,8 +294,8 @@ class ExerciseWindowTest : public QObject {
         QVERIFY(solved.height() > described.height() && solved.copy(described.rect()) != described);
         for (int i = 3; i <= kLines; ++i)
             Answer(w, i, p.Right(i));
-        w->btnWeiter()->click();
-        QVERIFY(w->FacePicture(1)->toolTip().isEmpty());
+        Named<QPushButton>(w, "Weiter")->click();
+        QVERIFY(Face(w, 1)->toolTip().isEmpty());
         QCOMPARE(drawnChain(), described);
         w->menSchliessenClick();
     }

@@ -23,6 +23,7 @@
 #include <vector>
 
 using namespace quarvel;
+using test::Field;
 
 namespace {
 
@@ -180,7 +181,7 @@ class LineLayoutTest : public QObject {
         const TDekTaskRecord r = GenerateDekDek5(script);
         w->PutTask(1, r);
         QCOMPARE(r.GivenText.str(), std::string("4Md 9HM 9ZM 1M 2HT 2ZT 2T 3H 4Z"));
-        QLineEdit* field = w->Field(1);
+        QLineEdit* field = Field(w, 1);
         QVERIFY(field->x() >= TextEnd(kGivenLeft, r.GivenText.str() + " ") + kTextGap);
         const int unitLeft = Placed(r.GivenText.str() + " " + r.FromUnit.str(), r.ToUnit.str(),
                                     FieldOf(r).Left, FieldOf(r).ToUnitLeft)

@@ -21,6 +21,9 @@
 #include <cstdio>
 
 using namespace quarvel;
+using test::Face;
+using test::Field;
+using test::Named;
 
 namespace {
 
@@ -123,7 +126,7 @@ class WindowFitTest : public QObject {
             if (!big || !designScreen) verifyInside(window);
             if (window == w.Einheiten) {
                 // Its faces and information boxes are at its scale too.
-                QCOMPARE(w.Einheiten->FacePicture(1)->pixmap().width(), qRound(63 * density));
+                QCOMPARE(Face(w.Einheiten, 1)->pixmap().width(), qRound(63 * density));
                 const QString text = QStringLiteral("Es fehlen noch 2 Einträge!");
                 int scaled = 0;
                 test::WhenModal(nullptr, [&](QWidget* box) {
@@ -155,7 +158,7 @@ class WindowFitTest : public QObject {
         QVERIFY(Scaled(w->MenuBar()->font(), "QMenuBar", 11 / 8.0));
         QMenu plain;
         plain.addAction(QStringLiteral("Länge"));
-        std::unique_ptr<QMenu> context(w->Field(1)->createStandardContextMenu());
+        std::unique_ptr<QMenu> context(Field(w, 1)->createStandardContextMenu());
         for (QMenu* menu : {p.start->Submenu(QStringLiteral("menEinheiten")),
                             p.start->Submenu(QStringLiteral("menLaenge")), context.get()}) {
             menu->popup(p.start->mapToGlobal(QPoint(20, 20)));
@@ -174,10 +177,10 @@ class WindowFitTest : public QObject {
         w = big.Open(big.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
         QCOMPARE(EighthsOf(w), 12);
         QCOMPARE(w->Client()->size(), QSize(1524, 1083));
-        QCOMPARE(w->Field(1)->geometry(),
+        QCOMPARE(Field(w, 1)->geometry(),
                  QRect(600, 171, FieldOf(w->Session().MeasureSheet()[1]).Width * 3 / 2, 60));
-        QCOMPARE(w->btnWeiter()->geometry(), QRect(1200, 1005, 300, 60));
-        QCOMPARE(w->Field(1)->font().pixelSize(), 41); // 27 px at 1.5, rounded
+        QCOMPARE(Named<QPushButton>(w, "Weiter")->geometry(), QRect(1200, 1005, 300, 60));
+        QCOMPARE(Field(w, 1)->font().pixelSize(), 41); // 27 px at 1.5, rounded
         // The given text of line 1 begins at 1.5 x 120.
         const QImage image = w->Client()->grab().toImage();
         int left = -1;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -25,7 +26,7 @@ template <typename W> W* Open(Shots& shots, W* window, int SelectionState::*leve
 }
 
 void Type(ExerciseWindow* w, int line, const QString& text) {
-    QLineEdit* field = w->Field(line);
+    auto* field = w->findChild<QLineEdit*>(QStringLiteral("edt%1").arg(line));
     field->setFocus();
     QCoreApplication::processEvents();
     field->clear();
@@ -76,7 +77,7 @@ void ShotsDrill(Shots& shots) {
         shots.Save(box, QStringLiteral("meldung"));
         box->close();
     });
-    w->btnWeiter()->click();
+    w->findChild<QPushButton*>(QStringLiteral("btnWeiter"))->click();
     w->menSchliessenClick();
     shots.Selection.TimeDisplay = false;
 

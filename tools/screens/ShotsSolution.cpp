@@ -6,6 +6,7 @@
 #include "windows/DekEinheitenU.h"
 #include "windows/EinheitenU.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -41,7 +42,7 @@ Failed FailLine(Shots& shots, ExerciseWindow* w, int SelectionState::*level, int
         QCoreApplication::processEvents();
         for (int line = 1; line <= kLines; ++line) {
             if (!wanted(line)) continue;
-            QLineEdit* field = w->Field(line);
+            auto* field = w->findChild<QLineEdit*>(QStringLiteral("edt%1").arg(line));
             for (int attempt = 0; attempt < 2; ++attempt) {
                 field->setFocus();
                 QCoreApplication::processEvents();
@@ -66,7 +67,7 @@ void SaveChain(Shots& shots, const Failed& failed, const QString& name) {
         shots.Save(chain, name);
         chain->close();
     });
-    failed.Window->menVerwandlung()->trigger();
+    failed.Window->findChild<QAction*>(QStringLiteral("menVerwandlung"))->trigger();
     failed.Window->menSchliessenClick();
 }
 
@@ -133,7 +134,7 @@ void ShotsSolution(Shots& shots) {
         [&](int line) { return shift(line) <= -2; },
         [&](int line) { return Shifted(sheet[line], -shift(line)); });
     if (length.Window != nullptr) {
-        QLabel* face = length.Window->FacePicture(length.Line);
+        auto* face = length.Window->findChild<QLabel*>(QStringLiteral("img%1").arg(length.Line));
         SaveTooltip(shots, length.Window, face, face->rect().center(),
                     QStringLiteral("sogehts-tooltip-gesicht"));
         QWidget* box = length.Window->findChild<QWidget*>(QStringLiteral("pntEinheiten"));
@@ -174,7 +175,7 @@ void ShotsSolution(Shots& shots) {
         [&](int line) { return !dekSheet[line].FromUnit.empty(); },
         [&](int line) { return QString::fromStdString(dekSheet[line].GivenText.str()).trimmed(); });
     if (units.Window != nullptr) {
-        QLabel* face = units.Window->FacePicture(units.Line);
+        auto* face = units.Window->findChild<QLabel*>(QStringLiteral("img%1").arg(units.Line));
         SaveTooltip(shots, units.Window, face, face->rect().center(),
                     QStringLiteral("sogehts-tooltip-dezimal"));
     }
