@@ -2,6 +2,9 @@
 
 #include "core/PlainText.h"
 #include "decadic/DekAnswer.h"
+#include "drill/Evaluation.h"
+
+#include <stdexcept>
 
 namespace quarvel {
 namespace {
@@ -36,16 +39,35 @@ bool DrawsUnits(std::optional<ChosenTraining> chosen) {
 } // namespace
 
 DrillSession::DrillSession(LevelGroup group, std::shared_ptr<RandomSource> rng)
-    : group_(group), rng_(std::move(rng)), rules_(RulesFor(group, measure_, decadic_)),
+    : group_(group), rng_(rng), given_(std::move(rng)), rules_(RulesFor(group, measure_, decadic_)),
       drill_(*rules_) {}
 
 void DrillSession::Open(const SelectionState& selection) {
     selection_ = selection;
+    exercise_.reset();
+    rng_ = given_;
     rng_->Randomize();
     Restart();
 }
 
+void DrillSession::OpenExercise(const Exercise& exercise, const SelectionState& base) {
+    if (!Codable(exercise) || InfoOf(exercise.Id).Group != group_)
+        throw std::invalid_argument("the exercise is not one of this drill window");
+    selection_ = ExerciseSelection(exercise, base);
+    exercise_ = exercise;
+    Restart();
+}
+
+std::optional<std::string> DrillSession::ExerciseResultCode() const {
+    if (!exercise_ || !EvaluationDue()) return std::nullopt;
+    const Evaluation figures(drill_.Score().TotalPoints, drill_.Score().TotalTries);
+    return ResultCode({*exercise_, figures.HalfPoints(), figures.Tries()});
+}
+
 void DrillSession::Restart() {
+    // A coded exercise starts its draws from its seed each time, so a
+    // repeated drill is the same exercise again.
+    if (exercise_) rng_ = std::make_shared<PortableRandom>(EngineSeed(*exercise_));
     drill_.StartDrill(selection_.MaxPasses);
     ClearSheet();
     FillSheet();

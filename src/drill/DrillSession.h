@@ -8,6 +8,7 @@
 #include "core/Random.h"
 #include "core/Selection.h"
 #include "drill/Drill.h"
+#include "drill/ExerciseCode.h"
 #include "drill/Training.h"
 #include "solution/Diagnosis.h"
 #include "solution/WorkedSolution.h"
@@ -58,6 +59,18 @@ class DrillSession {
     // The window is shown for `selection`: a new random seed, then a fresh
     // drill of the training and level chosen there.
     void Open(const SelectionState& selection);
+    // The window is shown for a coded exercise: a drill of its training,
+    // level and passes (the rest of the selection from `base`) whose tasks
+    // are drawn from the exercise's seed, pass after pass, the same on every
+    // machine. Restart draws the same tasks again; Open goes back to random
+    // ones. Throws std::invalid_argument for an exercise that is not Codable
+    // or not of this session's group.
+    void OpenExercise(const Exercise& exercise, const SelectionState& base = {});
+    // The coded exercise being drilled; nothing for a random drill.
+    const std::optional<Exercise>& CurrentExercise() const { return exercise_; }
+    // "Ergebniscode: ..." belongs under the evaluation of a coded drill: its
+    // result code once the evaluation is due, otherwise nothing.
+    std::optional<std::string> ExerciseResultCode() const;
     // A fresh drill at pass 1 with zero counters and a new sheet (after the
     // evaluation, too).
     void Restart();
@@ -99,7 +112,9 @@ class DrillSession {
     std::string Expected(int line);
 
     LevelGroup group_;
-    std::shared_ptr<RandomSource> rng_;
+    std::shared_ptr<RandomSource> rng_;   // the draws of the sheet being filled
+    std::shared_ptr<RandomSource> given_; // the source of random drills
+    std::optional<Exercise> exercise_;
     SelectionState selection_;
     TTaskSheet measure_;
     TDekTaskSheet decadic_;
