@@ -36,6 +36,22 @@ int Run(CommandLine line, std::ostream& out, std::ostream& err) {
     case Command::List:
         out << TrainingList();
         return 0;
+    case Command::ExerciseCode: {
+        const WorksheetRequest& r = line.Request;
+        const std::uint32_t seed =
+            line.SeedGiven ? static_cast<std::uint32_t>(r.Seed) : FreshExerciseSeed();
+        out << ExerciseCode({r.Id, r.Level, line.Passes, seed}) << "\n";
+        return 0;
+    }
+    case Command::Check: {
+        const CodeReading<ExerciseResult> reading = ReadResultCode(line.ResultText);
+        if (!reading) {
+            err << "quarvel-arbeitsblatt: " << reading.Refusal << "\n";
+            return kExitNotGenuine;
+        }
+        out << ResultSummary(*reading.Value) << "\n";
+        return 0;
+    }
     case Command::Make:
         break;
     }
@@ -47,8 +63,9 @@ int Run(CommandLine line, std::ostream& out, std::ostream& err) {
         }
     }
     WorksheetRequest& request = line.Request;
-    if (!line.SeedGiven) request.Seed = FreshSeed();
-    const std::vector<Worksheet> sheets = MakeWorksheets(request);
+    if (!line.SeedGiven && !line.Coded) request.Seed = FreshSeed();
+    const std::vector<Worksheet> sheets =
+        line.Coded ? MakeExerciseSheets(*line.Coded) : MakeWorksheets(request);
     if (line.Json) {
         for (const Worksheet& sheet : sheets) {
             for (const WorksheetTask& task : sheet.Tasks)
@@ -62,6 +79,12 @@ int Run(CommandLine line, std::ostream& out, std::ostream& err) {
         return kExitWrite;
     }
     if (!line.Json) {
+        if (line.Coded) {
+            out << line.Output << ": Übungscode " << sheets.front().Id << ", "
+                << sheets.front().Tasks.size() << " Aufgaben in " << line.Coded->Passes
+                << " Durchgängen mit Lösungen\n";
+            return 0;
+        }
         out << line.Output << ": " << sheets.size() << (sheets.size() == 1 ? " Blatt" : " Blätter")
             << " (" << sheets.front().Id;
         if (sheets.size() > 1) out << " bis " << sheets.back().Id;

@@ -49,6 +49,12 @@ QString Subtitle(const WorksheetRequest& request) {
            ToQString(LevelCaption(request.Id, request.Level));
 }
 
+// "Blatt 1234-3", or a coded exercise's "Übungscode: K7QX-93PF".
+QString SheetLabel(const Worksheet& sheet) {
+    return (sheet.Passes > 0 ? QStringLiteral("Übungscode: ") : QStringLiteral("Blatt ")) +
+           ToQString(sheet.Id);
+}
+
 // Where the parts of a task row go on a sheet, in page pixels.
 struct RowLayout {
     int Size = kTaskSize;
@@ -77,13 +83,13 @@ class Pages {
 
     void Key(const std::vector<Worksheet>& sheets) {
         NextPage();
-        const int top = KeyHead();
+        const int top = KeyHead(sheets.front());
         int y = top;
         for (const Worksheet& sheet : sheets) {
             const KeyColumns columns = FitKey(sheet);
             if (y + KeyBlockHeight(sheet, columns) > height_ && y > top) {
                 NextPage();
-                KeyHead();
+                KeyHead(sheets.front());
                 y = top;
             }
             y = KeyBlock(sheet, columns, y);
@@ -172,13 +178,16 @@ class Pages {
             Field(w * 74 / 100, w, 20, QStringLiteral("Datum:"));
         }
         const QFont idFont = PageFont(13, true);
-        const QString id = QStringLiteral("Blatt ") + ToQString(sheet.Id);
+        const QString id = SheetLabel(sheet);
         const int idWidth = Width(id, idFont);
         const QFont titleFont = PageFont(18, true);
         const QString title =
             request_.Title.empty() ? QStringLiteral("Arbeitsblatt") : ToQString(request_.Title);
         const QStringList titleLines = Wrapped(title, titleFont, w - idWidth - 24);
-        QString of = QStringLiteral(" · Blatt %1 von %2").arg(sheet.Number).arg(request_.Sheets);
+        QString of =
+            sheet.Passes > 0
+                ? QStringLiteral(" · %1 Durchgänge zu 5 Aufgaben").arg(sheet.Passes)
+                : QStringLiteral(" · Blatt %1 von %2").arg(sheet.Number).arg(request_.Sheets);
         if (page > 1) of += QStringLiteral(" · Seite %1").arg(page);
         const QFont subFont = PageFont(11, false);
         const QStringList subLines = Wrapped(Subtitle(request_) + of, subFont, w);
@@ -278,11 +287,13 @@ class Pages {
     }
 
     // The key's head; returns where its blocks begin.
-    int KeyHead() {
+    int KeyHead(const Worksheet& first) {
         Text(0, 26, QStringLiteral("Lösungen"), PageFont(18, true), kInk);
         QString line = Subtitle(request_);
         if (!request_.Title.empty())
             line = ToQString(request_.Title) + QStringLiteral(" · ") + line;
+        // Every page of a coded exercise names its code.
+        if (first.Passes > 0) line += QStringLiteral(" · ") + SheetLabel(first);
         const QFont font = PageFont(11, false);
         const int baseline = Lines(50, Wrapped(line, font, width_), font, kGrey);
         Rule(0, width_, baseline + 12, 1.0);
@@ -333,7 +344,7 @@ class Pages {
     }
 
     int KeyBlock(const Worksheet& sheet, const KeyColumns& k, int y) {
-        Text(0, y + 16, QStringLiteral("Blatt ") + ToQString(sheet.Id), PageFont(12, true), kInk);
+        Text(0, y + 16, SheetLabel(sheet), PageFont(12, true), kInk);
         y += 26;
         const int count = static_cast<int>(sheet.Tasks.size());
         for (int i = 0; i < count; ++i) {

@@ -1,9 +1,11 @@
 #include "worksheet/CommandLine.h"
 
+#include "core/PassCount.h"
 #include "worksheet/TrainingNames.h"
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
 #include <set>
 
 namespace quarvel {
@@ -12,6 +14,10 @@ namespace {
 constexpr std::string_view kUsage =
     "Aufruf: quarvel-arbeitsblatt --training NAME --level STUFE [Optionen] -o DATEI.pdf\n"
     "        quarvel-arbeitsblatt --training NAME --level STUFE [Optionen] --json\n"
+    "        quarvel-arbeitsblatt --training NAME --level STUFE [--passes N] [--seed N] --code\n"
+    "        quarvel-arbeitsblatt --code CODE [--title TEXT] -o DATEI.pdf\n"
+    "        quarvel-arbeitsblatt --code CODE --json\n"
+    "        quarvel-arbeitsblatt --pruefe ERGEBNISCODE\n"
     "        quarvel-arbeitsblatt --list\n"
     "Ohne Optionen öffnet sich das Fenster.\n"
     "\n"
@@ -25,6 +31,13 @@ constexpr std::string_view kUsage =
     "  --key            die Lösungen auf eigenen Seiten anhängen\n"
     "  -o DATEI         das PDF (A4) schreiben\n"
     "  --json           jede Aufgabe als eine JSON-Zeile ausgeben\n"
+    "\n"
+    "  --code           den Übungscode für die Klasse ausgeben: Übung, Stufe,\n"
+    "                   Durchgänge und Aufgaben in acht Zeichen (--seed 0 bis 16777215)\n"
+    "  --passes N       Durchgänge der Übung, 3 bis 10 (Vorgabe 3)\n"
+    "  --code CODE      die Aufgaben des Übungscodes in der Reihenfolge der Übung,\n"
+    "                   Durchgang für Durchgang, mit Lösungen\n"
+    "  --pruefe CODE    einen Ergebniscode prüfen: Übung, Punkte und Versuche\n"
     "  --list           die Übungen mit ihren Stufen zeigen\n"
     "  --help           diese Hilfe\n";
 
@@ -42,7 +55,8 @@ std::string Quoted(std::string_view text) {
 bool TakesValue(std::string_view option) {
     return option == "--training" || option == "--level" || option == "--sheets" ||
            option == "--tasks" || option == "--seed" || option == "--title" || option == "-o" ||
-           option == "--output";
+           option == "--output" || option == "--passes" || option == "--code" ||
+           option == "--pruefe";
 }
 
 struct Parser {
@@ -50,6 +64,7 @@ struct Parser {
     std::optional<Training> training;
     std::optional<std::string_view> level;
     std::set<std::string_view> given;
+    bool codeWanted = false; // --code without a code
     std::string error;
 
     bool Fail(std::string message) {
@@ -88,6 +103,20 @@ struct Parser {
             if (!n) return Fail("--seed nimmt eine ganze Zahl ab 0, nicht " + Quoted(value));
             r.Seed = *n;
             line.SeedGiven = true;
+        } else if (name == "--passes") {
+            const auto n = WholeNumber<int>(value);
+            if (!n || *n < kMinPasses || *n > kMaxPasses)
+                return Fail("--passes nimmt eine ganze Zahl von 3 bis 10, nicht " + Quoted(value));
+            line.Passes = *n;
+        } else if (name == "--code") {
+            const CodeReading<Exercise> reading = ReadExerciseCode(value);
+            if (!reading) return Fail("--code " + Quoted(value) + ": " + reading.Refusal);
+            std::string title = std::move(r.Title);
+            r = ExerciseRequest(*reading.Value);
+            line.Coded = reading.Value;
+            r.Title = std::move(title);
+        } else if (name == "--pruefe") {
+            line.ResultText = std::string(value);
         } else if (name == "--title") {
             r.Title = std::string(value);
         } else {
@@ -97,9 +126,48 @@ struct Parser {
         return true;
     }
 
-    // After all arguments: the training and its level belong together.
+    // The first of `names` that was given, or nothing.
+    std::optional<std::string_view> AnyOf(std::initializer_list<std::string_view> names) const {
+        for (const std::string_view name : names) {
+            if (given.contains(name)) return name;
+        }
+        return std::nullopt;
+    }
+
+    // After all arguments: the training and its level belong together; a
+    // code fixes training, level, passes and draws, and a check stands alone.
     bool Finish() {
         if (line.What != Command::Make) return true;
+        if (given.contains("--pruefe")) {
+            if (given.size() > 1) return Fail("--pruefe steht allein");
+            line.What = Command::Check;
+            return true;
+        }
+        if (given.contains("--code") && !codeWanted) {
+            if (const auto other =
+                    AnyOf({"--training", "--level", "--passes", "--seed", "--sheets", "--tasks"})) {
+                return Fail(std::string(*other) +
+                            " passt nicht zu --code CODE: der Code legt Übung, Stufe, "
+                            "Durchgänge und Aufgaben fest");
+            }
+            if (line.Output.empty() && !line.Json) {
+                return Fail(
+                    "nichts zu tun: -o DATEI schreibt ein PDF, --json gibt die Aufgaben aus");
+            }
+            return true;
+        }
+        if (given.contains("--passes") && !codeWanted)
+            return Fail("--passes gilt nur zusammen mit --code");
+        if (codeWanted) {
+            if (const auto other =
+                    AnyOf({"--sheets", "--tasks", "--title", "--key", "-o", "--json"})) {
+                return Fail(std::string(*other) +
+                            " passt nicht zu --code: es gibt nur den Übungscode aus");
+            }
+            if (line.SeedGiven && line.Request.Seed >= kExerciseSeeds)
+                return Fail("--seed nimmt mit --code eine ganze Zahl von 0 bis 16777215");
+            line.What = Command::ExerciseCode;
+        }
         if (!training) return Fail("--training fehlt (--list zeigt alle Übungen)");
         if (!level) return Fail("--level fehlt");
         const auto n = WholeNumber<int>(*level);
@@ -108,7 +176,7 @@ struct Parser {
             return Fail("die Übung " + Quoted(word) + " hat keine Stufe " + Quoted(*level) +
                         (*training == Training::Masse ? " (1 bis 6)" : " (1 bis 5)"));
         }
-        if (line.Output.empty() && !line.Json) {
+        if (!codeWanted && line.Output.empty() && !line.Json) {
             return Fail("nichts zu tun: -o DATEI schreibt ein PDF, --json gibt die Aufgaben aus");
         }
         line.Request.Id = *training;
@@ -146,6 +214,15 @@ std::optional<CommandLine> ParseCommandLine(std::span<const std::string_view> ar
                 return std::nullopt;
             }
             (arg == "--key" ? p.line.Request.Key : p.line.Json) = true;
+            continue;
+        }
+        // "--code" alone asks for a new code; with a word after it, it names one.
+        if (arg == "--code" && (i + 1 == args.size() || args[i + 1].starts_with("-"))) {
+            if (!p.First(arg)) {
+                error = p.error;
+                return std::nullopt;
+            }
+            p.codeWanted = true;
             continue;
         }
         // "--sheets 4" and "--sheets=4" alike.

@@ -2,6 +2,7 @@
 
 #include "core/AnswerText.h"
 #include "decadic/DekAnswer.h"
+#include "drill/Evaluation.h"
 #include "worksheet/SheetRandom.h"
 #include "worksheet/TaskRecordJson.h"
 #include "worksheet/TrainingNames.h"
@@ -71,6 +72,68 @@ bool OnSheet(const Worksheet& sheet, const WorksheetTask& task) {
 }
 
 } // namespace
+
+WorksheetRequest ExerciseRequest(const Exercise& exercise) {
+    WorksheetRequest request;
+    request.Id = exercise.Id;
+    request.Level = exercise.Level;
+    request.Sheets = 1;
+    request.Tasks = kLines * exercise.Passes;
+    request.Seed = exercise.Seed;
+    request.Key = true;
+    return request;
+}
+
+std::vector<Worksheet> MakeExerciseSheets(const Exercise& exercise) {
+    std::vector<Worksheet> sheets(1);
+    Worksheet& sheet = sheets.front();
+    sheet.Id = ExerciseCode(exercise);
+    sheet.Passes = exercise.Passes;
+    // As the drill fills its lines: one engine for the whole exercise.
+    PortableRandom rng(EngineSeed(exercise));
+    const LineGenerator generate = GeneratorFor(exercise.Id, exercise.Level);
+    for (int pass = 1; pass <= exercise.Passes; ++pass) {
+        for (int line = 1; line <= kLines; ++line) {
+            const AnyTask drawn = generate(rng);
+            WorksheetTask task = TaskOf(drawn, exercise.Id);
+            JsonObject json;
+            json.Add("Code", sheet.Id);
+            json.Add("Task", static_cast<int>(sheet.Tasks.size()) + 1);
+            json.Add("Pass", pass);
+            json.Add("Line", line);
+            json.Add("Training", WordOf(exercise.Id));
+            json.Add("Level", exercise.Level);
+            WriteTask(drawn, true, json);
+            task.Json = json.str();
+            sheet.Tasks.push_back(std::move(task));
+        }
+    }
+    return sheets;
+}
+
+std::string ExerciseTrainingName(Training training) {
+    const std::vector<std::string_view> path = MenuPath(training);
+    std::string name;
+    for (std::size_t i = 1; i < path.size(); ++i)
+        name += (name.empty() ? "" : " · ") + std::string(path[i]);
+    return name;
+}
+
+std::string ResultSummary(const ExerciseResult& result) {
+    const Exercise& e = result.Task;
+    const int most = kLines * e.Passes; // one point a task
+    // A whole percentage, an exact half to the even neighbour, as the
+    // evaluation rounds.
+    const int part = result.HalfPoints * 100;
+    const int whole = 2 * most;
+    int percent = part / whole;
+    const int twiceRest = 2 * (part % whole);
+    if (twiceRest > whole || (twiceRest == whole && percent % 2 != 0)) ++percent;
+    return ExerciseCode(e) + " · " + ExerciseTrainingName(e.Id) + " · " +
+           std::string(LevelCaption(e.Id, e.Level)) + " · " + FormatHalfPoints(result.HalfPoints) +
+           " von " + std::to_string(most) + " Punkten (" + std::to_string(percent) + " %) · " +
+           std::to_string(result.Tries) + (result.Tries == 1 ? " Versuch" : " Versuche");
+}
 
 bool HasLevel(Training training, int level) {
     return static_cast<bool>(GeneratorFor(training, level));

@@ -5,6 +5,7 @@
 // task stands twice on a sheet. The same series number, training, level and
 // counts give the same sheets.
 
+#include "drill/ExerciseCode.h"
 #include "drill/Training.h"
 
 #include <cstdint>
@@ -25,6 +26,10 @@ struct WorksheetRequest {
     bool Key = false;       // add the answer key after the sheets
 };
 
+// The request that describes a coded exercise's sheet: its training, level
+// and task count, one sheet, with its key.
+WorksheetRequest ExerciseRequest(const Exercise& exercise);
+
 struct WorksheetTask {
     std::string Given;  // the given value (or notation) with its unit, in task-text markup
     std::string ToUnit; // the asked unit; empty where the answer has none
@@ -36,6 +41,7 @@ struct Worksheet {
     int Number = 1; // 1..Sheets
     std::string Id; // "1234-3"
     std::vector<WorksheetTask> Tasks;
+    int Passes = 0; // a coded exercise's sheet: its passes, and Id is its code
 };
 
 // Whether the training has the level (1..5, and 6 for "Masse").
@@ -47,5 +53,19 @@ inline constexpr int kMostRedraws = 50;
 
 // Every sheet of the request. The level must be one the training has.
 std::vector<Worksheet> MakeWorksheets(const WorksheetRequest& request);
+
+// The one sheet of a coded exercise, Id its code: the tasks just as the drill
+// draws them, pass after pass, five a pass, a task repeated where the drill
+// repeats it. Its JSON records name Code, Pass and Line. The exercise must be
+// Codable.
+std::vector<Worksheet> MakeExerciseSheets(const Exercise& exercise);
+
+// The training without its menu group: "Länge", "Volumen · Kubik".
+std::string ExerciseTrainingName(Training training);
+
+// What the teacher's check says of a result:
+// "K7QX-93PF · Länge · Fortgeschrittener · 13,5 von 15 Punkten (90 %) · 18 Versuche".
+// The percentage is of the points the exercise can give.
+std::string ResultSummary(const ExerciseResult& result);
 
 } // namespace quarvel
