@@ -92,12 +92,10 @@ class StartWindowTest : public QObject {
             PassCountOpen open(QString::fromStdString(row["typed"]));
             QWidget* widget = Named(open.dialog, QString::fromStdString(row["on"]));
             widget->setFocus(Qt::TabFocusReason);
-            const std::string& key = row["key"];
-            key == "click"
-                ? QTest::mouseClick(widget, Qt::LeftButton)
-                : QTest::keyClick(widget,
-                                  QKeySequence::fromString(QString::fromStdString(key))[0].key(),
-                                  key == "Enter" ? Qt::KeypadModifier : Qt::NoModifier);
+            const QString key = QString::fromStdString(row["key"]);
+            const auto keypad = key == "Enter" ? Qt::KeypadModifier : Qt::NoModifier;
+            key == "click" ? QTest::mouseClick(widget, Qt::LeftButton)
+                           : QTest::keyClick(widget, QKeySequence(key)[0].key(), keypad);
             const int passes = row.Int("passes");
             QVERIFY2(open.dialog->isVisible() == (passes == 0) &&
                          (open.dialog->result() == QDialog::Accepted ? open.dialog->Passes() : 4) ==

@@ -2,7 +2,6 @@
 // keyboard take them: menu choices, bursts of keys, closing the window in
 // front, clicks on buttons and right answers. Each walk is reproducible from
 // its seed. After every step a window is visible, or the program has ended.
-#include "../ui/Drive.h"
 #include "windows/AuswertungU.h"
 #include "windows/DekEinheitenU.h"
 #include "windows/ExerciseWindow.h"
@@ -24,7 +23,6 @@
 #include <random>
 
 using namespace quarvel;
-using test::Field;
 
 namespace {
 
@@ -206,18 +204,15 @@ class Walk {
         auto* drill = qobject_cast<ExerciseWindow*>(QApplication::activeModalWidget());
         if (drill == nullptr) return;
         QApplication::setActiveWindow(drill);
-        for (int line = 1; line <= kLines; ++line) {
-            QLineEdit* field = Field(drill, line);
-            if (drill->focusWidget() != field) continue;
-            const std::string& answer =
-                drill == windows_.DekEinheiten
-                    ? drill->Session().DekSheet()[line].AnswerText.str()
-                    : drill->Session().MeasureSheet()[line].AnswerText.str();
-            trail_ << QStringLiteral("answer line %1: %2").arg(line).arg(answer.c_str());
-            field->setText(QString::fromStdString(answer));
-            QTest::keyClick(field, Qt::Key_Return);
-            return;
-        }
+        auto* field = qobject_cast<QLineEdit*>(drill->focusWidget());
+        const int line = field != nullptr ? field->objectName().mid(3).toInt() : 0; // "edt3"
+        if (line == 0) return;
+        const std::string& answer = drill == windows_.DekEinheiten
+                                        ? drill->Session().DekSheet()[line].AnswerText.str()
+                                        : drill->Session().MeasureSheet()[line].AnswerText.str();
+        trail_ << QStringLiteral("answer line %1: %2").arg(line).arg(answer.c_str());
+        field->setText(QString::fromStdString(answer));
+        QTest::keyClick(field, Qt::Key_Return);
     }
 
     Windows windows_;

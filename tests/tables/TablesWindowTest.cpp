@@ -233,11 +233,11 @@ class TablesWindowTest : public QObject {
             {1, p.Right(1)}, {2, "999999"}, {2, p.Right(2)}, {3, "999999"}, {3, "999999"}};
         for (const auto& [line, typed] : answers)
             test::Answer(w, line, typed);
-        QCOMPARE(Child<QLabel>(w, "lblAnzeige")->text(),
+        const auto* message = Child<QLabel>(w, "lblAnzeige");
+        QCOMPARE(message->text(),
                  Q(tables::WrongTwice("exercise windows lblAnzeige: edtExit",
                                       w->Session().MeasureSheet()[3].AnswerText.str())));
-        QCOMPARE(TextColour(Child<QLabel>(w, "lblAnzeige")),
-                 ColourOf(kEw, "lblAnzeige wrong at the second try"));
+        QCOMPARE(TextColour(message), ColourOf(kEw, "lblAnzeige wrong at the second try"));
         for (const CsvRow& row : Rows("cases/tables_drill_pictures.csv")) {
             auto* label = w->findChild<QLabel*>(Q(row["picture"]));
             QVERIFY2(label != nullptr, row["picture"].c_str());

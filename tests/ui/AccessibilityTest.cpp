@@ -94,6 +94,7 @@ class AccessibilityTest : public QObject {
         test::Program p(5, QSize(1280, 1024));
         p.selection.MaxPasses = 1; // the fifth answer ends the drill
         ExerciseWindow* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 1);
+        auto* evaluate = Named<QPushButton>(w, "Auswertung");
         QCOMPARE(QApplication::focusWidget(), Field(w, 1));
         for (int line = 1; line <= 5; ++line) {
             if (line == 2) {
@@ -101,8 +102,7 @@ class AccessibilityTest : public QObject {
                 Field(w, 2)->clear();
             }
             Judged(w, line, p.Right(line),
-                   line < 5 ? static_cast<QObject*>(Field(w, line + 1))
-                            : Named<QPushButton>(w, "Auswertung"));
+                   line < 5 ? static_cast<QObject*>(Field(w, line + 1)) : evaluate);
         }
 
         // The chain window, opened from the menu bar and left with Escape,
@@ -110,7 +110,7 @@ class AccessibilityTest : public QObject {
         test::WhenModal(w, [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         w->MenuBar()->setFocus(Qt::MenuBarFocusReason);
         Child<QAction>(w, "menVerwandlung")->trigger();
-        QTRY_COMPARE(QApplication::focusWidget(), Named<QPushButton>(w, "Auswertung"));
+        QTRY_COMPARE(QApplication::focusWidget(), evaluate);
 
         // The evaluation says a few of its steps, not all.
         TfrmAuswertung* evaluation = p.windows.Auswertung;
@@ -120,7 +120,7 @@ class AccessibilityTest : public QObject {
             animation = Take();
             QTest::keyClick(evaluation->btnSchliessen(), Qt::Key_Return);
         });
-        QTest::keyClick(Named<QPushButton>(w, "Auswertung"), Qt::Key_Return);
+        QTest::keyClick(evaluate, Qt::Key_Return);
         const auto changes = std::count_if(animation.begin(), animation.end(), [&](const Heard& h) {
             const auto* widget = qobject_cast<QWidget*>(h.Object);
             return widget != nullptr && widget->window() == evaluation &&
@@ -161,8 +161,7 @@ class AccessibilityTest : public QObject {
                  QStringLiteral("Aus Zeitanzeige: ein"));
 
         ExerciseWindow* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 1);
-        QAccessibleInterface* time =
-            QAccessible::queryAccessibleInterface(Named<QLabel>(w, "Benötigte Zeit"));
+        auto* time = QAccessible::queryAccessibleInterface(Named(w, "Benötigte Zeit"));
         QCOMPARE(time->text(QAccessible::Name) + " " + time->text(QAccessible::Description) + " " +
                      time->textInterface()->text(0, -1),
                  QStringLiteral("Benötigte Zeit 00:00:00 00:00:00"));

@@ -267,7 +267,7 @@ class ExerciseWindowTest : public QObject {
             Child<QAction>(w, "menVerwandlung")->trigger();
             return image;
         };
-        QWidget* box = w->findChild<QWidget*>(QStringLiteral("pntEinheiten"));
+        QWidget* box = Child(w, "pntEinheiten");
         const auto tipAt = [box](int x) {
             const QPoint at(x, LineTop(1) + 10);
             QHelpEvent help(QEvent::ToolTip, at, box->mapToGlobal(at));

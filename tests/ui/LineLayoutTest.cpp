@@ -190,8 +190,7 @@ class LineLayoutTest : public QObject {
         for (int attempt = 0; attempt < 2; ++attempt)
             test::Answer(w, 1, QStringLiteral("1234567891").repeated(4));
         QVERIFY(!field->isVisible());
-        const QImage shot =
-            w->findChild<QWidget*>(QStringLiteral("pntEinheiten"))->grab().toImage();
+        const QImage shot = test::Child(w, "pntEinheiten")->grab().toImage();
         int red = 0;
         for (int y = 110; y < 170; ++y)
             for (int x = 0; x < shot.width(); ++x)
