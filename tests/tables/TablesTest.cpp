@@ -334,61 +334,44 @@ TEST(ChainTable, WidthTitleAndDrawingOfEveryAreaCode) {
     }
 }
 
-// In words each factor stands between the units it joins, each group name
-// before the places it spans.
-TEST(ChainGeometry, SpokenChainPairsFactorsWithTheirUnits) {
-    EXPECT_THAT(SpokenChain(ChainFor(UnitArea::Volumen).value()),
-                ::testing::ElementsAre("m³, dm³, cm³, mm³", "hl, l, dl, cl, ml", "1 m³ = 1000 dm³",
-                                       "1 dm³ = 1000 cm³", "1 cm³ = 1000 mm³", "1 hl = 100 l",
-                                       "1 l = 10 dl", "1 dl = 10 cl", "1 cl = 10 ml", "1 l = 1 dm³",
-                                       "1 ml = 1 cm³"));
-    EXPECT_THAT(SpokenChain(ChainFor(UnitArea::DezNum).value()),
-                ::testing::ElementsAre("HT, ZT, T, H, Z, E, z, h, t, zt, ht, m, zm, hm",
-                                       "Tausender: HT, ZT, T", "Tausendstel: t, zt, ht",
-                                       "Millionstel: m, zm, hm",
-                                       "Dekadische Einheiten: HT, ZT, T, H, Z, E",
-                                       "Dezimale Einheiten: z, h, t, zt, ht, m, zm, hm"));
+std::vector<std::string> Split(const std::string& text, char at) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, at);)
+        parts.push_back(part);
+    return parts;
 }
 
-// Hand-worked decadic solutions drawn on a chain: each digit, black given and
-// blue expected, under its place, the comma in a column between E and z; no
-// digits where a place is not on the chain.
+TEST(ChainGeometry, SpokenChainPairsFactorsWithTheirUnits) {
+    for (const CsvRow& row : Rows("cases/tables_spoken_chains.csv"))
+        EXPECT_EQ(SpokenChain(ChainFor(UnitArea(row.Int("area_code"))).value()),
+                  Split(row["spoken"], '|'))
+            << row.Where();
+}
+
+// Each digit, black given and blue expected, under its place, the comma in a
+// column between E and z; no digits where a place is not on the chain.
 TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
-    using ::testing::UnorderedElementsAre;
-    const auto drawn = [](int area, std::vector<PlaceDigit> given, std::vector<PlaceDigit> expected,
-                          bool notation = false) {
-        DekSolution s{std::move(given), notation, std::move(expected), "", "", 0, {}};
-        std::vector<std::string> cells;
-        for (const ChainLabel& l : SolutionOnChain(ChainFor(UnitArea(area)).value(), s).Labels)
-            cells.push_back((l.Colour == Blue    ? "blue "
+    const auto digits = [](const std::string& triples) {
+        std::vector<PlaceDigit> cells;
+        std::istringstream in(triples);
+        for (PlaceDigit d; in >> d.Exponent >> d.Place >> d.Count;)
+            cells.push_back(d);
+        return cells;
+    };
+    for (const CsvRow& row : Rows("cases/tables_chain_digits.csv")) {
+        const DekSolution s{
+            digits(row["given"]), row["notation"] == "yes", digits(row["expected"]), "", "", 0, {}};
+        std::vector<std::string> drawn;
+        for (const ChainLabel& l :
+             SolutionOnChain(ChainFor(UnitArea(row.Int("area_code"))).value(), s).Labels)
+            drawn.push_back((l.Colour == Blue    ? "blue "
                              : l.Colour == Black ? "black "
                                                  : "other ") +
                             l.Text + " " + std::to_string(l.X));
-        return cells;
-    };
-    // The DezNum chain: H -175, Z -125, E -75, z -25, h 25.
-    EXPECT_THAT(drawn(3, {{0, "E", "3"}, {-1, "z", "4"}, {-2, "h", "5"}},
-                      {{2, "H", "3"}, {1, "Z", "4"}, {0, "E", "5"}}),
-                UnorderedElementsAre("black 3 -75", "black , -50", "black 4 -25", "black 5 25",
-                                     "blue 3 -175", "blue 4 -125", "blue 5 -75"));
-    EXPECT_THAT(drawn(3, {{2, "H", "3"}, {1, "Z", "0"}, {0, "E", "7"}},
-                      {{0, "E", "3"}, {-1, "z", "0"}, {-2, "h", "7"}}),
-                UnorderedElementsAre("black 3 -175", "black 0 -125", "black 7 -75", "blue 3 -75",
-                                     "blue , -50", "blue 0 -25", "blue 7 25"));
-    // The DekNum chain: HT 25, ZT 75, T 125, H 175, Z 225, E 275; a notation
-    // stands count by count.
-    EXPECT_THAT(drawn(1, {{4, "ZT", "73"}, {0, "E", "5"}},
-                      {{5, "HT", "7"},
-                       {4, "ZT", "3"},
-                       {3, "T", "0"},
-                       {2, "H", "0"},
-                       {1, "Z", "0"},
-                       {0, "E", "5"}},
-                      true),
-                UnorderedElementsAre("black 73 75", "black 5 275", "blue 7 25", "blue 3 75",
-                                     "blue 0 125", "blue 0 175", "blue 0 225", "blue 5 275"));
-    EXPECT_THAT(drawn(1, {{12, "B", "1"}}, {{12, "B", "1"}, {11, "HMd", "0"}}),
-                ::testing::IsEmpty());
+        EXPECT_THAT(drawn, ::testing::UnorderedElementsAreArray(Split(row["drawn"], '|')))
+            << row.Where();
+    }
 }
 
 // Read line by line, a page has no markup and no word cut at a line end; a
