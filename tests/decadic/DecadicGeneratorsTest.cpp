@@ -68,31 +68,34 @@ struct Data {
     std::map<std::string, DataTable> Kind1;
     std::map<int, DataTable> Distances;
     std::map<std::pair<int, int>, std::string> DekKind3; // (a, b)
-    std::map<int, DataBand> DezKind3;                    // a; only the pattern and decimals
+    std::map<int, std::string> DezKind3;                 // a
     std::map<std::string, std::vector<int>> DrawRanges;  // the n of the first Random(n) calls
     std::map<std::string, DataPattern> Patterns;
     Data();
 };
 
+const Data& TheData() {
+    static const Data data;
+    return data;
+}
+
 Data::Data() {
     Data& d = *this;
     for (const std::string file : {"deknum", "deznum"}) {
-        for (const CsvRow& r : ReadCsv("decadic/" + file + "_bands.csv")) {
+        for (const CsvRow& r : ReadCsv("decadic/" + file + "_bands.csv"))
             d.Numbers[{r["generator"], r.Int("direction")}].push_back(
                 {r.Int("p_from"), r.Int("p_to"), r["pattern"],
                  file == "deznum" ? r.Int("decimals") : -1, r.Int("zero"), r.Int("enlarge")});
-        }
         for (const CsvRow& r : ReadCsv("decadic/" + file + "_layout.csv"))
             d.Layouts[{r["generator"], r.Int("direction")}] = {r.Int("answer_left"),
                                                                r.Int("answer_width")};
     }
     for (const std::string family : {"dekdek", "dezdez"}) {
-        for (const CsvRow& r : ReadCsv("decadic/" + family + "_levels.csv")) {
+        for (const CsvRow& r : ReadCsv("decadic/" + family + "_levels.csv"))
             d.Units[r["generator"]] = {
                 r.Int("k"),           r.Int("max_distance"), r["k3"].empty() ? 0 : r.Int("k3"),
                 r.Int("answer_left"), r.Int("answer_width"), r.Int("to_unit_left"),
                 r["kind1_table"]};
-        }
         for (const CsvRow& r : ReadCsv("decadic/" + family + "_kind_bands.csv"))
             d.Kinds[r["generator"]].push_back(
                 {r.Int("draw_from"), r.Int("draw_to"), r.Int("kind")});
@@ -104,7 +107,7 @@ Data::Data() {
     for (const CsvRow& r : ReadCsv("decadic/dekdek_kind3_patterns.csv"))
         d.DekKind3[{r.Int("a"), r.Int("b")}] = r["pattern"];
     for (const CsvRow& r : ReadCsv("decadic/dezdez_kind3_patterns.csv"))
-        d.DezKind3[r.Int("a")] = {1, 1, r["pattern"], r.Int("decimals")};
+        d.DezKind3[r.Int("a")] = r["pattern"];
     const std::regex random(R"(Random\((\d+)\))");
     for (const CsvRow& r : ReadCsv("decadic/generators.csv")) {
         for (const char* column : {"DirectionDraw", "PairDraw", "PatternDraw"}) {
@@ -115,11 +118,6 @@ Data::Data() {
     }
     for (const CsvRow& r : ReadCsv("patterns.csv"))
         d.Patterns[r["name"]] = {r["min"], r["max"]};
-}
-
-const Data& TheData() {
-    static const Data data;
-    return data;
 }
 
 // The digits of a numeral or a pattern bound, without its separator.
@@ -204,14 +202,6 @@ TEST(DecadicData, TablesEntryByEntry) {
         ExpectTable("distance " + std::to_string(d), DistanceTable(d), bands);
 }
 
-// A task drawn by `script`, then by `fallback` if given.
-struct Scripted {
-    explicit Scripted(std::vector<int> script, RandomSource* fallback = nullptr)
-        : rng(std::move(script), fallback) {}
-    ScriptedRandom rng;
-    TDekTaskRecord task;
-};
-
 // 0, 1, 2, ... modulo n: repeated position draws never hit one digit twice, so
 // a task shows exactly as many zeros and enlarged counts as its band asks.
 struct Counting final : RandomSource {
@@ -226,8 +216,8 @@ struct Counting final : RandomSource {
 // What holds for every task: a short answer without leading zero or blank
 // that can be typed key by key and is judged right, and the first draws in
 // the ranges the transcription names.
-void CheckCommon(const Scripted& s, const NamedDecadicGenerator& gen) {
-    const TDekTaskRecord& r = s.task;
+void CheckCommon(const ScriptedRandom& rng, const TDekTaskRecord& r,
+                 const NamedDecadicGenerator& gen) {
     const std::string& answer = r.AnswerText.str();
     // BoundedText cuts at 40, so a text of 40 would hide a longer one.
     EXPECT_TRUE(!r.GivenText.empty() && r.GivenText.size() < 40U && answer.size() < 40U);
@@ -243,16 +233,15 @@ void CheckCommon(const Scripted& s, const NamedDecadicGenerator& gen) {
     DekAnswerRules rules(judged);
     EXPECT_EQ(Drill(rules).Exit(1, answer).Outcome, ExitResult::Kind::RightFirst);
     const std::vector<int>& ranges = TheData().DrawRanges.at(std::string(gen.Name));
-    ASSERT_GE(s.rng.Calls().size(), ranges.size());
+    ASSERT_GE(rng.Calls().size(), ranges.size());
     for (std::size_t i = 0; i < ranges.size(); ++i)
-        EXPECT_EQ(s.rng.Calls()[i].first, ranges[i]) << "draw range " << i;
+        EXPECT_EQ(rng.Calls()[i].first, ranges[i]) << "draw range " << i;
 }
 
 // DekNum and DezNum: the direction shows in which text is notation, the band
 // in the numeral's digits, decimals and zeros and in the enlarged counts.
-void CheckNumeralTask(const Scripted& s, bool decimal, int direction, const DataBand& band,
+void CheckNumeralTask(const TDekTaskRecord& r, bool decimal, int direction, const DataBand& band,
                       const std::pair<int, int>& layout) {
-    const TDekTaskRecord& r = s.task;
     const DataPattern& pattern = TheData().Patterns.at(band.Pattern);
     EXPECT_EQ(r.AnswerIsNotation, direction == 2) << "direction";
     EXPECT_EQ(std::pair(FieldOf(r).Left, FieldOf(r).Width), layout) << "AnswerLeft and AnswerWidth";
@@ -297,10 +286,10 @@ TEST(DecadicData, EveryNumberBandAtBothEdges) {
                 SCOPED_TRACE(name + " direction " + std::to_string(direction) + " " + band.Name() +
                              " p " + std::to_string(p));
                 Counting rest(p);
-                Scripted s({direction - 1, p - 1}, &rest);
-                s.task = gen.Generate(s.rng);
-                CheckCommon(s, gen);
-                CheckNumeralTask(s, gen.Training == DekTraining::DezNum, direction, band,
+                ScriptedRandom rng({direction - 1, p - 1}, &rest);
+                const TDekTaskRecord r = gen.Generate(rng);
+                CheckCommon(rng, r, gen);
+                CheckNumeralTask(r, gen.Training == DekTraining::DezNum, direction, band,
                                  TheData().Layouts.at(key));
             }
         }
@@ -321,9 +310,8 @@ struct UnitTask {
 // count into a smaller unit, kind 2 into a bigger one; kind 3 asks for a
 // notation (DekDek: places A down to B + 1) or a decimal below one (DezDez: A
 // decimals) in unit B.
-void CheckUnitTask(const Scripted& s, bool decadic, const DataUnitLevel& level,
+void CheckUnitTask(const TDekTaskRecord& r, bool decadic, const DataUnitLevel& level,
                    const UnitTask& task) {
-    const TDekTaskRecord& r = s.task;
     const AnswerField field = FieldOf(r);
     EXPECT_EQ((std::tuple(field.Left, field.Width, field.ToUnitLeft,
                           r.AnswerIsNotation || r.AnswerHasComma)),
@@ -391,8 +379,8 @@ std::vector<UnitTask> UnitTasks(const DataUnitLevel& level, int kind, bool decad
     for (int a = 1; kind == 3 && a <= level.K3; ++a) {
         for (int b = 1; b <= level.K3; ++b) {
             if (decadic ? a <= b : b <= a) continue;
-            tasks.push_back({3, 1, decadic ? data.DekKind3.at({a, b}) : data.DezKind3.at(a).Pattern,
-                             a, b, "kind 3 units " + std::to_string(a) + ", " + std::to_string(b)});
+            tasks.push_back({3, 1, decadic ? data.DekKind3.at({a, b}) : data.DezKind3.at(a), a, b,
+                             "kind 3 units " + std::to_string(a) + ", " + std::to_string(b)});
         }
     }
     return tasks;
@@ -410,11 +398,11 @@ TEST(DecadicData, EveryKindAndBandAtBothEdges) {
                                  std::to_string(kinds.Hi) + " draw " + std::to_string(draw) + " " +
                                  task.Where);
                     SeededRandom rest(static_cast<std::uint64_t>(++seed));
-                    Scripted s({draw - 1, seed % 100, task.P - 1}, &rest);
-                    if (task.Kind != 1) s.rng.Append({task.A - 1, task.B - 1});
-                    s.task = gen.Generate(s.rng);
-                    CheckCommon(s, gen);
-                    CheckUnitTask(s, decadic, level, task);
+                    ScriptedRandom rng({draw - 1, seed % 100, task.P - 1}, &rest);
+                    if (task.Kind != 1) rng.Append({task.A - 1, task.B - 1});
+                    const TDekTaskRecord r = gen.Generate(rng);
+                    CheckCommon(rng, r, gen);
+                    CheckUnitTask(r, decadic, level, task);
                 }
             }
         }
@@ -424,15 +412,15 @@ TEST(DecadicData, EveryKindAndBandAtBothEdges) {
 TEST(DecadicGenerators, WorkedTasks) {
     for (const CsvRow& row : ReadCsv("cases/decadic_tasks.csv")) {
         std::istringstream draws(row["draws"]);
-        Scripted s({std::istream_iterator<int>(draws), {}});
-        const TDekTaskRecord r = FindDecadicGenerator(row["generator"])->Generate(s.rng);
+        ScriptedRandom rng({std::istream_iterator<int>(draws), {}});
+        const TDekTaskRecord r = FindDecadicGenerator(row["generator"])->Generate(rng);
         const std::string units = r.FromUnit.empty() ? "" : " " + r.FromUnit.str();
         EXPECT_EQ(r.GivenText.str() + units + " -> " +
                       (r.ToUnit.empty() ? "" : r.ToUnit.str() + ": ") + r.AnswerText.str() + " @" +
                       std::to_string(FieldOf(r).Left) + "+" + std::to_string(FieldOf(r).Width),
                   row["task"])
             << row.Where();
-        EXPECT_EQ(s.rng.Remaining(), 0U) << row.Where();
+        EXPECT_EQ(rng.Remaining(), 0U) << row.Where();
         // An enlarged decimal keeps the number drawn.
         const std::string exact = std::to_string(r.DecExact.Mantissa) + " decimals " +
                                   std::to_string(r.DecExact.Decimals);
