@@ -1,8 +1,5 @@
-// quarvel-arbeitsblatt end to end: the PDF's text, read back with pdftotext,
-// holds every task and, in the key, every answer in order, with the fonts
-// embedded, and every word inside the margins; bad options and unwritable
-// paths leave no file and nothing else touched; the window saves a PDF of the
-// training and level chosen in it.
+// quarvel-arbeitsblatt end to end: the PDF read back with pdftotext and pdffonts,
+// bad options and unwritable paths, and the window.
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 #include "arbeitsblatt/Run.h"
 #include "arbeitsblatt/SheetPainter.h"
@@ -63,8 +60,7 @@ QString Tool(const char* program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Text as compared: no blanks and no markup; without `raised` also no
-// character the markup raises or lowers.
+// Without blanks and markup; without `raised` also without raised or lowered characters.
 QString Squeezed(QString text, bool raised) {
     if (!raised) text.remove(QRegularExpression(QStringLiteral("[\\^!].")));
     text.remove(QRegularExpression(QStringLiteral("[\\s^!#]")));
@@ -115,10 +111,8 @@ class ArbeitsblattTest : public QObject {
         QCOMPARE(made.Status, 0);
         QVERIFY2(made.Out.contains(seed + "-1 bis " + seed + "-2"), qPrintable(made.Out));
 
-        // A task reads "7. 4000 mm =", its answer line, "dm"; its line in the
-        // key "7. 4000 mm = 40 dm", the answer trimmed as the drill shows it.
-        QStringList tasks;
-        QStringList key;
+        // A task reads "7. 4000 mm =", its answer line, "dm"; its key "7. 4000 mm = 40 dm".
+        QStringList tasks, key;
         const bool decadic = training.startsWith("de");
         const bool units = !decadic || training.endsWith("dek") || training.endsWith("dez");
         for (const QString& line : json.Out.split('\n', Qt::SkipEmptyParts)) {
@@ -135,8 +129,7 @@ class ArbeitsblattTest : public QObject {
         }
         QCOMPARE(key.size(), 40);
 
-        // -layout sets a raised character on a line of its own above: there
-        // the texts are checked without them; -raw keeps each in its place.
+        // -layout sets a raised character on a line of its own, -raw keeps it in place.
         const QString layout = Tool(PDFTOTEXT, {"-layout", pdf, "-"});
         QVERIFY2(layout.count('\f') >= 3, qPrintable(layout));
         for (const QString& mode : {QStringLiteral("-layout"), QStringLiteral("-raw")}) {
@@ -158,12 +151,10 @@ class ArbeitsblattTest : public QObject {
             QVERIFY2(font.contains(QRegularExpression("\\s+yes(\\s+\\S+){4}$")), qPrintable(font));
     }
 
-    // Every training and level, with the longest title (80 characters, as
-    // many as the window takes) and the longest sheet number, in one PDF:
-    // every word lies inside the page's margins, and the title is whole on
-    // every page. One title has no blank to break at, the other many. A
-    // sheet of long place-value notations fills its first page before its
-    // second begins.
+    // Every training and level in one PDF, with the longest sheet number and
+    // an 80-character title without a blank or with many: every word inside
+    // the margins, the title whole on every page, a first page full before a
+    // sheet's second begins.
     void everyWordStaysInsideTheMargins() {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("alle.pdf"));
@@ -250,9 +241,8 @@ class ArbeitsblattTest : public QObject {
         }
     }
 
-    // -o writes a regular file or a new one in a folder it may write in;
-    // a pipe, a socket, a folder or a file without write rights stays as it
-    // is, and nothing is printed, not even the asked JSON lines.
+    // A pipe, a socket, a folder or a file without write rights stays as it is,
+    // and nothing is printed, not even the asked JSON lines.
     void onlyRegularFilesAreWritten_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("message");
@@ -328,8 +318,7 @@ class ArbeitsblattTest : public QObject {
         }
     }
 
-    // The system's words for a failed write come out German, whatever Qt
-    // said; "no space" cannot be made without root, so it is told here.
+    // A failed write is told in German, whatever Qt said ("no space" needs root to make).
     void writeFailuresAreToldInGerman() {
         const QString full = QStringLiteral("kein Platz mehr auf dem Datenträger");
         const QString rights = QStringLiteral("keine Schreibrechte");
@@ -345,9 +334,8 @@ class ArbeitsblattTest : public QObject {
                      reason);
     }
 
-    // The window, the preview, the file and print dialogs, and any window
-    // Qt opens from them, lie inside the free area of the screen the window
-    // is given, frame and all.
+    // The window, its preview, file and print dialogs and any other window lie,
+    // frame and all, inside the free area of the screen the window is given.
     void everyWindowFitsTheScreen_data() {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QRect>("available");
@@ -364,7 +352,6 @@ class ArbeitsblattTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(available.contains(OuterGeometry(&window)));
 
-        // Each dialog as it is up, then closed.
         const auto outerWhileUp = [](const std::function<void()>& open) {
             QRect outer;
             QTimer::singleShot(0, [&] {
@@ -384,7 +371,6 @@ class ArbeitsblattTest : public QObject {
         const QRect print = outerWhileUp([&] { window.Print(); });
         QVERIFY(!print.isEmpty() && available.contains(print));
 
-        // Any other window, as it is shown and when it grows.
         QDialog other(&window);
         other.resize(2000, 1500);
         other.show();
@@ -393,7 +379,6 @@ class ArbeitsblattTest : public QObject {
         QVERIFY(available.contains(OuterGeometry(&other)));
     }
 
-    // A read-only folder: the temporary file cannot be made, the old PDF stays.
     void windowSavesTheChosenTrainingAsPdf() {
         QTemporaryDir dir;
         ArbeitsblattWindow window;

@@ -99,10 +99,9 @@ TEST(Worksheets, NeverAskTheSameTwiceOnASheet) {
             const WorksheetRequest request{word.Id, level.Level, 12, 20, 5, "", false};
             for (const Worksheet& sheet : MakeWorksheets(request)) {
                 std::set<std::pair<std::string, std::string>> asked;
-                for (const WorksheetTask& task : sheet.Tasks) {
+                for (const WorksheetTask& task : sheet.Tasks)
                     EXPECT_TRUE(asked.emplace(task.Given, task.ToUnit).second)
                         << sheet.Id << ": " << task.Given << " in " << task.ToUnit;
-                }
             }
         }
     }
