@@ -1,5 +1,4 @@
-// One drill's judging, scores and passes line by line; whole drills through the
-// session; the evaluation's numbers.
+// The drill line by line, whole drills through the session, the evaluation.
 #include "drill/Drill.h"
 #include "core/AnswerText.h"
 #include "core/PassCount.h"
@@ -14,7 +13,6 @@
 #include <limits>
 #include <map>
 #include <tuple>
-#include <vector>
 
 namespace quarvel {
 namespace {
@@ -40,8 +38,7 @@ struct DrillFixture : ::testing::Test {
     Drill drill{rules};
     const ScoreState& score = drill.Score();
 
-    // A fresh drill of `passes` in `pass` (the passes before answered right),
-    // every line expecting 5.
+    // A drill of `passes` in `pass`, the passes before answered right, every line expecting 5.
     void SetUp() override { Start(1); }
     void Start(int pass, int passes = 3) {
         drill.StartDrill(passes);
@@ -51,19 +48,17 @@ struct DrillFixture : ::testing::Test {
                 sheet[i].AnswerText = "5,00";
             if (p == pass) return;
             for (int i = 1; i <= kLines; ++i)
-                Type(i, "5");
+                drill.Exit(i, "5");
             drill.Weiter();
         }
     }
-    ExitResult Type(int line, const std::string& text) { return drill.Exit(line, text); }
     auto Looks(int line) {
         const DrillLine& l = drill.Line(line);
         return std::tuple(l.Face, l.FirstMark, l.SecondMark, l.FieldVisible);
     }
 };
 
-// Every try: its outcome, the line's look, and the points and tries of the pass
-// after it. Zeros at either end and a trailing comma do not matter.
+// Every try: its outcome, the line's look, the pass's points and tries after it.
 TEST_F(DrillFixture, EachTryScoresAndLooks) {
     const std::tuple<int, const char*, Kind, std::tuple<F, M, M, bool>, float> tries[] = {
         {1, "005,0", Kind::RightFirst, {F::Happy, M::Tick, M::Empty, false}, 1.0F},
@@ -71,7 +66,6 @@ TEST_F(DrillFixture, EachTryScoresAndLooks) {
         {2, "5,0", Kind::RightSecond, {F::Frowning, M::Cross, M::Tick, false}, 1.5F},
         {3, ",", Kind::WrongFirst, {F::Sad, M::Cross, M::Empty, true}, 1.5F},
         {3, "6", Kind::WrongSecond, {F::Sad, M::Cross, M::Cross, false}, 1.5F},
-        // Leaving the field with its text unchanged is the second try.
         {4, "4", Kind::WrongFirst, {F::Sad, M::Cross, M::Empty, true}, 1.5F},
         {4, "4", Kind::WrongSecond, {F::Sad, M::Cross, M::Cross, false}, 1.5F},
         {5, "5,", Kind::RightFirst, {F::Happy, M::Tick, M::Empty, false}, 2.5F},
@@ -79,7 +73,7 @@ TEST_F(DrillFixture, EachTryScoresAndLooks) {
     int count = 0;
     for (const auto& [line, typed, outcome, look, points] : tries) {
         SCOPED_TRACE(testing::Message() << "line " << line << " typed " << typed);
-        const ExitResult r = Type(line, typed);
+        const ExitResult r = drill.Exit(line, typed);
         EXPECT_EQ(std::tuple(r.Outcome, r.KeepFocus, Looks(line)),
                   std::tuple(outcome, outcome == Kind::WrongFirst, look));
         ++count;
@@ -94,9 +88,8 @@ TEST_F(DrillFixture, EachTryScoresAndLooks) {
     EXPECT_EQ(sheet[5].AnswerText, "5") << "the expected text is trimmed in place";
 }
 
-// The pass count as the dialog leaves it reaches the drill: "Weiter" keeps a
-// pass with an empty field, leads from a full one to the next but for the last,
-// which ends the drill at its fifth answer.
+// The pass count as the dialog leaves it: "Weiter" keeps a pass with an empty
+// field, leads to the next but from the last, which ends at its fifth answer.
 TEST_F(DrillFixture, DrillEndsExactlyAfterItsLastPass) {
     const std::pair<const char*, int> counts[] = {{"2", 3}, {"3", 3}, {"10", 10}, {"11", 3}};
     for (const auto& [typed, passes] : counts) {
@@ -109,7 +102,7 @@ TEST_F(DrillFixture, DrillEndsExactlyAfterItsLastPass) {
                     const WeiterResult early = drill.Weiter();
                     EXPECT_TRUE(early.Missing == 1 && early.FocusLine == kLines && !early.NextPass);
                 }
-                EXPECT_EQ(Type(line, "5").DrillComplete, pass == passes && line == kLines);
+                EXPECT_EQ(drill.Exit(line, "5").DrillComplete, pass == passes && line == kLines);
             }
             EXPECT_EQ(drill.Complete(), pass == passes);
             const WeiterResult w = drill.Weiter();
@@ -121,28 +114,27 @@ TEST_F(DrillFixture, DrillEndsExactlyAfterItsLastPass) {
     }
 }
 
-// A line still waiting for its second try holds text, so it counts as filled.
+// A line waiting for its second try counts as filled: before the last pass the
+// next begins, with a first try again; in the last the fifth filled field ends
+// the drill although line 1 waits, and the waiting try is still judged.
 TEST_F(DrillFixture, WeiterWhileALineWaitsForItsSecondTry) {
-    // Before the last pass the next pass begins, with a first try again; in the
-    // last pass the fifth filled field ends the drill although line 1 waits,
-    // "Weiter" leads nowhere, and the waiting try is still judged.
     for (const int pass : {1, 3}) {
         Start(pass);
-        Type(1, "4");
+        drill.Exit(1, "4");
         for (int line = 2; line <= kLines; ++line)
-            EXPECT_EQ(Type(line, "5").DrillComplete, pass == 3 && line == kLines);
+            EXPECT_EQ(drill.Exit(line, "5").DrillComplete, pass == 3 && line == kLines);
         EXPECT_EQ(drill.Complete(), pass == 3);
         const WeiterResult w = drill.Weiter();
         EXPECT_EQ(std::pair(w.Missing, w.NextPass), std::pair(0, pass == 1));
-        EXPECT_TRUE(pass != 1 || Type(1, "4").Outcome == Kind::WrongFirst) << "a first try again";
+        EXPECT_TRUE(pass != 1 || drill.Exit(1, "4").Outcome == Kind::WrongFirst)
+            << "a first try again";
     }
     EXPECT_EQ(drill.PassText(), "3 / 3");
-    EXPECT_EQ(Type(1, "5").Outcome, Kind::RightSecond);
+    EXPECT_EQ(drill.Exit(1, "5").Outcome, Kind::RightSecond);
     EXPECT_EQ(score.PassPoints, 4.5F);
 }
 
-// A whole drill of three passes through the session, for every training at
-// every level: line 1 right at the second try, the others at the first.
+// Three passes of every training and level: line 1 right at the second try.
 TEST(DrillSession, WholeDrillOfEveryTrainingAtEveryLevel) {
     for (const TrainingInfo& info : Trainings()) {
         for (int level = 1; level <= (info.Generators[5] ? 6 : 5); ++level) {
@@ -248,9 +240,8 @@ long Thousandths(const std::string& label) {
     return std::stol(label.substr(0, comma)) * 1000 + std::stol(label.substr(comma + 1, 3));
 }
 
-// Up to 10 passes of 5 tasks, two tries each: every step grows the gauge by
-// one, the labels never shrink and always make 100 %, and the end is the
-// exact share to half a thousandth.
+// Up to 100 tries: each step grows the gauge by one, the labels never shrink and
+// make 100 %, and the end is the exact share to half a thousandth.
 TEST(Evaluation, EveryReachableScoreAnimatesSoundly) {
     for (int tries = 1; tries <= 100; ++tries) {
         for (int half = 0; half <= 2 * tries; ++half) {
