@@ -1,7 +1,6 @@
-// The decadic and decimal generators against the hand-made transcription of
-// their tables (tests/data/decadic): entry by entry, then through the real
-// generators at both edges of every band, judged with the notation oracle and
-// the tests' own arithmetic; then the tasks the edges miss, every draw scripted.
+// The decadic and decimal generators against the transcription of their tables
+// (tests/data/decadic): entry by entry, then at both edges of every band, judged
+// with the notation oracle; then the tasks the edges miss, every draw scripted.
 #include "decadic/DecadicGenerators.h"
 #include "core/AnswerText.h"
 #include "decadic/DekDekU.h"
@@ -20,7 +19,6 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
-#include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -133,9 +131,8 @@ int TrailingZeros(std::int64_t v) {
     return n;
 }
 
-// A numeral the pattern can draw: within its bounds and, since the last
-// significant digit of every pattern is non-zero, with as many trailing zeros
-// as its smallest value.
+// A numeral the pattern can draw: within its bounds, as many trailing zeros as its
+// smallest value (the last significant digit of a pattern is never 0).
 bool Fits(const std::string& numeral, const DataPattern& pattern) {
     const std::int64_t v = oracle::NumeralE8(numeral);
     const std::int64_t min = oracle::NumeralE8(pattern.Min);
@@ -213,9 +210,8 @@ struct Counting final : RandomSource {
     int Next, Calls = 0;
 };
 
-// What holds for every task: a short answer without leading zero or blank
-// that can be typed key by key and is judged right, and the first draws in
-// the ranges the transcription names.
+// Every task: a short answer without leading zero or blank, typed key by key and
+// judged right; the first draws in the ranges the transcription names.
 void CheckCommon(const ScriptedRandom& rng, const TDekTaskRecord& r,
                  const NamedDecadicGenerator& gen) {
     const std::string& answer = r.AnswerText.str();
@@ -296,9 +292,8 @@ TEST(DecadicData, EveryNumberBandAtBothEdges) {
     }
 }
 
-// A unit task as drawn: its kind, its band (none in kind 3) and, for kinds 2
-// and 3, the unit indices a and b in the order drawn (kind 1 leaves them to
-// the random source).
+// A unit task as drawn: its kind, its band (none in kind 3) and the unit
+// indices a and b in the order drawn (kind 1 leaves them to the random source).
 struct UnitTask {
     int Kind, P;
     std::string Pattern;
@@ -358,10 +353,9 @@ void CheckUnitTask(const TDekTaskRecord& r, bool decadic, const DataUnitLevel& l
     EXPECT_TRUE(decadic || static_cast<int>(r.AnswerText.size()) == task.B) << "answer";
 }
 
-// The tasks of one kind: kind 1 at both edges of every band of the level's
-// count table, kind 2 at every distance up to the largest, between the biggest
-// unit and the one d places below, at both edges of every band of its
-// distance table, kind 3 for every unit pair.
+// The tasks of one kind at both band edges: kind 1 of the level's count table,
+// kind 2 from the biggest unit to each distance d by its distance table, kind 3
+// for every unit pair.
 std::vector<UnitTask> UnitTasks(const DataUnitLevel& level, int kind, bool decadic) {
     const Data& data = TheData();
     std::vector<UnitTask> tasks;

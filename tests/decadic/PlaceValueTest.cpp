@@ -1,5 +1,5 @@
-// Place-value notation written and read, the operations that make a decadic
-// task harder, the keys a decadic field takes and how its answers are judged.
+// Place-value notation, the operations that make a decadic task harder, the keys
+// a decadic field takes and how its answers are judged.
 #include "decadic/PlaceValue.h"
 #include "decadic/DekAnswer.h"
 #include "drill/Drill.h"
@@ -47,8 +47,7 @@ TEST(PlaceValue, WorkedExamples) {
         } else if (op == "ShiftDecimalDigits") {
             EXPECT_EQ(ShiftDecimalDigits(arg, row.Int("arg2"), row.Int("arg3")), result);
         } else if (op == "EnlargePlaceCounts") {
-            // The result is one of many: draw the ordinals of its two-digit
-            // counts, then their leading digits.
+            // Scripted: the ordinals of the result's two-digit counts, then their leading digits.
             const auto tokens = oracle::Read(result, false);
             ASSERT_TRUE(tokens);
             std::vector<int> ordinals, leads;
@@ -68,8 +67,7 @@ TEST(PlaceValue, WorkedExamples) {
     EXPECT_EQ(ParseDecimalPlaceValue(std::string(1000, '9') + "z"), "99999999999999999,9");
 }
 
-// The worked examples cover single draws; here a place drawn twice is drawn
-// anew, and each operation takes its draws and no more.
+// A place drawn twice is drawn anew; each operation takes its draws and no more.
 TEST(PlaceValue, APlaceDrawnTwiceIsDrawnAnew) {
     ScriptedRandom rng({2, 2, 0, 8, 6}); // ordinal 3, 3 again, 1; digits from ordinal 1
     std::int64_t value = 12'345'678;
@@ -94,8 +92,7 @@ std::string Filtered(DekTraining training, bool notation, bool comma) {
 }
 
 TEST(DekKeyFilter, EachFieldTakesTheKeysOfItsAnswer) {
-    // Notation: upper-case place letters ("Md" is typed m, d; "D" is swallowed)
-    // or lower-case decimal ones, with "E" for the units.
+    // Notation: upper-case place letters ("Md" typed m, d) or lower-case decimal ones, and E.
     EXPECT_EQ(Filtered(DekNum, true, false), "0123456789 EZHTMdEZHTM\b\r");
     EXPECT_EQ(Filtered(DezNum, true, false), "0123456789 EzhtmEzhtm\b\r");
     // Numerals: the blank only in DekNum, the comma only where DezNum expects one.
@@ -105,8 +102,7 @@ TEST(DekKeyFilter, EachFieldTakesTheKeysOfItsAnswer) {
               "0123456789\b\r0123456789\b\r");
 }
 
-// Each answer judged as the window judges it: the shared drill with the
-// decadic rules.
+// Each answer judged as the window judges it: the drill with the decadic rules.
 TEST(DekAnswerRules, JudgedThroughTheDrill) {
     const std::map<std::string, Kind, std::less<>> outcomes = {
         {"RightFirst", Kind::RightFirst},

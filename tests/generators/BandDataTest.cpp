@@ -1,8 +1,6 @@
-// The number patterns and the band tables of every measure generator and
-// dispatcher against the hand-made transcription in tests/data: entry by entry,
-// then through the real generators at both edges of every band. The expected
-// values come from the data and the tests' own decimal arithmetic.
-
+// The number patterns and band tables of every measure generator and dispatcher
+// against the transcription in tests/data: entry by entry, then through the
+// generators at both edges of every band, checked with the tests' own arithmetic.
 #include "generators/Dispatch.h"
 #include "generators/Generators.h"
 #include "generators/GlobalU.h"
@@ -105,9 +103,8 @@ std::string Band(int lo, int hi) {
     return std::to_string(lo) + "-" + std::to_string(hi);
 }
 
-// The pattern table a row names for a direction, and that name. The one
-// division row without a table of its own ("none") divides with the level's
-// other table for the same factor.
+// The pattern table a row names for a direction, and that name; a division row
+// without one ("none") takes the level's other table for the same factor.
 std::pair<std::string, const std::vector<DataBand>*> TableOf(const DataGenerator& generator,
                                                              const DataPair& pair, int direction) {
     std::string name = direction == 1 ? pair.MTable : pair.DTable;
@@ -119,9 +116,8 @@ std::pair<std::string, const std::vector<DataBand>*> TableOf(const DataGenerator
     return {name, it == generator.Tables.end() ? nullptr : &it->second};
 }
 
-// Every pattern draws its transcribed smallest and largest value, and in
-// between only numbers with the digits the bounds allow: a 0 where both have
-// one, no 0 where the smallest has another digit.
+// Every pattern draws its transcribed smallest and largest value, and in between
+// a 0 only where the largest has one, and always where both have one.
 TEST(Patterns, EveryPatternDrawsWithinItsTranscribedRange) {
     std::vector<Pattern> all;
 #define QUARVEL_LIST_PATTERN(name, decimals, exponent) all.push_back(Pattern::name);
@@ -159,9 +155,8 @@ TEST(Patterns, EveryPatternDrawsWithinItsTranscribedRange) {
     }
 }
 
-// A pattern table as lines of text. Neighbouring bands with the same pattern
-// and note draw alike; the data writes some of them as two bands where the
-// program keeps one, or the other way round, so such bands are joined.
+// A pattern table as lines of text; neighbouring bands with the same pattern and
+// note draw alike and are joined, as the data and the program split them differently.
 std::vector<std::string> Lines(std::vector<DataBand> bands) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < bands.size(); ++i) {
@@ -178,8 +173,7 @@ std::vector<std::string> Lines(std::vector<DataBand> bands) {
 // The pattern's own digits: all smallest, all largest, or from an engine.
 enum class Digits { Smallest, Largest, Seeded };
 
-// Through the real generator: a task of the draws of one band edge.
-// Returns what is wrong with the task, or "".
+// What is wrong with the task the generator draws at one band edge, or "".
 std::string Check(std::string_view name, const DataGenerator& generator, const DataPair& pair,
                   int direction, const DataBand& band, int pairDraw, int patternDraw,
                   Digits digits) {
@@ -326,8 +320,7 @@ TEST(Dispatchers, BandsMatchTheTranscriptionAndTheirEdgesCallTheirGenerator) {
     for (const CsvRow& row : ReadCsv("bands/dispatchers.csv")) {
         const std::string& name = row["dispatcher"];
         data.push_back(name + " " + Band(row.Int("lo"), row.Int("hi")) + " " + row["generator"]);
-        // Through the real dispatcher: the edge draws pick the transcribed
-        // generator, which fills the line as it does when called directly.
+        // The edge draws pick the transcribed generator, which fills the line as it does alone.
         ASSERT_NE(FindMeasureGenerator(name), nullptr) << name;
         for (const int d : {row.Int("lo"), row.Int("hi")})
             EXPECT_EQ(Fill(name, {d - 1}, d), Fill(row["generator"], {}, d))

@@ -1,6 +1,5 @@
-// Over many generated tasks and wrong answers, a diagnosis is only given when
-// its mistake, done on the task, gives exactly the typed text.
-
+// Over many generated tasks and wrong answers, a diagnosis is given only when its
+// mistake, done on the task, gives exactly the typed text.
 #include "Oracle.h"
 
 #include "decadic/DecadicGenerators.h"
@@ -95,9 +94,8 @@ std::string Reversed(const TDekTaskRecord& r) {
     return digits.substr(std::min(digits.find_first_not_of('0'), digits.size() - 1));
 }
 
-// The shifts of a cubic <-> litre task whose cubic steps are taken with the
-// factor 10^k (k 1: length, 2: area) and its other steps right, over either
-// bridge (l = dm^3 at 6, ml = cm^3 at 3).
+// The shifts of a cubic task whose cubic steps take the factor 10^k (k 1: length,
+// 2: area), the others right, over either bridge (l = dm^3 at 6, ml = cm^3 at 3).
 std::vector<int> CubicMistakes(const std::string& from, const std::string& to, int k) {
     const auto e = [](const std::string& unit) { return oracle::kExponent.at(unit); };
     const bool cubicFrom = from.ends_with("^3");
@@ -112,8 +110,7 @@ std::vector<int> CubicMistakes(const std::string& from, const std::string& to, i
     return {over(6), over(3)};
 }
 
-// The mistakes, done on the task: comma-left-2 etc. on the answer, the others
-// on the given number with the power of ten the mistake uses.
+// The mistakes done on the task: comma-left-2 etc. on the answer, others on the given.
 bool CommaMistakeGives(const std::string& kind, const std::string& answer,
                        const std::string& typed) {
     const int k = kind.starts_with("comma-") ? std::stoi(kind.substr(kind.rfind('-') + 1)) : 0;

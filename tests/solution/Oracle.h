@@ -1,8 +1,7 @@
 #pragma once
-// The tests' own oracles, written independently of the program: exact decimal
-// arithmetic on texts, the unit catalogue, and a strict reader of place-value
-// notation (one or two digits and one place symbol of tests/data/place_symbols.csv
-// a token, single blanks between tokens).
+// The tests' own oracles: exact decimal arithmetic on texts, the unit catalogue,
+// a strict reader of place-value notation (tokens of one or two digits and a
+// symbol of tests/data/place_symbols.csv, single blanks between).
 
 #include "../TestData.h"
 
@@ -23,8 +22,7 @@ inline const std::map<std::string, int, std::less<>> kExponent = {
     {"a", 8},    {"m^2", 6},  {"dm^2", 4}, {"cm^2", 2}, {"mm^2", 0}, {"m^3", 9},   {"dm^3", 6},
     {"cm^3", 3}, {"mm^3", 0}, {"hl", 8},   {"l", 6},    {"dl", 5},   {"cl", 4},    {"ml", 3}};
 
-// The number times 10^k (k of either sign) by moving the comma, written
-// without leading or trailing zeros: "0,45", 3 -> "450"; "45", -3 -> "0,045".
+// The number times 10^k without leading or trailing zeros: "0,45", 3 -> "450".
 inline std::string Shift(std::string_view number, int k) {
     std::string digits;
     for (const char c : number)
@@ -48,9 +46,7 @@ inline std::string Canonical(std::string_view number) {
     return Shift(number, 0);
 }
 
-// A sentence as the tests write it: "~" stands for the no-break space (U+00A0)
-// between a number and its unit or noun, "_" for the narrow no-break space
-// (U+202F) between groups of digits.
+// A sentence as the tests write it: "~" for U+00A0, "_" for U+202F.
 inline std::string Written(std::string_view text) {
     std::string sentence;
     for (const char c : text)

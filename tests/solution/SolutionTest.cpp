@@ -1,7 +1,5 @@
-// Worked solutions and diagnoses of hand-picked tasks (tests/data/cases), then
-// the worked solution of every band the generators draw from: the steps'
-// factors and the comma shift must each turn the given exactly into the answer.
-
+// Worked solutions and diagnoses of hand-picked tasks (tests/data/cases), then of
+// every band: the steps' factors and the comma shift each turn the given into the answer.
 #include "Oracle.h"
 
 #include "decadic/DecadicGenerators.h"
@@ -32,9 +30,7 @@ template <typename Record> Record Task(const testdata::CsvRow& c) {
     return r;
 }
 
-// One task for each kind of step (multiply and append zeros, divide and strike
-// zeros, the comma to the right and to the left, filling empty places, a
-// bridge, place-value counts added and carried) and the records that get none.
+// One task for each kind of step, and the records that get no solution.
 TEST(WorkedSolution, Sentences) {
     for (const testdata::CsvRow& c : testdata::ReadCsv("cases/solution_sentences.csv")) {
         std::optional<std::vector<std::string>> got;
@@ -136,8 +132,7 @@ TEST(SolutionSweep, EveryDecadicBandIsSolvedExactly) {
                                                          : std::to_string(ParsePlaceValue(given));
             const std::string numeral = r.AnswerIsNotation ? given : r.AnswerText.str();
             EXPECT_EQ(oracle::Shift(number, s->CommaShift), numeral) << task;
-            // Only a count of a unit may do without its table (when it reaches
-            // beyond the chain window's places, which the chain test checks).
+            // Only a count of a unit reaching beyond the chain's places has no table.
             if (s->Expected.empty() && units && !s->NotationGiven) continue;
             EXPECT_EQ(TableNumeral(s->Expected, units ? r.ToUnit.str() : "E"), numeral) << task;
             EXPECT_TRUE(s->NotationGiven ||
