@@ -1,7 +1,5 @@
-// The decadic window's key filter and answer check on arbitrary texts: only
-// keys of the product's alphabet come through, and the judgement agrees with
-// the drill's rules and with its own texts.
-
+// The decadic key filter and answer check on arbitrary texts: only keys of the
+// alphabet come through, and the judgement agrees with the drill's rules.
 #include "core/AnswerText.h"
 #include "core/BoundedText.h"
 #include "decadic/DekAnswer.h"
@@ -19,7 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view rest = input.Rest;
     const std::size_t cut = rest.empty() ? 0 : split % (rest.size() + 1);
     const std::string_view typed = rest.substr(cut);
-    // Only keys of the product's alphabet come through any field.
     for (const char c : rest) {
         for (int t = 0; t < 16; ++t) {
             const auto out = DekKeyFilter(DekTraining(t / 4), (t & 1) != 0, (t & 2) != 0,

@@ -1,6 +1,5 @@
 // Whole drills driven through the session as a window drives it, for every
 // training and level, checked against a tally kept here from the drill's rules.
-
 #include "drill/DrillSession.h"
 
 #include "FuzzInput.h"
@@ -31,8 +30,7 @@ struct Model {
     }
 };
 
-// One byte of input: "Weiter" (or a fresh drill once it is complete), or an
-// answer typed into a line and the field left.
+// One byte: "Weiter" (a fresh drill once complete), or a line's answer typed and left.
 void Step(std::uint8_t op, DrillSession& session, LevelGroup group, Model& model) {
     const int passes = session.State().MaxPasses();
     const int line = 1 + (op >> 3) % kLines;

@@ -1,7 +1,6 @@
 #pragma once
-// Shared by the fuzz targets: parameters taken from the end of the input (so a
-// plain text file is mostly text), and a check that aborts, which both
-// libFuzzer and the corpus runner report.
+// Parameters taken from the end of the input (so a text file is mostly text), and
+// a check that aborts, which libFuzzer and the corpus runner both report.
 
 #include <array>
 #include <climits>

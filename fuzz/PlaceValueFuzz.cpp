@@ -1,6 +1,5 @@
-// The place-value notation on arbitrary input: every reader, writer and
-// operation, each taking its parameters afresh from the end of the input.
-
+// The place-value notation on arbitrary input: every reader, writer and operation,
+// each taking its parameters afresh from the end of the input.
 #include "decadic/PlaceValue.h"
 
 #include "FuzzInput.h"
@@ -27,9 +26,8 @@ bool Blanks(const std::string& out) {
     return !out.starts_with(' ') && !out.ends_with(' ') && out.find("  ") == std::string::npos;
 }
 
-// Any text parses to a value in range, and to a well-formed numeral; a value
-// the notation can write reads back from its own text, so does a numeral with
-// a single integer digit.
+// Any text parses to a value in range and to a well-formed numeral; a writable
+// value reads back from its text, so does a numeral of one integer digit.
 void Parse(std::string_view text) {
     const std::int64_t value = ParsePlaceValue(text);
     const std::string written = FormatPlaceValue(value);
@@ -50,8 +48,7 @@ void Parse(std::string_view text) {
 }
 
 // Normalising keeps every non-blank character in order, separates digits when
-// asked, and is idempotent; so is dropping zero places, which leaves no token
-// starting with "0".
+// asked and is idempotent; so is dropping zero places, which leaves no "0" token.
 void Normalize(FuzzInput input) {
     const std::string dropped = DropZeroPlaces(input.Rest);
     QUARVEL_FUZZ_CHECK(Blanks(dropped) && dropped.size() <= input.Rest.size() &&
@@ -82,9 +79,8 @@ void Shift(FuzzInput input) {
     QUARVEL_FUZZ_CHECK(out.substr(0, at) + out.substr(at + 1) == kept + std::string(16, '0'));
 }
 
-// The formatters and the operations that make tasks harder, on arbitrary
-// numbers, decimals and counts: bounded texts, values that agree with their
-// texts, digit counts that stay.
+// The formatters and the operations that make tasks harder: bounded texts,
+// values that agree with their texts, digit counts that stay.
 void Operations(FuzzInput input) {
     const std::int64_t value = input.TakeInt64();
     const int count = input.TakeInt();

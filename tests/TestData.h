@@ -1,6 +1,6 @@
 #pragma once
-// The hand-made CSV tables under tests/data (QUARVEL_TEST_DATA_DIR): a header
-// line, '#' comment lines, blank lines ignored, fields quoted as RFC 4180 has it.
+// The hand-made CSV tables under tests/data: a header line, '#' comment lines,
+// blank lines ignored, fields quoted as RFC 4180 has it.
 
 #include <fstream>
 #include <iterator>
@@ -37,8 +37,7 @@ struct CsvRow {
     std::string Where() const { return File + ":" + std::to_string(Line); }
 };
 
-// Every record of tests/data/<relative>; throws when the file cannot be read, a
-// quote is not closed or a record has another number of fields than the header.
+// Every record of tests/data/<relative>; throws for a file it cannot read.
 inline std::vector<CsvRow> ReadCsv(std::string_view relative) {
     const std::string path = std::string(QUARVEL_TEST_DATA_DIR) + "/" + std::string(relative);
     std::ifstream in(path, std::ios::binary);

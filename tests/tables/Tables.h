@@ -56,8 +56,7 @@ inline std::string Text(std::string_view window, std::string_view control) {
     return Unescaped(RowOf("texts.csv", "window", window, "control", control)["text"]);
 }
 
-// The message of a second wrong try: texts.csv's five pieces for `prefix`
-// with the answer between the first two.
+// The message of a second wrong try: five pieces, the answer after the first.
 inline std::string WrongTwice(const std::string& prefix, const std::string& answer) {
     std::string text;
     for (int piece = 1; piece <= 5; ++piece)

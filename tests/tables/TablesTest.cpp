@@ -1,7 +1,4 @@
-// The program's tables and texts against the hand-made ones of tests/data: the
-// start menu, the verdicts, the pass count rule and the drill's messages; the
-// information pages, the conversion chains, the worked solutions drawn on
-// them, and chains and pages as a screen reader reads them.
+// The program's tables and texts against the hand-made ones of tests/data.
 #include "Tables.h"
 
 #include "core/PassCount.h"
@@ -54,8 +51,7 @@ std::string LevelsSet(const SelectionState& s) {
     return set;
 }
 
-// What unfolding or choosing each item does to the selection (captions and
-// places: on the real menu bar).
+// What unfolding or choosing each item does to the selection.
 TEST(MenuTable, WhatEveryItemDoes) {
     std::vector<const MenuEntry*> items;
     Flatten(StartMenu(), items);
@@ -66,9 +62,7 @@ TEST(MenuTable, WhatEveryItemDoes) {
         const MenuEntry& e = *items[i];
         SCOPED_TRACE(row.Where() + " (" + row["name"] + ")");
         ASSERT_EQ(e.Name, row["name"]);
-        // Unfolding sets AreaCode or KombiCategory where the table gives one;
-        // choosing sets exactly its level field to its level, a decadic level
-        // clearing the other decadic levels first.
+        // Choosing sets exactly its level field, a decadic one clearing the others.
         const auto orZero = [&row](const char* c) { return row[c].empty() ? 0 : row.Int(c); };
         SelectionState unfolded, chosen;
         ApplyUnfold(unfolded, e);
@@ -150,8 +144,7 @@ TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
     for (int i = 1; i <= kLines; ++i)
         sheet[i].AnswerText = "12,50";
     const ScoreState& score = drill.Score();
-    // A line, the typed text, the outcome, its words in texts.csv and
-    // colours.csv, and its points row of pass_count.csv.
+    // A line, the typed text, the outcome, its words in texts.csv, its points row.
     const std::tuple<int, const char*, Kind, std::string, const char*> steps[] = {
         {1, "12,5", Kind::RightFirst, "right at the first try", "score_points_right_first_try"},
         {2, "125", Kind::WrongFirst, "wrong at the first try", nullptr},
@@ -284,8 +277,7 @@ TEST(InfoPagesTable, EveryPage) {
                             [&](auto& l) { return l.Text.find(krypton) != std::string::npos; }));
 }
 
-// One drawn thing as a line of text, so that a difference names what is
-// missing or extra.
+// One drawn thing as a line of text.
 std::string Drawn(const std::string& what, int x, int y1, int y2, int size, const Rgb& c) {
     std::ostringstream text;
     text << what << " x " << x << " y " << std::min(y1, y2) << ".." << std::max(y1, y2) << " size "
@@ -374,9 +366,8 @@ TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
     }
 }
 
-// Read line by line, a page has no markup and no word cut at a line end; a
-// table row is one line; every picture is named. The years the pages name
-// stand in the order the paragraphs tell them, and no other.
+// Read line by line a page has no markup and no word cut at a line end, a table
+// row is one line, every picture is named; the years stand in the pages' order.
 TEST(InfoPages, SpokenLinesAndYears) {
     EXPECT_TRUE(InfoPageFor(0) == nullptr && InfoPageFor(InfoPageCount + 1) == nullptr);
     const std::vector<std::vector<std::string>> years = {

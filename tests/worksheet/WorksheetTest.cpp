@@ -1,6 +1,4 @@
-// Worksheet content and the command line, without Qt: the sheets hold what a
-// drill of the same training and level would show for the same draws, a sheet
-// can be made again from its printed number, and bad options are refused.
+// Worksheet content and the command line, without Qt.
 #include "../TestData.h"
 #include "drill/DrillSession.h"
 #include "worksheet/CommandLine.h"
@@ -21,8 +19,7 @@
 namespace quarvel {
 namespace {
 
-// What a line asks, and the body of its record's JSON object as it must
-// appear inside the task's line.
+// What a line asks, and the body of its record's JSON object.
 template <typename Record, typename Write>
 std::pair<std::string, std::string> Asked(const Record& r, Write write) {
     JsonObject json;
@@ -32,9 +29,7 @@ std::pair<std::string, std::string> Asked(const Record& r, Write write) {
             text.substr(1, text.size() - 2)};
 }
 
-// The drill's own road to a sheet: the level chosen in the selection, a
-// session that clears and fills its five lines once per round. Stops before
-// the first task that asks what an earlier one asked.
+// A drill session's tasks, five a round, up to the first that asks again.
 std::vector<std::string> DrillRecords(Training training, int level, std::uint64_t seed, int sheet,
                                       int tasks) {
     const TrainingInfo& info = InfoOf(training);
@@ -58,9 +53,8 @@ std::vector<std::string> DrillRecords(Training training, int level, std::uint64_
     return records;
 }
 
-// Sheet n of a series holds what a drill seeded with SheetSeed(series, n)
-// draws, so a teacher can make it again alone, with fewer sheets or tasks;
-// only from a repeated task on does the sheet draw its own.
+// Sheet n of a series holds what a drill seeded with SheetSeed(series, n) draws,
+// until a task would repeat.
 TEST(Worksheets, HoldWhatTheDrillDrawsForEveryTrainingAndLevel) {
     std::size_t compared = 0;
     for (const TrainingWord& word : TrainingWords()) {
@@ -107,9 +101,8 @@ TEST(Worksheets, NeverAskTheSameTwiceOnASheet) {
     }
 }
 
-// Printed series numbers must give the same sheets on every machine and in
-// every later version: the draws are pinned (the figures come from a separate
-// implementation of SplitMix64, the 64-bit Mersenne Twister and the rejection).
+// A printed series gives the same sheets on every machine and version (figures
+// from a separate implementation of SplitMix64, MT19937-64 and the rejection).
 TEST(Worksheets, DrawsArePinned) {
     EXPECT_EQ(SheetSeed(1234, 3), 3728693401281897946U);
     PortableRandom rng(SheetSeed(1234, 1));
@@ -159,9 +152,7 @@ TEST(CommandLine, RefusesWhatItCannotMake) {
     }
 }
 
-// A PDF goes only where a regular file is or may be made. The command line's
-// tests write into pipes, sockets and folders; here the kinds no test may
-// write to, and the reasons for a system error.
+// The kinds of path no test may write to, and the reasons for a system error.
 TEST(OutputPath, TellsInGermanWhyAPathCannotTakeThePdf) {
     EXPECT_EQ(UnwritableReason("/dev/null"), "das ist ein Gerät, keine Datei");
     EXPECT_EQ(UnwritableReason("/"), "das ist ein Ordner, keine Datei");
