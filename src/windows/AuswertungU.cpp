@@ -13,6 +13,10 @@ namespace quarvel {
 
 namespace {
 
+constexpr int kClientWidth = 392;
+constexpr int kClientHeight = 433;
+constexpr int kResultCodeLine = 28; // the height of the result code's line
+
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kVerdictColour(102, 153, 51);
@@ -96,7 +100,7 @@ void BarGauge::paintEvent(QPaintEvent* /*event*/) {
 // among them, which did nothing here). The close box closes the dialog as
 // "Schließen" does, once the animation is over (closeEvent).
 TfrmAuswertung::TfrmAuswertung(Windows& windows, QWidget* parent)
-    : QuarvelDialog(windows, parent, QStringLiteral("Auswertung"), 392, 433),
+    : QuarvelDialog(windows, parent, QStringLiteral("Auswertung"), kClientWidth, kClientHeight),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("TfrmAuswertung"));
     WatchHeldKeys();
@@ -142,6 +146,22 @@ TfrmAuswertung::TfrmAuswertung(Windows& windows, QWidget* parent)
     btnSchliessen_->SetShown(false);
     connect(btnSchliessen_, &QPushButton::clicked, this, &QDialog::accept);
 
+    // A coded drill's result code: a line of its own below the verdict, to
+    // be read out, copied or written down. A random drill has none.
+    lblErgebniscode_ = new SpokenLabel(QAccessible::StaticText, client);
+    lblErgebniscode_->setObjectName(QStringLiteral("lblErgebniscode"));
+    scale.Place(lblErgebniscode_, QRect(0, 44, 392, kResultCodeLine));
+    lblErgebniscode_->setAlignment(Qt::AlignCenter);
+    scale.SetFont(lblErgebniscode_, BoldArial(16));
+    lblErgebniscode_->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                              Qt::TextSelectableByKeyboard);
+    lblErgebniscode_->hide();
+    // Built at scale 1, so each widget's geometry is its designed place.
+    for (QWidget* widget : std::initializer_list<QWidget*>{lblRichtig_, lblFalsch_, gauRichtig_,
+                                                           gauFalsch_, lblPRichtig_, lblPFalsch_,
+                                                           pnlRichtig_, pnlFalsch_, btnSchliessen_})
+        below_.emplace_back(widget, QRect(widget->pos(), widget->size()));
+
     timer_->setTimerType(Qt::PreciseTimer); // an even pace, not a coarse one
     timer_->setInterval(stepInterval_);
     connect(timer_, &QTimer::timeout, this, &TfrmAuswertung::AnimationTimer);
@@ -152,7 +172,16 @@ void TfrmAuswertung::SetStepInterval(int ms) {
     timer_->setInterval(stepInterval_);
 }
 
+void TfrmAuswertung::PlaceBelowVerdict(int shift) {
+    SetClientSize(kClientWidth, kClientHeight + shift);
+    for (const auto& [widget, place] : below_)
+        Scale().Place(widget, place.translated(0, shift));
+}
+
 void TfrmAuswertung::FormActivate() {
+    // Until the verdict comes, the result code's line stays empty.
+    lblErgebniscode_->hide();
+    PlaceBelowVerdict(resultCode_.isEmpty() ? 0 : kResultCodeLine);
     FollowScaleOf(parentWidget());
     timer_->stop();
     evaluation_ = Evaluation(score_.TotalPoints, score_.TotalTries);
@@ -221,9 +250,15 @@ void TfrmAuswertung::FinishAnimation() {
     btnSchliessen_->setFocus();
     const QString verdict = Text(evaluation_.Verdict());
     lblAnzeige_->Say(verdict);
-    SetDescription(btnSchliessen_,
-                   QStringLiteral("%1 Richtig: %2, falsch: %3.")
-                       .arg(verdict, Text(final.LabelRight), Text(final.LabelWrong)));
+    QString told = QStringLiteral("%1 Richtig: %2, falsch: %3.")
+                       .arg(verdict, Text(final.LabelRight), Text(final.LabelWrong));
+    if (!resultCode_.isEmpty()) {
+        const QString line = QStringLiteral("Ergebniscode: %1").arg(resultCode_);
+        lblErgebniscode_->Say(line, true);
+        lblErgebniscode_->show();
+        told += QLatin1Char(' ') + line;
+    }
+    SetDescription(btnSchliessen_, told);
     emit AnimationFinished();
 }
 

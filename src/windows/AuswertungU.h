@@ -14,6 +14,10 @@
 #include "windows/Windows.h"
 
 #include <QColor>
+#include <QRect>
+
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QTimer;
@@ -52,8 +56,12 @@ class TfrmAuswertung : public QuarvelDialog {
     void SetStepInterval(int ms);
     int StepInterval() const { return stepInterval_; }
     bool Animating() const { return animating_; }
-    // The figures the next showing evaluates.
-    void SetScore(const ScoreState& score) { score_ = score; }
+    // The figures the next showing evaluates, and for a coded drill its
+    // result code, shown below the verdict (empty for a random drill).
+    void SetScore(const ScoreState& score, const QString& resultCode = QString()) {
+        score_ = score;
+        resultCode_ = resultCode;
+    }
     // Of the last activation; kept until the next one.
     std::int32_t PercentRight() const { return evaluation_.PercentRight(); }
 
@@ -67,6 +75,8 @@ class TfrmAuswertung : public QuarvelDialog {
     QLabel* pnlRichtig() const { return pnlRichtig_; }
     QLabel* pnlFalsch() const { return pnlFalsch_; }
     LatentButton* btnSchliessen() const { return btnSchliessen_; }
+    // "Ergebniscode: ..." of a coded drill, selectable so it can be copied.
+    SpokenLabel* lblErgebniscode() const { return lblErgebniscode_; }
 
   signals:
     // The gauges and percentage labels now show step s (0 .. PercentRight).
@@ -83,6 +93,10 @@ class TfrmAuswertung : public QuarvelDialog {
 
   private:
     ScoreState score_;
+    QString resultCode_;
+    // The result code's line pushes everything below the verdict down by
+    // `shift` and the client grows by as much.
+    void PlaceBelowVerdict(int shift);
     // `tell`: a screen reader learns the frame too.
     void ShowFrame(const EvaluationFrame& frame, bool tell);
     void ShowStep(int s);
@@ -99,7 +113,10 @@ class TfrmAuswertung : public QuarvelDialog {
     QLabel* pnlRichtig_;
     QLabel* pnlFalsch_;
     LatentButton* btnSchliessen_;
+    SpokenLabel* lblErgebniscode_;
     QTimer* timer_;
+    // Everything below the verdict, at its place without a result code.
+    std::vector<std::pair<QWidget*, QRect>> below_;
 
     Evaluation evaluation_{0.0F, 0};
     int step_ = 0;

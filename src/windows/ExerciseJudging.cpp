@@ -200,7 +200,9 @@ void ExerciseWindow::btnAuswertungClick() {
                 fresh = true;
                 FreshDrill();
             });
-        windows_.Auswertung->SetScore(session_.State().Score());
+        const std::optional<std::string> code = session_.ExerciseResultCode();
+        windows_.Auswertung->SetScore(session_.State().Score(),
+                                      code ? ToQString(*code) : QString());
         windows_.Auswertung->exec();
         disconnect(closing);
     }

@@ -307,7 +307,11 @@ void ExerciseWindow::setVisible(bool visible) {
 
 void ExerciseWindow::FormActivate() {
     FitToScreen(windows_.Start);
-    session_.Open(selection_);
+    if (exercise_) {
+        session_.OpenExercise(*exercise_, selection_);
+    } else {
+        session_.Open(selection_);
+    }
     btnAuswertung_->hide();
     btnWeiter_->show();
     SetTitle(this, ToQString(session_.Caption()));

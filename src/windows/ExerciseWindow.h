@@ -17,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -42,7 +43,17 @@ class ExerciseWindow : public QuarvelDialog {
 
     // Shows the drill of the training and level chosen in `selection` the next
     // time the window opens.
-    void Begin(const SelectionState& selection) { selection_ = selection; }
+    void Begin(const SelectionState& selection) {
+        selection_ = selection;
+        exercise_.reset();
+    }
+    // Shows the coded exercise the next time the window opens: its training,
+    // level, passes and tasks; the rest of the selection (the time display)
+    // from `selection`. The exercise must be one of this window's group.
+    void Begin(const SelectionState& selection, const Exercise& exercise) {
+        selection_ = selection;
+        exercise_ = exercise;
+    }
     LevelGroup Group() const { return session_.Group(); }
     ~ExerciseWindow() override;
 
@@ -111,6 +122,7 @@ class ExerciseWindow : public QuarvelDialog {
     }
 
     SelectionState selection_;
+    std::optional<Exercise> exercise_; // a coded drill's exercise
     DrillSession session_;
     // The places of each line's parts, set when the sheet is filled.
     std::array<LinePlaces, kLines> places_{};

@@ -8,6 +8,8 @@
 #include "windows/MaxanzahlU.h"
 #include "windows/VerwandlungskettenU.h"
 
+#include <QCommandLineParser>
+
 namespace quarvel {
 
 std::unique_ptr<TfrmStart> CreateWindows(Windows& windows, std::shared_ptr<RandomSource> rng,
@@ -23,6 +25,32 @@ std::unique_ptr<TfrmStart> CreateWindows(Windows& windows, std::shared_ptr<Rando
     windows.Information = new TfrmInformation(windows, parent);
     windows.DekEinheiten = new TfrmDekEinheiten(windows, rng, parent);
     return start;
+}
+
+ProgramOptions ParseProgramOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Quarvel: Umwandeln von Einheiten und das dekadische Zahlensystem üben."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption code(
+        QStringLiteral("code"),
+        QStringLiteral("Öffnet gleich die Übung zu diesem Übungscode der Lehrkraft."),
+        QStringLiteral("ÜBUNGSCODE"));
+    parser.addOption(code);
+    ProgramOptions options;
+    options.HelpText = parser.helpText();
+    if (!parser.parse(arguments)) {
+        options.Error = parser.errorText();
+    } else if (!parser.positionalArguments().isEmpty()) {
+        options.Error = QStringLiteral("Unbekanntes Argument: %1")
+                            .arg(parser.positionalArguments().constFirst());
+    }
+    if (!options.Error.isEmpty()) return options;
+    options.Help = parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    options.Version = parser.isSet(version);
+    options.Code = parser.value(code);
+    return options;
 }
 
 } // namespace quarvel

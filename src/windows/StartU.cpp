@@ -9,6 +9,7 @@
 #include "windows/KombinationenU.h"
 #include "windows/MaxanzahlU.h"
 #include "windows/Pictures.h"
+#include "windows/UebungscodeU.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -97,6 +98,11 @@ TfrmStart::TfrmStart(Windows& windows, ScreenQuery screen)
 
     menuBar()->setNativeMenuBar(false);
     BuildMenu(menuBar(), StartMenu());
+    // After the program's own items: an exercise the teacher gave as a code.
+    auto* code = new QAction(QStringLiteral("Übungscode…"), menuBar());
+    code->setObjectName(QStringLiteral("menUebungscode"));
+    connect(code, &QAction::triggered, this, [this] { AskExerciseCode(); });
+    menuBar()->addAction(code);
 }
 
 void TfrmStart::BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries) {
@@ -179,10 +185,49 @@ QDialog* TfrmStart::Target(TargetWindow target) const {
 }
 
 void TfrmStart::OpenWindow(TargetWindow target) {
-    QDialog* window = Target(target);
+    ShowModal(Target(target), std::nullopt);
+}
+
+void TfrmStart::OpenExercise(const Exercise& exercise) {
+    switch (InfoOf(exercise.Id).Group) {
+    case LevelGroup::Decadic:
+        ShowModal(Target(TargetWindow::DekEinheiten), exercise);
+        break;
+    case LevelGroup::Measure:
+        ShowModal(Target(TargetWindow::Einheiten), exercise);
+        break;
+    case LevelGroup::Combination:
+        ShowModal(Target(TargetWindow::Kombinationen), exercise);
+        break;
+    }
+}
+
+void TfrmStart::AskExerciseCode(const QString& code) {
+    if (codeDialog_ == nullptr) codeDialog_ = new TfrmUebungscode(windows_, this);
+    codeDialog_->SetCode(code);
+    if (codeDialog_->exec() == QDialog::Accepted && codeDialog_->Chosen())
+        OpenExercise(*codeDialog_->Chosen());
+}
+
+void TfrmStart::StartWithCode(const QString& code) {
+    const CodeReading<Exercise> reading = ReadExerciseCode(code.toStdString());
+    if (reading) {
+        OpenExercise(*reading.Value);
+    } else {
+        AskExerciseCode(code);
+    }
+}
+
+void TfrmStart::ShowModal(QDialog* window, const std::optional<Exercise>& exercise) {
     if (window == nullptr) return;
     auto* drill = qobject_cast<ExerciseWindow*>(window);
-    if (drill != nullptr) drill->Begin(selection_);
+    if (drill != nullptr) {
+        if (exercise) {
+            drill->Begin(selection_, *exercise);
+        } else {
+            drill->Begin(selection_);
+        }
+    }
     hide();
     window->exec();
     // A drill window leaves its group without a level, however it was closed.

@@ -3,17 +3,21 @@
 // every training, setting and page is chosen.
 
 #include "core/Selection.h"
+#include "drill/ExerciseCode.h"
 #include "windows/Windows.h"
 
 #include <QMainWindow>
 #include <QSize>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QMenu;
 
 namespace quarvel {
+
+class TfrmUebungscode;
 
 class TfrmStart : public QMainWindow {
     Q_OBJECT
@@ -38,6 +42,15 @@ class TfrmStart : public QMainWindow {
     // What a level item or "Informationen" does: hide, show the target modally,
     // show again in front. The target decides the window.
     void OpenWindow(TargetWindow target);
+    // Opens the drill window of a coded exercise as a level item opens its
+    // drill; what the pupil has chosen in the menu stays as it was.
+    void OpenExercise(const Exercise& exercise);
+    // "Übungscode…": asks for a code, `code` already in the field, and opens
+    // its exercise.
+    void AskExerciseCode(const QString& code = QString());
+    // A code given on the command line: its exercise opens at once; a code
+    // that cannot be read stands in the dialog with the reason.
+    void StartWithCode(const QString& code);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -47,6 +60,7 @@ class TfrmStart : public QMainWindow {
     void BuildMenu(QWidget* parent, const std::vector<MenuEntry>& entries);
     void Trigger(const MenuEntry& entry, QAction* action);
     QDialog* Target(TargetWindow target) const;
+    void ShowModal(QDialog* window, const std::optional<Exercise>& exercise);
 
     Windows& windows_;
     SelectionState selection_;
@@ -55,6 +69,7 @@ class TfrmStart : public QMainWindow {
     WindowScale* scale_ = nullptr;
     bool activated_ = false;
     QLabel* imgBild_ = nullptr;
+    TfrmUebungscode* codeDialog_ = nullptr; // made when first asked for
 };
 
 } // namespace quarvel

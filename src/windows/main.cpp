@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,8 +19,27 @@ int main(int argc, char** argv) {
     QApplication::setCursorFlashTime(0);
     quarvel::InstallGermanTranslations(app);
 
+    const quarvel::ProgramOptions options =
+        quarvel::ParseProgramOptions(QCoreApplication::arguments());
+    if (!options.Error.isEmpty()) {
+        std::fprintf(stderr, "quarvel: %s\n\n%s", qPrintable(options.Error),
+                     qPrintable(options.HelpText));
+        return 2;
+    }
+    if (options.Help || options.Version) {
+        std::fputs(qPrintable(options.Help ? options.HelpText : QStringLiteral("Quarvel 2.3\n")),
+                   stdout);
+        return 0;
+    }
+
     quarvel::Windows windows;
     const auto start = quarvel::CreateWindows(windows, std::make_shared<quarvel::ClockRandom>());
     start->show();
+    // A code from the command line: its drill opens as soon as the start
+    // window is up.
+    if (!options.Code.isEmpty()) {
+        QTimer::singleShot(0, start.get(),
+                           [&start, code = options.Code] { start->StartWithCode(code); });
+    }
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "Shots.h"
 
+#include "drill/ExerciseCode.h"
 #include "windows/AuswertungU.h"
 #include "windows/Faces.h"
 
@@ -17,13 +18,15 @@ namespace quarvel::screens {
 
 namespace {
 
-// The dialog at the end of its animation for one drill's score.
-void Evaluate(Shots& shots, float points, int tries, const QString& name) {
+// The dialog at the end of its animation for one drill's score, and a coded
+// drill's result code.
+void Evaluate(Shots& shots, float points, int tries, const QString& name,
+              const QString& resultCode = QString()) {
     TfrmAuswertung* dialog = shots.Wins.Auswertung;
     ScoreState score;
     score.TotalPoints = points;
     score.TotalTries = tries;
-    dialog->SetScore(score);
+    dialog->SetScore(score, resultCode);
     dialog->SetStepInterval(0);
     QEventLoop loop;
     const QMetaObject::Connection done =
@@ -85,6 +88,9 @@ void ShotsEvaluation(Shots& shots) {
     Evaluate(shots, 0.0F, 30, QStringLiteral("auswertung-0of30"));
     Evaluate(shots, 12.5F, 17, QStringLiteral("auswertung-12.5of17"));
     Evaluate(shots, 6.5F, 20, QStringLiteral("auswertung-32.5pct"));
+    const std::string code = ResultCode({{Training::Laenge, 3, 3, 1234}, 27, 17});
+    Evaluate(shots, 13.5F, 17, QStringLiteral("auswertung-ergebniscode"),
+             QString::fromStdString(code));
     SaveFaces(shots);
 }
 
