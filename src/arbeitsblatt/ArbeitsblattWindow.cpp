@@ -1,6 +1,7 @@
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 
 #include "arbeitsblatt/SheetPainter.h"
+#include "windows/Accessible.h"
 #include "windows/FontU.h"
 #include "windows/MessageBox.h"
 #include "worksheet/SheetRandom.h"
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -82,7 +84,8 @@ ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent, ScreenQuery screen)
     trvTraining_->setHeaderHidden(true);
     trvTraining_->setAccessibleName(QStringLiteral("Übung"));
     BuildTree(*trvTraining_);
-    trvTraining_->setMinimumSize(300, 380);
+    // It scrolls: on a small screen the codes below keep their room.
+    trvTraining_->setMinimumSize(300, 240);
 
     cmbLevel_ = new QComboBox;
     cmbLevel_->setObjectName(QStringLiteral("cmbLevel"));
@@ -153,11 +156,64 @@ ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent, ScreenQuery screen)
     buttons->addStretch(1);
     buttons->addWidget(btnClose);
 
+    // One exercise for the whole class: its code for the pupils, a code's
+    // exercise on paper, and the check of what a pupil's drill gave.
+    lblClassCode_ = new QLabel;
+    lblClassCode_->setObjectName(QStringLiteral("lblClassCode"));
+    lblClassCode_->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+    spnPasses_ = new QSpinBox;
+    spnPasses_->setObjectName(QStringLiteral("spnPasses"));
+    spnPasses_->setRange(3, 10);
+    auto* lblPasses = new QLabel(QStringLiteral("Durch&gänge:"));
+    lblPasses->setBuddy(spnPasses_);
+    auto* btnNewCode = new QPushButton(QStringLiteral("Neuer C&ode"));
+    btnNewCode->setObjectName(QStringLiteral("btnNewCode"));
+    edtCode_ = new QLineEdit;
+    edtCode_->setObjectName(QStringLiteral("edtCode"));
+    edtCode_->setMaxLength(24);
+    edtCode_->setToolTip(QStringLiteral("Leer: die Blätter wie oben eingestellt. Mit einem Code: "
+                                        "die Aufgaben dieser Übung in der Reihenfolge der "
+                                        "Durchgänge, mit Lösungen."));
+    auto* lblCode = new QLabel(QStringLiteral("Übungs&code:"));
+    lblCode->setBuddy(edtCode_);
+    lblCodeState_ = new SpokenLabel(QAccessible::StatusBar, nullptr);
+    lblCodeState_->setObjectName(QStringLiteral("lblCodeState"));
+    lblCodeState_->setWordWrap(true);
+    edtResult_ = new QLineEdit;
+    edtResult_->setObjectName(QStringLiteral("edtResult"));
+    edtResult_->setMaxLength(32);
+    auto* lblResultCaption = new QLabel(QStringLiteral("E&rgebniscode prüfen:"));
+    lblResultCaption->setBuddy(edtResult_);
+    lblResult_ = new SpokenLabel(QAccessible::StatusBar, nullptr);
+    lblResult_->setObjectName(QStringLiteral("lblResult"));
+    lblResult_->setWordWrap(true);
+    lblResult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* classRow = new QHBoxLayout;
+    classRow->addWidget(lblClassCode_, 1);
+    classRow->addWidget(lblPasses);
+    classRow->addWidget(spnPasses_);
+    classRow->addWidget(btnNewCode);
+    auto* codes = new QGridLayout;
+    codes->addLayout(classRow, 0, 0, 1, 3);
+    codes->addWidget(lblCode, 1, 0);
+    codes->addWidget(edtCode_, 1, 1);
+    codes->addWidget(lblCodeState_, 1, 2);
+    codes->addWidget(lblResultCaption, 2, 0);
+    codes->addWidget(edtResult_, 2, 1);
+    codes->addWidget(lblResult_, 2, 2);
+    codes->setColumnStretch(2, 1);
+    edtCode_->setMinimumWidth(edtCode_->fontMetrics().horizontalAdvance(QStringLiteral("W")) * 19);
+    auto* grpCodes = new QGroupBox(QStringLiteral("Übungscode"));
+    grpCodes->setLayout(codes);
+
     auto* columns = new QHBoxLayout;
     columns->addWidget(grpTraining, 1);
     columns->addWidget(grpSheets, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
+    layout->addWidget(grpCodes);
     layout->addLayout(buttons);
 
     connect(trvTraining_, &QTreeWidget::currentItemChanged, this, [this] { FillLevels(); });
@@ -168,12 +224,85 @@ ArbeitsblattWindow::ArbeitsblattWindow(QWidget* parent, ScreenQuery screen)
     connect(btnPdf_, &QPushButton::clicked, this, [this] { SaveAsPdf(); });
     connect(btnPrint_, &QPushButton::clicked, this, [this] { Print(); });
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmbLevel_, &QComboBox::currentIndexChanged, this, [this] { ShowClassCode(); });
+    connect(spnPasses_, &QSpinBox::valueChanged, this, [this] { ShowClassCode(); });
+    connect(btnNewCode, &QPushButton::clicked, this, [this] {
+        codeSeed_ = FreshExerciseSeed();
+        ShowClassCode();
+    });
+    connect(edtCode_, &QLineEdit::textChanged, this, [this] { ReadGivenCode(); });
+    connect(edtResult_, &QLineEdit::textChanged, this, [this] { CheckResultCode(); });
 
     NewSeed();
+    codeSeed_ = FreshExerciseSeed();
     SelectTraining(Training::Laenge);
     // This window and every window it opens fit the screen.
     new ScreenKeeper(screen_, this);
-    FitToScreen(this, Screen(), QSize(760, 500), nullptr);
+    FitToScreen(this, Screen(), QSize(760, 640), nullptr);
+}
+
+std::optional<Exercise> ArbeitsblattWindow::ClassExercise() const {
+    const std::optional<WorksheetRequest> request = Request();
+    if (!request) return std::nullopt;
+    return Exercise{request->Id, request->Level, spnPasses_->value(), codeSeed_};
+}
+
+std::optional<Exercise> ArbeitsblattWindow::GivenExercise() const {
+    return ReadExerciseCode(edtCode_->text().toStdString()).Value;
+}
+
+void ArbeitsblattWindow::ShowClassCode() {
+    const std::optional<Exercise> exercise = ClassExercise();
+    lblClassCode_->setText(QStringLiteral("Übungscode für die Klasse: ") +
+                           (exercise ? ToQString(ExerciseCode(*exercise)) : QStringLiteral("–")));
+}
+
+void ArbeitsblattWindow::ReadGivenCode() {
+    const QString text = edtCode_->text().trimmed();
+    QString state;
+    if (!text.isEmpty()) {
+        const CodeReading<Exercise> reading = ReadExerciseCode(text.toStdString());
+        if (reading) {
+            const Exercise& e = *reading.Value;
+            state = QStringLiteral("Gedruckt wird: %1 · %2 · %3 Durchgänge, mit Lösungen")
+                        .arg(ToQString(ExerciseTrainingName(e.Id)),
+                             ToQString(LevelCaption(e.Id, e.Level)))
+                        .arg(e.Passes);
+        } else {
+            state = ToQString(reading.Refusal);
+        }
+    }
+    lblCodeState_->Say(state);
+    EnableOutput();
+}
+
+void ArbeitsblattWindow::CheckResultCode() {
+    const QString text = edtResult_->text().trimmed();
+    QString result;
+    if (!text.isEmpty()) {
+        const CodeReading<ExerciseResult> reading = ReadResultCode(text.toStdString());
+        result = reading ? ToQString(ResultSummary(*reading.Value)) : ToQString(reading.Refusal);
+    }
+    lblResult_->Say(result);
+}
+
+// Something to print: the chosen training, or a code that can be read.
+void ArbeitsblattWindow::EnableOutput() {
+    const bool coded = !edtCode_->text().trimmed().isEmpty();
+    const bool ready = coded ? GivenExercise().has_value() : Request().has_value();
+    for (QPushButton* button : {btnPreview_, btnPdf_, btnPrint_})
+        button->setEnabled(ready);
+}
+
+std::optional<ArbeitsblattWindow::PrintJob> ArbeitsblattWindow::Job() const {
+    if (!edtCode_->text().trimmed().isEmpty()) {
+        const std::optional<Exercise> exercise = GivenExercise();
+        if (!exercise) return std::nullopt;
+        return PrintJob{ExerciseRequest(*exercise), MakeExerciseSheets(*exercise)};
+    }
+    const std::optional<WorksheetRequest> request = Request();
+    if (!request) return std::nullopt;
+    return PrintJob{*request, MakeWorksheets(*request)};
 }
 
 void ArbeitsblattWindow::ShowSheetIds() {
@@ -211,10 +340,9 @@ void ArbeitsblattWindow::FillLevels() {
         const int index = cmbLevel_->findData(previous > 0 ? previous : 1);
         cmbLevel_->setCurrentIndex(std::max(index, 0));
     }
-    for (QWidget* w : {static_cast<QWidget*>(cmbLevel_), static_cast<QWidget*>(btnPreview_),
-                       static_cast<QWidget*>(btnPdf_), static_cast<QWidget*>(btnPrint_)}) {
-        w->setEnabled(chosen);
-    }
+    cmbLevel_->setEnabled(chosen);
+    EnableOutput();
+    ShowClassCode();
 }
 
 void ArbeitsblattWindow::NewSeed() {
@@ -238,10 +366,10 @@ std::optional<WorksheetRequest> ArbeitsblattWindow::Request() const {
 }
 
 void ArbeitsblattWindow::Paint(QPrinter& printer) {
-    const std::optional<WorksheetRequest> request = Request();
-    if (!request) return;
+    const std::optional<PrintJob> job = Job();
+    if (!job) return;
     QPainter painter(&printer);
-    PaintWorksheets(painter, printer, *request, MakeWorksheets(*request));
+    PaintWorksheets(painter, printer, job->Request, job->Sheets);
 }
 
 void ArbeitsblattWindow::Preview() {
@@ -265,21 +393,25 @@ void ArbeitsblattWindow::Print() {
 }
 
 bool ArbeitsblattWindow::SaveAsPdf() {
-    const std::optional<WorksheetRequest> request = Request();
-    if (!request) return false;
+    const std::optional<PrintJob> job = Job();
+    if (!job) return false;
+    const WorksheetRequest* request = &job->Request;
     QString folder = Settings().value(kFolderKey).toString();
     if (folder.isEmpty() || !QDir(folder).exists()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
-    const QString name = QStringLiteral("Arbeitsblatt-%1-%2-%3.pdf")
-                             .arg(ToQString(WordOf(request->Id)))
-                             .arg(request->Level)
-                             .arg(request->Seed);
+    const QString name =
+        job->Sheets.front().Passes > 0
+            ? QStringLiteral("Übungscode-%1.pdf").arg(ToQString(job->Sheets.front().Id))
+            : QStringLiteral("Arbeitsblatt-%1-%2-%3.pdf")
+                  .arg(ToQString(WordOf(request->Id)))
+                  .arg(request->Level)
+                  .arg(request->Seed);
     QString path = askSavePath_(this, QDir(folder).filePath(name));
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
     QString error;
-    if (!WritePdfFile(path, *request, MakeWorksheets(*request), error)) {
+    if (!WritePdfFile(path, *request, job->Sheets, error)) {
         ShowInformation(this, QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden:\n%2")
                                   .arg(QDir::toNativeSeparators(path), error));
         return false;

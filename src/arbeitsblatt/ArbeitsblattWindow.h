@@ -2,14 +2,19 @@
 // The window of quarvel-arbeitsblatt: the training in the groups of the start
 // menu, its level, how many sheets of how many tasks, a free title, the series
 // number and whether the key comes along; then a preview, a PDF or print.
+// Below them the exercise codes: the code of the chosen training for the
+// class, a code whose exercise is printed instead, and the check of a
+// pupil's result code.
 
 #include "arbeitsblatt/DialogFit.h"
 #include "worksheet/Worksheet.h"
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -21,6 +26,8 @@ class QSpinBox;
 class QTreeWidget;
 
 namespace quarvel {
+
+class SpokenLabel;
 
 class ArbeitsblattWindow : public QWidget {
     Q_OBJECT
@@ -39,6 +46,12 @@ class ArbeitsblattWindow : public QWidget {
     bool SelectTraining(Training training);
     // What the controls ask for now; nothing while no training is chosen.
     std::optional<WorksheetRequest> Request() const;
+    // The exercise of the chosen training and level, the pass count and the
+    // code's seed, as "Übungscode für die Klasse" shows it.
+    std::optional<Exercise> ClassExercise() const;
+    // The exercise whose code is in the field "Übungscode:"; while it holds a
+    // code, that exercise is what Vorschau, PDF and Drucken print.
+    std::optional<Exercise> GivenExercise() const;
 
     void Preview();
     // Returns whether a file was written.
@@ -46,9 +59,19 @@ class ArbeitsblattWindow : public QWidget {
     void Print();
 
   private:
+    // What is printed: the sheets the controls ask for, or a given code's.
+    struct PrintJob {
+        WorksheetRequest Request;
+        std::vector<Worksheet> Sheets;
+    };
+    std::optional<PrintJob> Job() const;
     void FillLevels();
     void NewSeed();
     void ShowSheetIds();
+    void ShowClassCode();
+    void ReadGivenCode();
+    void CheckResultCode();
+    void EnableOutput();
     void Paint(QPrinter& printer);
     ScreenArea Screen() const { return screen_(); }
 
@@ -63,6 +86,13 @@ class ArbeitsblattWindow : public QWidget {
     QPushButton* btnPreview_ = nullptr;
     QPushButton* btnPdf_ = nullptr;
     QPushButton* btnPrint_ = nullptr;
+    QLabel* lblClassCode_ = nullptr;
+    QSpinBox* spnPasses_ = nullptr;
+    std::uint32_t codeSeed_ = 0;
+    QLineEdit* edtCode_ = nullptr;
+    SpokenLabel* lblCodeState_ = nullptr;
+    QLineEdit* edtResult_ = nullptr;
+    SpokenLabel* lblResult_ = nullptr;
     ScreenQuery screen_;
     SavePathAsker askSavePath_;
 };

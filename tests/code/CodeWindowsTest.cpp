@@ -3,12 +3,17 @@
 // --code`, and the worksheet window's codes.
 
 #include "../ui/Drive.h"
+#include "arbeitsblatt/ArbeitsblattWindow.h"
 #include "arbeitsblatt/Run.h"
 #include "windows/KombinationenU.h"
 #include "worksheet/TaskRecordJson.h"
 
+#include <QComboBox>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sstream>
@@ -37,6 +42,15 @@ QString RecordOf(const ExerciseWindow* w, int line) {
     WriteTask(w->Session().MeasureSheet()[line], true, json);
     const QString text = QString::fromStdString(json.str());
     return text.mid(1, text.size() - 2);
+}
+
+// The text of a PDF file, page by page.
+QString PdfText(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral(PDFTOTEXT),
+                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // A code with its character at `at` replaced by the next one of the alphabet.
@@ -218,6 +232,70 @@ class CodeWindowsTest : public QObject {
         });
         p.start->StartWithCode(QString::fromStdString(ExerciseCode({Training::DezDez, 2, 3, 7})));
         QCOMPARE(opened, QStringLiteral("TfrmDekEinheiten"));
+    }
+
+    // The worksheet window: the class's code follows training, level, passes
+    // and "Neuer Code"; a given code's exercise is what the PDF holds, as the
+    // command line prints it; a refused code prints nothing; the check reads
+    // a result code.
+    void worksheetWindowMakesPrintsAndChecksCodes() {
+        ArbeitsblattWindow window(nullptr, [] { return ScreenArea(QSize(1280, 800)); });
+        window.show();
+        QVERIFY(window.SelectTraining(Training::Flaeche));
+        Child<QComboBox>(&window, QStringLiteral("cmbLevel"))->setCurrentIndex(3);
+        Child<QSpinBox>(&window, QStringLiteral("spnPasses"))->setValue(7);
+        auto* classCode = Child<QLabel>(&window, QStringLiteral("lblClassCode"));
+        const auto shownExercise = [classCode] {
+            const QString prefix = QStringLiteral("Übungscode für die Klasse: ");
+            if (!classCode->text().startsWith(prefix)) return std::optional<Exercise>();
+            return ReadExerciseCode(classCode->text().mid(prefix.size()).toStdString()).Value;
+        };
+        const std::optional<Exercise> first = shownExercise();
+        QVERIFY(first && first->Id == Training::Flaeche && first->Level == 4 && first->Passes == 7);
+        Child<QPushButton>(&window, QStringLiteral("btnNewCode"))->click();
+        const std::optional<Exercise> second = shownExercise();
+        QVERIFY(second && second->Seed != first->Seed && second->Passes == 7);
+
+        QTemporaryDir dir;
+        const std::string code = "5XWP-677V"; // Länge, Fortgeschrittener, 3 passes
+        const QString printed = dir.filePath(QStringLiteral("kommandozeile.pdf"));
+        const std::string printedPath = printed.toStdString();
+        const std::vector<std::string_view> args = {"--code", code, "-o", printedPath};
+        std::ostringstream out;
+        std::ostringstream err;
+        QVERIFY2(RunCommandLine(args, out, err) == 0, err.str().c_str());
+
+        auto* given = Child<QLineEdit>(&window, QStringLiteral("edtCode"));
+        auto* pdf = Child<QPushButton>(&window, QStringLiteral("btnPdf"));
+        given->setText(Mistyped(QString::fromStdString(code), 5));
+        QVERIFY(!pdf->isEnabled());
+        QCOMPARE(Child<QLabel>(&window, QStringLiteral("lblCodeState"))->text(),
+                 QStringLiteral("Der Code ist nicht gültig – bitte Zeichen für Zeichen prüfen."));
+        given->setText(QStringLiteral("5xwp 677v"));
+        QVERIFY(pdf->isEnabled());
+        QString suggested;
+        window.SetSavePathAsker([&](QWidget*, const QString& path) {
+            suggested = path;
+            return dir.filePath(QStringLiteral("fenster.pdf"));
+        });
+        QVERIFY(window.SaveAsPdf());
+        QVERIFY2(suggested.endsWith(QStringLiteral("/Übungscode-5XWP-677V.pdf")),
+                 qPrintable(suggested));
+        const QString text = PdfText(dir.filePath(QStringLiteral("fenster.pdf")));
+        QVERIFY(text.contains(QStringLiteral("5XWP-677V")));
+        QCOMPARE(text, PdfText(printed));
+
+        auto* result = Child<QLineEdit>(&window, QStringLiteral("edtResult"));
+        const QString resultCode =
+            QString::fromStdString(ResultCode({{Training::Laenge, 3, 3, 1234}, 27, 17}));
+        result->setText(resultCode);
+        QCOMPARE(Child<QLabel>(&window, QStringLiteral("lblResult"))->text(),
+                 QStringLiteral("5XWP-677V · Länge · Fortgeschrittener · 13,5 von 15 Punkten "
+                                "(90 %) · 17 Versuche"));
+        result->setText(Mistyped(resultCode, 3));
+        QVERIFY(!Child<QLabel>(&window, QStringLiteral("lblResult"))
+                     ->text()
+                     .startsWith(QStringLiteral("5XWP")));
     }
 };
 
