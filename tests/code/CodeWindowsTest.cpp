@@ -1,6 +1,6 @@
 // Exercise codes in the windows: the pupil's dialog, the coded drill through
-// the real drill window, its result code under the evaluation, `quarvel
-// --code`, and the worksheet window's codes.
+// the real drill window and its result code, `quarvel --code`, and the
+// worksheet window's codes, sheets and check.
 
 #include "../ui/Drive.h"
 #include "arbeitsblatt/ArbeitsblattWindow.h"
@@ -17,8 +17,6 @@
 #include <QtTest>
 
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace quarvel {
 namespace {
@@ -27,24 +25,13 @@ using test::Child;
 using test::Program;
 using test::WhenModal;
 
-// `quarvel-arbeitsblatt --code CODE --json`, one record a line.
-QStringList PrintedRecords(const std::string& code) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const std::vector<std::string_view> args = {"--code", code, "--json"};
+// quarvel-arbeitsblatt with `args`; what it prints, or a fatal failure.
+QString RunWorksheetProgram(const std::vector<std::string_view>& args) {
+    std::ostringstream out, err;
     if (RunCommandLine(args, out, err) != 0) qFatal("%s", err.str().c_str());
-    return QString::fromStdString(out.str()).split(u'\n', Qt::SkipEmptyParts);
+    return QString::fromStdString(out.str());
 }
 
-// The record of line `line` of the drill window's sheet, without its braces.
-QString RecordOf(const ExerciseWindow* w, int line) {
-    JsonObject json;
-    WriteTask(w->Session().MeasureSheet()[line], true, json);
-    const QString text = QString::fromStdString(json.str());
-    return text.mid(1, text.size() - 2);
-}
-
-// The text of a PDF file, page by page.
 QString PdfText(const QString& path) {
     QProcess process;
     process.start(QStringLiteral(PDFTOTEXT),
@@ -53,12 +40,27 @@ QString PdfText(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// A code with its character at `at` replaced by the next one of the alphabet.
-QString Mistyped(const QString& code, int at) {
-    QString typo = code;
+// The code with its character at `at` replaced by the next one of the alphabet.
+QString Mistyped(QString code, int at) {
     const auto k = kCodeAlphabet.find(static_cast<char>(code[at].toLatin1()));
-    typo[at] = QLatin1Char(kCodeAlphabet[(k + 1) % kCodeAlphabet.size()]);
-    return typo;
+    code[at] = QLatin1Char(kCodeAlphabet[(k + 1) % kCodeAlphabet.size()]);
+    return code;
+}
+
+// What a test saw of the code dialog and the drill it opened.
+struct DialogSeen {
+    QString Selected, Hint, Opened;
+    bool StayedOpen = false;
+    std::optional<Exercise> Drilled;
+    int Passes = 0;
+};
+
+void CloseDrill(QWidget* drill, DialogSeen& seen) {
+    auto* w = static_cast<ExerciseWindow*>(drill);
+    seen.Opened = drill->objectName() + QStringLiteral(": ") + drill->windowTitle();
+    seen.Drilled = w->Session().CurrentExercise();
+    seen.Passes = w->Session().State().MaxPasses();
+    Child<QAction>(drill, QStringLiteral("menSchliessen"))->trigger();
 }
 
 } // namespace
@@ -67,11 +69,9 @@ class CodeWindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // "Übungscode…" comes after the described items of the menu bar; a
-    // mistyped code is refused in the dialog, which stays open; the right one
-    // opens the drill window of its training with its exercise. The menu's
-    // own choices (the pass count) stay as they were, and closing the drill
-    // clears its group's levels.
+    // "Übungscode…" ends the menu bar; the dialog refuses a mistype and stays
+    // open with it selected; the right code opens its training's window with
+    // its exercise, leaving the menu's own choices as they were.
     void dialogRefusesAMistypeAndOpensTheCodedDrill() {
         Program p;
         const QList<QAction*> bar = p.start->menuBar()->actions();
@@ -81,86 +81,67 @@ class CodeWindowsTest : public QObject {
 
         const Exercise exercise{Training::Alle, 4, 5, 4242};
         const QString code = QString::fromStdString(ExerciseCode(exercise));
-        QString refusal;
-        bool stayedOpen = false;
-        QString fieldAfterRefusal;
-        QString opened;
-        std::optional<Exercise> drilled;
-        int passes = 0;
+        DialogSeen seen;
         WhenModal(nullptr, [&](QWidget* dialog) {
             auto* field = Child<QLineEdit>(dialog, QStringLiteral("edtCode"));
             QTest::keyClicks(field, Mistyped(code, 2));
             QTest::keyClick(field, Qt::Key_Return);
-            refusal = Child<QLabel>(dialog, QStringLiteral("lblHinweis"))->text();
-            stayedOpen = dialog->isVisible();
-            fieldAfterRefusal = field->hasFocus() ? field->selectedText() : QString();
-            WhenModal(dialog, [&](QWidget* drill) {
-                opened = drill->objectName() + QStringLiteral(": ") + drill->windowTitle();
-                auto* w = static_cast<ExerciseWindow*>(drill);
-                drilled = w->Session().CurrentExercise();
-                passes = w->Session().State().MaxPasses();
-                Child<QAction>(drill, QStringLiteral("menSchliessen"))->trigger();
-            });
-            // Lower case, a blank for the dash: read all the same.
+            seen.Hint = Child<QLabel>(dialog, QStringLiteral("lblHinweis"))->text();
+            seen.StayedOpen = dialog->isVisible();
+            seen.Selected = field->hasFocus() ? field->selectedText() : QString();
+            WhenModal(dialog, [&](QWidget* drill) { CloseDrill(drill, seen); });
             QTest::keyClicks(field, code.toLower().replace(u'-', u' '));
             QTest::keyClick(field, Qt::Key_Return);
         });
         p.start->MenuItem(QStringLiteral("menUebungscode"))->trigger();
 
-        QCOMPARE(refusal, QStringLiteral("Der Code ist nicht gültig – bitte Zeichen für Zeichen "
-                                         "prüfen."));
-        QVERIFY(stayedOpen);
-        QCOMPARE(fieldAfterRefusal, Mistyped(code, 2)); // selected, to be typed over
-        QCOMPARE(opened, QStringLiteral(
-                             "TfrmKombinationen: Kombination-Alle metrischen Einheiten: KÖNNER"));
-        QVERIFY(drilled == exercise);
-        QCOMPARE(passes, 5);
+        QCOMPARE(seen.Hint, QString::fromUtf8(kCodeMistyped));
+        QVERIFY(seen.StayedOpen);
+        QCOMPARE(seen.Selected, Mistyped(code, 2));
+        QCOMPARE(
+            seen.Opened,
+            QStringLiteral("TfrmKombinationen: Kombination-Alle metrischen Einheiten: KÖNNER"));
+        QVERIFY(seen.Drilled == exercise);
+        QCOMPARE(seen.Passes, 5);
         QVERIFY(p.start->isVisible());
         QCOMPARE(p.start->Selection().MaxPasses, 3);
         QCOMPARE(p.start->Selection().LevelAlle, 0);
     }
 
-    // The coded drill through the real window shows, pass by pass, exactly the
-    // tasks the worksheet program prints for the code; its evaluation shows a
-    // result code with the drill's points and tries. A random drill's
-    // evaluation has no such line.
+    // Through the real window: pass by pass the printed tasks, then a
+    // selectable result code below the verdict; a random drill has none.
     void codedDrillShowsTheSheetsTasksAndEndsWithAResultCode() {
         Program p;
         const Exercise exercise{Training::Laenge, 3, 3, 1234};
         const std::string code = ExerciseCode(exercise);
-        const QStringList printed = PrintedRecords(code);
-        QCOMPARE(printed.size(), 15);
-
+        const QStringList printed =
+            RunWorksheetProgram({"--code", code, "--json"}).split(u'\n', Qt::SkipEmptyParts);
         QStringList shown;
-        QString resultLine;
-        bool selectable = false;
-        bool belowVerdict = false;
+        QLabel* resultLine = nullptr;
+        QString result;
         WhenModal(nullptr, [&](QWidget* drill) {
             auto* w = static_cast<ExerciseWindow*>(drill);
             for (int pass = 1; pass <= 3; ++pass) {
                 for (int line = 1; line <= kLines; ++line) {
-                    shown << RecordOf(w, line);
-                    // Pass 1 and 3 right at once, pass 2 twice wrong.
-                    if (pass == 2) {
-                        test::Answer(w, line, QStringLiteral("987654"));
-                        test::Answer(w, line, QStringLiteral("987654"));
-                    } else {
-                        test::Answer(w, line, p.Right(line));
-                    }
+                    JsonObject json;
+                    WriteTask(w->Session().MeasureSheet()[line], true, json);
+                    shown << QString::fromStdString(json.str()).mid(1).chopped(1);
+                    const QString wrong = QStringLiteral("987654"); // pass 2 twice wrong
+                    test::Answer(w, line, pass == 2 ? wrong : p.Right(line));
+                    if (pass == 2) test::Answer(w, line, wrong);
                 }
                 if (pass < 3) Child<QPushButton>(w, QStringLiteral("btnWeiter"))->click();
             }
             WhenModal(w, [&](QWidget* evaluation) {
                 auto* e = static_cast<TfrmAuswertung*>(evaluation);
                 QTRY_VERIFY(!e->Animating());
-                resultLine =
-                    e->lblErgebniscode()->isVisible() ? e->lblErgebniscode()->text() : QString();
-                selectable = e->lblErgebniscode()->textInteractionFlags().testFlag(
-                    Qt::TextSelectableByKeyboard);
-                belowVerdict =
-                    e->lblErgebniscode()->geometry().top() >=
-                        e->lblAnzeige()->geometry().bottom() &&
-                    e->lblErgebniscode()->geometry().bottom() < e->lblRichtig()->geometry().top();
+                resultLine = e->lblErgebniscode();
+                const QRect r = resultLine->geometry();
+                if (resultLine->isVisible() &&
+                    resultLine->textInteractionFlags() & Qt::TextSelectableByKeyboard &&
+                    r.top() >= e->lblAnzeige()->geometry().bottom() &&
+                    r.bottom() < e->lblRichtig()->geometry().top())
+                    result = resultLine->text(); // shown, selectable, below the verdict
                 e->btnSchliessen()->click();
             });
             Child<QPushButton>(w, QStringLiteral("btnAuswertung"))->click();
@@ -174,70 +155,60 @@ class CodeWindowsTest : public QObject {
                                       .arg(i / kLines + 1)
                                       .arg(i % kLines + 1);
             QVERIFY2(printed[i].contains(where) && printed[i].endsWith(shown[i] + u'}'),
-                     qPrintable(printed[i] + QStringLiteral("\nshown: ") + shown[i]));
+                     qPrintable(printed[i] + u'\n' + shown[i]));
         }
-        QVERIFY2(resultLine.startsWith(QStringLiteral("Ergebniscode: ")), qPrintable(resultLine));
-        const CodeReading<ExerciseResult> result = ReadResultCode(resultLine.mid(14).toStdString());
-        QVERIFY2(result, result.Refusal.c_str());
-        // 10 of 15 points (in halves), 5 + 10 + 5 tries.
-        QVERIFY(*result.Value == (ExerciseResult{exercise, 20, 20}));
-        QVERIFY(selectable);
-        QVERIFY(belowVerdict);
+        QVERIFY2(result.startsWith(QStringLiteral("Ergebniscode: ")), qPrintable(result));
+        const CodeReading<ExerciseResult> read = ReadResultCode(result.mid(14).toStdString());
+        QVERIFY2(read, read.Refusal.c_str());
+        QVERIFY(*read.Value == (ExerciseResult{exercise, 20, 20})); // 10 of 15; 5 + 10 + 5 tries
 
-        // A random drill's evaluation: no result code, the dialog its own size.
         TfrmAuswertung* evaluation = p.windows.Auswertung;
-        const QSize coded = evaluation->Client()->size();
+        const int codedHeight = evaluation->Client()->height();
         evaluation->SetScore(ScoreState{});
         evaluation->show();
         QTRY_VERIFY(!evaluation->Animating());
-        QVERIFY(!evaluation->lblErgebniscode()->isVisible());
-        QVERIFY(evaluation->Client()->height() < coded.height());
+        QVERIFY(!resultLine->isVisible());
+        QVERIFY(evaluation->Client()->height() < codedHeight);
         QCOMPARE(evaluation->Client()->size(), QSize(392, 433));
         evaluation->btnSchliessen()->click();
     }
 
-    // `quarvel --code`: the option is read; a code that cannot be read opens
-    // the dialog with the code and the reason; a code that can, its drill.
+    // `quarvel --code`: a code that cannot be read opens the dialog with it
+    // and the reason; a decadic code its window.
     void commandLineCode() {
-        const ProgramOptions given = ParseProgramOptions(
-            {QStringLiteral("quarvel"), QStringLiteral("--code"), QStringLiteral("5XWP-677V")});
+        const auto parse = [](const QStringList& args) {
+            return ParseProgramOptions(QStringList{QStringLiteral("quarvel")} + args);
+        };
+        const ProgramOptions given = parse({QStringLiteral("--code"), QStringLiteral("5XWP-677V")});
         QVERIFY(given.Error.isEmpty());
         QCOMPARE(given.Code, QStringLiteral("5XWP-677V"));
-        QCOMPARE(ParseProgramOptions({QStringLiteral("quarvel")}).Code, QString());
-        for (const QStringList& wrong :
-             {QStringList{QStringLiteral("quarvel"), QStringLiteral("--code")},
-              QStringList{QStringLiteral("quarvel"), QStringLiteral("--kode=5XWP-677V")},
-              QStringList{QStringLiteral("quarvel"), QStringLiteral("5XWP-677V")}})
-            QVERIFY2(!ParseProgramOptions(wrong).Error.isEmpty(), qPrintable(wrong.join(u' ')));
-        QVERIFY(ParseProgramOptions({QStringLiteral("quarvel"), QStringLiteral("--help")}).Help);
+        QCOMPARE(parse({}).Code, QString());
+        QVERIFY(parse({QStringLiteral("--help")}).Help);
+        for (const QString& wrong : {QStringLiteral("--code"), QStringLiteral("--kode=5XWP-677V"),
+                                     QStringLiteral("5XWP-677V")})
+            QVERIFY2(!parse({wrong}).Error.isEmpty(), qPrintable(wrong));
 
         Program p;
-        QString field;
-        QString refusal;
+        DialogSeen seen;
         WhenModal(nullptr, [&](QWidget* dialog) {
-            field = Child<QLineEdit>(dialog, QStringLiteral("edtCode"))->text();
-            refusal = Child<QLabel>(dialog, QStringLiteral("lblHinweis"))->text();
+            seen.Selected = Child<QLineEdit>(dialog, QStringLiteral("edtCode"))->text();
+            seen.Hint = Child<QLabel>(dialog, QStringLiteral("lblHinweis"))->text();
             Child<QPushButton>(dialog, QStringLiteral("btnAbbrechen"))->click();
         });
         p.start->StartWithCode(QStringLiteral("5XWP-677"));
-        QCOMPARE(field, QStringLiteral("5XWP-677"));
-        QCOMPARE(refusal, QStringLiteral("Ein Übungscode hat 8 Zeichen, hier sind es 7."));
+        QCOMPARE(seen.Selected, QStringLiteral("5XWP-677"));
+        QCOMPARE(seen.Hint, QStringLiteral("Ein Übungscode hat 8 Zeichen, hier sind es 7."));
         QVERIFY(p.start->isVisible());
 
-        // Decadic: the decadic window.
-        QString opened;
-        WhenModal(nullptr, [&](QWidget* drill) {
-            opened = drill->objectName();
-            Child<QAction>(drill, QStringLiteral("menSchliessen"))->trigger();
-        });
+        WhenModal(nullptr, [&](QWidget* drill) { CloseDrill(drill, seen); });
         p.start->StartWithCode(QString::fromStdString(ExerciseCode({Training::DezDez, 2, 3, 7})));
-        QCOMPARE(opened, QStringLiteral("TfrmDekEinheiten"));
+        QVERIFY(seen.Opened.startsWith(QStringLiteral("TfrmDekEinheiten: ")));
     }
 
-    // The worksheet window: the class's code follows training, level, passes
-    // and "Neuer Code"; a given code's exercise is what the PDF holds, as the
-    // command line prints it; a refused code prints nothing; the check reads
-    // a result code.
+    // The class's code follows training, level, passes and "Neuer Code"; a
+    // given code's exercise is what the PDF holds, as the command line prints
+    // it, with the code on every page; a refused code prints nothing; the
+    // check reads a result code.
     void worksheetWindowMakesPrintsAndChecksCodes() {
         ArbeitsblattWindow window(nullptr, [] { return ScreenArea(QSize(1280, 800)); });
         window.show();
@@ -257,21 +228,23 @@ class CodeWindowsTest : public QObject {
         QVERIFY(second && second->Seed != first->Seed && second->Passes == 7);
 
         QTemporaryDir dir;
-        const std::string code = "5XWP-677V"; // Länge, Fortgeschrittener, 3 passes
+        const QString code = QStringLiteral("7FSZ-8DNH"); // Maße, 6, ten passes
         const QString printed = dir.filePath(QStringLiteral("kommandozeile.pdf"));
-        const std::string printedPath = printed.toStdString();
-        const std::vector<std::string_view> args = {"--code", code, "-o", printedPath};
-        std::ostringstream out;
-        std::ostringstream err;
-        QVERIFY2(RunCommandLine(args, out, err) == 0, err.str().c_str());
+        RunWorksheetProgram({"--code", code.toStdString(), "-o", printed.toStdString()});
+        QStringList pages = PdfText(printed).split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.size() >= 3); // fifty tasks and their key
+        for (const QString& page : pages)
+            QVERIFY2(page.contains(QStringLiteral("Übungscode: ") + code), qPrintable(page));
+        QVERIFY(pages.constLast().contains(QStringLiteral("Lösungen")));
+        QVERIFY(pages.join(QString()).contains(QStringLiteral("50.")));
 
         auto* given = Child<QLineEdit>(&window, QStringLiteral("edtCode"));
         auto* pdf = Child<QPushButton>(&window, QStringLiteral("btnPdf"));
-        given->setText(Mistyped(QString::fromStdString(code), 5));
+        given->setText(Mistyped(code, 5));
         QVERIFY(!pdf->isEnabled());
         QCOMPARE(Child<QLabel>(&window, QStringLiteral("lblCodeState"))->text(),
-                 QStringLiteral("Der Code ist nicht gültig – bitte Zeichen für Zeichen prüfen."));
-        given->setText(QStringLiteral("5xwp 677v"));
+                 QString::fromUtf8(kCodeMistyped));
+        given->setText(QStringLiteral("7fsz 8dnh"));
         QVERIFY(pdf->isEnabled());
         QString suggested;
         window.SetSavePathAsker([&](QWidget*, const QString& path) {
@@ -279,23 +252,17 @@ class CodeWindowsTest : public QObject {
             return dir.filePath(QStringLiteral("fenster.pdf"));
         });
         QVERIFY(window.SaveAsPdf());
-        QVERIFY2(suggested.endsWith(QStringLiteral("/Übungscode-5XWP-677V.pdf")),
+        QVERIFY2(suggested.endsWith(QStringLiteral("/Übungscode-7FSZ-8DNH.pdf")),
                  qPrintable(suggested));
-        const QString text = PdfText(dir.filePath(QStringLiteral("fenster.pdf")));
-        QVERIFY(text.contains(QStringLiteral("5XWP-677V")));
-        QCOMPARE(text, PdfText(printed));
+        QCOMPARE(PdfText(dir.filePath(QStringLiteral("fenster.pdf"))), PdfText(printed));
 
         auto* result = Child<QLineEdit>(&window, QStringLiteral("edtResult"));
-        const QString resultCode =
-            QString::fromStdString(ResultCode({{Training::Laenge, 3, 3, 1234}, 27, 17}));
-        result->setText(resultCode);
-        QCOMPARE(Child<QLabel>(&window, QStringLiteral("lblResult"))->text(),
-                 QStringLiteral("5XWP-677V · Länge · Fortgeschrittener · 13,5 von 15 Punkten "
-                                "(90 %) · 17 Versuche"));
-        result->setText(Mistyped(resultCode, 3));
-        QVERIFY(!Child<QLabel>(&window, QStringLiteral("lblResult"))
-                     ->text()
-                     .startsWith(QStringLiteral("5XWP")));
+        auto* checked = Child<QLabel>(&window, QStringLiteral("lblResult"));
+        result->setText(QStringLiteral("3CRWB-GJ69W-45EPT"));
+        QCOMPARE(checked->text(), QStringLiteral("5XWP-677V · Länge · Fortgeschrittener · 13,5 von "
+                                                 "15 Punkten (90 %) · 18 Versuche"));
+        result->setText(QStringLiteral("3CRWB-GJ69W-45EPV"));
+        QVERIFY(!checked->text().startsWith(QStringLiteral("5XWP")));
     }
 };
 
