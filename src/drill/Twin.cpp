@@ -26,7 +26,8 @@ class BandedRandom final : public RandomSource {
   public:
     BandedRandom(const std::vector<KeptDraw>& kept, RandomSource& rng) : rng_(rng) {
         for (const KeptDraw& draw : kept)
-            script_.push_back(draw.Lo - 1 + rng_.Random(draw.Hi - draw.Lo + 1));
+            script_.push_back(draw.Lo - 1 +
+                              (draw.Lo == draw.Hi ? 0 : rng_.Random(draw.Hi - draw.Lo + 1)));
     }
     int Random(int n) override {
         if (next_ < script_.size()) return script_[next_++];

@@ -1,6 +1,7 @@
 #include "SolutionJson.h"
 
 #include "decadic/DecadicGenerators.h"
+#include "drill/Hint.h"
 #include "solution/Diagnosis.h"
 #include "solution/WorkedSolution.h"
 
@@ -57,6 +58,7 @@ void WriteSolution(const AnyTask& task, const std::optional<std::string>& typed,
     if (!typed) return;
     out.Add("Diagnosis", diagnosis ? diagnosis->Sentence : "");
     out.Add("DiagnosisKind", diagnosis ? diagnosis->Kind : "");
+    out.Add("Hint", HintFor(task, *typed).value_or(""));
 }
 
 } // namespace quarvel::taskdump

@@ -4,6 +4,7 @@
 #include "SolutionJson.h"
 
 #include "core/Random.h"
+#include "drill/Twin.h"
 #include "worksheet/TaskRecordJson.h"
 
 #include <charconv>
@@ -16,13 +17,16 @@ namespace quarvel::taskdump {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: taskdump NAME [--draws V1,V2,...] [--seed N] [--count K] [--typed TEXT]\n"
+    "usage: taskdump NAME [--draws V1,V2,...] [--seed N] [--count K] [--typed TEXT] [--twins]\n"
     "       taskdump --list\n"
     "NAME is a generator or dispatcher (GenerateLaenge3, MixAlle2, ...).\n"
     "--draws  the values the first Random(n) calls return, in order (first task only)\n"
     "--seed   seed of the engine that draws after them (default 1)\n"
     "--count  number of tasks, filling lines 1,2,3,4,5,1,... (default 1)\n"
-    "--typed  a wrong answer to diagnose (adds Diagnosis and DiagnosisKind)\n"
+    "--typed  a wrong answer to diagnose (adds Diagnosis, DiagnosisKind and Hint)\n"
+    "--twins  after each task its twin, a record of the same format with TwinOf (the\n"
+    "         original's line) and Draws taken from the engine; {\"TwinOf\": N, \"Twin\": null}\n"
+    "         where no twin differs from the task\n"
     "Prints one JSON object per task: the record as the generator left it, Line,\n"
     "Generator, the draw variables, AnswerWidth, ToUnitLeft, Draws ([n, value]),\n"
     "and the worked solution: Steps, CommaShift and Sentences.\n";
@@ -34,6 +38,7 @@ struct Options {
     long Count = 1;
     bool List = false;
     std::optional<std::string> Typed;
+    bool Twins = false;
 };
 
 template <typename T> std::optional<T> ParseNumber(std::string_view text) {
@@ -68,6 +73,8 @@ std::optional<Options> ParseOptions(std::span<const std::string_view> args, std:
         }
         if (arg == "--list") {
             options.List = true;
+        } else if (arg == "--twins") {
+            options.Twins = true;
         } else if (arg == "--draws") {
             const auto draws = ParseDraws(args[++i]);
             if (!draws) {
@@ -124,10 +131,12 @@ std::string DrawsJson(const std::vector<std::pair<int, int>>& calls) {
     return json + "]";
 }
 
+// `twinOf`: the line of the task a twin was drawn for; 0 for a task itself.
 std::string TaskJson(const AnyTask& drawn, int line, const ScriptedRandom& rng,
-                     const std::optional<std::string>& typed) {
+                     const std::optional<std::string>& typed, int twinOf = 0) {
     JsonObject task;
     task.Add("Line", line);
+    if (twinOf != 0) task.Add("TwinOf", twinOf);
     WriteTask(drawn, false, task); // as its generator made it: on no line yet
     task.AddRaw("Draws", DrawsJson(rng.Calls()));
     WriteSolution(drawn, typed, task);
@@ -171,6 +180,13 @@ int RunTaskDump(std::span<const std::string_view> args, std::ostream& out, std::
             err << "taskdump: " << rng.Remaining() << " of the given draws were not used\n";
         }
         out << TaskJson(drawn, line, rng, options->Typed) << '\n';
+        if (!options->Twins) continue;
+        ScriptedRandom twinRng({}, &engine);
+        if (const std::optional<AnyTask> twin = TwinOf(drawn, twinRng)) {
+            out << TaskJson(*twin, line, twinRng, options->Typed, line) << '\n';
+        } else {
+            out << "{\"TwinOf\": " << line << ", \"Twin\": null}\n";
+        }
     }
     return 0;
 }

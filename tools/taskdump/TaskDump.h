@@ -1,8 +1,9 @@
 #pragma once
-// taskdump NAME [--draws V1,V2,...] [--seed N] [--count K]
+// taskdump NAME [--draws V1,V2,...] [--seed N] [--count K] [--typed TEXT] [--twins]
 // Runs a task generator or dispatcher outside the windows and prints, per task,
 // one JSON object with the record it filled, the draw variables, the layout
-// values and every Random(n) call the task made.
+// values and every Random(n) call the task made; with --twins each task's twin
+// follows it.
 
 #include <iosfwd>
 #include <span>
