@@ -8,6 +8,7 @@
 #include "generators/Generators.h"
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace quarvel {
@@ -71,8 +72,8 @@ int PlaceOf(std::string_view symbol, std::string_view (*symbolOf)(int)) {
 // The kept draws of a unit-to-unit task (DekDek, DezDez): the kind band of
 // its kind draw, and the number band of its pattern draw. The pair draw
 // chooses nothing there, and kind 3 takes its number from its units alone.
-// Which units a twin gets is drawn after the number, so a twin of other units
-// is drawn again.
+// Which units a twin gets is drawn after the number, so no band can keep
+// them: a twin of other units is drawn again (see SameUnits).
 std::vector<KeptDraw> UnitToUnitDraws(const TDekTaskRecord& task, const UnitLevel& row,
                                       std::string_view (*symbolOf)(int)) {
     const TaskDraws& d = task.Draws;
@@ -88,6 +89,16 @@ std::vector<KeptDraw> UnitToUnitDraws(const TDekTaskRecord& task, const UnitLeve
         number = {100, band.Lo, band.Hi};
     }
     return {{row.KindDrawRange, lo, hi}, {100, 1, 100}, number};
+}
+
+// Both tasks ask between the same units. Kind 3 names only the unit asked
+// for; its other unit is the highest place of the given notation (DekDek: the
+// number's digits) or its lowest (DezDez: the number's decimals).
+bool SameUnits(const TDekTaskRecord& a, const TDekTaskRecord& b, DekTraining training) {
+    if (a.FromUnit.str() != b.FromUnit.str() || a.ToUnit.str() != b.ToUnit.str()) return false;
+    if (training == DekTraining::DekDek)
+        return std::to_string(a.IntValue).size() == std::to_string(b.IntValue).size();
+    return training != DekTraining::DezDez || a.DecExact.Decimals == b.DecExact.Decimals;
 }
 
 std::optional<AnyTask> DecadicTwin(const TDekTaskRecord& task, RandomSource& rng) {
@@ -115,8 +126,7 @@ std::optional<AnyTask> DecadicTwin(const TDekTaskRecord& task, RandomSource& rng
     for (int i = 0; i < kTwinTries; ++i) {
         BandedRandom banded(kept, rng);
         const TDekTaskRecord twin = g->Generate(banded);
-        if (twin.FromUnit.str() == task.FromUnit.str() && twin.ToUnit.str() == task.ToUnit.str() &&
-            twin.GivenText.str() != task.GivenText.str())
+        if (SameUnits(twin, task, g->Training) && twin.GivenText.str() != task.GivenText.str())
             return twin;
     }
     return std::nullopt;
