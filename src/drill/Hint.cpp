@@ -41,21 +41,24 @@ std::string Direction(int commaShift) {
     return commaShift > 0 ? " wird die Zahl größer." : " wird die Zahl kleiner.";
 }
 
-std::optional<Rule> CommonRule(std::string_view kind) {
-    if (kind.starts_with("comma-right-")) {
-        const std::string s = "Tipp: Deine Zahl ist zu groß – zähle nach, um wie viele "
-                              "Stellen das Komma wandert.";
-        return Rule{s, s};
-    }
-    if (kind.starts_with("comma-left-")) {
-        const std::string s = "Tipp: Deine Zahl ist zu klein – zähle nach, um wie viele "
-                              "Stellen das Komma wandert.";
-        return Rule{s, s};
-    }
-    return std::nullopt;
+// A number 10, 100, ... times too large or too small; `integers` when both the
+// answer and the typed number are whole, so only zeros are missing or too many.
+std::optional<Rule> CommonRule(std::string_view kind, bool integers) {
+    const bool large = kind.starts_with("comma-right-");
+    if (!large && !kind.starts_with("comma-left-")) return std::nullopt;
+    const std::string s =
+        integers ? (large ? "Tipp: Deine Zahl hat zu viele Nullen – zähle die Stellen nach."
+                          : "Tipp: Deiner Zahl fehlen Nullen – zähle die Stellen nach.")
+                 : std::string("Tipp: Deine Zahl ist zu ") + (large ? "groß" : "klein") +
+                       " – zähle nach, um wie viele Stellen das Komma wandert.";
+    return Rule{s, s};
 }
 
-std::optional<Rule> MeasureRule(const TTaskRecord& task, std::string_view kind) {
+bool Whole(std::string_view number) {
+    return number.find(',') == std::string_view::npos;
+}
+
+std::optional<Rule> MeasureRule(const TTaskRecord& task, std::string_view kind, bool integers) {
     if (kind == "litre-dm3")
         return Rule{"Tipp: 1\u00a0l ist 1\u00a0dm³.", "Tipp: Ein Liter ist ein Kubikdezimeter."};
     if (kind == "length-factor-on-area")
@@ -74,11 +77,11 @@ std::optional<Rule> MeasureRule(const TTaskRecord& task, std::string_view kind) 
                               PlainText(task.ToUnit.str()) + Direction(solution->CommaShift);
         return Rule{s, s};
     }
-    return CommonRule(kind);
+    return CommonRule(kind, integers);
 }
 
-std::optional<Rule> DekRule(const TDekTaskRecord& task, DekTraining training,
-                            std::string_view kind) {
+std::optional<Rule> DekRule(const TDekTaskRecord& task, DekTraining training, std::string_view kind,
+                            bool integers) {
     if (kind == "zero-place") {
         if (task.AnswerIsNotation) {
             const std::string s = "Tipp: Auch eine 0 besetzt eine Stelle.";
@@ -104,7 +107,7 @@ std::optional<Rule> DekRule(const TDekTaskRecord& task, DekTraining training,
                               Direction(solution->CommaShift);
         return Rule{s, s};
     }
-    return CommonRule(kind);
+    return CommonRule(kind, integers);
 }
 
 } // namespace
@@ -116,13 +119,17 @@ std::optional<std::string> HintFor(const AnyTask& task, std::string_view typed) 
         const NamedDecadicGenerator* g = FindDecadicGenerator(dek->Draws.Generator);
         if (g == nullptr) return std::nullopt;
         const auto diagnosis = DiagnoseDekAnswer(*dek, g->Training, typed);
-        if (diagnosis) rule = DekRule(*dek, g->Training, diagnosis->Kind);
         answer = dek->AnswerText.str();
+        if (diagnosis)
+            rule = DekRule(*dek, g->Training, diagnosis->Kind, Whole(answer) && Whole(typed));
     } else {
         const TTaskRecord& measure = std::get<TTaskRecord>(task);
         const auto diagnosis = DiagnoseMeasureAnswer(measure, typed);
-        if (diagnosis) rule = MeasureRule(measure, diagnosis->Kind);
         answer = measure.AnswerText.str();
+        // Whole as the diagnosis sees it: the answer as the worked solution writes it.
+        const auto solution = SolveMeasureTask(measure);
+        if (diagnosis && solution)
+            rule = MeasureRule(measure, diagnosis->Kind, Whole(solution->Result) && Whole(typed));
     }
     if (!rule) return std::nullopt;
     return NamesNumber(rule->WithNumbers, answer) ? rule->InWords : rule->WithNumbers;

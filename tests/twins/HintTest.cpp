@@ -69,6 +69,10 @@ TEST(Hints, NameTheRuleOfEachMeasureMistake) {
     EXPECT_EQ(HintFor(area, "16200"),
               "Tipp: Bei Flächenmaßen ist die Umrechnungszahl 100, nicht 10.");
     EXPECT_EQ(HintFor(area, "0,0000162"), "Tipp: Von km² nach m² wird die Zahl größer.");
+    EXPECT_EQ(HintFor(area, "1620000"),
+              "Tipp: Deiner Zahl fehlen Nullen – zähle die Stellen nach.");
+    EXPECT_EQ(HintFor(area, "162000000"),
+              "Tipp: Deine Zahl hat zu viele Nullen – zähle die Stellen nach.");
     // mm in m taken the wrong way.
     const TTaskRecord length = Measure("GenerateLaenge1", {1, 42, 0});
     ASSERT_EQ(length.FromUnit.str(), "mm");
@@ -125,6 +129,8 @@ TEST(Hints, EveryMistakeOnEveryGeneratorGetsAHintThatKeepsTheAnswer) {
         std::string answer = t.AnswerText.str();
         if (t.AnswerIsNotation) continue;
         ExpectHint(t, answer + "0", t.GivenText.str());
+        EXPECT_EQ(HintFor(t, answer + "0"),
+                  "Tipp: Deine Zahl hat zu viele Nullen – zähle die Stellen nach.");
         if (answer.find('0') == std::string::npos) continue;
         ++zeros;
         std::erase(answer, '0');
