@@ -3,6 +3,7 @@
 #include "core/PlainText.h"
 #include "decadic/DekAnswer.h"
 #include "drill/Evaluation.h"
+#include "drill/Hint.h"
 
 #include <stdexcept>
 
@@ -85,6 +86,11 @@ WeiterResult DrillSession::Weiter() {
 ExitResult DrillSession::Exit(int line, const std::string& fieldText) {
     const ExitResult result = drill_.Exit(line, fieldText);
     if (result.Outcome == ExitResult::Kind::WrongSecond) lastRevealed_ = line;
+    if (result.Outcome != ExitResult::Kind::Nothing) {
+        auto& hint = hints_.at(static_cast<std::size_t>(line - 1));
+        hint.reset();
+        if (result.Outcome == ExitResult::Kind::WrongFirst) hint = HintFor(TaskOn(line), fieldText);
+    }
     return result;
 }
 
@@ -124,6 +130,7 @@ void DrillSession::ClearSheet() {
     decadic_ = {};
     active_ = {};
     fields_ = {};
+    hints_ = {};
     drill_.ClearLines();
 }
 
@@ -150,7 +157,13 @@ void DrillSession::PutTask(int line, const AnyTask& task) {
     }
     const auto i = static_cast<std::size_t>(line - 1);
     active_[i] = true;
+    hints_[i].reset();
     fields_[i] = FieldOf(task);
+}
+
+AnyTask DrillSession::TaskOn(int line) const {
+    if (group_ == LevelGroup::Decadic) return decadic_[line];
+    return measure_[line];
 }
 
 std::optional<char32_t> DrillSession::FilterKey(int line, char32_t key) const {

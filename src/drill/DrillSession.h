@@ -92,6 +92,12 @@ class DrillSession {
     // Only for a line whose answer has been revealed, and only where the
     // solution leads exactly to the expected answer.
     std::optional<LineSolution> Solution(int line) const;
+    // The hint for line `line`'s wrong first try, where the mistake is one
+    // the program recognises; nothing once the line is judged again, on a new
+    // sheet and for any other line.
+    const std::optional<std::string>& Hint(int line) const {
+        return hints_.at(static_cast<std::size_t>(line - 1));
+    }
     // The line of the sheet revealed last; 0 while none is.
     int LastRevealed() const { return lastRevealed_; }
     // Puts `task` on line `line` in place of the drawn one.
@@ -109,6 +115,7 @@ class DrillSession {
   private:
     void ClearSheet();
     void FillSheet();
+    AnyTask TaskOn(int line) const;
     std::string Expected(int line);
 
     LevelGroup group_;
@@ -121,6 +128,7 @@ class DrillSession {
     // Lines with a task, and where each line's answer field stands.
     std::array<bool, kLines> active_{};
     std::array<AnswerField, kLines> fields_{};
+    std::array<std::optional<std::string>, kLines> hints_{};
     // The units asked for stand in one column on a sheet: where the
     // generator of its last line puts them.
     int toUnitLeft_ = AnswerField().ToUnitLeft;

@@ -119,6 +119,7 @@ ExitResult::Kind ExerciseWindow::edtExit(int i, int move) {
     // First the result in the field, then the message, then the focus move.
     DescribeLine(i);
     if (result.Label) ShowMessage(*result.Label, true);
+    if (result.Outcome != ExitResult::Kind::Nothing) ShowHint(i);
     if (result.Outcome == ExitResult::Kind::TooManyCommas) {
         ShowInformation(this, QString::fromUtf8(drilltext::kTooManyCommas));
     }

@@ -14,13 +14,13 @@ using exercise_detail::LineBand;
 
 namespace {
 
-// A line's worked solution as a tooltip in a size a pupil reads easily: its
-// first line as a heading, the sentences wrapped to a readable width; both
+// A line's worked solution (or hint) as a tooltip in a size a pupil reads easily: its
+// first line as a heading (a solution's), the sentences wrapped to a readable width; both
 // grow and shrink with the window.
-QString SolutionTip(const QString& text, qreal scale) {
+QString SolutionTip(const QString& text, qreal scale, bool heading) {
     if (text.isEmpty()) return {};
     QStringList lines = text.toHtmlEscaped().split(u'\n');
-    lines.front() = QStringLiteral("<b>") + lines.front() + QStringLiteral("</b>");
+    if (heading) lines.front() = QStringLiteral("<b>") + lines.front() + QStringLiteral("</b>");
     return QStringLiteral("<table width=\"%1\" style=\"font-family: Arial; font-size: %2px\">"
                           "<tr><td>")
                .arg(qRound(560 * scale))
@@ -39,11 +39,16 @@ void ExerciseWindow::DescribeLine(int i) {
     const QString task = ToQString(view.Task);
     SetName(FacePicture(i), task);
     // A revealed answer: how it comes about, and what went wrong.
+    // A recognised wrong first try: the rule that was broken.
     const std::optional<LineSolution> solution = session_.Solution(i);
-    const QString explained = solution ? ToQString(solution->Text()) : QString();
-    FacePicture(i)->setToolTip(SolutionTip(explained, Scale().Factor()));
-    const QString solved =
-        solution ? QStringLiteral(". ") + QString(explained).replace(u'\n', u' ') : QString();
+    const std::optional<std::string>& hint = session_.Hint(i);
+    const QString explained = solution ? ToQString(solution->Text())
+                              : hint   ? ToQString(*hint)
+                                       : QString();
+    FacePicture(i)->setToolTip(SolutionTip(explained, Scale().Factor(), solution.has_value()));
+    const QString solved = explained.isEmpty()
+                               ? QString()
+                               : QStringLiteral(". ") + QString(explained).replace(u'\n', u' ');
     SetDescription(FacePicture(i), ToQString(view.State) + solved);
     QLineEdit* field = Field(i);
     SetName(field, task);
@@ -62,8 +67,9 @@ void ExerciseWindow::DescribeLine(int i) {
 QString ExerciseWindow::GivenTextTip(const QPoint& at, QRect& area) {
     for (int i = 1; i <= kLines; ++i) {
         if (!LineBand(i).contains(at)) continue;
+        // Only a worked solution, not a hint, stands over the given text.
         const QString tip = FacePicture(i)->toolTip();
-        if (tip.isEmpty()) return {};
+        if (tip.isEmpty() || !session_.Solution(i)) return {};
         const QString given = ToQString(session_.View(i).Given);
         constexpr int kSize = 20;
         // A raised exponent reaches half a small character above the line.

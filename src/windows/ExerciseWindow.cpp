@@ -188,6 +188,16 @@ void ExerciseWindow::BuildLayout() {
     lblAnzeige_->setWordWrap(true);
     scale.SetFont(lblAnzeige_, BoldArial(21));
 
+    // A hint after a wrong first try, in the free band between the last task
+    // line and the counters; empty, it draws nothing.
+    lblTipp_ = new SpokenLabel(QAccessible::StatusBar, client);
+    lblTipp_->setObjectName(QStringLiteral("lblTipp"));
+    scale.Place(lblTipp_, QRect(110, 598, 680, 42));
+    lblTipp_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblTipp_->setWordWrap(true);
+    scale.SetFont(lblTipp_, BoldArial(17));
+    SetTextColour(lblTipp_, QColor(0, 102, 51));
+
     for (int i = 1; i <= kLines; ++i) {
         const auto k = static_cast<std::size_t>(i - 1);
         const int step = 100 * (i - 1);
@@ -372,7 +382,21 @@ void ExerciseWindow::ShowSheet() {
     // paint box once.
     for (int i = 1; i <= kLines; ++i)
         PlaceAndShowLine(i);
+    ShowHint(0);
     pntEinheiten_->update();
+}
+
+void ExerciseWindow::ShowHint(int line) {
+    const std::optional<std::string>* hint = line > 0 ? &session_.Hint(line) : nullptr;
+    if (hint == nullptr || !hint->has_value()) {
+        if (line == 0 || line == hintLine_) {
+            hintLine_ = 0;
+            lblTipp_->Say(QString());
+        }
+        return;
+    }
+    hintLine_ = line;
+    lblTipp_->Say(ToQString(**hint), true);
 }
 
 void ExerciseWindow::PlaceAndShowLine(int i) {
@@ -385,6 +409,7 @@ void ExerciseWindow::PlaceAndShowLine(int i) {
 void ExerciseWindow::PutTask(int line, const AnyTask& task) {
     session_.PutTask(line, task);
     PlaceAndShowLine(line);
+    ShowHint(line);
     pntEinheiten_->update();
 }
 

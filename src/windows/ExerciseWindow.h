@@ -110,6 +110,8 @@ class ExerciseWindow : public QuarvelDialog {
     void PlaceAndShowLine(int line);
     void DescribeLine(int line);
     void ShowCounters();
+    // The hint below the task lines: line `line`'s, or none for 0.
+    void ShowHint(int line);
     // `judged`: the text is said even when it is the one already shown.
     void ShowMessage(const Message& message, bool judged = false);
     void StartTimer();
@@ -152,6 +154,8 @@ class ExerciseWindow : public QuarvelDialog {
 
     QWidget* pntEinheiten_ = nullptr;
     SpokenLabel* lblAnzeige_ = nullptr;
+    SpokenLabel* lblTipp_ = nullptr;
+    int hintLine_ = 0; // the line whose hint lblTipp_ shows
     std::array<QLineEdit*, kLines> edt_{};
     std::array<QLabel*, kLines> img_{};
     std::array<std::array<QLabel*, 2>, kLines> imgZ_{};

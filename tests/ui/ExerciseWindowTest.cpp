@@ -276,7 +276,7 @@ class ExerciseWindowTest : public QObject {
         };
         const QImage described = drawnChain();
         Answer(w, 1, QStringLiteral("350"));
-        QVERIFY(Face(w, 1)->toolTip().isEmpty() && tipAt(kGivenLeft + 10).isEmpty());
+        QVERIFY(!Face(w, 1)->toolTip().contains("So geht's") && tipAt(kGivenLeft + 10).isEmpty());
         QTest::keyClick(Field(w, 1), Qt::Key_Return);
         const QString tip = Face(w, 1)->toolTip();
         QVERIFY(tip.contains("drei\u00a0Stellen nach rechts: 3,5\u00a0km = 3500\u00a0m."));
@@ -297,6 +297,45 @@ class ExerciseWindowTest : public QObject {
         Named<QPushButton>(w, "Weiter")->click();
         QVERIFY(Face(w, 1)->toolTip().isEmpty());
         QCOMPARE(drawnChain(), described);
+        w->menSchliessenClick();
+    }
+
+    // A recognised wrong first try names its rule below the task lines, over
+    // its face and to a screen reader, beside the usual message and never with
+    // the answer; a changed digit gets no hint; the next judgement and a fresh
+    // drill take the hint away.
+    void recognisedMistakesGetAHint() {
+        test::Program p(5);
+        auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
+        TTaskRecord r = w->Session().MeasureSheet()[1];
+        r.GivenText = "4", r.FromUnit = "m", r.ToUnit = "dm", r.AnswerText = "40";
+        for (const int line : {1, 2, 3})
+            w->PutTask(line, r);
+        const auto* hint = Child<QLabel>(w, "lblTipp");
+        const auto* message = Child<QLabel>(w, "lblAnzeige");
+        const QString rule = QStringLiteral("Tipp: Von m nach dm wird die Zahl größer.");
+        const auto shows = [&](int line, const QString& text) {
+            return hint->text() == text && hint->isVisible() &&
+                   Face(w, line)->toolTip().contains(text) &&
+                   Field(w, line)->accessibleDescription().contains(text) &&
+                   !Face(w, line)->toolTip().contains("40");
+        };
+        Answer(w, 1, QStringLiteral("0,4"));
+        QVERIFY(shows(1, rule));
+        QCOMPARE(message->text(),
+                 QStringLiteral("Deine Eingabe ist leider falsch!\nÜberprüfe deine "
+                                "Eingabe und versuche es noch einmal."));
+        Answer(w, 1, QStringLiteral("40"));
+        QVERIFY(hint->text().isEmpty() && Face(w, 1)->toolTip().isEmpty());
+        Answer(w, 2, QStringLiteral("41"));
+        QVERIFY(hint->text().isEmpty() && Face(w, 2)->toolTip().isEmpty());
+        Answer(w, 2, QStringLiteral("0,4")); // revealed now: the worked solution, no hint
+        QVERIFY(hint->text().isEmpty() && Face(w, 2)->toolTip().contains("So geht's"));
+        Answer(w, 3, QStringLiteral("0,4"));
+        QVERIFY(shows(3, rule));
+        w->menSchliessenClick();
+        p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
+        QVERIFY(hint->text().isEmpty() && Face(w, 3)->toolTip().isEmpty());
         w->menSchliessenClick();
     }
 
