@@ -4,6 +4,7 @@
 #include "decadic/DekAnswer.h"
 #include "drill/Evaluation.h"
 #include "drill/Hint.h"
+#include "drill/Twin.h"
 
 #include <stdexcept>
 
@@ -66,6 +67,8 @@ std::optional<std::string> DrillSession::ExerciseResultCode() const {
 }
 
 void DrillSession::Restart() {
+    practising_ = false;
+    failed_.clear();
     // A coded exercise starts its draws from its seed each time, so a
     // repeated drill is the same exercise again.
     if (exercise_) rng_ = std::make_shared<PortableRandom>(EngineSeed(*exercise_));
@@ -78,14 +81,85 @@ WeiterResult DrillSession::Weiter() {
     const WeiterResult result = drill_.Weiter();
     if (result.NextPass) {
         ClearSheet();
-        FillSheet();
+        if (practising_) {
+            FillPractice();
+        } else {
+            FillSheet();
+        }
     }
     return result;
+}
+
+void DrillSession::StartPractice() {
+    // More sheets than a round can ever have: the round ends when its tasks
+    // are answered, not at a pass count.
+    constexpr int kOpenEnded = 1 << 20;
+    queue_.clear();
+    for (std::size_t i = 0; i < failed_.size(); ++i) {
+        std::optional<AnyTask> twin = TwinOf(failed_[i], *rng_);
+        queue_.push_back({twin ? std::move(*twin) : failed_[i], i, false});
+    }
+    solvedOrigin_.assign(failed_.size(), false);
+    failed_.clear();
+    practising_ = true;
+    drill_.StartDrill(kOpenEnded);
+    ClearSheet();
+    FillPractice();
+}
+
+void DrillSession::FillPractice() {
+    for (int line = 1; line <= kLines; ++line) {
+        auto& practised = practised_.at(static_cast<std::size_t>(line - 1));
+        if (queue_.empty()) {
+            // A line without a task counts as answered.
+            DrillLine& empty = drill_.Line(line);
+            empty.FieldVisible = false;
+            empty.FieldText = " ";
+            continue;
+        }
+        practised = std::move(queue_.front());
+        queue_.pop_front();
+        PutTask(line, practised->Task);
+        toUnitLeft_ = fields_[static_cast<std::size_t>(line - 1)].ToUnitLeft;
+    }
+}
+
+bool DrillSession::PracticeDone() const {
+    if (!practising_ || !queue_.empty()) return false;
+    for (int line = 1; line <= kLines; ++line) {
+        if (Line(line).FieldVisible) return false;
+    }
+    return true;
+}
+
+std::string DrillSession::PracticeSummary() const {
+    std::size_t right = 0;
+    for (const bool solved : solvedOrigin_)
+        right += solved ? 1 : 0;
+    const std::size_t all = solvedOrigin_.size();
+    return "Von " + std::to_string(all) + (all == 1 ? " Fehleraufgabe" : " Fehleraufgaben") +
+           " hast du jetzt " + std::to_string(right) + " richtig gelöst.";
+}
+
+std::string DrillSession::PassText() const {
+    if (!practising_) return drill_.PassText();
+    const std::size_t later = (queue_.size() + kLines - 1) / kLines;
+    return std::to_string(drill_.Pass()) + " / " +
+           std::to_string(drill_.Pass() + static_cast<int>(later));
 }
 
 ExitResult DrillSession::Exit(int line, const std::string& fieldText) {
     const ExitResult result = drill_.Exit(line, fieldText);
     if (result.Outcome == ExitResult::Kind::WrongSecond) lastRevealed_ = line;
+    const auto& practised = practised_.at(static_cast<std::size_t>(line - 1));
+    if (!practising_ && result.Outcome == ExitResult::Kind::WrongSecond) {
+        failed_.push_back(TaskOn(line));
+    } else if (practised && (result.Outcome == ExitResult::Kind::RightFirst ||
+                             result.Outcome == ExitResult::Kind::RightSecond)) {
+        solvedOrigin_.at(practised->Origin) = true;
+    } else if (practised && result.Outcome == ExitResult::Kind::WrongSecond && !practised->Again) {
+        queue_.push_back({practised->Task, practised->Origin, true});
+    }
     if (result.Outcome != ExitResult::Kind::Nothing) {
         auto& hint = hints_.at(static_cast<std::size_t>(line - 1));
         hint.reset();
@@ -131,6 +205,7 @@ void DrillSession::ClearSheet() {
     active_ = {};
     fields_ = {};
     hints_ = {};
+    practised_ = {};
     drill_.ClearLines();
 }
 

@@ -14,10 +14,12 @@
 #include "solution/WorkedSolution.h"
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace quarvel {
 
@@ -106,6 +108,22 @@ class DrillSession {
     const TTaskSheet& MeasureSheet() const { return measure_; }
     const TDekTaskSheet& DekSheet() const { return decadic_; }
 
+    // The tasks of this drill answered wrong twice, in the order they were;
+    // kept in memory until the next drill or practice round starts.
+    const std::vector<AnyTask>& Failed() const { return failed_; }
+    // "Fehler üben": a round of twins of the failed tasks, five to a sheet,
+    // judged as in a drill; a twin answered wrong twice comes back once at the
+    // end of the round. It ends the drill; its failures are not remembered.
+    void StartPractice();
+    bool Practising() const { return practising_; }
+    // Every task of the round has been answered.
+    bool PracticeDone() const;
+    // "Von 7 Fehleraufgaben hast du jetzt 6 richtig gelöst."
+    std::string PracticeSummary() const;
+    // "2 / 3": the pass, or in a practice round its sheet and how many it
+    // has as far as it is known.
+    std::string PassText() const;
+
     std::string Caption() const { return DrillCaption(selection_, group_); }
     const SelectionState& Selection() const { return selection_; }
     // "Umwandlungskette", "Stellenwerttabelle", or empty: no chain item.
@@ -116,6 +134,7 @@ class DrillSession {
     void ClearSheet();
     void FillSheet();
     AnyTask TaskOn(int line) const;
+    void FillPractice();
     std::string Expected(int line);
 
     LevelGroup group_;
@@ -135,6 +154,18 @@ class DrillSession {
     std::unique_ptr<AnswerRules> rules_;
     Drill drill_;
     int lastRevealed_ = 0;
+    std::vector<AnyTask> failed_;
+    // A task of a practice round: which failed task it is the twin of, and
+    // whether it comes back after a second wrong try.
+    struct Practice {
+        AnyTask Task;
+        std::size_t Origin = 0;
+        bool Again = false;
+    };
+    bool practising_ = false;
+    std::deque<Practice> queue_;
+    std::array<std::optional<Practice>, kLines> practised_{};
+    std::vector<bool> solvedOrigin_;
 };
 
 } // namespace quarvel

@@ -145,6 +145,14 @@ TfrmAuswertung::TfrmAuswertung(Windows& windows, QWidget* parent)
     btnSchliessen_->setDefault(true);
     btnSchliessen_->SetShown(false);
     connect(btnSchliessen_, &QPushButton::clicked, this, &QDialog::accept);
+    // After a drill with tasks answered wrong twice: a round of their twins.
+    btnFehler_ = new LatentButton(QString(), client);
+    btnFehler_->setObjectName(QStringLiteral("btnFehler"));
+    btnFehler_->setAccessibleDescription(
+        QStringLiteral("Übt neue Aufgaben wie die zweimal falsch beantworteten"));
+    btnFehler_->hide();
+    setTabOrder(btnSchliessen_, btnFehler_);
+    connect(btnFehler_, &QPushButton::clicked, this, [this] { done(kPractise); });
 
     // A coded drill's result code: a line of its own below the verdict, to
     // be read out, copied or written down. A random drill has none.
@@ -181,7 +189,17 @@ void TfrmAuswertung::PlaceBelowVerdict(int shift) {
 void TfrmAuswertung::FormActivate() {
     // Until the verdict comes, the result code's line stays empty.
     lblErgebniscode_->hide();
-    PlaceBelowVerdict(resultCode_.isEmpty() ? 0 : kResultCodeLine);
+    const int shift = resultCode_.isEmpty() ? 0 : kResultCodeLine;
+    PlaceBelowVerdict(shift);
+    btnFehler_->setVisible(failed_ > 0);
+    btnFehler_->SetShown(false);
+    if (failed_ > 0) {
+        // The two buttons share the close button's row.
+        const QRect row = QRect(8, 392, 376, 36).translated(0, shift);
+        Scale().Place(btnSchliessen_, QRect(row.left(), row.top(), 183, row.height()));
+        Scale().Place(btnFehler_, QRect(row.left() + 193, row.top(), 183, row.height()));
+        btnFehler_->setText(QStringLiteral("Fehler üben (%1)").arg(failed_));
+    }
     FollowScaleOf(parentWidget());
     timer_->stop();
     evaluation_ = Evaluation(score_.TotalPoints, score_.TotalTries);
@@ -247,6 +265,7 @@ void TfrmAuswertung::FinishAnimation() {
     const EvaluationFrame final = evaluation_.Final();
     ShowFrame(final, true);
     btnSchliessen_->SetShown(true);
+    btnFehler_->SetShown(failed_ > 0);
     btnSchliessen_->setFocus();
     const QString verdict = Text(evaluation_.Verdict());
     lblAnzeige_->Say(verdict);
@@ -264,6 +283,7 @@ void TfrmAuswertung::FinishAnimation() {
 
 void TfrmAuswertung::done(int result) {
     if (animating_) return;
+    failed_ = 0;
     QuarvelDialog::done(result);
 }
 

@@ -62,6 +62,11 @@ class TfrmAuswertung : public QuarvelDialog {
         score_ = score;
         resultCode_ = resultCode;
     }
+    // The dialog's result when the pupil chose "Fehler üben".
+    static constexpr int kPractise = 2;
+    // The next showing offers "Fehler üben (n)" beside "Schließen" for the
+    // `failed` tasks answered wrong twice; 0 offers nothing. Only for that showing.
+    void SetFailed(int failed) { failed_ = failed; }
     // Of the last activation; kept until the next one.
     std::int32_t PercentRight() const { return evaluation_.PercentRight(); }
 
@@ -75,6 +80,7 @@ class TfrmAuswertung : public QuarvelDialog {
     QLabel* pnlRichtig() const { return pnlRichtig_; }
     QLabel* pnlFalsch() const { return pnlFalsch_; }
     LatentButton* btnSchliessen() const { return btnSchliessen_; }
+    LatentButton* btnFehler() const { return btnFehler_; }
     // "Ergebniscode: ..." of a coded drill, selectable so it can be copied.
     SpokenLabel* lblErgebniscode() const { return lblErgebniscode_; }
 
@@ -94,6 +100,7 @@ class TfrmAuswertung : public QuarvelDialog {
   private:
     ScoreState score_;
     QString resultCode_;
+    int failed_ = 0;
     // The result code's line pushes everything below the verdict down by
     // `shift` and the client grows by as much.
     void PlaceBelowVerdict(int shift);
@@ -113,6 +120,7 @@ class TfrmAuswertung : public QuarvelDialog {
     QLabel* pnlRichtig_;
     QLabel* pnlFalsch_;
     LatentButton* btnSchliessen_;
+    LatentButton* btnFehler_;
     SpokenLabel* lblErgebniscode_;
     QTimer* timer_;
     // Everything below the verdict, at its place without a result code.

@@ -167,6 +167,10 @@ bool ExerciseWindow::JudgeOpenFields() {
 
 void ExerciseWindow::btnWeiterClick() {
     if (!JudgeOpenFields() || session_.EvaluationDue()) return;
+    if (session_.PracticeDone()) {
+        FinishPractice();
+        return;
+    }
     const WeiterResult result = session_.Weiter();
     if (result.Missing > 0) {
         ShowInformation(this, ToQString(drilltext::MissingEntries(result.Missing)));
@@ -190,6 +194,24 @@ void ExerciseWindow::FreshDrill() {
     btnAuswertung_->hide();
 }
 
+void ExerciseWindow::StartPractice() {
+    session_.StartPractice();
+    btnWeiter_->show();
+    ShowMessage({drilltext::kInstruction, kInstructionColour});
+    ShowSheet();
+    ShowCounters();
+    StartTimer();
+    edt_[0]->setFocus();
+    btnAuswertung_->hide();
+}
+
+void ExerciseWindow::FinishPractice() {
+    StopTimer();
+    ShowInformation(this, ToQString(session_.PracticeSummary()));
+    // Back to the start window, as after a drill closed with "Schließen".
+    accept();
+}
+
 void ExerciseWindow::btnAuswertungClick() {
     if (!JudgeOpenFields()) return;
     bool fresh = false;
@@ -197,11 +219,16 @@ void ExerciseWindow::btnAuswertungClick() {
         // The fresh drill is set out as the dialog closes, before this window
         // is active again: its focus comes back once, into the first field.
         const QMetaObject::Connection closing =
-            connect(windows_.Auswertung, &QDialog::finished, this, [this, &fresh] {
+            connect(windows_.Auswertung, &QDialog::finished, this, [this, &fresh](int result) {
                 fresh = true;
-                FreshDrill();
+                if (result == TfrmAuswertung::kPractise) {
+                    StartPractice();
+                } else {
+                    FreshDrill();
+                }
             });
         const std::optional<std::string> code = session_.ExerciseResultCode();
+        windows_.Auswertung->SetFailed(static_cast<int>(session_.Failed().size()));
         windows_.Auswertung->SetScore(session_.State().Score(),
                                       code ? ToQString(*code) : QString());
         windows_.Auswertung->exec();

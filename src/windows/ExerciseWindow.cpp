@@ -418,6 +418,10 @@ void ExerciseWindow::ShowLine(int i) {
     QLineEdit* field = Field(i);
     if (field->text() != ToQString(line.FieldText)) field->setText(ToQString(line.FieldText));
     field->setVisible(line.FieldVisible);
+    // A sheet of a practice round may have fewer lines than five.
+    const bool active = session_.View(i).Active;
+    for (QLabel* picture : {FacePicture(i), MarkPicture(i, 1), MarkPicture(i, 2)})
+        picture->setVisible(active);
     Shown& shown = shown_.at(static_cast<std::size_t>(i - 1));
     const Shown now{line.Face, line.FirstMark, line.SecondMark, true};
     if (!shown.Set || shown.Face != now.Face || shown.First != now.First ||
@@ -437,7 +441,7 @@ void ExerciseWindow::ShowLine(int i) {
 
 void ExerciseWindow::ShowCounters() {
     const Drill& drill = session_.State();
-    lblDurchgang_->setText(ToQString(drill.PassText()));
+    lblDurchgang_->setText(ToQString(session_.PassText()));
     lblAktVersuche_->setText(ToQString(drill.TriesText()));
     lblAktPunkte_->setText(ToQString(drill.PointsText()));
     SetName(lblDurchgang_, QStringLiteral("Durchgang ") + lblDurchgang_->text());

@@ -118,6 +118,9 @@ class ExerciseWindow : public QuarvelDialog {
     void StopTimer();
     void ArmTimer(std::int64_t sinceStart);
     void FreshDrill();
+    // "Fehler üben" chosen in the evaluation: the round of twins, and its end.
+    void StartPractice();
+    void FinishPractice();
     int LineOf(const QObject* field) const;
     const LinePlaces& Places(int line) const {
         return places_.at(static_cast<std::size_t>(line - 1));

@@ -339,6 +339,66 @@ class ExerciseWindowTest : public QObject {
         w->menSchliessenClick();
     }
 
+    // Two tasks answered wrong twice: the evaluation offers "Fehler üben (2)",
+    // reached by the keyboard; the round shows twins of exactly those tasks,
+    // brings a twin answered wrong twice back once, and ends with its summary
+    // in place of an evaluation, back at the start window.
+    void failedTasksComeBackAsTwins() {
+        test::Program p(11);
+        p.selection.MaxPasses = 1;
+        auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
+        const TTaskSheet& sheet = w->Session().MeasureSheet();
+        const std::vector<TTaskRecord> failed = {sheet[2], sheet[4]};
+        const auto wrong = [&](int line) { return p.Right(line) == "7" ? "8" : "7"; };
+        const auto fail = [&](int line) {
+            Answer(w, line, wrong(line));
+            Answer(w, line, wrong(line));
+        };
+        for (int line = 1; line <= kLines; ++line) {
+            if (line == 2 || line == 4) {
+                fail(line);
+            } else {
+                Answer(w, line, p.Right(line));
+            }
+        }
+        TfrmAuswertung* d = p.windows.Auswertung;
+        QString offered;
+        test::WhenModal(nullptr, [&](QWidget*) {
+            QTRY_VERIFY(d->btnSchliessen()->Shown() && d->btnFehler()->Shown());
+            offered =
+                QAccessible::queryAccessibleInterface(d->btnFehler())->text(QAccessible::Name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), d->btnFehler());
+            QTest::keyClick(d->btnFehler(), Qt::Key_Space);
+        });
+        Named<QPushButton>(w, "Auswertung")->click();
+        QCOMPARE(offered, QStringLiteral("Fehler üben (2)"));
+        const auto* pass = Child<QLabel>(w, "lblDurchgang");
+        QVERIFY(w->isVisible() && w->Session().Practising());
+        for (int line = 1; line <= 2; ++line) {
+            const TTaskRecord& twin = sheet[line];
+            const TTaskRecord& original = failed[static_cast<std::size_t>(line - 1)];
+            QVERIFY(Field(w, line)->isVisible() && twin.FromUnit == original.FromUnit &&
+                    twin.ToUnit == original.ToUnit && twin.GivenText != original.GivenText);
+        }
+        for (int line = 3; line <= kLines; ++line)
+            QVERIFY(!Field(w, line)->isVisible() && !Face(w, line)->isVisible());
+        QCOMPARE(pass->text(), QStringLiteral("1 / 1"));
+        const TTaskRecord again = sheet[2];
+        Answer(w, 1, p.Right(1));
+        fail(2);
+        QCOMPARE(pass->text(), QStringLiteral("1 / 2"));
+        Named<QPushButton>(w, "Weiter")->click();
+        QVERIFY(sheet[1].GivenText == again.GivenText && sheet[1].ToUnit == again.ToUnit &&
+                !Field(w, 2)->isVisible());
+        fail(1);
+        QVERIFY(p.messages.isEmpty());
+        Named<QPushButton>(w, "Weiter")->click();
+        QCOMPARE(p.messages, QStringList{QStringLiteral(
+                                 "Von 2 Fehleraufgaben hast du jetzt 1 richtig gelöst.")});
+        QVERIFY(!w->isVisible());
+    }
+
     // A fixed dialog's title bar: a close box, no other buttons. Nothing closes
     // the evaluation during its animation, not even the window manager's close;
     // each showing starts without the last verdict. Afterwards an Enter held
