@@ -78,6 +78,13 @@ def copy_tree(commit):
             os.makedirs(os.path.dirname(dst), exist_ok=True)
             shutil.copyfile(src, dst)  # a new mtime, so ninja rebuilds it
             shutil.copymode(src, dst)
+    # Files the commit no longer has go too: a stale header would still be
+    # read by a test that scans the sources.
+    for folder, _, names in os.walk(TREE):
+        for name in names:
+            dst = os.path.join(folder, name)
+            if not os.path.exists(os.path.join(head, os.path.relpath(dst, TREE))):
+                os.remove(dst)
     shutil.rmtree(head)
 
 
