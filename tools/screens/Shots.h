@@ -29,6 +29,7 @@ struct Shots {
 // Each subsystem adds its pictures in a file of its own.
 void ShotsApp(Shots& shots);
 void ShotsDrill(Shots& shots);
+void ShotsPractice(Shots& shots);
 void ShotsEvaluation(Shots& shots);
 void ShotsReference(Shots& shots);
 void ShotsSolution(Shots& shots);

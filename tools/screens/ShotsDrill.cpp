@@ -1,5 +1,6 @@
 #include "Shots.h"
 
+#include "windows/AuswertungU.h"
 #include "windows/DekEinheitenU.h"
 #include "windows/EinheitenU.h"
 #include "windows/KombinationenU.h"
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace quarvel::screens {
 
@@ -33,6 +36,17 @@ void Type(ExerciseWindow* w, int line, const QString& text) {
     QTest::keyClicks(field, text);
     QTest::keyClick(field, Qt::Key_Return);
     QCoreApplication::processEvents();
+}
+
+// The answer with its comma one place to the right: ten times too large.
+QString CommaShifted(QString answer) {
+    const qsizetype comma = answer.indexOf(u',');
+    if (comma < 0) return answer + u'0';
+    answer.remove(comma, 1);
+    if (comma + 1 < answer.size()) answer.insert(comma + 1, u',');
+    while (answer.size() > 1 && answer.startsWith(u'0') && answer[1] != u',')
+        answer.remove(0, 1);
+    return answer;
 }
 
 } // namespace
@@ -95,6 +109,43 @@ void ShotsDrill(Shots& shots) {
     Open(shots, kombi, &SelectionState::LevelAlle, 4);
     shots.Save(kombi, QStringLiteral("kombinationen-alle-4"));
     kombi->menSchliessenClick();
+}
+
+// "Fehler üben": a hint after a comma shifted by one place, the evaluation
+// offering the round for the two tasks answered wrong twice, and the round's
+// sheet with their twins.
+void ShotsPractice(Shots& shots) {
+    shots.Selection.MaxPasses = 1;
+    TfrmEinheiten* einheiten = shots.Wins.Einheiten;
+    auto* w = Open(shots, einheiten, &SelectionState::LevelLaenge, 5);
+    const auto answer = [&](int line) {
+        return QString::fromStdString(w->Session().MeasureSheet()[line].AnswerText.str());
+    };
+    const auto wrong = [&](int line) {
+        return answer(line) == QStringLiteral("7") ? QStringLiteral("8") : QStringLiteral("7");
+    };
+    Type(w, 1, answer(1));
+    Type(w, 2, CommaShifted(answer(2)));
+    if (!w->Session().Hint(2)) std::fprintf(stderr, "screens: no hint on line 2\n");
+    shots.Save(w, QStringLiteral("fehler-ueben-tipp"));
+    Type(w, 2, wrong(2));
+    Type(w, 3, answer(3));
+    Type(w, 4, wrong(4));
+    Type(w, 4, wrong(4));
+    Type(w, 5, answer(5));
+
+    TfrmAuswertung* dialog = shots.Wins.Auswertung;
+    dialog->SetStepInterval(0);
+    QTimer::singleShot(0, [&shots, dialog] {
+        if (!QTest::qWaitFor([dialog] { return dialog->btnFehler()->Shown(); }))
+            std::fprintf(stderr, "screens: no \"Fehler üben\" offered\n");
+        shots.Save(dialog, QStringLiteral("fehler-ueben-auswertung"));
+        dialog->btnFehler()->click();
+    });
+    w->findChild<QPushButton*>(QStringLiteral("btnAuswertung"))->click();
+    shots.Save(w, QStringLiteral("fehler-ueben-runde"));
+    w->menSchliessenClick();
+    shots.Selection.MaxPasses = SelectionState().MaxPasses;
 }
 
 } // namespace quarvel::screens

@@ -144,5 +144,6 @@ int main(int argc, char** argv) {
     screens::ShotsEvaluation(shots);
     screens::ShotsReference(shots);
     screens::ShotsSolution(shots);
+    screens::ShotsPractice(shots);
     return 0;
 }
