@@ -88,7 +88,10 @@ TEST(ExerciseCode, TypedCodesAreReadOrRefusedWithTheirReason) {
                                : std::nullopt)
             << row.Where();
     }
-    EXPECT_NE(ReadExerciseCode(std::string_view("5XWP\0677V", 9)).Refusal.find("Steuerzeichen"),
+    EXPECT_NE(ReadExerciseCode(std::string_view("5XWP\0"
+                                                "677V",
+                                                9))
+                  .Refusal.find("Steuerzeichen"),
               std::string::npos);
     EXPECT_NE(ReadExerciseCode("5XWP\xff-677V").Refusal.find("unlesbares"), std::string::npos);
 }
