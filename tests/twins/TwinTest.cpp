@@ -1,7 +1,5 @@
-// Twins against the transcribed band tables (tests/data): for every band of
-// every generator a twin keeps the generator, the direction, the units and the
-// bands of its draws, takes its numbers from its own pattern and differs from
-// the task it twins.
+// Twins against the transcribed band tables (tests/data): a twin keeps generator,
+// direction, units and the bands of its draws, and differs from its task.
 #include "drill/Twin.h"
 #include "generators/Generators.h"
 
@@ -21,19 +19,11 @@ namespace {
 using testdata::CsvRow;
 using testdata::ReadCsv;
 
-struct Range {
-    int Lo, Hi;
-    bool Holds(int draw) const { return Lo <= draw && draw <= Hi; }
-};
-
-// The row of `rows` whose range holds `draw`.
-const CsvRow& RowHolding(const std::vector<CsvRow>& rows, const char* lo, const char* hi,
-                         int draw) {
-    const auto it = std::find_if(rows.begin(), rows.end(), [&](const CsvRow& row) {
-        return row.Int(lo) <= draw && draw <= row.Int(hi);
-    });
-    if (it == rows.end()) throw std::runtime_error("no row holds " + std::to_string(draw));
-    return *it;
+// The line of the row of `rows` whose range holds `draw`.
+int LineHolding(const std::vector<CsvRow>& rows, const char* lo, const char* hi, int draw) {
+    for (const CsvRow& row : rows)
+        if (row.Int(lo) <= draw && draw <= row.Int(hi)) return row.Line;
+    throw std::runtime_error("no row holds " + std::to_string(draw));
 }
 
 std::vector<CsvRow> Where(const std::vector<CsvRow>& rows, const char* column,
@@ -44,34 +34,11 @@ std::vector<CsvRow> Where(const std::vector<CsvRow>& rows, const char* column,
     return kept;
 }
 
-// A decimal-comma number as a double, and its count of decimals.
-double Number(std::string text) {
-    std::replace(text.begin(), text.end(), ',', '.');
-    return std::stod(text);
-}
-int Decimals(const std::string& text) {
-    const std::size_t comma = text.find(',');
-    return comma == std::string::npos ? 0 : static_cast<int>(text.size() - comma - 1);
-}
-
-// The symbol of the first token of a notation: "ZT" of "8ZT 2T 1H".
-std::string HighestPlace(const std::string& notation) {
-    const std::string first = notation.substr(0, notation.find(' '));
-    return first.substr(first.find_first_not_of("0123456789"));
-}
-
-TTaskRecord MeasureTwin(const TTaskRecord& task, RandomSource& rng) {
+template <class Task> Task TwinFor(const Task& task, RandomSource& rng) {
     const auto twin = TwinOf(task, rng);
-    if (!twin || !std::holds_alternative<TTaskRecord>(*twin))
-        throw std::runtime_error("no measure twin of " + task.GivenText.str());
-    return std::get<TTaskRecord>(*twin);
-}
-
-TDekTaskRecord DekTwin(const TDekTaskRecord& task, RandomSource& rng) {
-    const auto twin = TwinOf(task, rng);
-    if (!twin || !std::holds_alternative<TDekTaskRecord>(*twin))
-        throw std::runtime_error("no decadic twin of " + task.GivenText.str());
-    return std::get<TDekTaskRecord>(*twin);
+    if (!twin || !std::holds_alternative<Task>(*twin))
+        throw std::runtime_error("no twin of " + task.GivenText.str());
+    return std::get<Task>(*twin);
 }
 
 TEST(MeasureTwins, EveryBandKeepsGeneratorDirectionUnitsAndPatternBand) {
@@ -90,60 +57,65 @@ TEST(MeasureTwins, EveryBandKeepsGeneratorDirectionUnitsAndPatternBand) {
             ASSERT_NE(generate, nullptr) << name;
             for (const int direction : {1, 2}) {
                 std::string table = pair[direction == 1 ? "mtable" : "dtable"];
-                if (table == "none") { // the other division table of the same factor
+                if (table == "none") // the other division table of the same factor
                     for (const CsvRow& other : Where(pairs, "generator", name))
                         if (other["factor"] == pair["factor"] && other["dtable"] != "none")
                             table = other["dtable"];
-                }
                 for (const CsvRow& band : Where(Where(bands, "generator", name), "table", table)) {
-                    const std::string where = pair.Where() + " direction " +
-                                              std::to_string(direction) + " " + band.Where();
+                    const std::string where =
+                        pair.Where() + " direction " + std::to_string(direction) + band.Where();
                     ScriptedRandom script({direction - 1, pair.Int("lo") - 1, band.Int("lo") - 1},
                                           &engine);
                     const TTaskRecord task = std::get<TTaskRecord>(AnyTask(generate(script)));
-                    const TTaskRecord twin = MeasureTwin(task, engine);
-                    ++twins;
-                    EXPECT_EQ(twin.Draws.Generator, name) << where;
-                    EXPECT_EQ(twin.Draws.Direction, direction) << where;
-                    EXPECT_EQ(twin.FromUnit.str(), pair[direction == 1 ? "from" : "to"]) << where;
-                    EXPECT_EQ(twin.ToUnit.str(), pair[direction == 1 ? "to" : "from"]) << where;
-                    EXPECT_TRUE((Range{pair.Int("lo"), pair.Int("hi")}.Holds(twin.Draws.Pair)))
-                        << where << " pair draw " << twin.Draws.Pair;
-                    EXPECT_TRUE((Range{band.Int("lo"), band.Int("hi")}.Holds(twin.Draws.Pattern)))
-                        << where << " pattern draw " << twin.Draws.Pattern;
-                    EXPECT_NE(twin.GivenText.str(), task.GivenText.str()) << where;
+                    const TTaskRecord twin = TwinFor(task, engine);
+                    const std::string given = twin.GivenText.str();
+                    EXPECT_EQ(std::tuple(twin.Draws.Generator, twin.Draws.Direction,
+                                         twin.FromUnit.str(), twin.ToUnit.str()),
+                              std::tuple(name, direction, pair[direction == 1 ? "from" : "to"],
+                                         pair[direction == 1 ? "to" : "from"]))
+                        << where;
+                    EXPECT_TRUE(pair.Int("lo") <= twin.Draws.Pair &&
+                                twin.Draws.Pair <= pair.Int("hi") &&
+                                band.Int("lo") <= twin.Draws.Pattern &&
+                                twin.Draws.Pattern <= band.Int("hi"))
+                        << where << " draws " << twin.Draws.Pair << " " << twin.Draws.Pattern;
+                    EXPECT_NE(given, task.GivenText.str()) << where;
                     // The given number is one of the band's own pattern.
                     const CsvRow& p = patterns.at(band["pattern"]);
-                    const double given = Number(twin.GivenText.str());
-                    EXPECT_EQ(Decimals(twin.GivenText.str()), p.Int("decimals")) << where;
-                    EXPECT_GE(given, std::stod(p["min"]) - 1e-9) << where;
-                    EXPECT_LE(given, std::stod(p["max"]) + 1e-9) << where;
+                    const std::size_t comma = given.find(',');
+                    EXPECT_EQ(comma == std::string::npos ? 0 : int(given.size() - comma - 1),
+                              p.Int("decimals"))
+                        << where;
+                    std::string dotted = given;
+                    std::replace(dotted.begin(), dotted.end(), ',', '.');
+                    EXPECT_GE(std::stod(dotted), std::stod(p["min"]) - 1e-9) << where;
+                    EXPECT_LE(std::stod(dotted), std::stod(p["max"]) + 1e-9) << where;
+                    ++twins;
                     newPair += twin.Draws.Pair != task.Draws.Pair;
                     newPattern += twin.Draws.Pattern != task.Draws.Pattern;
                 }
             }
         }
     }
-    // The draws are new, not the task's own: most bands are wider than one draw.
+    // Drawn anew, not copied: most bands are wider than one draw.
     EXPECT_GT(newPair, twins / 2);
     EXPECT_GT(newPattern, twins / 2);
 }
 
 TEST(MeasureTwins, DispatcherTwinsStayWithTheGeneratorTheDispatcherChose) {
     SeededRandom engine(11);
-    for (const NamedGenerator& g : MeasureGenerators()) {
-        if (!g.Name.starts_with("Mix")) continue;
-        for (int i = 0; i < 20; ++i) {
+    for (const NamedGenerator& g : MeasureGenerators())
+        for (int i = 0; i < 20 && g.Name.starts_with("Mix"); ++i) {
             const TTaskRecord task = g.Fn(engine);
-            const TTaskRecord twin = MeasureTwin(task, engine);
+            const TTaskRecord twin = TwinFor(task, engine);
             EXPECT_TRUE(twin.Draws.Generator.starts_with("Generate")) << g.Name;
-            EXPECT_EQ(twin.Draws.Generator, task.Draws.Generator) << g.Name;
-            EXPECT_EQ(twin.Draws.Direction, task.Draws.Direction) << g.Name;
-            EXPECT_EQ(twin.FromUnit.str(), task.FromUnit.str()) << g.Name;
-            EXPECT_EQ(twin.ToUnit.str(), task.ToUnit.str()) << g.Name;
+            EXPECT_EQ(std::tuple(twin.Draws.Generator, twin.Draws.Direction, twin.FromUnit.str(),
+                                 twin.ToUnit.str()),
+                      std::tuple(task.Draws.Generator, task.Draws.Direction, task.FromUnit.str(),
+                                 task.ToUnit.str()))
+                << g.Name;
             EXPECT_NE(twin.GivenText.str(), task.GivenText.str()) << g.Name;
         }
-    }
 }
 
 TEST(DecadicTwins, NumberTasksKeepDirectionAndNumberBand) {
@@ -153,18 +125,18 @@ TEST(DecadicTwins, NumberTasksKeepDirectionAndNumberBand) {
         for (const CsvRow& row : rows) {
             const auto* g = FindDecadicGenerator(row["generator"]);
             ASSERT_NE(g, nullptr) << row.Where();
-            const int direction = row.Int("direction");
+            const auto same =
+                Where(Where(rows, "generator", row["generator"]), "direction", row["direction"]);
             for (const int p : {row.Int("p_from"), row.Int("p_to")}) {
-                ScriptedRandom script({direction - 1, p - 1}, &engine);
+                ScriptedRandom script({row.Int("direction") - 1, p - 1}, &engine);
                 const TDekTaskRecord task = g->Generate(script);
-                const TDekTaskRecord twin = DekTwin(task, engine);
-                EXPECT_EQ(twin.Draws.Generator, row["generator"]) << row.Where();
-                EXPECT_EQ(twin.Draws.Direction, direction) << row.Where();
-                const auto same = Where(Where(rows, "generator", row["generator"]), "direction",
-                                        row["direction"]);
-                EXPECT_EQ(RowHolding(same, "p_from", "p_to", twin.Draws.Pair).Line, row.Line)
+                const TDekTaskRecord twin = TwinFor(task, engine);
+                EXPECT_EQ(std::tuple(twin.Draws.Generator, twin.Draws.Direction,
+                                     twin.AnswerIsNotation,
+                                     LineHolding(same, "p_from", "p_to", twin.Draws.Pair)),
+                          std::tuple(row["generator"], row.Int("direction"), task.AnswerIsNotation,
+                                     row.Line))
                     << row.Where() << " twin draw " << twin.Draws.Pair;
-                EXPECT_EQ(twin.AnswerIsNotation, task.AnswerIsNotation) << row.Where();
                 EXPECT_NE(twin.GivenText.str(), task.GivenText.str()) << row.Where();
             }
         }
@@ -177,11 +149,15 @@ TEST(DecadicTwins, UnitTasksKeepKindUnitsAndNumberBand) {
         exponent[row["symbol"]] = row.Int("exponent");
     const auto kind1 = ReadCsv("decadic/kind1_bands.csv");
     const auto distance = ReadCsv("decadic/distance_bands.csv");
+    // The symbol of the first token of a notation: "ZT" of "8ZT 2T 1H".
+    const auto highestPlace = [](const std::string& notation) {
+        const std::string first = notation.substr(0, notation.find(' '));
+        return first.substr(first.find_first_not_of("0123456789"));
+    };
     SeededRandom engine(17);
-    for (const char* family : {"dekdek", "dezdez"}) {
-        const std::string stem = std::string("decadic/") + family;
-        const auto levels = ReadCsv(stem + "_levels.csv");
-        const auto kinds = ReadCsv(stem + "_kind_bands.csv");
+    for (const std::string family : {"dekdek", "dezdez"}) {
+        const auto levels = ReadCsv("decadic/" + family + "_levels.csv");
+        const auto kinds = ReadCsv("decadic/" + family + "_kind_bands.csv");
         for (const CsvRow& row : kinds) {
             const auto* g = FindDecadicGenerator(row["generator"]);
             ASSERT_NE(g, nullptr) << row.Where();
@@ -191,20 +167,18 @@ TEST(DecadicTwins, UnitTasksKeepKindUnitsAndNumberBand) {
             for (int i = 0; i < 30; ++i) {
                 ScriptedRandom script({row.Int(i % 2 == 0 ? "draw_from" : "draw_to") - 1}, &engine);
                 const TDekTaskRecord task = g->Generate(script);
-                const TDekTaskRecord twin = DekTwin(task, engine);
-                const std::string where = row.Where() + " " + task.GivenText.str();
-                EXPECT_EQ(twin.Draws.Generator, row["generator"]) << where;
-                EXPECT_EQ(RowHolding(same, "draw_from", "draw_to", twin.Draws.Direction).Line,
-                          row.Line)
+                const TDekTaskRecord twin = TwinFor(task, engine);
+                const std::string given = task.GivenText.str(), got = twin.GivenText.str();
+                const std::string where = row.Where() + " " + given;
+                EXPECT_EQ(
+                    std::tuple(twin.Draws.Generator, twin.FromUnit.str(), twin.ToUnit.str(),
+                               LineHolding(same, "draw_from", "draw_to", twin.Draws.Direction)),
+                    std::tuple(row["generator"], task.FromUnit.str(), task.ToUnit.str(), row.Line))
                     << where;
-                EXPECT_EQ(twin.FromUnit.str(), task.FromUnit.str()) << where;
-                EXPECT_EQ(twin.ToUnit.str(), task.ToUnit.str()) << where;
-                EXPECT_NE(twin.GivenText.str(), task.GivenText.str()) << where;
+                EXPECT_NE(got, given) << where;
                 if (row["kind"] == "3") { // its number comes from its units alone
-                    const std::string given = task.GivenText.str();
-                    const std::string got = twin.GivenText.str();
-                    if (std::string(family) == "dekdek") // the same highest place
-                        EXPECT_EQ(HighestPlace(got), HighestPlace(given)) << where;
+                    if (family == "dekdek")
+                        EXPECT_EQ(highestPlace(got), highestPlace(given)) << where;
                     else
                         EXPECT_EQ(twin.DecExact.Decimals, task.DecExact.Decimals) << where;
                     continue;
@@ -215,8 +189,8 @@ TEST(DecadicTwins, UnitTasksKeepKindUnitsAndNumberBand) {
                         : Where(distance, "d",
                                 std::to_string(std::abs(exponent.at(task.FromUnit.str()) -
                                                         exponent.at(task.ToUnit.str()))));
-                EXPECT_EQ(RowHolding(bands, "p_from", "p_to", twin.Draws.Pattern).Line,
-                          RowHolding(bands, "p_from", "p_to", task.Draws.Pattern).Line)
+                EXPECT_EQ(LineHolding(bands, "p_from", "p_to", twin.Draws.Pattern),
+                          LineHolding(bands, "p_from", "p_to", task.Draws.Pattern))
                     << where;
             }
         }
