@@ -217,9 +217,8 @@ TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     EXPECT_EQ(explained->Mistake->Kind, "place-order");
 }
 
-// A seeded drill of two passes with one task answered wrong twice in each, then
-// "Fehler üben": a sheet with exactly their twins; both twins answered wrong
-// twice come back once at the end, where one is solved and the other fails for good.
+// Two passes with one task failed in each; "Fehler üben" holds exactly their twins, and
+// both twins failed again come back once, where one is solved and the other fails for good.
 TEST(DrillSession, PractisesTwinsOfTheFailedTasks) {
     SelectionState selection;
     selection.LevelLaenge = 3, selection.MaxPasses = 2;
@@ -228,30 +227,24 @@ TEST(DrillSession, PractisesTwinsOfTheFailedTasks) {
     const TTaskSheet& sheet = session.MeasureSheet();
     const auto answer = [&](int line) { return sheet[line].AnswerText.str(); };
     const auto fail = [&](int line) {
-        for (int i = 0; i < 2; ++i)
-            session.Exit(line, answer(line) + "1");
+        session.Exit(line, answer(line) + "1");
+        session.Exit(line, answer(line) + "1");
     };
-    std::vector<TTaskRecord> failed;
+    std::vector<TTaskRecord> failed, twins;
     for (const int wrongLine : {2, 4}) {
-        for (int line = 1; line <= kLines; ++line) {
-            if (line == wrongLine)
-                failed.push_back(sheet[line]), fail(line);
-            else
-                session.Exit(line, answer(line));
-        }
+        failed.push_back(sheet[wrongLine]);
+        for (int line = 1; line <= kLines; ++line)
+            line == wrongLine ? fail(line) : void(session.Exit(line, answer(line)));
         session.Weiter();
     }
     ASSERT_TRUE(session.EvaluationDue());
     ASSERT_EQ(session.Failed().size(), 2U);
     for (std::size_t i = 0; i < 2; ++i)
         EXPECT_EQ(std::get<TTaskRecord>(session.Failed()[i]).GivenText, failed[i].GivenText);
-
     session.StartPractice();
     EXPECT_EQ(session.PassText(), "1 / 1");
-    std::vector<TTaskRecord> twins;
     for (int line = 1; line <= 2; ++line) {
-        const TTaskRecord& twin = sheet[line];
-        const TTaskRecord& original = failed[static_cast<std::size_t>(line - 1)];
+        const TTaskRecord &twin = sheet[line], &original = failed[line - 1U];
         EXPECT_TRUE(session.View(line).Active && session.Line(line).FieldVisible);
         EXPECT_EQ(
             std::tuple(twin.Draws.Generator, twin.FromUnit.str(), twin.ToUnit.str()),
@@ -262,10 +255,9 @@ TEST(DrillSession, PractisesTwinsOfTheFailedTasks) {
     }
     EXPECT_FALSE(session.Line(3).FieldVisible);
     EXPECT_EQ(session.PassText(), "1 / 2");
-    ASSERT_FALSE(session.PracticeDone());
-    ASSERT_TRUE(session.Weiter().NextPass);
+    ASSERT_TRUE(!session.PracticeDone() && session.Weiter().NextPass);
     for (int line = 1; line <= 2; ++line)
-        EXPECT_EQ(sheet[line].GivenText, twins[static_cast<std::size_t>(line - 1)].GivenText);
+        EXPECT_EQ(sheet[line].GivenText, twins[line - 1U].GivenText);
     session.Exit(1, answer(1));
     fail(2);
     EXPECT_TRUE(session.PracticeDone()) << "a second failure of a twin does not come back";
