@@ -300,10 +300,9 @@ class ExerciseWindowTest : public QObject {
         w->menSchliessenClick();
     }
 
-    // A recognised wrong first try names its rule below the task lines, over
-    // its face and to a screen reader, beside the usual message and never with
-    // the answer; a changed digit gets no hint; the next judgement and a fresh
-    // drill take the hint away.
+    // A recognised wrong first try names its rule below the task lines, over its face and to a
+    // screen reader, never with the answer; a changed digit, the next judgement, the worked
+    // solution and a fresh drill show none.
     void recognisedMistakesGetAHint() {
         test::Program p(5);
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
@@ -312,7 +311,6 @@ class ExerciseWindowTest : public QObject {
         for (const int line : {1, 2, 3})
             w->PutTask(line, r);
         const auto* hint = Child<QLabel>(w, "lblTipp");
-        const auto* message = Child<QLabel>(w, "lblAnzeige");
         const QString rule = QStringLiteral("Tipp: Von m nach dm wird die Zahl größer.");
         const auto shows = [&](int line, const QString& text) {
             return hint->text() == text && hint->isVisible() &&
@@ -320,47 +318,42 @@ class ExerciseWindowTest : public QObject {
                    Field(w, line)->accessibleDescription().contains(text) &&
                    !Face(w, line)->toolTip().contains("40");
         };
+        const auto none = [&](int line) {
+            return hint->text().isEmpty() && Face(w, line)->toolTip().isEmpty();
+        };
         Answer(w, 1, QStringLiteral("0,4"));
         QVERIFY(shows(1, rule));
-        QCOMPARE(message->text(),
+        QCOMPARE(Child<QLabel>(w, "lblAnzeige")->text(),
                  QStringLiteral("Deine Eingabe ist leider falsch!\nÜberprüfe deine "
                                 "Eingabe und versuche es noch einmal."));
         Answer(w, 1, QStringLiteral("40"));
-        QVERIFY(hint->text().isEmpty() && Face(w, 1)->toolTip().isEmpty());
+        QVERIFY(none(1));
         Answer(w, 2, QStringLiteral("41"));
-        QVERIFY(hint->text().isEmpty() && Face(w, 2)->toolTip().isEmpty());
-        Answer(w, 2, QStringLiteral("0,4")); // revealed now: the worked solution, no hint
+        QVERIFY(none(2));
+        Answer(w, 2, QStringLiteral("0,4"));
         QVERIFY(hint->text().isEmpty() && Face(w, 2)->toolTip().contains("So geht's"));
         Answer(w, 3, QStringLiteral("0,4"));
         QVERIFY(shows(3, rule));
         w->menSchliessenClick();
         p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
-        QVERIFY(hint->text().isEmpty() && Face(w, 3)->toolTip().isEmpty());
+        QVERIFY(none(3));
         w->menSchliessenClick();
     }
 
-    // Two tasks answered wrong twice: the evaluation offers "Fehler üben (2)",
-    // reached by the keyboard; the round shows twins of exactly those tasks,
-    // brings a twin answered wrong twice back once, and ends with its summary
-    // in place of an evaluation, back at the start window.
+    // Two tasks failed: the evaluation offers "Fehler üben (2)" by keyboard; the round shows
+    // twins of exactly those, brings a twin failed twice back once, and ends with its summary.
     void failedTasksComeBackAsTwins() {
         test::Program p(11);
         p.selection.MaxPasses = 1;
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
         const TTaskSheet& sheet = w->Session().MeasureSheet();
         const std::vector<TTaskRecord> failed = {sheet[2], sheet[4]};
-        const auto wrong = [&](int line) { return p.Right(line) == "7" ? "8" : "7"; };
         const auto fail = [&](int line) {
-            Answer(w, line, wrong(line));
-            Answer(w, line, wrong(line));
+            for (int i = 0; i < 2; ++i)
+                Answer(w, line, p.Right(line) == "7" ? "8" : "7");
         };
-        for (int line = 1; line <= kLines; ++line) {
-            if (line == 2 || line == 4) {
-                fail(line);
-            } else {
-                Answer(w, line, p.Right(line));
-            }
-        }
+        for (int line = 1; line <= kLines; ++line)
+            line == 2 || line == 4 ? fail(line) : Answer(w, line, p.Right(line));
         TfrmAuswertung* d = p.windows.Auswertung;
         QString offered;
         test::WhenModal(nullptr, [&](QWidget*) {
@@ -373,16 +366,16 @@ class ExerciseWindowTest : public QObject {
         });
         Named<QPushButton>(w, "Auswertung")->click();
         QCOMPARE(offered, QStringLiteral("Fehler üben (2)"));
-        const auto* pass = Child<QLabel>(w, "lblDurchgang");
         QVERIFY(w->isVisible() && w->Session().Practising());
-        for (int line = 1; line <= 2; ++line) {
-            const TTaskRecord& twin = sheet[line];
-            const TTaskRecord& original = failed[static_cast<std::size_t>(line - 1)];
-            QVERIFY(Field(w, line)->isVisible() && twin.FromUnit == original.FromUnit &&
-                    twin.ToUnit == original.ToUnit && twin.GivenText != original.GivenText);
+        for (int line = 1; line <= kLines; ++line) {
+            const bool twin = line <= 2;
+            QCOMPARE(Field(w, line)->isVisible(), twin);
+            QVERIFY(twin || !Face(w, line)->isVisible());
+            QVERIFY(!twin || (sheet[line].FromUnit == failed[line - 1U].FromUnit &&
+                              sheet[line].ToUnit == failed[line - 1U].ToUnit &&
+                              sheet[line].GivenText != failed[line - 1U].GivenText));
         }
-        for (int line = 3; line <= kLines; ++line)
-            QVERIFY(!Field(w, line)->isVisible() && !Face(w, line)->isVisible());
+        const auto* pass = Child<QLabel>(w, "lblDurchgang");
         QCOMPARE(pass->text(), QStringLiteral("1 / 1"));
         const TTaskRecord again = sheet[2];
         Answer(w, 1, p.Right(1));
