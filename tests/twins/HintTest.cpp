@@ -1,6 +1,3 @@
-// Hints after a first wrong try: each typical mistake, made by the tests' own
-// arithmetic on tasks of every generator, gets a hint that does not give the
-// answer away; an answer with one digit changed gets none.
 #include "drill/Hint.h"
 #include "generators/Generators.h"
 #include "solution/Diagnosis.h"

@@ -1,5 +1,4 @@
-// Twins against the transcribed band tables (tests/data): a twin keeps generator,
-// direction, units and the bands of its draws, and differs from its task.
+// A twin keeps generator, direction, units and the bands of its draws (tests/data's tables).
 #include "drill/Twin.h"
 #include "generators/Generators.h"
 
@@ -104,16 +103,14 @@ TEST(MeasureTwins, EveryBandKeepsGeneratorDirectionUnitsAndPatternBand) {
 
 TEST(MeasureTwins, DispatcherTwinsStayWithTheGeneratorTheDispatcherChose) {
     SeededRandom engine(11);
+    const auto kept = [](const TTaskRecord& t) {
+        return std::tuple(t.Draws.Generator, t.Draws.Direction, t.FromUnit.str(), t.ToUnit.str());
+    };
     for (const NamedGenerator& g : MeasureGenerators())
         for (int i = 0; i < 20 && g.Name.starts_with("Mix"); ++i) {
-            const TTaskRecord task = g.Fn(engine);
-            const TTaskRecord twin = TwinFor(task, engine);
+            const TTaskRecord task = g.Fn(engine), twin = TwinFor(task, engine);
             EXPECT_TRUE(twin.Draws.Generator.starts_with("Generate")) << g.Name;
-            EXPECT_EQ(std::tuple(twin.Draws.Generator, twin.Draws.Direction, twin.FromUnit.str(),
-                                 twin.ToUnit.str()),
-                      std::tuple(task.Draws.Generator, task.Draws.Direction, task.FromUnit.str(),
-                                 task.ToUnit.str()))
-                << g.Name;
+            EXPECT_EQ(kept(twin), kept(task)) << g.Name;
             EXPECT_NE(twin.GivenText.str(), task.GivenText.str()) << g.Name;
         }
 }
