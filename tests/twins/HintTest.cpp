@@ -102,11 +102,10 @@ TEST(Hints, NoneForAnAnswerWithOneDigitChanged) {
     SeededRandom engine(3);
     const auto check = [&engine](const AnyTask& task, const std::string& where) {
         std::string typed = AnswerOf(task);
-        std::vector<std::size_t> digits;
-        for (std::size_t i = 0; i < typed.size(); ++i)
-            if (std::isdigit(static_cast<unsigned char>(typed[i]))) digits.push_back(i);
-        const std::size_t at =
-            digits[static_cast<std::size_t>(engine.Random(static_cast<int>(digits.size())))];
+        std::size_t at = 0;
+        do
+            at = static_cast<std::size_t>(engine.Random(static_cast<int>(typed.size())));
+        while (!std::isdigit(static_cast<unsigned char>(typed[at])));
         char digit = static_cast<char>('0' + (typed[at] - '0' + 1 + engine.Random(8)) % 10);
         if ((at == 0 || typed[at - 1] == ' ') && digit == '0') digit = typed[at] == '9' ? '8' : '9';
         typed[at] = digit;
