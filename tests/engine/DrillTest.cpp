@@ -177,6 +177,24 @@ TEST(DrillSession, WholeDrillOfEveryTrainingAtEveryLevel) {
     }
 }
 
+// A sheet's asked units stand in one column: 30 px right of the field of its
+// last line's generator, also where its lines come from generators of
+// different widths (area and volume mixed).
+TEST(DrillSession, UnitsStandInTheColumnOfTheLastLine) {
+    SelectionState selection;
+    selection.LevelFR = 3;
+    for (std::uint64_t seed = 1; seed < 100; ++seed) {
+        DrillSession session(LevelGroup::Combination, std::make_shared<SeededRandom>(seed));
+        session.Open(selection);
+        const int last = session.View(5).AnswerWidth;
+        if (session.View(1).AnswerWidth == last) continue;
+        for (int line = 1; line <= kLines; ++line)
+            EXPECT_EQ(session.View(line).ToUnitLeft, 400 + last + 30) << "line " << line;
+        return;
+    }
+    FAIL() << "no sheet mixes field widths";
+}
+
 TEST(DrillSession, SaysWhatEachLineShowsAndHowItStands) {
     SelectionState selection;
     selection.LevelFlaeche = 2;
