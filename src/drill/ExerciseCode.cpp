@@ -195,20 +195,14 @@ std::string ExerciseCode(const Exercise& exercise) {
 }
 
 CodeReading<Exercise> ReadExerciseCode(std::string_view text) {
-    CodeReading<Exercise> reading;
     const Digits d = ReadDigits(text, kExerciseLength, "Übungscode");
-    if (!d.Refusal.empty()) {
-        reading.Refusal = d.Refusal;
-        return reading;
-    }
+    if (!d.Refusal.empty()) return {std::nullopt, d.Refusal};
     const std::uint64_t payload = TakeDigits(d.Values, 0, kExerciseDigits);
     const Exercise exercise = FromPayload(payload);
-    if (payload >= kExercises || !Codable(exercise)) {
-        reading.Refusal = "Diesen Übungscode gibt es nicht – bitte Zeichen für Zeichen prüfen.";
-        return reading;
-    }
-    reading.Value = exercise;
-    return reading;
+    if (payload >= kExercises || !Codable(exercise))
+        return {std::nullopt,
+                "Diesen Übungscode gibt es nicht – bitte Zeichen für Zeichen prüfen."};
+    return {exercise, {}};
 }
 
 std::string ResultCode(const ExerciseResult& result) {
@@ -225,12 +219,8 @@ std::string ResultCode(const ExerciseResult& result) {
 }
 
 CodeReading<ExerciseResult> ReadResultCode(std::string_view text) {
-    CodeReading<ExerciseResult> reading;
     const Digits d = ReadDigits(text, kResultLength, "Ergebniscode");
-    if (!d.Refusal.empty()) {
-        reading.Refusal = d.Refusal;
-        return reading;
-    }
+    if (!d.Refusal.empty()) return {std::nullopt, d.Refusal};
     const std::uint64_t figures = TakeDigits(d.Values, 0, kFigureDigits);
     const std::uint64_t mark = TakeDigits(d.Values, kFigureDigits, kMarkDigits);
     ExerciseResult result;
@@ -239,12 +229,9 @@ CodeReading<ExerciseResult> ReadResultCode(std::string_view text) {
     const std::uint64_t payload = figures / kFigures / kFigures;
     result.Task = FromPayload(payload);
     if (mark != Mark(figures) || payload >= kExercises || !Codable(result.Task) ||
-        !FiguresFit(result)) {
-        reading.Refusal = std::string(kResultNotGenuine);
-        return reading;
-    }
-    reading.Value = result;
-    return reading;
+        !FiguresFit(result))
+        return {std::nullopt, std::string(kResultNotGenuine)};
+    return {result, {}};
 }
 
 std::uint64_t EngineSeed(const Exercise& exercise) {
