@@ -1,23 +1,21 @@
 #!/usr/bin/env bash
 # The screenshot tool's command line: help, wrong options and arguments are
-# answered before a single picture or folder is written.
-#
+# answered before a single picture or folder is written; the runs are the rows
+# of tests/data/cases/win-screens-command-line.csv. The other stream stays empty.
 #   tests/app/screens-command-line.sh PATH-TO-SCREENS
 set -uo pipefail
 screens=$(realpath "$1")
+cases=$(dirname "$(realpath "$0")")/../data/cases/win-screens-command-line.csv
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-failures=0
-
-# expect STATUS STREAM TEXT ARGS...: the run exits with STATUS, TEXT and the
-# usage are on the stream (out or err), the other stream is empty and nothing
-# is written.
-expect() {
-    local status=$1 stream=$2 text=$3 other=out problem= got
-    shift 3
+runs=0 failures=0
+while IFS=, read -r status stream text args; do
+    [[ $status == '#'* || $status == status ]] && continue
+    other=out problem=
     [[ $stream == out ]] && other=err
-    "$screens" "$@" >out 2>err
+    # shellcheck disable=SC2086 # the arguments split at spaces
+    "$screens" $args >out 2>err
     got=$?
     ((got == status)) || problem="exit status $got, not $status"
     grep -qF -- "$text" "$stream" || problem+=" no \"$text\" on std$stream"
@@ -25,25 +23,12 @@ expect() {
     [[ -s $other ]] && problem+=" std$other not empty"
     [[ -n $(ls -A | grep -v -x -e out -e err) ]] && problem+=" wrote: $(ls -A)"
     if [[ -n $problem ]]; then
-        echo "FAIL: screens $*:$problem" >&2
+        echo "FAIL: screens $args:$problem" >&2
         sed 's/^/  | /' out err >&2
         failures=$((failures + 1))
     fi
+    runs=$((runs + 1))
     rm -rf -- ./* ./.[!.]* 2>/dev/null
-}
-
-expect 0 out 'Writes one PNG' --help
-expect 0 out 'Writes one PNG' -h
-expect 0 out 'Writes one PNG' shots --help
-expect 2 err 'no output folder given'
-expect 2 err 'unknown option --bogus' --bogus shots
-expect 2 err 'unknown option -x' shots -x
-expect 2 err '--screen needs a size' shots --screen
-expect 2 err '--screen: not a size' shots --screen 1280
-expect 2 err '--screen: not a size' --screen=0x800 shots
-expect 2 err 'SCALE is not a positive number' shots 0
-expect 2 err 'SCALE is not a positive number' shots two
-expect 2 err 'too many arguments' shots 1 2
-
-echo "$((12 - failures)) passed, $failures failed"
-((failures == 0))
+done <"$cases"
+echo "$((runs - failures)) passed, $failures failed"
+((runs == 12 && failures == 0))
