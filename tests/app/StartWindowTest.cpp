@@ -4,7 +4,6 @@
 #include "../TestData.h"
 #include "../ui/Drive.h"
 #include "drill/Training.h"
-#include "windows/MaxanzahlU.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>

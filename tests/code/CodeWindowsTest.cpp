@@ -5,7 +5,6 @@
 #include "../ui/Drive.h"
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 #include "arbeitsblatt/Run.h"
-#include "windows/KombinationenU.h"
 #include "worksheet/TaskRecordJson.h"
 
 #include <QComboBox>

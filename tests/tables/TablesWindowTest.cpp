@@ -7,15 +7,10 @@
 #include "reference/InfoPages.h"
 #include "solution/UnitChain.h"
 #include "windows/FontU.h"
-#include "windows/InformationU.h"
-#include "windows/KombinationenU.h"
-#include "windows/MaxanzahlU.h"
 #include "windows/VerwandlungskettenU.h"
 
-#include <QClipboard>
 #include <QGroupBox>
 #include <QImageReader>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -262,46 +257,6 @@ class TablesWindowTest : public QObject {
             {given, "TfrmEinheiten", "GivenText FromUnit and ToUnit"}};
         for (const auto& [area, window, element] : painting)
             QVERIFY2(Ink(painted, area, ColourOf(window, element)) > 20, element);
-    }
-
-    // Control characters and line breaks never reach an answer field, typed,
-    // pasted, composed or inserted; a digit comes through each way.
-    void answerFieldsRefuseControlCharacters() {
-        Program p(11, QSize(1280, 1024));
-        p.selection.LevelFlaeche = 4;
-        p.selection.LevelLM = 3;
-        p.selection.LevelDekNum = 2;
-        const QList<QLineEdit*> fields = {
-            Field(p.Open(p.windows.Einheiten), 1), Field(p.Open(p.windows.Kombinationen), 2),
-            Field(p.Open(p.windows.DekEinheiten), 3),
-            p.Open(p.windows.Maxanzahl)->findChild<QLineEdit*>("edtMaxzahl")};
-        QStringList inputs = {"\r\n", "2\n3", "2"};
-        for (const QChar c : QStringLiteral("\t\n\r\x01\x1b\x7f\u0085\u2028\u2029"))
-            inputs << c;
-        for (QLineEdit* field : fields) {
-            QApplication::setActiveWindow(field->window());
-            field->setFocus();
-            for (const QString& input : inputs) {
-                for (const QString way : {"typed", "pasted", "composed", "inserted"}) {
-                    field->setText(QStringLiteral("1"));
-                    QInputMethodEvent composed;
-                    composed.setCommitString(input);
-                    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, input);
-                    QGuiApplication::clipboard()->setText(input);
-                    if (way == "inserted") field->insert(input);
-                    if (way == "pasted")
-                        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_V, QString(QChar(0x16)),
-                                            Qt::ControlModifier);
-                    if (way == "typed" || way == "composed")
-                        QCoreApplication::sendEvent(
-                            field, way == "typed" ? static_cast<QEvent*>(&typed) : &composed);
-                    QVERIFY2(field->text() == (input == "2" ? "12" : "1"),
-                             qPrintable(field->window()->objectName() + " " + way + " U+" +
-                                        QString::number(input.back().unicode(), 16)));
-                }
-            }
-        }
-        p.windows.Maxanzahl->close();
     }
 
     // cases/tables_pass_count.csv typed and left with Tab, then OK.

@@ -5,7 +5,6 @@
 #include "Drive.h"
 
 #include "windows/Accessible.h"
-#include "windows/InformationU.h"
 #include "windows/VerwandlungskettenU.h"
 
 #include <QAccessible>

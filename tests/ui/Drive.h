@@ -5,6 +5,9 @@
 #include "windows/AuswertungU.h"
 #include "windows/DekEinheitenU.h"
 #include "windows/EinheitenU.h"
+#include "windows/InformationU.h"
+#include "windows/KombinationenU.h"
+#include "windows/MaxanzahlU.h"
 #include "windows/MessageBox.h"
 #include "windows/Program.h"
 

@@ -8,9 +8,6 @@
 #include "../TestData.h"
 
 #include "core/WindowFit.h"
-#include "windows/InformationU.h"
-#include "windows/KombinationenU.h"
-#include "windows/MaxanzahlU.h"
 #include "windows/VerwandlungskettenU.h"
 
 #include <QLabel>
