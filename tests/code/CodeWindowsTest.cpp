@@ -31,13 +31,11 @@ QString RunWorksheetProgram(const std::vector<std::string_view>& args) {
     return QString::fromStdString(out.str());
 }
 
-const QString kMistyped =
-    QStringLiteral("Der Code ist nicht gültig – bitte Zeichen für Zeichen prüfen.");
+const QString kMistyped = "Der Code ist nicht gültig – bitte Zeichen für Zeichen prüfen.";
 
 QString PdfText(const QString& path) {
     QProcess process;
-    process.start(QStringLiteral(PDFTOTEXT),
-                  {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(PDFTOTEXT, {"-layout", path, "-"});
     process.waitForFinished();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -61,58 +59,51 @@ class CodeWindowsTest : public QObject {
     // its exercise, leaving the menu's own choices as they were.
     void codeDialogFromMenuAndCommandLine() {
         const auto parse = [](const QString& args) {
-            return ParseProgramOptions(QStringLiteral("quarvel ").append(args).split(u' '));
+            return ParseProgramOptions(("quarvel " + args).split(u' '));
         };
-        QCOMPARE(parse(QStringLiteral("--code 5XWP")).Code, QStringLiteral("5XWP"));
-        QVERIFY(parse(QStringLiteral("--code 5XWP")).Error.isEmpty());
-        QVERIFY(parse(QStringLiteral("--help")).Help);
+        QVERIFY(parse("--code 5XWP").Code == "5XWP" && parse("--code 5XWP").Error.isEmpty());
+        QVERIFY(parse("--help").Help);
         for (const char* wrong : {"--code", "--kode=5XWP", "5XWP"})
-            QVERIFY2(!parse(QString::fromLatin1(wrong)).Error.isEmpty(), wrong);
+            QVERIFY2(!parse(wrong).Error.isEmpty(), wrong);
 
         Program p;
         const QList<QAction*> bar = p.start->menuBar()->actions();
-        QCOMPARE(bar.constLast()->objectName(), QStringLiteral("menUebungscode"));
-        QCOMPARE(bar.constLast()->text(), QStringLiteral("Übungscode…"));
-        QCOMPARE(bar.at(bar.size() - 2)->objectName(), QStringLiteral("menZeit"));
+        QCOMPARE(bar.constLast()->objectName() + " " + bar.constLast()->text() + " after " +
+                     bar.at(bar.size() - 2)->objectName(),
+                 "menUebungscode Übungscode… after menZeit");
 
-        const Exercise alle{Training::Alle, 4, 5, 4242};
-        const QString code = QString::fromStdString(ExerciseCode(alle));
+        const QString code = QString::fromStdString(ExerciseCode({Training::Alle, 4, 5, 4242}));
         QStringList seen; // field, hint, "offen" each time; then the drill opened
         const auto dialog = [&](const QString& mistype, const QString& right) {
             WhenModal(nullptr, [&, mistype, right](QWidget* dialog) {
-                auto* field = Child<QLineEdit>(dialog, QStringLiteral("edtCode"));
+                auto* field = Child<QLineEdit>(dialog, "edtCode");
                 QTest::keyClicks(field, mistype);
                 QTest::keyClick(field, Qt::Key_Return);
-                seen << field->text() << Child<QLabel>(dialog, QStringLiteral("lblHinweis"))->text()
-                     << (dialog->isVisible() ? QStringLiteral("offen") : QString());
+                seen << field->text() << Child<QLabel>(dialog, "lblHinweis")->text()
+                     << (dialog->isVisible() ? "offen" : "");
                 WhenModal(dialog, [&seen, right](QWidget* drill) {
                     const DrillSession& session = static_cast<ExerciseWindow*>(drill)->Session();
                     seen << drill->objectName() + u' ' + drill->windowTitle()
                          << QString::number(session.State().MaxPasses());
                     QVERIFY(session.CurrentExercise() ==
                             ReadExerciseCode(right.toStdString()).Value);
-                    Child<QAction>(drill, QStringLiteral("menSchliessen"))->trigger();
+                    Child<QAction>(drill, "menSchliessen")->trigger();
                 });
                 QTest::keyClicks(field, right);
                 QTest::keyClick(field, Qt::Key_Return);
             });
         };
         dialog(Mistyped(code, 2), code.toLower().replace(u'-', u' '));
-        p.start->MenuItem(QStringLiteral("menUebungscode"))->trigger();
-        dialog(QString(), QString::fromStdString(ExerciseCode({Training::DezDez, 2, 3, 7})));
-        p.start->StartWithCode(QStringLiteral("5XWP-677"));
+        p.start->MenuItem("menUebungscode")->trigger();
+        dialog("", QString::fromStdString(ExerciseCode({Training::DezDez, 2, 3, 7})));
+        p.start->StartWithCode("5XWP-677");
 
-        QCOMPARE(seen.mid(0, 5),
-                 QStringList({Mistyped(code, 2), kMistyped, QStringLiteral("offen"),
-                              QStringLiteral("TfrmKombinationen Kombination-Alle metrischen "
-                                             "Einheiten: KÖNNER"),
-                              QStringLiteral("5")}));
-        QCOMPARE(seen.mid(5, 3), QStringList({QStringLiteral("5XWP-677"),
-                                              QStringLiteral("Ein Übungscode hat 8 Zeichen, hier "
-                                                             "sind es 7."),
-                                              QStringLiteral("offen")}));
-        QVERIFY2(seen.value(8).startsWith(QStringLiteral("TfrmDekEinheiten ")),
-                 qPrintable(seen.join(u'|')));
+        QCOMPARE(
+            seen.mid(0, 8),
+            QStringList({Mistyped(code, 2), kMistyped, "offen",
+                         "TfrmKombinationen Kombination-Alle metrischen Einheiten: KÖNNER", "5",
+                         "5XWP-677", "Ein Übungscode hat 8 Zeichen, hier sind es 7.", "offen"}));
+        QVERIFY2(seen.value(8).startsWith("TfrmDekEinheiten "), qPrintable(seen.join(u'|')));
         QVERIFY(p.start->isVisible());
         QCOMPARE(p.start->Selection().MaxPasses, 3);
         QCOMPARE(p.start->Selection().LevelAlle, 0);
@@ -136,11 +127,10 @@ class CodeWindowsTest : public QObject {
                     JsonObject json;
                     WriteTask(w->Session().MeasureSheet()[line], true, json);
                     shown << QString::fromStdString(json.str()).mid(1);
-                    const QString wrong = QStringLiteral("987654"); // pass 2 twice wrong
-                    test::Answer(w, line, pass == 2 ? wrong : p.Right(line));
-                    if (pass == 2) test::Answer(w, line, wrong);
+                    test::Answer(w, line, pass == 2 ? "987654" : p.Right(line));
+                    if (pass == 2) test::Answer(w, line, "987654"); // twice wrong
                 }
-                if (pass < 3) Child<QPushButton>(w, QStringLiteral("btnWeiter"))->click();
+                if (pass < 3) Child<QPushButton>(w, "btnWeiter")->click();
             }
             WhenModal(w, [&](QWidget* evaluation) {
                 auto* e = static_cast<TfrmAuswertung*>(evaluation);
@@ -154,15 +144,15 @@ class CodeWindowsTest : public QObject {
                     result = resultLine->text(); // shown, selectable, below the verdict
                 e->btnSchliessen()->click();
             });
-            Child<QPushButton>(w, QStringLiteral("btnAuswertung"))->click();
-            Child<QAction>(drill, QStringLiteral("menSchliessen"))->trigger();
+            Child<QPushButton>(w, "btnAuswertung")->click();
+            Child<QAction>(drill, "menSchliessen")->trigger();
         });
         p.start->StartWithCode(QString::fromStdString(code));
 
         QCOMPARE(shown.size(), printed.size()); // the numbering is CodedDrillTest's
         for (qsizetype i = 0; i < shown.size(); ++i)
             QVERIFY2(printed[i].endsWith(shown[i]), qPrintable(printed[i] + u'\n' + shown[i]));
-        QVERIFY2(result.startsWith(QStringLiteral("Ergebniscode: ")), qPrintable(result));
+        QVERIFY2(result.startsWith("Ergebniscode: "), qPrintable(result));
         const CodeReading<ExerciseResult> read = ReadResultCode(result.mid(14).toStdString());
         QVERIFY2(read, read.Refusal.c_str());
         QVERIFY(*read.Value == (ExerciseResult{exercise, 20, 20})); // 10 of 15; 5 + 10 + 5 tries
@@ -172,8 +162,7 @@ class CodeWindowsTest : public QObject {
         evaluation->SetScore(ScoreState{});
         evaluation->show();
         QTRY_VERIFY(!evaluation->Animating());
-        QVERIFY(!resultLine->isVisible());
-        QVERIFY(evaluation->Client()->height() < codedHeight);
+        QVERIFY(!resultLine->isVisible() && evaluation->Client()->height() < codedHeight);
         QCOMPARE(evaluation->Client()->size(), QSize(392, 433));
         evaluation->btnSchliessen()->click();
     }
@@ -186,55 +175,54 @@ class CodeWindowsTest : public QObject {
         ArbeitsblattWindow window(nullptr, [] { return ScreenArea(QSize(1280, 800)); });
         window.show();
         QVERIFY(window.SelectTraining(Training::Flaeche));
-        Child<QComboBox>(&window, QStringLiteral("cmbLevel"))->setCurrentIndex(3);
-        Child<QSpinBox>(&window, QStringLiteral("spnPasses"))->setValue(7);
-        auto* classCode = Child<QLabel>(&window, QStringLiteral("lblClassCode"));
+        Child<QComboBox>(&window, "cmbLevel")->setCurrentIndex(3);
+        Child<QSpinBox>(&window, "spnPasses")->setValue(7);
+        auto* classCode = Child<QLabel>(&window, "lblClassCode");
         const auto shownExercise = [classCode] {
             const QString text = classCode->text();
-            return text.startsWith(QStringLiteral("Übungscode für die Klasse: "))
+            return text.startsWith("Übungscode für die Klasse: ")
                        ? ReadExerciseCode(text.mid(27).toStdString()).Value.value_or(Exercise{})
                        : Exercise{};
         };
         const Exercise first = shownExercise();
         QVERIFY(first.Id == Training::Flaeche && first.Level == 4 && first.Passes == 7);
-        Child<QPushButton>(&window, QStringLiteral("btnNewCode"))->click();
+        Child<QPushButton>(&window, "btnNewCode")->click();
         QVERIFY(shownExercise().Seed != first.Seed && shownExercise().Passes == 7);
 
         QTemporaryDir dir;
-        const QString code = QStringLiteral("7FSZ-8DNH"); // Maße, 6, ten passes
-        const QString printed = dir.filePath(QStringLiteral("kommandozeile.pdf"));
+        const QString code = "7FSZ-8DNH"; // Maße, 6, ten passes
+        const QString printed = dir.filePath("kommandozeile.pdf");
         RunWorksheetProgram({"--code", code.toStdString(), "-o", printed.toStdString()});
         QStringList pages = PdfText(printed).split(u'\f', Qt::SkipEmptyParts);
         QVERIFY(pages.size() >= 3); // fifty tasks and their key
         for (const QString& page : pages)
-            QVERIFY2(page.contains(QStringLiteral("Übungscode: ") + code), qPrintable(page));
-        QVERIFY(pages.constLast().contains(QStringLiteral("Lösungen")));
-        QVERIFY(pages.join(QString()).contains(QStringLiteral("50.")));
+            QVERIFY2(page.contains("Übungscode: " + code), qPrintable(page));
+        QVERIFY(pages.constLast().contains("Lösungen") && pages.join("").contains("50."));
 
-        auto* given = Child<QLineEdit>(&window, QStringLiteral("edtCode"));
-        auto* pdf = Child<QPushButton>(&window, QStringLiteral("btnPdf"));
+        auto* given = Child<QLineEdit>(&window, "edtCode");
+        auto* pdf = Child<QPushButton>(&window, "btnPdf");
         given->setText(Mistyped(code, 5));
         QVERIFY(!pdf->isEnabled());
-        QCOMPARE(Child<QLabel>(&window, QStringLiteral("lblCodeState"))->text(), kMistyped);
-        given->setText(QStringLiteral("7fsz 8dnh"));
+        QCOMPARE(Child<QLabel>(&window, "lblCodeState")->text(), kMistyped);
+        given->setText("7fsz 8dnh");
         QVERIFY(pdf->isEnabled());
         QString suggested;
         window.SetSavePathAsker([&](QWidget*, const QString& path) {
             suggested = path;
-            return dir.filePath(QStringLiteral("fenster.pdf"));
+            return dir.filePath("fenster.pdf");
         });
         QVERIFY(window.SaveAsPdf());
-        QVERIFY2(suggested.endsWith(QStringLiteral("/Übungscode-7FSZ-8DNH.pdf")),
-                 qPrintable(suggested));
-        QCOMPARE(PdfText(dir.filePath(QStringLiteral("fenster.pdf"))), PdfText(printed));
+        QVERIFY2(suggested.endsWith("/Übungscode-7FSZ-8DNH.pdf"), qPrintable(suggested));
+        QCOMPARE(PdfText(dir.filePath("fenster.pdf")), PdfText(printed));
 
-        auto* result = Child<QLineEdit>(&window, QStringLiteral("edtResult"));
-        auto* checked = Child<QLabel>(&window, QStringLiteral("lblResult"));
-        result->setText(QStringLiteral("3CRWB-GJ69W-45EPT"));
-        QCOMPARE(checked->text(), QStringLiteral("5XWP-677V · Länge · Fortgeschrittener · 13,5 von "
-                                                 "15 Punkten (90 %) · 18 Versuche"));
-        result->setText(QStringLiteral("3CRWB-GJ69W-45EPV"));
-        QVERIFY(!checked->text().startsWith(QStringLiteral("5XWP")));
+        auto* result = Child<QLineEdit>(&window, "edtResult");
+        auto* checked = Child<QLabel>(&window, "lblResult");
+        result->setText("3CRWB-GJ69W-45EPT");
+        QCOMPARE(
+            checked->text(),
+            "5XWP-677V · Länge · Fortgeschrittener · 13,5 von 15 Punkten (90 %) · 18 Versuche");
+        result->setText("3CRWB-GJ69W-45EPV");
+        QVERIFY(!checked->text().startsWith("5XWP"));
     }
 };
 

@@ -1,6 +1,6 @@
-// The real windows against the hand-made tables: menu, level titles, texts and
-// colours, faces and marks, answer fields, the pass count and the focus order;
-// the chain and information windows drawn as their layouts say.
+// The real windows against the hand-made tables: menu, level titles, texts,
+// colours, faces and marks, the pass count and the focus order; the chain and
+// information windows drawn as their layouts say.
 #include "Tables.h"
 
 #include "../ui/Drive.h"
@@ -30,8 +30,7 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 QColor ColourOf(const std::string& window, const std::string& element) {
-    const Rgb c = tables::Colour(window, element);
-    return {c.R, c.G, c.B};
+    return ToColor(tables::Colour(window, element));
 }
 QColor TextColour(const QWidget* w) {
     if (const auto* gauge = qobject_cast<const BarGauge*>(w)) return gauge->BarColour();
@@ -42,10 +41,7 @@ const char* const kEw = "exercise windows";
 // The evaluation of 6 points in 10 tries once its animation is done; null if
 // it never ends.
 TfrmAuswertung* OpenEvaluation(Program& p) {
-    ScoreState score;
-    score.TotalPoints = 6.0F;
-    score.TotalTries = 10;
-    p.windows.Auswertung->SetScore(score);
+    p.windows.Auswertung->SetScore(ScoreState{.TotalPoints = 6.0F, .TotalTries = 10});
     QSignalSpy finished(p.windows.Auswertung, &TfrmAuswertung::AnimationFinished);
     p.Open(p.windows.Auswertung);
     return !finished.isEmpty() || finished.wait(5000) ? p.windows.Auswertung : nullptr;
@@ -66,18 +62,15 @@ void Flatten(const QList<QAction*>& actions, const QString& path,
 QString Hue(const QImage& image) {
     std::map<QString, int> count;
     int total = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            const int h = c.hsvHue();
-            if (c.alpha() >= 200 && c.hsvSaturation() >= 120 && c.value() >= 120 && ++total)
-                ++count[h < 15 || h >= 340    ? "red"
-                        : h < 50              ? "orange"
-                        : h >= 80 && h < 160  ? "green"
-                        : h >= 190 && h < 260 ? "blue"
-                                              : "other"];
-        }
-    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (const QColor c = image.pixelColor(x, y);
+                c.alpha() >= 200 && c.hsvSaturation() >= 120 && c.value() >= 120 && ++total)
+                ++count[c.hsvHue() < 15 || c.hsvHue() >= 340    ? "red"
+                        : c.hsvHue() < 50                       ? "orange"
+                        : c.hsvHue() >= 80 && c.hsvHue() < 160  ? "green"
+                        : c.hsvHue() >= 190 && c.hsvHue() < 260 ? "blue"
+                                                                : "other"];
     for (const auto& [name, n] : count)
         if (total >= 20 && n * 10 >= total * 6) return name;
     return total < 20 ? "none" : "mixed";
@@ -131,8 +124,7 @@ class TablesWindowTest : public QObject {
 
   private slots:
     // menu.csv item by item on the start window's menu bar; each of the 76
-    // level items opens the window texts.csv names ("caption LevelMasse=6"),
-    // with its title.
+    // level items opens the window texts.csv names, with its title.
     void menuAndEveryLevelsWindowTitle() {
         Program p(11, QSize(1280, 1024));
         QList<std::pair<QString, QAction*>> items;
@@ -143,13 +135,11 @@ class TablesWindowTest : public QObject {
         const auto& rows = Rows("menu.csv");
         QCOMPARE(items.size(), qsizetype(rows.size()));
         std::map<QString, QString> titles; // "LevelMasse=6" -> "window: title"
-        for (const CsvRow& row : Rows("texts.csv")) {
-            const QString control = Q(row["control"]);
-            if (control.startsWith("caption Level"))
+        for (const CsvRow& row : Rows("texts.csv"))
+            if (const QString control = Q(row["control"]); control.startsWith("caption Level"))
                 for (const QString& field : control.section('=', 0, 0).mid(8).split(" or "))
                     titles[field + "=" + control.section('=', 1)] =
                         Q(row["window"] + ": " + row["text"]);
-        }
         int levels = 0;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const CsvRow& row = rows[i];
@@ -172,13 +162,12 @@ class TablesWindowTest : public QObject {
         QCOMPARE(levels, 76);
     }
 
-    // texts.csv row by row for what each window shows when it opens, and
-    // cases/tables_widget_colours.csv for the colours it shows them in.
+    // texts.csv for what each window shows as it opens, and
+    // cases/tables_widget_colours.csv for the colours.
     void textsAndColoursOfEveryWindowAsItOpens() {
         Program p(11, QSize(1280, 1024));
         p.selection.MaxPasses = 4;
-        p.selection.LevelLaenge = p.selection.LevelLM = 1;
-        p.selection.LevelDekNum = 1;
+        p.selection.LevelLaenge = p.selection.LevelLM = p.selection.LevelDekNum = 1;
         TfrmAuswertung* evaluation = OpenEvaluation(p);
         QVERIFY(evaluation != nullptr);
         const std::map<std::string, QWidget*> windows = {
@@ -204,8 +193,7 @@ class TablesWindowTest : public QObject {
                                      (when.endsWith("(followed by MaxPasses)") ? "4" : "");
             const QString shown = Shown(window->second, name);
             ++compared;
-            QVERIFY2(shown == expected, qPrintable(Q(row.Where()) + " " + control + ": \"" + shown +
-                                                   "\", expected \"" + expected + "\""));
+            QVERIFY2(shown == expected, qPrintable(Q(row.Where()) + ": " + shown));
         }
         QCOMPARE(compared, 38);
         for (const CsvRow& row : Rows("cases/tables_widget_colours.csv")) {
@@ -221,9 +209,9 @@ class TablesWindowTest : public QObject {
         p.windows.Information->close();
     }
 
-    // Lines answered right, right at the second try and wrong twice: the
-    // message, the faces and marks by their colour names in colours.csv, and
-    // the answers painted in place of the closed fields.
+    // Lines right, right at the second try and wrong twice: the message, the
+    // faces and marks by colours.csv's names, the answers painted in place of
+    // the closed fields.
     void facesMarksAndPaintedAnswersOfTheDrillWindow() {
         Program p(11, QSize(1280, 1024));
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
@@ -237,14 +225,12 @@ class TablesWindowTest : public QObject {
                                       w->Session().MeasureSheet()[3].AnswerText.str())));
         QCOMPARE(TextColour(message), ColourOf(kEw, "lblAnzeige wrong at the second try"));
         for (const CsvRow& row : Rows("cases/tables_drill_pictures.csv")) {
-            auto* label = w->findChild<QLabel*>(Q(row["picture"]));
-            QVERIFY2(label != nullptr, row["picture"].c_str());
-            const QString hue = Hue(label->grab().toImage());
+            const QString hue = Hue(Child(w, Q(row["picture"]))->grab().toImage());
             const std::string& element = row["element"];
             QVERIFY2(hue == (element.empty() ? "none"
                                              : Q(tables::RowOf("colours.csv", "window", kEw,
                                                                "element", element)["name"])),
-                     qPrintable(Q(row.Where()) + ": " + Q(row["picture"]) + " shows " + hue));
+                     qPrintable(Q(row.Where()) + ": " + hue));
         }
         const QImage painted = w->findChild<QWidget*>("pntEinheiten")->grab().toImage();
         const QRect given(0, Field(w, 2)->y(), Field(w, 2)->x(), Field(w, 2)->height());
@@ -263,10 +249,10 @@ class TablesWindowTest : public QObject {
     void passCountTypedAndLeft() {
         Program p(11, QSize(1280, 1024));
         TfrmMaxanzahl* dialog = p.Open(p.windows.Maxanzahl); // builds its controls
-        auto* field = dialog->findChild<QLineEdit*>("edtMaxzahl");
+        auto* field = Child<QLineEdit>(dialog, "edtMaxzahl");
         const QString message = Q(tables::RowOf("pass_count.csv", "name", "message")["value"]);
         for (const CsvRow& row : Rows("cases/tables_pass_count.csv")) {
-            const QString where = Q(row.Where() + ": \"" + row["typed"] + "\": ");
+            const QString where = Q(row.Where() + ": ");
             p.messages.clear();
             p.Open(dialog);
             field->setFocus();
@@ -289,7 +275,7 @@ class TablesWindowTest : public QObject {
     void focusOrderOfEveryDialog() {
         Program p(11, QSize(1280, 1024));
         TfrmMaxanzahl* dialog = p.Open(p.windows.Maxanzahl);
-        dialog->findChild<QLineEdit*>("edtMaxzahl")->setText(QStringLiteral("4"));
+        Child<QLineEdit>(dialog, "edtMaxzahl")->setText(QStringLiteral("4"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edtMaxzahl"));
         QCOMPARE(FocusChain(3), (QStringList{"BitBtn1", "BitBtn2", "edtMaxzahl"}));
         QCOMPARE(FocusChain(3, Qt::ShiftModifier),
@@ -306,10 +292,10 @@ class TablesWindowTest : public QObject {
     }
 
     // Before any training the chain window is empty; each training's chain
-    // sizes, names and centres the window over the (hidden) start window, and
-    // without a training the last one stays. Every label is drawn in its colour
-    // in the box the layout gives it; every tick and marker is a whole line of
-    // its colour, the background on both sides: no label box hides it.
+    // sizes, names and centres it over the (hidden) start window; without a
+    // training the last one stays. Every label is drawn in its colour in its
+    // box; every tick and marker is a whole line of its colour between
+    // background: no label box hides it.
     void chainIsDrawnAsItsLayoutSays() {
         Program p(11);
         p.start->setGeometry(40, 30, 1016, 722);
@@ -318,16 +304,17 @@ class TablesWindowTest : public QObject {
         QImage image = ShowChain(p, 0);
         QCOMPARE(chain->windowTitle(), QStringLiteral("Umwandlungskette"));
         QCOMPARE(image.pixelColor(image.rect().center()), ToColor(ChainBackground));
+        const QColor yellow = ToColor(ChainBackground);
         for (int area = 1; area <= 8; ++area) {
             image = ShowChain(p, area);
-            const ChainLayout layout = *ChainFor(static_cast<UnitArea>(area));
+            const ChainLayout layout = ChainFor(static_cast<UnitArea>(area)).value();
             QCOMPARE(chain->Client()->size(), QSize(layout.Width, ChainClientHeight));
             QCOMPARE(chain->windowTitle().toStdString(), layout.Title);
             QVERIFY((chain->frameGeometry().center() - p.start->frameGeometry().center())
                         .manhattanLength() <= 2);
             const QPoint mid(chain->xMid(), chain->yMid());
             for (const ChainLabel& label : layout.Labels) {
-                const QString text = QString::fromStdString(label.Text);
+                const QString text = Q(label.Text);
                 const int width = MeasureTaskText(text, label.Size);
                 const int top = text.contains(u'^') ? label.Y - SmallSize(label.Size) / 2 : label.Y;
                 const int bottom = label.Y + QFontMetrics(TaskFont(label.Size)).height();
@@ -335,29 +322,23 @@ class TablesWindowTest : public QObject {
                                 mid.y() + top, width, bottom - top);
                 QVERIFY2(Ink(image, box, ToColor(label.Colour)) >= 5, label.Text.c_str());
             }
-            const QColor yellow = ToColor(ChainBackground);
-            for (const auto* marks : {&layout.Ticks, &layout.Strokes}) {
-                for (const ChainStroke& mark : *marks) {
-                    const int x = mid.x() + mark.X - 1; // the pen covers x - 1 and x
-                    for (int dy = mark.Top; dy <= mark.Bottom; ++dy) {
-                        const int y = mid.y() + dy;
-                        QVERIFY2(image.pixelColor(x, y) == ToColor(mark.Colour) &&
-                                     image.pixelColor(x + 1, y) == ToColor(mark.Colour) &&
+            for (const auto* marks : {&layout.Ticks, &layout.Strokes})
+                for (const ChainStroke& mark : *marks)
+                    for (int dy = mark.Top, x = mid.x() + mark.X - 1; dy <= mark.Bottom; ++dy)
+                        QVERIFY2(image.pixelColor(x, mid.y() + dy) == ToColor(mark.Colour) &&
+                                     image.pixelColor(x + 1, mid.y() + dy) ==
+                                         ToColor(mark.Colour) &&
                                      (dy == -1 || dy == 0 ||
-                                      (image.pixelColor(x - 2, y) == yellow &&
-                                       image.pixelColor(x + 3, y) == yellow)),
+                                      (image.pixelColor(x - 2, mid.y() + dy) == yellow &&
+                                       image.pixelColor(x + 3, mid.y() + dy) == yellow)),
                                  qPrintable(QStringLiteral("x %1, y %2").arg(mark.X).arg(dy)));
-                    }
-                }
-            }
         }
         ShowChain(p, 0);
         QCOMPARE(chain->windowTitle().toStdString(), ChainFor(UnitArea::Volumen)->Title);
 
-        // A revealed line is drawn on the chain its units stand on, also where
-        // the sheet mixes kinds (an area task on a mixed volume sheet): the
-        // units of its path framed, an arrow with its factor above for each
-        // step, a bridge where litres meet cubic units.
+        // A revealed line is drawn on its units' chain, also on a sheet of
+        // mixed kinds: its path's units framed, an arrow with its factor above
+        // for each step, a bridge where litres meet cubic units.
         for (const CsvRow& row : Rows("cases/tables_chain_solutions.csv")) {
             const int area = row.Int("area");
             MeasureSolution worked;
@@ -367,7 +348,7 @@ class TablesWindowTest : public QObject {
             const ChainSolution& drawn = *chain->DrawnSolution();
             QStringList framed, arrows;
             for (const ChainLabel& l : drawn.Framed)
-                framed << QString::fromStdString(l.Text);
+                framed << Q(l.Text);
             for (const ChainArrow& a : drawn.Arrows)
                 for (const ChainLabel& l : drawn.Labels)
                     if (l.X == (a.From + a.To) / 2 && l.Y < a.Y)
@@ -380,9 +361,8 @@ class TablesWindowTest : public QObject {
         }
     }
 
-    // Every opening starts on page 1; each menu item shows its page with its
-    // title and its pictures only, JPEGs of the listed size decoded when their
-    // page is first shown.
+    // Every opening starts on page 1; each menu item shows its page, title and
+    // pictures only, JPEGs decoded at their size when their page first shows.
     void informationWindow() {
         Program p(11);
         TfrmInformation* info = p.windows.Information;
@@ -405,12 +385,11 @@ class TablesWindowTest : public QObject {
             }
         }
         // Each line ends before the window edge, the next column of its row
-        // and any picture beside it (a raised character reaching SmallSize
-        // div 2 up).
+        // and any picture beside it (a raised character SmallSize / 2 up).
         const int height = QFontMetrics(TaskFont(InfoTextSize)).height();
         for (int page = 1; page <= InfoPageCount; ++page) {
             for (const InfoLine& line : InfoPageFor(page)->Lines) {
-                const QString text = QString::fromStdString(line.Text).remove(u'#');
+                const QString text = Q(line.Text).remove(u'#');
                 const int top = text.contains(u'^') ? line.Y - SmallSize(InfoTextSize) / 2 : line.Y;
                 int limit = InfoClientWidth - 10;
                 for (const InfoLine& other : InfoPageFor(page)->Lines)
