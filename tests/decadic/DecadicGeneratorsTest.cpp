@@ -9,6 +9,7 @@
 #include "decadic/DezNumU.h"
 #include "decadic/PlaceValue.h"
 #include "drill/Drill.h"
+#include "drill/Twin.h"
 
 #include "../TestData.h"
 #include "../generators/TestSupport.h"
@@ -273,7 +274,27 @@ void CheckNumeralTask(const TDekTaskRecord& r, bool decimal, int direction, cons
     EXPECT_TRUE(band.Zero > 0 || Fits(numeral, pattern)) << "pattern " << band.Pattern;
 }
 
-TEST(DecadicData, EveryNumberBandAtBothEdges) {
+bool In(int lo, int draw, int hi) {
+    return lo <= draw && draw <= hi;
+}
+
+// The twin of a task: the same generator, units and kind of answer, another
+// number; the caller checks that its draws stay in the task's bands.
+TDekTaskRecord Twin(const TDekTaskRecord& r, int seed) {
+    SeededRandom engine(static_cast<std::uint64_t>(seed));
+    const auto twin = TwinOf(r, engine);
+    if (!twin || !std::holds_alternative<TDekTaskRecord>(*twin))
+        throw std::runtime_error("no twin of " + r.GivenText.str());
+    const TDekTaskRecord& t = std::get<TDekTaskRecord>(*twin);
+    EXPECT_EQ(
+        std::tuple(t.Draws.Generator, t.FromUnit.str(), t.ToUnit.str(), t.AnswerIsNotation,
+                   t.GivenText.str() != r.GivenText.str()),
+        std::tuple(r.Draws.Generator, r.FromUnit.str(), r.ToUnit.str(), r.AnswerIsNotation, true))
+        << "twin " << t.GivenText.str();
+    return t;
+}
+
+TEST(DecadicData, EveryNumberBandAtBothEdgesAndItsTwins) {
     for (const auto& [key, bands] : TheData().Numbers) {
         const auto& [name, direction] = key;
         const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
@@ -287,6 +308,9 @@ TEST(DecadicData, EveryNumberBandAtBothEdges) {
                 CheckCommon(rng, r, gen);
                 CheckNumeralTask(r, gen.Training == DekTraining::DezNum, direction, band,
                                  TheData().Layouts.at(key));
+                const TDekTaskRecord t = Twin(r, p);
+                EXPECT_TRUE(t.Draws.Direction == direction && In(band.Lo, t.Draws.Pair, band.Hi))
+                    << "twin draws " << t.Draws.Direction << " " << t.Draws.Pair;
             }
         }
     }
@@ -295,7 +319,7 @@ TEST(DecadicData, EveryNumberBandAtBothEdges) {
 // A unit task as drawn: its kind, its band (none in kind 3) and the unit
 // indices a and b in the order drawn (kind 1 leaves them to the random source).
 struct UnitTask {
-    int Kind, P;
+    int Kind, P, Lo, Hi; // Lo..Hi: the band of P
     std::string Pattern;
     int A, B;
     std::string Where;
@@ -363,7 +387,7 @@ std::vector<UnitTask> UnitTasks(const DataUnitLevel& level, int kind, bool decad
                                   int b) {
         for (const DataBand& band : bands)
             for (const int p : {band.Lo, band.Hi})
-                tasks.push_back({k, p, band.Pattern, a, b,
+                tasks.push_back({k, p, band.Lo, band.Hi, band.Pattern, a, b,
                                  table + " " + band.Name() + " p " + std::to_string(p)});
     };
     if (kind == 1) atEdges("kind 1 " + level.Kind1, data.Kind1.at(level.Kind1), 1, 0, 0);
@@ -373,14 +397,14 @@ std::vector<UnitTask> UnitTasks(const DataUnitLevel& level, int kind, bool decad
     for (int a = 1; kind == 3 && a <= level.K3; ++a) {
         for (int b = 1; b <= level.K3; ++b) {
             if (decadic ? a <= b : b <= a) continue;
-            tasks.push_back({3, 1, decadic ? data.DekKind3.at({a, b}) : data.DezKind3.at(a), a, b,
-                             "kind 3 units " + std::to_string(a) + ", " + std::to_string(b)});
+            tasks.push_back({3, 1, 1, 1, decadic ? data.DekKind3.at({a, b}) : data.DezKind3.at(a),
+                             a, b, "kind 3 units " + std::to_string(a) + ", " + std::to_string(b)});
         }
     }
     return tasks;
 }
 
-TEST(DecadicData, EveryKindAndBandAtBothEdges) {
+TEST(DecadicData, EveryKindAndBandAtBothEdgesAndItsTwins) {
     for (const auto& [name, level] : TheData().Units) {
         const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
         const bool decadic = gen.Training == DekTraining::DekDek;
@@ -397,6 +421,19 @@ TEST(DecadicData, EveryKindAndBandAtBothEdges) {
                     const TDekTaskRecord r = gen.Generate(rng);
                     CheckCommon(rng, r, gen);
                     CheckUnitTask(r, decadic, level, task);
+                    // A kind 3 twin takes its number from the same units: the same
+                    // highest place (DekDek) or number of decimals (DezDez).
+                    const TDekTaskRecord t = Twin(r, seed);
+                    const auto head = [](const TDekTaskRecord& x) { // "ZT" of "8ZT 2T 1H"
+                        const std::string g = x.GivenText.str();
+                        const std::size_t at = g.find_first_not_of("0123456789");
+                        return g.substr(at, g.find(' ') - at);
+                    };
+                    EXPECT_TRUE(In(kinds.Lo, t.Draws.Direction, kinds.Hi) &&
+                                (task.Kind != 3 ? In(task.Lo, t.Draws.Pattern, task.Hi)
+                                 : decadic      ? head(t) == head(r)
+                                                : t.DecExact.Decimals == r.DecExact.Decimals))
+                        << "twin draws " << t.Draws.Direction << " " << t.Draws.Pattern;
                 }
             }
         }

@@ -1,6 +1,7 @@
 // The number patterns and band tables of every measure generator and dispatcher
 // against the transcription in tests/data: entry by entry, then through the
 // generators at both edges of every band, checked with the tests' own arithmetic.
+#include "drill/Twin.h"
 #include "generators/Dispatch.h"
 #include "generators/Generators.h"
 #include "generators/GlobalU.h"
@@ -235,9 +236,14 @@ std::string Check(std::string_view name, const DataGenerator& generator, const D
     return "";
 }
 
+// Twins checked, and draws of theirs that differ from the original's.
+struct TwinCount {
+    int Count = 0, Redrawn = 0;
+};
+
 // One generator's tables entry by entry, then through the generator at both
-// edges of every band.
-void ExpectGeneratorMatches(const GeneratorTable& table) {
+// edges of every band, and the twins of its tasks.
+void ExpectGeneratorMatches(const GeneratorTable& table, TwinCount& twins) {
     const std::string name(table.Name);
     const DataGenerator& data = TheData().Generators.at(name);
     EXPECT_EQ(std::tuple(table.AnswerWidth, table.TrimAnswer,
@@ -273,6 +279,25 @@ void ExpectGeneratorMatches(const GeneratorTable& table) {
                     << where << ": pattern bands (note: answer decimals, -1 none)";
             }
             for (const DataBand& band : *bands) {
+                // The twin of the task at the low edges: the same generator, direction
+                // and units, its draws again in both bands, another number.
+                SeededRandom engine(static_cast<std::uint64_t>(pair.Lo * 100 + band.Lo));
+                ScriptedRandom script({direction - 1, pair.Lo - 1, band.Lo - 1}, &engine);
+                const TTaskRecord task = FindMeasureGenerator(name)(script);
+                const auto twin = TwinOf(task, engine);
+                ASSERT_TRUE(twin && std::holds_alternative<TTaskRecord>(*twin)) << where;
+                const TTaskRecord& t = std::get<TTaskRecord>(*twin);
+                const TaskDraws& d = t.Draws;
+                EXPECT_EQ(std::tuple(d.Generator, d.Direction, t.FromUnit.str() + t.ToUnit.str(),
+                                     t.GivenText.str() != task.GivenText.str(),
+                                     pair.Lo <= d.Pair && d.Pair <= pair.Hi,
+                                     band.Lo <= d.Pattern && d.Pattern <= band.Hi),
+                          std::tuple(name, direction, task.FromUnit.str() + task.ToUnit.str(), true,
+                                     true, true))
+                    << where << " pattern band " << Band(band.Lo, band.Hi) << ": twin draws "
+                    << d.Pair << " " << d.Pattern;
+                twins.Count += 2;
+                twins.Redrawn += (d.Pair != pair.Lo) + (d.Pattern != band.Lo);
                 for (const auto& [pairDraw, patternDraw] :
                      {std::pair(pair.Lo, band.Lo), std::pair(pair.Hi, band.Hi)}) {
                     for (const Digits digits :
@@ -292,8 +317,10 @@ void ExpectGeneratorMatches(const GeneratorTable& table) {
 }
 
 TEST(BandData, EveryGeneratorMatchesTheTranscription) {
+    TwinCount twins;
     for (const GeneratorTable& table : AllTables())
-        ExpectGeneratorMatches(table);
+        ExpectGeneratorMatches(table, twins);
+    EXPECT_GT(twins.Redrawn, twins.Count / 2) << "twins are drawn anew, not copied";
 }
 
 // The generator that ran and the line it filled, with the draws of `script`

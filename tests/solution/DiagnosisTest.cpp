@@ -3,6 +3,7 @@
 #include "Oracle.h"
 
 #include "decadic/DecadicGenerators.h"
+#include "drill/Hint.h"
 #include "generators/Generators.h"
 #include "solution/Diagnosis.h"
 
@@ -166,12 +167,18 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
     const auto judge = [&](const auto& r, std::vector<std::string> wrong,
                            const std::vector<std::string>& named, auto diagnose, auto exact) {
         wrong.insert(wrong.end(), named.begin(), named.end());
+        const std::regex answerIn("(^|[^0-9,])" + r.AnswerText.str() + "(?!,?[0-9])");
         for (const std::string& typed : wrong) {
             const std::optional<Diagnosis> d = diagnose(typed);
             const std::string task = "'" + r.GivenText.str() + "' " + r.FromUnit.str() + " -> " +
                                      r.AnswerText.str() + " " + r.ToUnit.str() + ", typed " + typed;
             EXPECT_TRUE(d || std::find(named.begin(), named.end(), typed) == named.end()) << task;
-            if (!d) continue;
+            // A hint names the mistake's rule, but never the answer.
+            const auto hint = HintFor(AnyTask(r), typed);
+            EXPECT_EQ(hint.has_value(), d.has_value()) << task;
+            if (!d || !hint) continue;
+            EXPECT_TRUE(hint->starts_with("Tipp: ") && !std::regex_search(*hint, answerIn))
+                << task << ": " << *hint;
             kinds.insert(d->Kind.substr(0, d->Kind.starts_with("comma-") ? d->Kind.rfind('-')
                                                                          : std::string::npos));
             EXPECT_TRUE(exact(d->Kind, r, typed)) << d->Kind << ": " << task;
@@ -185,10 +192,19 @@ TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
             std::vector<std::string> wrong = WrongAnswers(answer, rng), named;
             for (int k = -4; k <= 4; ++k)
                 wrong.push_back(Shift(given, k));
-            // A cubic step taken with the factor of length or area.
+            // The comma one or two places off, the wrong direction, a square or cubic
+            // step taken with the factor of length or area, litres taken for cm^3 or m^3.
+            const std::string from = r.FromUnit, to = r.ToUnit;
+            const int s = oracle::kExponent.at(from) - oracle::kExponent.at(to);
+            std::vector<int> shifts = {s + 1, s - 1, s + 2, -s};
+            if (from.ends_with("^2") && to.ends_with("^2")) shifts.push_back(s / 2);
+            if (from.ends_with("^3") != to.ends_with("^3"))
+                shifts.insert(shifts.end(), {s + 3, s - 3});
             for (const int k : {1, 2})
-                for (const int x : CubicMistakes(r.FromUnit, r.ToUnit, k))
-                    if (Shift(given, x) != answer) named.push_back(Shift(given, x));
+                for (const int x : CubicMistakes(from, to, k))
+                    shifts.push_back(x);
+            for (const int x : shifts)
+                if (x != s) named.push_back(Shift(given, x));
             judge(
                 r, wrong, named, [&r](const auto& t) { return DiagnoseMeasureAnswer(r, t); },
                 MeasureMistakeGives);
