@@ -334,7 +334,7 @@ std::string Fill(std::string_view name, std::vector<int> script, int seed) {
            std::to_string(r.AnswerDecimals) + ") width " + std::to_string(FieldOf(r).Width);
 }
 
-TEST(Dispatchers, BandsMatchTheTranscriptionAndTheirEdgesCallTheirGenerator) {
+TEST(Dispatchers, BandsMatchTheTranscriptionAndTheirEdgesCallTheirGeneratorAlsoForATwin) {
     std::vector<std::string> program, data;
     for (const DispatcherFamily& family : DispatcherFamilies()) {
         for (std::size_t level = 1; level <= 5; ++level) {
@@ -349,9 +349,22 @@ TEST(Dispatchers, BandsMatchTheTranscriptionAndTheirEdgesCallTheirGenerator) {
         data.push_back(name + " " + Band(row.Int("lo"), row.Int("hi")) + " " + row["generator"]);
         // The edge draws pick the transcribed generator, which fills the line as it does alone.
         ASSERT_NE(FindMeasureGenerator(name), nullptr) << name;
-        for (const int d : {row.Int("lo"), row.Int("hi")})
+        // Its twin stays with that generator, direction and units.
+        for (const int d : {row.Int("lo"), row.Int("hi")}) {
             EXPECT_EQ(Fill(name, {d - 1}, d), Fill(row["generator"], {}, d))
                 << data.back() << " draw " << d;
+            SeededRandom engine(static_cast<std::uint64_t>(d));
+            ScriptedRandom rng({d - 1}, &engine);
+            const TTaskRecord task = FindMeasureGenerator(name)(rng);
+            const auto twin = TwinOf(task, engine);
+            ASSERT_TRUE(twin && std::holds_alternative<TTaskRecord>(*twin)) << data.back();
+            const TTaskRecord& t = std::get<TTaskRecord>(*twin);
+            EXPECT_EQ(std::tuple(t.Draws.Generator, t.Draws.Direction, t.FromUnit.str(),
+                                 t.ToUnit.str(), t.GivenText.str() != task.GivenText.str()),
+                      std::tuple(row["generator"], task.Draws.Direction, task.FromUnit.str(),
+                                 task.ToUnit.str(), true))
+                << data.back() << " draw " << d << ": twin";
+        }
     }
     std::sort(program.begin(), program.end());
     std::sort(data.begin(), data.end());

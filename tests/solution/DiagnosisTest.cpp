@@ -163,16 +163,28 @@ bool DekMistakeGives(const std::string& kind, const TDekTaskRecord& r, const std
 TEST(Diagnosis, OnlyAnExactMistakeIsNamed) {
     SeededRandom rng(5);
     std::set<std::string> kinds;
-    // Each wrong answer is diagnosed only exactly, the `named` ones always.
+    // Each wrong answer is diagnosed only exactly, the `named` ones always, the
+    // answer with one digit changed (not to a leading 0) never.
     const auto judge = [&](const auto& r, std::vector<std::string> wrong,
                            const std::vector<std::string>& named, auto diagnose, auto exact) {
         wrong.insert(wrong.end(), named.begin(), named.end());
+        std::string slip = r.AnswerText.str();
+        std::size_t at = 0;
+        do
+            at = static_cast<std::size_t>(rng.Random(static_cast<int>(slip.size())));
+        while (!std::isdigit(static_cast<unsigned char>(slip[at])));
+        char digit = static_cast<char>('0' + (slip[at] - '0' + 1 + rng.Random(8)) % 10);
+        if ((at == 0 || slip[at - 1] == ' ') && digit == '0') digit = slip[at] == '9' ? '8' : '9';
+        slip[at] = digit;
+        wrong.push_back(slip);
         const std::regex answerIn("(^|[^0-9,])" + r.AnswerText.str() + "(?!,?[0-9])");
         for (const std::string& typed : wrong) {
             const std::optional<Diagnosis> d = diagnose(typed);
             const std::string task = "'" + r.GivenText.str() + "' " + r.FromUnit.str() + " -> " +
                                      r.AnswerText.str() + " " + r.ToUnit.str() + ", typed " + typed;
-            EXPECT_TRUE(d || std::find(named.begin(), named.end(), typed) == named.end()) << task;
+            EXPECT_TRUE(d ? typed != slip
+                          : std::find(named.begin(), named.end(), typed) == named.end())
+                << task;
             // A hint names the mistake's rule, but never the answer.
             const auto hint = HintFor(AnyTask(r), typed);
             EXPECT_EQ(hint.has_value(), d.has_value()) << task;
