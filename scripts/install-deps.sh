@@ -10,7 +10,7 @@ packages=(
   fonts-liberation2 qt6-translations-l10n
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth x11-utils libx11-dev
+  xvfb xauth x11-utils libx11-dev xdotool
   python3 at-spi2-core python3-pyatspi dbus-x11
   desktop-file-utils appstream dpkg-dev file
   poppler-utils

@@ -23,13 +23,7 @@ struct Heard {
     QObject* Object;
     QString Name; // at the time of the event
 };
-
 std::vector<Heard> g_heard;
-
-// What was heard since the last call.
-std::vector<Heard> Take() {
-    return std::exchange(g_heard, {});
-}
 
 // Whether `object` told of a change of `type`, with its new name if one is given.
 bool Told(QObject* object, QAccessible::Event type, const QString& name = {}) {
@@ -44,19 +38,19 @@ bool Told(QObject* object, QAccessible::Event type, const QString& name = {}) {
 void Judged(ExerciseWindow* w, int line, const QString& text, QObject* next) {
     QTest::keyClicks(Field(w, line), text);
     QCoreApplication::processEvents();
-    Take();
+    g_heard.clear();
     QTest::keyClick(Field(w, line), Qt::Key_Return);
     QCoreApplication::processEvents();
     QStringList firsts; // the first of each kind, in order
     QList<QObject*> focused;
-    for (const Heard& h : Take()) {
-        const bool result = h.Object == Field(w, line) && h.Type == QAccessible::DescriptionChanged;
-        const bool said =
-            h.Object == Child<QLabel>(w, "lblAnzeige") && h.Type == QAccessible::TextUpdated;
-        const QString kind = result ? "result" : said ? "message" : "focus";
-        if (h.Type == QAccessible::Focus) focused << h.Object;
-        if ((result || said || h.Type == QAccessible::Focus) && !firsts.contains(kind))
-            firsts << kind;
+    for (const Heard& h : std::exchange(g_heard, {})) {
+        const QString kind =
+            h.Object == Field(w, line) && h.Type == QAccessible::DescriptionChanged    ? "result"
+            : h.Object == Child(w, "lblAnzeige") && h.Type == QAccessible::TextUpdated ? "message"
+            : h.Type == QAccessible::Focus                                             ? "focus"
+                                                                                       : "";
+        if (kind == "focus") focused << h.Object;
+        if (!kind.isEmpty() && !firsts.contains(kind)) firsts << kind;
     }
     QCOMPARE(firsts, (QStringList{"result", "message", "focus"}.mid(0, next ? 3 : 2)));
     QCOMPARE(focused, next != nullptr ? QList<QObject*>{next} : QList<QObject*>{});
@@ -81,10 +75,9 @@ class AccessibilityTest : public QObject {
         g_heard.clear();
     }
 
-    // The last pass of a drill, the evaluation and a fresh drill; titles and
-    // a switch. Qt sends accessibility events only through an active bridge to
-    // an accessibility bus (on X, once it has found the bus); the offscreen
-    // platform has none.
+    // The last pass of a drill, the evaluation and a fresh drill; titles and a
+    // switch. Qt sends accessibility events only through an active bridge to a
+    // bus (on X, once it has found it); the offscreen platform has none.
     void aDrillIsHeardReturnByReturn() {
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
             (void)QTest::qWaitFor([] { return QAccessible::isActive(); }, 5000);
@@ -105,18 +98,16 @@ class AccessibilityTest : public QObject {
         }
 
         // The chain window, opened from the menu bar and left with Escape,
-        // hands the focus back.
+        // hands the focus back. The evaluation says a few of its steps, not all.
         test::WhenModal(w, [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         w->MenuBar()->setFocus(Qt::MenuBarFocusReason);
         Child<QAction>(w, "menVerwandlung")->trigger();
         QTRY_COMPARE(QApplication::focusWidget(), evaluate);
-
-        // The evaluation says a few of its steps, not all.
         TfrmAuswertung* evaluation = p.windows.Auswertung;
         std::vector<Heard> animation;
         test::WhenModal(w, [&](QWidget*) {
             QTRY_VERIFY(evaluation->btnSchliessen()->Shown());
-            animation = Take();
+            animation = std::exchange(g_heard, {});
             QTest::keyClick(evaluation->btnSchliessen(), Qt::Key_Return);
         });
         QTest::keyClick(evaluate, Qt::Key_Return);
@@ -133,7 +124,7 @@ class AccessibilityTest : public QObject {
 
         // The window, reused at another level, says its new title; so does the
         // information window at another page. The time switch tells of its change.
-        Take();
+        g_heard.clear();
         p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
         QVERIFY(Told(w, QAccessible::NameChanged, QStringLiteral("Längenmaße: ANFÄNGER")));
         w->menSchliessenClick();
@@ -152,18 +143,18 @@ class AccessibilityTest : public QObject {
         test::Program p(5, QSize(1280, 1024));
         QAction* item = p.start->MenuItem(QStringLiteral("menZeitart"));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(item);
-        QVERIFY(iface->state().checkable && !iface->state().checked);
-        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Zeitanzeige: aus"));
+        QVERIFY(iface->state().checkable && !iface->state().checked &&
+                iface->text(QAccessible::Description) == "Zeitanzeige: aus");
         item->trigger();
         QVERIFY(iface->state().checked);
         QCOMPARE(iface->text(QAccessible::Name) + " " + iface->text(QAccessible::Description),
-                 QStringLiteral("Aus Zeitanzeige: ein"));
+                 "Aus Zeitanzeige: ein");
 
         ExerciseWindow* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 1);
         auto* time = QAccessible::queryAccessibleInterface(Named(w, "Benötigte Zeit"));
         QCOMPARE(time->text(QAccessible::Name) + " " + time->text(QAccessible::Description) + " " +
                      time->textInterface()->text(0, -1),
-                 QStringLiteral("Benötigte Zeit 00:00:00 00:00:00"));
+                 "Benötigte Zeit 00:00:00 00:00:00");
         w->menSchliessenClick();
         QAccessibleInterface* gauge =
             QAccessible::queryAccessibleInterface(p.windows.Auswertung->gauRichtig());
@@ -174,12 +165,12 @@ class AccessibilityTest : public QObject {
         QAccessibleTextInterface* page =
             QAccessible::queryAccessibleInterface(info->findChild<ReadingPane*>())->textInterface();
         const QString text = page->text(0, -1);
-        QVERIFY(text.startsWith(QStringLiteral("Schon im Altertum")));
+        QVERIFY(text.startsWith("Schon im Altertum"));
         int start = 0, end = 0;
         const QString line = page->textAtOffset(static_cast<int>(text.indexOf("Krypton")),
                                                 QAccessible::LineBoundary, &start, &end);
-        QCOMPARE(line.trimmed(), QStringLiteral("des orangeroten Lichts, das ein Kryptonatom "
-                                                "(Krypton-86) im Vakuum aussendet."));
+        QCOMPARE(line.trimmed(),
+                 "des orangeroten Lichts, das ein Kryptonatom (Krypton-86) im Vakuum aussendet.");
         QVERIFY(!page->characterRect(start).isEmpty() &&
                 !info->Picture(1)->accessibleName().isEmpty());
         info->hide();
