@@ -1,6 +1,5 @@
-// Qt's own texts - a text field's context menu, the buttons of a message box,
-// the file dialog - must read German in both programs, whatever the desktop's
-// language.
+// Qt's own texts (a text field's context menu, a message box's buttons, the file
+// dialog) read German in both programs, whatever the desktop's language.
 #include "windows/Translations.h"
 
 #include <QAction>
@@ -20,10 +19,8 @@ class TranslationsTest : public QObject {
 
   private slots:
     void qtsOwnTextsAreGerman() {
-        // An English desktop: the program must not follow it.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QVERIFY(quarvel::InstallGermanTranslations(*qApp));
-
         QLineEdit field(QStringLiteral("12,5"));
         const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
         QStringList items;
@@ -32,17 +29,16 @@ class TranslationsTest : public QObject {
         for (const char* text : {"Rückgängig", "Alles auswählen", "Einfügen"})
             QVERIFY2(items.contains(QString::fromUtf8(text)), qPrintable(items.join(u'|')));
 
-        QStringList buttons;
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Quarvel"),
-                        QStringLiteral("Ersetzen?"),
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Quarvel"), QStringLiteral("?"),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        for (const auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
-            buttons << box.button(button)->text().remove(u'&');
-        QFileDialog dialog(nullptr, QStringLiteral("Als PDF speichern"));
+        QFileDialog dialog(nullptr);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         const auto* fileButtons = dialog.findChild<QDialogButtonBox*>();
         QVERIFY(fileButtons != nullptr);
+        QStringList buttons;
+        for (const auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            buttons << box.button(button)->text().remove(u'&');
         for (const auto button : {QDialogButtonBox::Save, QDialogButtonBox::Cancel})
             buttons << fileButtons->button(button)->text().remove(u'&');
         QCOMPARE(buttons, (QStringList{"Ja", "Nein", "Abbrechen", "Speichern", "Abbrechen"}));
