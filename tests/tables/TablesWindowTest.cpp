@@ -1,6 +1,7 @@
 // The real windows against the hand-made tables: menu, level titles, texts,
 // colours, faces and marks, the pass count and the focus order; the chain and
-// information windows drawn as their layouts say.
+// information windows drawn as their layouts say; the start window and the pass
+// count dialog driven as a pupil would.
 #include "Tables.h"
 
 #include "../ui/Drive.h"
@@ -9,9 +10,13 @@
 #include "windows/FontU.h"
 #include "windows/VerwandlungskettenU.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QInputMethodEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -108,6 +113,17 @@ int Ink(const QImage& image, const QRect& area, const QColor& colour) {
             n += image.pixelColor(x, y) == colour;
     return n;
 }
+
+// The pass count dialog over the start window, `text` in its focused field.
+struct PassCountOpen : Program {
+    TfrmMaxanzahl* dialog = windows.Maxanzahl;
+    QLineEdit* field;
+    explicit PassCountOpen(const QString& text) {
+        field = Named<QLineEdit>(Open(dialog), "Anzahl der Durchgänge");
+        field->setText(text);
+        field->setFocus();
+    }
+};
 
 QImage ShowChain(Program& p, int area, std::optional<LineSolution> solution = std::nullopt) {
     p.windows.Verwandlungsketten->hide();
@@ -246,26 +262,110 @@ class TablesWindowTest : public QObject {
     }
 
     // cases/tables_pass_count.csv typed and left with Tab, then OK.
-    void passCountTypedAndLeft() {
-        Program p(11, QSize(1280, 1024));
-        TfrmMaxanzahl* dialog = p.Open(p.windows.Maxanzahl); // builds its controls
-        auto* field = Child<QLineEdit>(dialog, "edtMaxzahl");
+    // cases/app_pass_count_keys.csv: Enter presses only a focused button;
+    // leaving the field for a button or with Tab checks it. The menu's drills
+    // take the count given.
+    void passCountLeftAndKeys() {
         const QString message = Q(tables::RowOf("pass_count.csv", "name", "message")["value"]);
         for (const CsvRow& row : Rows("cases/tables_pass_count.csv")) {
-            const QString where = Q(row.Where() + ": ");
-            p.messages.clear();
-            p.Open(dialog);
-            field->setFocus();
-            field->clear();
-            QTest::keyClicks(field, Q(row["typed"]));
-            QTest::keyClick(field, Qt::Key_Tab);
-            QVERIFY2(p.messages == (row["message"] == "1" ? QStringList{message} : QStringList()),
-                     qPrintable(where + "message"));
-            QVERIFY2(field->text() == Q(row["text"]), qPrintable(where + "field " + field->text()));
-            QVERIFY2(field->hasFocus() == (row["refocus"] == "1"), qPrintable(where + "focus"));
-            QTest::mouseClick(dialog->findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
-            QVERIFY2(dialog->Passes() == row.Int("text"), qPrintable(where + "OK"));
-            dialog->close();
+            PassCountOpen open{QString()};
+            QTest::keyClicks(open.field, Q(row["typed"]));
+            QTest::keyClick(open.field, Qt::Key_Tab);
+            QVERIFY2(open.messages ==
+                             (row["message"] == "1" ? QStringList{message} : QStringList()) &&
+                         open.field->text() == Q(row["text"]) &&
+                         open.field->hasFocus() == (row["refocus"] == "1"),
+                     qPrintable(Q(row.Where()) + ": " + open.field->text()));
+            QTest::mouseClick(Child<QPushButton>(open.dialog, "BitBtn2"), Qt::LeftButton);
+            QVERIFY2(open.dialog->Passes() == row.Int("text"), row.Where().c_str());
+        }
+        for (const CsvRow& row : Rows("cases/app_pass_count_keys.csv")) {
+            PassCountOpen open(Q(row["typed"]));
+            QWidget* widget = Named(open.dialog, Q(row["on"]));
+            widget->setFocus(Qt::TabFocusReason);
+            const QString key = Q(row["key"]);
+            key == "click" ? QTest::mouseClick(widget, Qt::LeftButton)
+                           : QTest::keyClick(widget, QKeySequence(key)[0].key(),
+                                             key == "Enter" ? Qt::KeypadModifier : Qt::NoModifier);
+            const int passes = row.Int("passes");
+            QVERIFY2(open.dialog->isVisible() == (passes == 0) &&
+                         (open.dialog->result() == QDialog::Accepted ? open.dialog->Passes() : 4) ==
+                             (passes == 0 ? 4 : passes) &&
+                         open.field->text().toStdString() == row["field"] &&
+                         open.messages.size() == (row["field"] != row["typed"]),
+                     row.Where().c_str());
+        }
+        Program p;
+        QTimer::singleShot(0, [&p] {
+            Named<QLineEdit>(p.windows.Maxanzahl, "Anzahl der Durchgänge")->setText("5");
+            Named<QPushButton>(p.windows.Maxanzahl, "OK")->click();
+        });
+        p.start->MenuItem("menDurchgang")->trigger();
+        QCOMPARE(p.start->Selection().MaxPasses, 5);
+    }
+
+    // Only digits reach the pass count field, however they come; it is judged
+    // only when the focus moves on within the dialog, not when its context
+    // menu, another window or the close box takes the focus.
+    void passCountFieldTakesDigitsAndIsJudgedWithinTheDialog() {
+        PassCountOpen open{QString()};
+        QTest::keyClicks(open.field, "a-+ ,.1x");
+        QInputMethodEvent composed; // an Arabic-Indic digit, then an ASCII one
+        for (const char16_t* text : {u"\u0663", u"1"}) {
+            composed.setCommitString(QString::fromUtf16(text));
+            QApplication::sendEvent(open.field, &composed);
+        }
+        QGuiApplication::clipboard()->setText("-7"); // Ctrl+V with its control character
+        QTest::sendKeyEvent(QTest::Click, open.field, Qt::Key_V, QString(QChar(0x16)),
+                            Qt::ControlModifier);
+        QWidget* popup = nullptr;
+        QTimer::singleShot(0, [&] {
+            if ((popup = QApplication::activePopupWidget())) popup->close();
+        });
+        // Through the window, which turns the press into a context menu event.
+        const QPoint inField = open.field->mapTo(open.dialog, open.field->rect().center());
+        QTest::mouseClick(open.dialog->windowHandle(), Qt::RightButton, {}, inField);
+        QVERIFY(qobject_cast<QMenu*>(popup) != nullptr);
+        QApplication::setActiveWindow(open.start.get());
+        open.dialog->close();
+        QVERIFY(open.field->text() == "11" && open.messages.isEmpty());
+    }
+
+    // Maximised at first on 1024 x 768, not on a larger screen. Unfolding a
+    // menu chooses its area or category; the time switch. The background's
+    // rows on a multiple of 7 are black, the rest carry the blue of the last
+    // 7-px line over them (line k at y = 5k covers y-3 .. y+3). Only the pass
+    // count dialog opens over the start window; closing a drill clears its
+    // level again.
+    void startWindow() {
+        Program p(7, QSize(1024, 768));
+        QVERIFY(p.start->windowState() & Qt::WindowMaximized);
+        p.start->Submenu("menFlaeche")->aboutToShow();
+        p.start->Submenu("menKombitraining4")->aboutToShow();
+        QAction* time = p.start->MenuItem("menZeitart");
+        time->trigger();
+        QVERIFY(p.start->Selection().AreaCode == 7 && p.start->Selection().KombiCategory == 4 &&
+                p.start->Selection().TimeDisplay && time->text() == "Aus");
+        const QImage image = p.start->centralWidget()->grab().toImage();
+        for (int y : {0, 7, 714})
+            QCOMPARE(image.pixelColor(3, y), QColor(Qt::black));
+        for (int y : {2, 101, 716})
+            QCOMPARE(image.pixelColor(3, y), QColor(0, 0, 60 + (y + 3) / 5));
+
+        Program q;
+        QVERIFY(!(q.start->windowState() & Qt::WindowMaximized));
+        for (const char* item : {"menMasse0", "menDurchgang"}) {
+            bool startShown = false;
+            QTimer::singleShot(0, [&] {
+                startShown = q.start->isVisible();
+                QApplication::activeModalWidget()->close();
+            });
+            q.start->MenuItem(item)->trigger();
+            QVERIFY(startShown == (item == std::string_view("menDurchgang")) &&
+                    q.start->isVisible());
+            for (const auto group :
+                 {LevelGroup::Measure, LevelGroup::Decadic, LevelGroup::Combination})
+                QCOMPARE(DrillCaption(q.start->Selection(), group), std::string());
         }
     }
 
