@@ -132,47 +132,6 @@ TEST(PassCountTable, CheckAndDefault) {
     EXPECT_TRUE(PassCountTextAdmitted(u"0123456789")) << "accepted keys";
 }
 
-using Kind = ExitResult::Kind;
-
-// One line of each outcome, judged as the three drill windows judge it.
-TEST(DrillTextsTable, JudgementMessagesColoursAndPoints) {
-    TTaskSheet sheet;
-    MeasureRules rules(sheet);
-    Drill drill(rules);
-    drill.StartDrill(3);
-    drill.ClearLines();
-    for (int i = 1; i <= kLines; ++i)
-        sheet[i].AnswerText = "12,50";
-    const ScoreState& score = drill.Score();
-    // A line, the typed text, the outcome, its words in texts.csv, its points row.
-    const std::tuple<int, const char*, Kind, std::string, const char*> steps[] = {
-        {1, "12,5", Kind::RightFirst, "right at the first try", "score_points_right_first_try"},
-        {2, "125", Kind::WrongFirst, "wrong at the first try", nullptr},
-        {2, "012,500", Kind::RightSecond, "right at the second try",
-         "score_points_right_second_try"},
-        {3, "1,25", Kind::WrongFirst, "wrong at the first try", nullptr},
-        {3, "1,25", Kind::WrongSecond, "wrong at the second try", "score_points_wrong_second_try"}};
-    for (const auto& [line, typed, outcome, words, points] : steps) {
-        SCOPED_TRACE("line " + std::to_string(line) + " \"" + typed + "\": " + words);
-        const float before = score.TotalPoints;
-        const int tries = score.TotalTries;
-        const ExitResult result = drill.Exit(line, typed);
-        ASSERT_EQ(result.Outcome, outcome);
-        ASSERT_TRUE(result.Label.has_value());
-        for (const std::string prefix :
-             {"exercise windows lblAnzeige: edtExit", "TfrmDekEinheiten lblAnzeige: answer check"})
-            EXPECT_EQ(result.Label->Text, outcome == Kind::WrongSecond
-                                              ? tables::WrongTwice(prefix, "12,5")
-                                              : Text("message", prefix + " " + words))
-                << prefix;
-        EXPECT_EQ(result.Label->Colour, tables::Colour("exercise windows", "lblAnzeige " + words));
-        EXPECT_EQ(score.TotalPoints - before, points ? std::stof(Value(points)) : 0.0F);
-        EXPECT_EQ(score.PassPoints, score.TotalPoints) << "one pass";
-        EXPECT_EQ(score.TotalTries - tries, std::stoi(Value("score_tries_per_judgement")));
-    }
-    EXPECT_EQ(drill.Exit(4, "1,2,3").Outcome, Kind::TooManyCommas);
-}
-
 // The message boxes of the drill windows.
 TEST(DrillTextsTable, BoxMessages) {
     for (const char* key :
