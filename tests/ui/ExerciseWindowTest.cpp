@@ -89,6 +89,13 @@ void Arrive(QLineEdit* field, const QString& way, const QString& input) {
     if (way == "dead" || way == "ime") QCoreApplication::sendEvent(field, &composed);
 }
 
+LinePlaces Placed(const std::string& given, const std::string& unit, const AnswerField& field) {
+    LineView view;
+    view.Given = given, view.ToUnit = unit, view.ToUnitLeft = field.ToUnitLeft;
+    view.AnswerLeft = field.Left;
+    return PlaceLine(view);
+}
+
 int TextEnd(int left, const std::string& text) {
     return left + MeasureTaskText(QString::fromStdString(text), 20);
 }
@@ -100,8 +107,7 @@ template <typename Record> QString Fault(const Record& r, bool hasUnit) {
     const std::string given = r.GivenText.str() + (hasUnit ? " " + r.FromUnit.str() : "");
     const std::string unit = hasUnit ? r.ToUnit.str() : "";
     const AnswerField field = FieldOf(r);
-    const LinePlaces places = PlaceLine(
-        {.Given = given, .ToUnit = unit, .ToUnitLeft = field.ToUnitLeft, .AnswerLeft = field.Left});
+    const LinePlaces places = Placed(given, unit, field);
     const int givenEnd = TextEnd(kGivenLeft, given);
     const int fieldEnd = places.AnswerLeft + field.Width;
     const int unitEnd = hasUnit ? TextEnd(places.ToUnitLeft, unit) : 0;
@@ -599,11 +605,9 @@ class ExerciseWindowTest : public QObject {
         QCOMPARE(r.GivenText.str(), std::string("4Md 9HM 9ZM 1M 2HT 2ZT 2T 3H 4Z"));
         QLineEdit* field = Field(w, 1);
         QVERIFY(field->x() >= TextEnd(kGivenLeft, r.GivenText.str() + " ") + kTextGap);
-        const int unitLeft = PlaceLine({.Given = r.GivenText.str() + " " + r.FromUnit.str(),
-                                        .ToUnit = r.ToUnit.str(),
-                                        .ToUnitLeft = FieldOf(r).ToUnitLeft,
-                                        .AnswerLeft = FieldOf(r).Left})
-                                 .ToUnitLeft;
+        const int unitLeft =
+            Placed(r.GivenText.str() + " " + r.FromUnit.str(), r.ToUnit.str(), FieldOf(r))
+                .ToUnitLeft;
         QVERIFY(unitLeft >= field->geometry().right() && unitLeft < kMarkColumn);
         for (int attempt = 0; attempt < 2; ++attempt)
             test::Answer(w, 1, QStringLiteral("1234567891").repeated(4));
