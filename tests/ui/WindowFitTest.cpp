@@ -49,13 +49,12 @@ class WindowFitTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // The rule behind it (tests/data/cases/ui_window_fit.csv): the largest
-    // number of eighths at which the scaled layout and its frame fit the free
-    // screen, at the exact fit and one pixel over.
+    // The rule behind it (tests/data/cases/ui_window_fit.csv): the most
+    // eighths at which the scaled layout and its frame fit the free screen, at
+    // the exact fit and one pixel over.
     void fitRuleAtTheExactFitAndOnePixelOver() {
         const auto extent = [](const std::string& text) {
-            const QRect r = Area(text);
-            return Extent{r.width(), r.height()};
+            return Extent{Area(text).width(), Area(text).height()};
         };
         for (const testdata::CsvRow& row : testdata::ReadCsv("cases/ui_window_fit.csv")) {
             const std::string frame = row["frame"];
@@ -81,11 +80,11 @@ class WindowFitTest : public QObject {
                 QTest::newRow(row["case"].c_str())
                     << Area(row["screen"]).size() << Area(row["available"]) << row.Int("eighths");
     }
+    // On the screen the layouts were made for the big windows are maximised.
     void everyWindowFitsEveryScreen() {
         QFETCH(QSize, screen);
         QFETCH(QRect, available);
         QFETCH(int, eighths);
-        // The screen the layouts were made for: maximised, as drawn.
         const bool designScreen = screen == QSize(1024, 768);
         test::Program p(7, ScreenArea(screen, available));
         const auto verifyInside = [&](const QWidget* window) {
@@ -102,16 +101,13 @@ class WindowFitTest : public QObject {
 
         // The big windows have the start window's size and so its scale.
         const Windows& w = p.windows;
-        SelectionState s;
+        SelectionState s{.AreaCode = 3}; // the widest chain
         s.LevelLaenge = s.LevelLM = s.LevelDekNum = 2;
         for (ExerciseWindow* drill :
              std::initializer_list<ExerciseWindow*>{w.Einheiten, w.Kombinationen, w.DekEinheiten})
             drill->Begin(s);
-        s.AreaCode = 3; // the widest chain
         w.Verwandlungsketten->SetChain(AreaOf(s), std::nullopt);
-        ScoreState score; // something to evaluate
-        score.TotalPoints = score.TotalTries = 1;
-        w.Auswertung->SetScore(score);
+        w.Auswertung->SetScore(ScoreState{.TotalPoints = 1, .TotalTries = 1});
         for (QDialog* window : std::initializer_list<QDialog*>{
                  w.Einheiten, w.Kombinationen, w.DekEinheiten, w.Information, w.Maxanzahl,
                  w.Auswertung, w.Verwandlungsketten}) {
@@ -154,15 +150,15 @@ class WindowFitTest : public QObject {
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
         QVERIFY(Scaled(w->MenuBar()->font(), "QMenuBar", 11 / 8.0));
         QMenu plain;
-        plain.addAction(QStringLiteral("Länge"));
+        plain.addAction("Länge");
+        const auto itemHeight = [](QMenu* m) {
+            return m->actionGeometry(m->actions().constFirst()).height();
+        };
         std::unique_ptr<QMenu> context(Field(w, 1)->createStandardContextMenu());
-        for (QMenu* menu : {p.start->Submenu(QStringLiteral("menEinheiten")),
-                            p.start->Submenu(QStringLiteral("menLaenge")), context.get()}) {
+        for (QMenu* menu :
+             {p.start->Submenu("menEinheiten"), p.start->Submenu("menLaenge"), context.get()}) {
             menu->popup(p.start->mapToGlobal(QPoint(20, 20)));
             QCoreApplication::processEvents();
-            const auto itemHeight = [](QMenu* m) {
-                return m->actionGeometry(m->actions().constFirst()).height();
-            };
             QVERIFY(Scaled(menu->font(), "QMenu", 11 / 8.0) &&
                     itemHeight(menu) * 8 >= itemHeight(&plain) * 10);
             menu->close();
@@ -172,8 +168,7 @@ class WindowFitTest : public QObject {
         test::Program big(7, QSize(1600, 1200));
         big.selection.TimeDisplay = true;
         w = big.Open(big.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
-        QCOMPARE(EighthsOf(w), 12);
-        QCOMPARE(w->Client()->size(), QSize(1524, 1083));
+        QVERIFY(EighthsOf(w) == 12 && w->Client()->size() == QSize(1524, 1083));
         QCOMPARE(Field(w, 1)->geometry(),
                  QRect(600, 171, FieldOf(w->Session().MeasureSheet()[1]).Width * 3 / 2, 60));
         QCOMPARE(Named<QPushButton>(w, "Weiter")->geometry(), QRect(1200, 1005, 300, 60));
