@@ -1,11 +1,8 @@
-// The drill windows driven with real key events on the offscreen platform:
-// fields judged however they are left, a held Enter, what a field admits, the
-// time panel, the worked solution of a revealed line, and the evaluation
-// dialog showing every step the evaluation computes. The task lines: nothing
-// the pupil must read lies under an answer field or beyond the try marks
-// (every generator's tasks measured with the renderer's metrics, and a long
-// task with a long wrong answer in the decadic window); the renderer, checked
-// through a paint device that records every text call; the faces and marks.
+// The drill windows driven with real key events: fields judged however they
+// are left, a held Enter, what a field admits, the time panel, revealed lines
+// and hints, the evaluation dialog step by step; the task lines' room, the
+// text renderer (through a paint device recording every text call) and the
+// faces and marks.
 #include "Drive.h"
 
 #include "../TestData.h"
@@ -107,20 +104,18 @@ template <typename Record> QString Fault(const Record& r, bool hasUnit) {
     const std::string given = r.GivenText.str() + (hasUnit ? " " + r.FromUnit.str() : "");
     const std::string unit = hasUnit ? r.ToUnit.str() : "";
     const AnswerField field = FieldOf(r);
-    const LinePlaces places = Placed(given, unit, field);
-    const int givenEnd = TextEnd(kGivenLeft, given);
-    const int fieldEnd = places.AnswerLeft + field.Width;
-    const int unitEnd = hasUnit ? TextEnd(places.ToUnitLeft, unit) : 0;
+    const LinePlaces at = Placed(given, unit, field);
+    const int givenEnd = TextEnd(kGivenLeft, given), fieldEnd = at.AnswerLeft + field.Width;
+    const int unitEnd = hasUnit ? TextEnd(at.ToUnitLeft, unit) : 0;
     const bool moved =
-        places.AnswerLeft != field.Left || (hasUnit && places.ToUnitLeft != field.ToUnitLeft);
-    if (givenEnd + kTextGap > places.AnswerLeft || (givenEnd + kTextGap <= field.Left && moved) ||
-        fieldEnd > kMarkColumn ||
-        (hasUnit && (places.ToUnitLeft < fieldEnd || unitEnd > kMarkColumn)))
-        return QString::asprintf("'%s' ... %s: text ends at %d, field %d..%d (written at %d), "
-                                 "unit %d..%d",
-                                 given.c_str(), unit.c_str(), givenEnd, places.AnswerLeft, fieldEnd,
-                                 field.Left, places.ToUnitLeft, unitEnd);
-    return {};
+        at.AnswerLeft != field.Left || (hasUnit && at.ToUnitLeft != field.ToUnitLeft);
+    if (givenEnd + kTextGap <= at.AnswerLeft && (givenEnd + kTextGap > field.Left || !moved) &&
+        fieldEnd <= kMarkColumn &&
+        (!hasUnit || (at.ToUnitLeft >= fieldEnd && unitEnd <= kMarkColumn)))
+        return {};
+    return QString::asprintf(
+        "'%s' ... %s: text ends at %d, field %d..%d (written at %d), unit %d..%d", given.c_str(),
+        unit.c_str(), givenEnd, at.AnswerLeft, fieldEnd, field.Left, at.ToUnitLeft, unitEnd);
 }
 
 // Every pattern band of every direction and unit pair, with the pattern's own
@@ -128,12 +123,11 @@ template <typename Record> QString Fault(const Record& r, bool hasUnit) {
 QString SweepMeasure(const GeneratorTable& table) {
     testing::ExtremeRandom largest(true);
     SeededRandom seeded(4711);
-    RandomSource* const digitSources[] = {&largest, &seeded};
     for (const PairBand& pair : table.Pairs)
         for (const int direction : {0, 1})
             for (const PatternBand& band : direction == 0 ? pair.M : pair.D)
                 for (const int draw : {band.Lo, band.Hi})
-                    for (RandomSource* digits : digitSources) {
+                    for (RandomSource* digits : {static_cast<RandomSource*>(&largest), &seeded}) {
                         ScriptedRandom script({direction, pair.Lo - 1, draw - 1}, digits);
                         const TTaskRecord task = FindMeasureGenerator(table.Name)(script);
                         if (QString f = Fault(task, true); !f.isEmpty()) return f;
@@ -163,8 +157,8 @@ QString SweepDecadic(const NamedDecadicGenerator& g) {
     return {};
 }
 
-// The text calls of a painting, each as "text, pixel size, top of its font
-// box" (and its colour unless black), where it starts and where its advance ends.
+// The text calls of a painting: "text, pixel size, top of its font box" (and
+// its colour unless black), where each starts and where its advance ends.
 struct Record {
     QStringList Layout;
     QList<int> Starts, Ends;
@@ -466,7 +460,7 @@ class ExerciseWindowTest : public QObject {
         p.selection.MaxPasses = 1;
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
         const TTaskSheet& sheet = w->Session().MeasureSheet();
-        const std::vector<TTaskRecord> failed = {sheet[2], sheet[4]};
+        const TTaskRecord failed[] = {sheet[2], sheet[4]};
         const auto fail = [&](int line) {
             for (int i = 0; i < 2; ++i)
                 Answer(w, line, p.Right(line) == "7" ? "8" : "7");
@@ -484,31 +478,28 @@ class ExerciseWindowTest : public QObject {
             QTest::keyClick(d->btnFehler(), Qt::Key_Space);
         });
         Named<QPushButton>(w, "Auswertung")->click();
-        QCOMPARE(offered, QStringLiteral("Fehler üben (2)"));
+        QCOMPARE(offered, "Fehler üben (2)");
         QVERIFY(w->isVisible() && w->Session().Practising());
-        for (int line = 1; line <= kLines; ++line) {
-            const bool twin = line <= 2;
-            QCOMPARE(Field(w, line)->isVisible(), twin);
-            QVERIFY(twin || !Face(w, line)->isVisible());
-            QVERIFY(!twin || (sheet[line].FromUnit == failed[line - 1U].FromUnit &&
-                              sheet[line].ToUnit == failed[line - 1U].ToUnit &&
-                              sheet[line].GivenText != failed[line - 1U].GivenText));
-        }
+        for (int line = 1; line <= kLines; ++line)
+            QVERIFY(line > 2 ? !Field(w, line)->isVisible() && !Face(w, line)->isVisible()
+                             : Field(w, line)->isVisible() &&
+                                   sheet[line].FromUnit == failed[line - 1].FromUnit &&
+                                   sheet[line].ToUnit == failed[line - 1].ToUnit &&
+                                   sheet[line].GivenText != failed[line - 1].GivenText);
         const auto* pass = Child<QLabel>(w, "lblDurchgang");
-        QCOMPARE(pass->text(), QStringLiteral("1 / 1"));
+        QCOMPARE(pass->text(), "1 / 1");
         const TTaskRecord again = sheet[2];
         Answer(w, 1, p.Right(1));
         fail(2);
-        QCOMPARE(pass->text(), QStringLiteral("1 / 2"));
+        QCOMPARE(pass->text(), "1 / 2");
         Named<QPushButton>(w, "Weiter")->click();
         QVERIFY(sheet[1].GivenText == again.GivenText && sheet[1].ToUnit == again.ToUnit &&
                 !Field(w, 2)->isVisible());
         fail(1);
         QVERIFY(p.messages.isEmpty());
         Named<QPushButton>(w, "Weiter")->click();
-        QCOMPARE(p.messages, QStringList{QStringLiteral(
-                                 "Von 2 Fehleraufgaben hast du jetzt 1 richtig gelöst.")});
-        QVERIFY(!w->isVisible());
+        QVERIFY(!w->isVisible() &&
+                p.messages == QStringList{"Von 2 Fehleraufgaben hast du jetzt 1 richtig gelöst."});
     }
 
     // A fixed dialog's title bar: a close box, no other buttons. Each step of
@@ -624,8 +615,10 @@ class ExerciseWindowTest : public QObject {
 
     // tests/data/cases/engine_task_text.csv row by row. Each glyph starts
     // where the one before it ends; the text ends where it is measured to end
-    // (a symbol is measured as its letter plus 3).
-    void taskTextGlyphByGlyph() {
+    // (a symbol is measured as its letter plus 3). In information text each
+    // "#" flips the colour, taking no room; every call starts over in the
+    // normal one. The bold switch keeps the painter's other styles.
+    void textRenderer() {
         for (const testdata::CsvRow& row : testdata::ReadCsv("cases/engine_task_text.csv")) {
             const QString text = QString::fromStdString(row["text"]);
             const Record r = Recorded(
@@ -636,11 +629,6 @@ class ExerciseWindowTest : public QObject {
             if (!text.contains('#'))
                 QCOMPARE(10 + MeasureTaskText(text, row.Int("size")), r.Ends.back());
         }
-    }
-
-    // Each "#" flips the colour, taking no room; every call starts over in the
-    // normal one. The bold switch keeps the painter's other styles.
-    void infoTextColoursAndStyles() {
         const Record r = Recorded([](QPainter& p) {
             QFont font = p.font();
             font.setItalic(true);
