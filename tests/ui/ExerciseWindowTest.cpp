@@ -127,7 +127,8 @@ QString SweepMeasure(const GeneratorTable& table) {
         for (const int direction : {0, 1})
             for (const PatternBand& band : direction == 0 ? pair.M : pair.D)
                 for (const int draw : {band.Lo, band.Hi})
-                    for (RandomSource* digits : {static_cast<RandomSource*>(&largest), &seeded}) {
+                    for (RandomSource* digits :
+                         std::initializer_list<RandomSource*>{&largest, &seeded}) {
                         ScriptedRandom script({direction, pair.Lo - 1, draw - 1}, digits);
                         const TTaskRecord task = FindMeasureGenerator(table.Name)(script);
                         if (QString f = Fault(task, true); !f.isEmpty()) return f;
