@@ -33,15 +33,6 @@ const QStringList kKeys = QStringLiteral("Esc*4 Return*2 Num+Enter*2 Alt+D*3 Alt
                                          "Ctrl+C B N 3 7 ,")
                               .split(u' ');
 
-// A window a person sees: a menu that stays open without its window is none.
-QList<QWidget*> VisibleWindows() {
-    QList<QWidget*> shown = QApplication::topLevelWidgets();
-    shown.removeIf([](QWidget* w) {
-        return !w->isVisible() || w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip;
-    });
-    return shown;
-}
-
 // A key pressed and released as the platform hands it to the window that had
 // the keyboard (QTest's keyClick would run the event loop after each key).
 void Type(QWindow* target, const QString& name) {
@@ -86,8 +77,13 @@ class Walk {
 
     void Step() {
         if (ended_ || !failure_.isEmpty()) return;
-        if (VisibleWindows().isEmpty()) {
-            // A closed start window ends the main loop within a few turns.
+        const QWidgetList all = QApplication::topLevelWidgets();
+        // A window a person sees (a menu that stays open without its window is
+        // none); a closed start window ends the main loop within a few turns.
+        if (std::none_of(all.begin(), all.end(), [](QWidget* w) {
+                return w->isVisible() && w->windowType() != Qt::Popup &&
+                       w->windowType() != Qt::ToolTip;
+            })) {
             if (++waited_ > 5) {
                 failure_ = "no window is visible, yet the program runs, after:\n  " +
                            trail_.mid(trail_.size() - 12).join(QStringLiteral("\n  "));
@@ -133,8 +129,19 @@ class Walk {
             QPushButton* button = buttons[Draw(static_cast<int>(buttons.size()))];
             trail_ << QStringLiteral("click %1: %2").arg(Title(front), button->text());
             QTest::mouseClick(button, Qt::LeftButton);
-        } else {
-            AnswerRight();
+        } else if (auto* drill = qobject_cast<ExerciseWindow*>(QApplication::activeModalWidget())) {
+            // The right answer typed into the drill's focused field.
+            QApplication::setActiveWindow(drill);
+            auto* field = qobject_cast<QLineEdit*>(drill->focusWidget());
+            const int line = field != nullptr ? field->objectName().mid(3).toInt() : 0; // "edt3"
+            if (line == 0) return;
+            const std::string& answer =
+                drill == windows_.DekEinheiten
+                    ? drill->Session().DekSheet()[line].AnswerText.str()
+                    : drill->Session().MeasureSheet()[line].AnswerText.str();
+            trail_ << QStringLiteral("answer line %1: %2").arg(line).arg(answer.c_str());
+            field->setText(QString::fromStdString(answer));
+            QTest::keyClick(field, Qt::Key_Return);
         }
     }
 
@@ -173,22 +180,6 @@ class Walk {
         } else {
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
         }
-    }
-
-    // The right answer typed into the focused field of a drill.
-    void AnswerRight() {
-        auto* drill = qobject_cast<ExerciseWindow*>(QApplication::activeModalWidget());
-        if (drill == nullptr) return;
-        QApplication::setActiveWindow(drill);
-        auto* field = qobject_cast<QLineEdit*>(drill->focusWidget());
-        const int line = field != nullptr ? field->objectName().mid(3).toInt() : 0; // "edt3"
-        if (line == 0) return;
-        const std::string& answer = drill == windows_.DekEinheiten
-                                        ? drill->Session().DekSheet()[line].AnswerText.str()
-                                        : drill->Session().MeasureSheet()[line].AnswerText.str();
-        trail_ << QStringLiteral("answer line %1: %2").arg(line).arg(answer.c_str());
-        field->setText(QString::fromStdString(answer));
-        QTest::keyClick(field, Qt::Key_Return);
     }
 
     Windows windows_;
