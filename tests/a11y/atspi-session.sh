@@ -6,10 +6,7 @@
 # COMMAND's status.
 set -uo pipefail
 
-skip() {
-    echo "SKIPPED: $*" >&2
-    exit 77
-}
+skip() { echo "SKIPPED: $*" >&2; exit 77; }
 
 if [[ ${1:-} == --inside ]]; then
     shift
@@ -46,16 +43,11 @@ done
 ATSPI_LOG=$(mktemp -d)
 export ATSPI_REGISTRYD ATSPI_LOG
 xvfb_pid=
-cleanup() {
-    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$ATSPI_LOG"
-}
-trap cleanup EXIT
+trap '[[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; rm -rf "$ATSPI_LOG"' EXIT
 
 # The run's own X server on a display it picks itself (-displayfd), open only
-# to this run's cookie, so that two runs never share one. -noreset: a reset
-# when the bus launcher leaves would drop clients that are connecting then and
-# the bus address on the root window.
+# to this run's cookie. -noreset: a reset when the bus launcher leaves would
+# drop connecting clients and the bus address on the root window.
 export XAUTHORITY=$ATSPI_LOG/xauthority
 cookie=$(mcookie)
 xauth -q -f "$ATSPI_LOG/server-auth" add :0 . "$cookie" || skip "xauth cannot write a cookie"
