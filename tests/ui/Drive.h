@@ -27,9 +27,7 @@ struct Program {
     Windows windows;
     std::shared_ptr<SeededRandom> rng;
     std::unique_ptr<TfrmStart> start;
-    // What the menu would have chosen for the windows a test opens (their
-    // levels are given to Open).
-    SelectionState selection;
+    SelectionState selection; // the menu's choices for the windows Open shows
     QStringList messages;
 
     explicit Program(std::uint64_t seed = 7, ScreenArea screen = QSize(1280, 800))
@@ -62,10 +60,10 @@ struct Program {
 
 // A drill window's answer field and face of `line`.
 inline QLineEdit* Field(const QWidget* w, int line) {
-    return Child<QLineEdit>(w, QStringLiteral("edt%1").arg(line));
+    return Child<QLineEdit>(w, "edt" + QString::number(line));
 }
 inline QLabel* Face(const QWidget* w, int line) {
-    return Child<QLabel>(w, QStringLiteral("img%1").arg(line));
+    return Child<QLabel>(w, "img" + QString::number(line));
 }
 
 // Types into a line's field in place of its text and presses Enter.
