@@ -1,5 +1,5 @@
 // quarvel-arbeitsblatt end to end: the PDF read back with pdftotext and pdffonts,
-// bad options and unwritable paths, and the window.
+// unwritable paths, the window, the window icon and Qt's texts in German.
 #include "../WidgetLookup.h"
 #include "arbeitsblatt/ArbeitsblattWindow.h"
 #include "arbeitsblatt/Run.h"
@@ -7,14 +7,21 @@
 #include "core/AnswerText.h"
 #include "decadic/DekAnswer.h"
 #include "windows/MessageBox.h"
+#include "windows/Translations.h"
 #include "worksheet/TrainingNames.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QIcon>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
@@ -26,6 +33,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <sstream>
 
 #include <sys/socket.h>
@@ -123,12 +131,10 @@ class ArbeitsblattTest : public QObject {
         QCOMPARE(key.size(), 40);
 
         // -layout sets a raised character on a line of its own, -raw keeps it in place.
-        const QString layout = Tool(PDFTOTEXT, {"-layout", pdf, "-"});
-        QVERIFY2(layout.count('\f') >= 3, qPrintable(layout));
-        for (const QString& mode : {QStringLiteral("-layout"), QStringLiteral("-raw")}) {
-            const bool raised = mode == QStringLiteral("-raw");
+        QVERIFY(Tool(PDFTOTEXT, {"-layout", pdf, "-"}).count('\f') >= 3); // two sheets, a key
+        for (const bool raised : {false, true}) {
             const QString text =
-                Squeezed(raised ? Tool(PDFTOTEXT, {mode, pdf, "-"}) : layout, raised);
+                Squeezed(Tool(PDFTOTEXT, {raised ? "-raw" : "-layout", pdf, "-"}), raised);
             const qsizetype keyStart = text.indexOf(QStringLiteral("Lösungen"));
             QVERIFY(keyStart > 0);
             ExpectInOrder(text, {"Name:", "Klasse:", "Datum:", "Probe 7b", "Blatt" + seed + "-1"},
@@ -171,44 +177,41 @@ class ArbeitsblattTest : public QObject {
             }
         }
         const QString xhtml = Tool(PDFTOTEXT, {"-bbox", pdf, "-"});
-        const QRegularExpression pageTag(
-            QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
-        const QRegularExpression wordTag(
-            QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                           "yMax=\"([\\d.]+)\">([^<]*)<"));
-        const QStringList pages =
-            xhtml.split(QStringLiteral("</page>"), Qt::SkipEmptyParts).mid(0, titles.size());
+        const QString number = QStringLiteral("=\"([\\d.]+)\"");
+        const QRegularExpression pageTag("<page width" + number + " height" + number + ">");
+        const QRegularExpression wordTag("<word xMin" + number + " yMin" + number + " xMax" +
+                                         number + " yMax" + number + ">([^<]*)<");
+        const QStringList pages = xhtml.split("</page>").mid(0, titles.size());
         QCOMPARE(pages.size(), titles.size());
         const double margin = 15 / 25.4 * 72; // 15 mm in points
         int continued = 0;
         for (qsizetype p = 0; p < pages.size(); ++p) {
+            const QByteArray where = "page " + QByteArray::number(p + 1) + ": ";
             const QRegularExpressionMatch size = pageTag.match(pages[p]);
             QVERIFY(size.hasMatch());
-            const QRectF inside(margin, margin, size.captured(1).toDouble() - 2 * margin,
-                                size.captured(2).toDouble() - 2 * margin);
+            const QRectF inside =
+                QRectF(0, 0, size.captured(1).toDouble(), size.captured(2).toDouble())
+                    .adjusted(margin, margin, -margin, -margin);
             qsizetype ws = 0;
             double lowest = 0, first = 0, second = 0;
             for (const QRegularExpressionMatch& w : wordTag.globalMatch(pages[p])) {
                 const QRectF box(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
                                  QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
-                QVERIFY2(inside.contains(box), qPrintable(QStringLiteral("page %1: „%2“ at %3")
-                                                              .arg(p + 1)
-                                                              .arg(w.captured(5), w.captured(0))));
+                QVERIFY2(inside.contains(box), where + w.captured(0).toUtf8());
                 ws += w.captured(5).count(QLatin1Char('W'));
                 lowest = std::max(lowest, box.bottom());
-                if (w.captured(5) == QStringLiteral("1.")) first = box.top();
-                if (w.captured(5) == QStringLiteral("2.")) second = box.top();
+                if (w.captured(5) == "1.") first = box.top();
+                if (w.captured(5) == "2.") second = box.top();
             }
             // A sheet goes on to a second page only once the first is full:
             // less than two rows' height stays empty below its last task.
-            if (p + 1 < pages.size() && pages[p + 1].contains(QStringLiteral(">Seite<"))) {
+            if (p + 1 < pages.size() && pages[p + 1].contains(">Seite<")) {
                 ++continued;
                 QVERIFY2(inside.bottom() - lowest < 2 * (second - first),
-                         qPrintable(QStringLiteral("page %1 ends at %2").arg(p + 1).arg(lowest)));
+                         where + "ends at " + QByteArray::number(lowest));
             }
             // No task or caption holds a capital W: these are the title's.
-            QVERIFY2(ws == 80 - titles[p].count(QLatin1Char(' ')),
-                     qPrintable(QStringLiteral("page %1: %2 W").arg(p + 1).arg(ws)));
+            QVERIFY2(ws == 80 - titles[p].count(' '), where + QByteArray::number(ws) + " W");
         }
         QVERIFY(continued > 0);
     }
@@ -294,16 +297,15 @@ class ArbeitsblattTest : public QObject {
     // The window, its preview, file and print dialogs and any other window lie,
     // frame and all, inside the free area of the screen the window is given.
     void everyWindowFitsTheScreen_data() {
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<QRect>("available");
-        QTest::newRow("800x600") << QSize(800, 600) << QRect(0, 0, 800, 600);
-        QTest::newRow("1280x720") << QSize(1280, 720) << QRect(0, 0, 1280, 720);
-        QTest::newRow("1366x768, panel") << QSize(1366, 768) << QRect(0, 48, 1366, 720);
+        QTest::addColumn<QRect>("available"); // the screen reaches its bottom right corner
+        QTest::newRow("800x600") << QRect(0, 0, 800, 600);
+        QTest::newRow("1280x720") << QRect(0, 0, 1280, 720);
+        QTest::newRow("1366x768, panel") << QRect(0, 48, 1366, 720);
     }
 
     void everyWindowFitsTheScreen() {
-        QFETCH(QSize, screen);
         QFETCH(QRect, available);
+        const QSize screen(available.right() + 1, available.bottom() + 1);
         ArbeitsblattWindow window(nullptr, [=] { return ScreenArea(screen, available); });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -382,6 +384,46 @@ class ArbeitsblattTest : public QObject {
                      told.contains(QStringLiteral("den Ordner gibt es nicht")),
                  qPrintable(told));
         QVERIFY(!QDir(dir.filePath("fehlt")).exists());
+    }
+
+    // Both programs take their window icon from the embedded resource: a rounded
+    // tile with clear corners, so it sits on any panel colour, and a solid blue middle.
+    void embeddedIconIsTheRenderedTile() {
+        const QIcon icon(QStringLiteral(":/icons/quarvel-64.png"));
+        const QImage image = icon.pixmap(QSize(64, 64)).toImage();
+        QCOMPARE(image.size(), QSize(64, 64));
+        QCOMPARE(std::tuple(qAlpha(image.pixel(0, 0)), qAlpha(image.pixel(63, 63)),
+                            qAlpha(image.pixel(32, 32))),
+                 std::tuple(0, 0, 255));
+        QVERIFY(image.pixelColor(32, 5).blue() > image.pixelColor(32, 5).red());
+    }
+
+    // Qt's own texts (a text field's context menu, a message box's buttons, the file
+    // dialog) read German in both programs, whatever the desktop's language.
+    void qtsOwnTextsAreGerman() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(InstallGermanTranslations(*qApp));
+        QLineEdit field(QStringLiteral("12,5"));
+        const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        QStringList items;
+        for (const QAction* a : menu->actions())
+            items << a->text().remove(u'&').section(u'\t', 0, 0);
+        for (const char* text : {"Rückgängig", "Alles auswählen", "Einfügen"})
+            QVERIFY2(items.contains(QString::fromUtf8(text)), qPrintable(items.join(u'|')));
+
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Quarvel"), QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QFileDialog dialog(nullptr);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        const auto* fileButtons = dialog.findChild<QDialogButtonBox*>();
+        QVERIFY(fileButtons != nullptr);
+        QStringList buttons;
+        for (const auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            buttons << box.button(button)->text().remove(u'&');
+        for (const auto button : {QDialogButtonBox::Save, QDialogButtonBox::Cancel})
+            buttons << fileButtons->button(button)->text().remove(u'&');
+        QCOMPARE(buttons, (QStringList{"Ja", "Nein", "Abbrechen", "Speichern", "Abbrechen"}));
     }
 };
 
