@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# check-package.sh install|deb BUILD-DIR SCRATCH-DIR | screenshots SOURCE-DIR
-# Installs Quarvel into a scratch root (cmake --install, or cpack and dpkg -x) and checks
-# that it holds exactly the programs, desktop entries, metainfo, copyright and every
-# hicolor icon, validating there; or that the metainfo's screenshots exist.
+# Installs Quarvel into a scratch root (cmake --install, or cpack and dpkg -x) and checks that it
+# holds exactly the programs, desktop entries, metainfo, copyright and hicolor icons, which
+# validate there; or checks that the metainfo's screenshots exist.
 set -euo pipefail
 
 mode=$1 build=$2 scratch=${3:-}
@@ -49,8 +48,7 @@ check_screenshots() {
     ((count > 0)) || fail "metainfo names no screenshot"
 }
 
-rm -rf "$scratch"
-[[ $mode == screenshots ]] || mkdir -p "$scratch"
+[[ $mode == screenshots ]] || { rm -rf "$scratch" && mkdir -p "$scratch"; }
 case $mode in
 screenshots) check_screenshots "$build" ;;
 install)
@@ -73,8 +71,7 @@ deb)
     done
     file -b "$scratch/root/usr/bin/quarvel" | grep -q ', stripped' || fail "program is not stripped"
     # The stripped program must still start: it runs until the timeout ends it (124).
-    status=0
-    mkdir -m 700 "$scratch/runtime"
+    status=0 && mkdir -m 700 "$scratch/runtime"
     QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" timeout 2 "$scratch/root/usr/bin/quarvel" \
         >"$scratch/run.log" 2>&1 || status=$?
     ((status == 124)) || fail "packaged program ended with status $status: $(cat "$scratch/run.log")"
