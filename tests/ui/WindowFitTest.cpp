@@ -92,6 +92,8 @@ class WindowFitTest : public QObject {
         };
         QCOMPARE(EighthsOf(p.start.get()), eighths);
         if (!designScreen) verifyInside(p.start.get());
+        const qreal factor = eighths / 8.0;
+        QVERIFY(Scaled(p.start->menuBar()->font(), "QMenuBar", factor));
         // Every menu is in reach: none hides behind the menu bar's arrow.
         QVERIFY(p.start->menuBar()->sizeHint().width() <= p.start->menuBar()->width());
         // The picture has a pixel for each pixel of the display, at any scale.
@@ -118,8 +120,25 @@ class WindowFitTest : public QObject {
             if (big) QCOMPARE(bool(window->windowState() & Qt::WindowMaximized), designScreen);
             if (!big || !designScreen) verifyInside(window);
             if (window == w.Einheiten) {
-                // Its faces and information boxes are at its scale too.
+                // Its faces, information boxes and menus are at its scale too:
+                // the menu bar, the menus that open from it and the context
+                // menu of an answer field, their items laid out in the font.
                 QCOMPARE(Face(w.Einheiten, 1)->pixmap().width(), qRound(63 * density));
+                QVERIFY(Scaled(w.Einheiten->MenuBar()->font(), "QMenuBar", factor));
+                QMenu plain;
+                plain.addAction("Länge");
+                const auto itemHeight = [](QMenu* m) {
+                    return m->actionGeometry(m->actions().constFirst()).height();
+                };
+                std::unique_ptr<QMenu> context(Field(w.Einheiten, 1)->createStandardContextMenu());
+                for (QMenu* menu : {p.start->Submenu("menEinheiten"), p.start->Submenu("menLaenge"),
+                                    context.get()}) {
+                    menu->popup(p.start->mapToGlobal(QPoint(20, 20)));
+                    QCoreApplication::processEvents();
+                    QVERIFY(Scaled(menu->font(), "QMenu", factor) &&
+                            itemHeight(menu) * 8 >= itemHeight(&plain) * (eighths - 1));
+                    menu->close();
+                }
                 const QString text = QStringLiteral("Es fehlen noch 2 Einträge!");
                 int scaled = 0;
                 test::WhenModal(nullptr, [&](QWidget* box) {
@@ -137,37 +156,13 @@ class WindowFitTest : public QObject {
         }
     }
 
-    // At 11/8 on 1920 x 1080 the menus grow with their window as the rest
-    // does: the menu bars, the menus that open from them and the context menu
-    // of an answer field, their items laid out in the larger font. At 12/8 on
-    // 1600 x 1200 the drill's landmarks sit at 1.5 times their places, and the
-    // text is painted there.
-    void menusAndDrillGrowWithTheirWindow() {
+    // At 12/8 on 1600 x 1200 the drill's landmarks sit at 1.5 times their
+    // places, and the text is painted there.
+    void drillGrowsWithItsWindow() {
         if (qApp->devicePixelRatio() != 1.0) QSKIP("once is enough");
-        test::Program p(7, QSize(1920, 1080));
-        QCOMPARE(EighthsOf(p.start.get()), 11);
-        QVERIFY(Scaled(p.start->menuBar()->font(), "QMenuBar", 11 / 8.0));
-        auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
-        QVERIFY(Scaled(w->MenuBar()->font(), "QMenuBar", 11 / 8.0));
-        QMenu plain;
-        plain.addAction("Länge");
-        const auto itemHeight = [](QMenu* m) {
-            return m->actionGeometry(m->actions().constFirst()).height();
-        };
-        std::unique_ptr<QMenu> context(Field(w, 1)->createStandardContextMenu());
-        for (QMenu* menu :
-             {p.start->Submenu("menEinheiten"), p.start->Submenu("menLaenge"), context.get()}) {
-            menu->popup(p.start->mapToGlobal(QPoint(20, 20)));
-            QCoreApplication::processEvents();
-            QVERIFY(Scaled(menu->font(), "QMenu", 11 / 8.0) &&
-                    itemHeight(menu) * 8 >= itemHeight(&plain) * 10);
-            menu->close();
-        }
-        w->menSchliessenClick();
-
         test::Program big(7, QSize(1600, 1200));
         big.selection.TimeDisplay = true;
-        w = big.Open(big.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
+        auto* w = big.Open(big.windows.Einheiten, &SelectionState::LevelFlaeche, 3);
         QVERIFY(EighthsOf(w) == 12 && w->Client()->size() == QSize(1524, 1083));
         QCOMPARE(Field(w, 1)->geometry(),
                  QRect(600, 171, FieldOf(w->Session().MeasureSheet()[1]).Width * 3 / 2, 60));
