@@ -259,7 +259,7 @@ class TablesWindowTest : public QObject {
     // cases/app_pass_count_keys.csv: Enter presses only a focused button;
     // leaving the field for a button or with Tab checks it. The menu's drills
     // take the count given.
-    void passCountLeftAndKeys() {
+    void passCountDialog() {
         const QString message = Q(tables::RowOf("pass_count.csv", "name", "message")["value"]);
         for (const CsvRow& row : Rows("cases/tables_pass_count.csv")) {
             PassCountOpen open{QString()};
@@ -296,12 +296,10 @@ class TablesWindowTest : public QObject {
         });
         p.start->MenuItem("menDurchgang")->trigger();
         QCOMPARE(p.start->Selection().MaxPasses, 5);
-    }
 
-    // Only digits reach the pass count field, however they come; it is judged
-    // only when the focus moves on within the dialog, not when its context
-    // menu, another window or the close box takes the focus.
-    void passCountFieldTakesDigitsAndIsJudgedWithinTheDialog() {
+        // Only digits reach the field, however they come; it is judged only
+        // when the focus moves on within the dialog, not when its context
+        // menu, another window or the close box takes the focus.
         PassCountOpen open{QString()};
         QTest::keyClicks(open.field, "a-+ ,.1x");
         QInputMethodEvent composed; // an Arabic-Indic digit, then an ASCII one
