@@ -42,16 +42,6 @@ struct DataBand {
 };
 using DataTable = std::vector<DataBand>;
 
-struct DataUnitLevel {
-    int K, MaxDistance, K3; // K3 0: no kind 3
-    int Left, Width, ToUnitLeft;
-    std::string Kind1; // "five bands" or "ten bands"
-};
-
-struct DataKindBand {
-    int Lo, Hi, Kind;
-};
-
 struct DataPattern {
     std::string Min, Max; // with a decimal point
 };
@@ -61,9 +51,9 @@ using Key = std::pair<std::string, int>; // generator and direction
 // The transcription, read once.
 struct Data {
     std::map<Key, DataTable> Numbers;
-    std::map<Key, std::pair<int, int>> Layouts; // AnswerLeft and AnswerWidth
-    std::map<std::string, DataUnitLevel> Units;
-    std::map<std::string, std::vector<DataKindBand>> Kinds;
+    std::map<Key, std::pair<int, int>> Layouts;       // AnswerLeft and AnswerWidth
+    std::map<std::string, CsvRow> Units;              // a row of *_levels.csv
+    std::map<std::string, std::vector<CsvRow>> Kinds; // rows of *_kind_bands.csv
     std::map<std::string, DataTable> Kind1;
     std::map<int, DataTable> Distances;
     std::map<std::pair<int, int>, std::string> DekKind3; // (a, b)
@@ -91,13 +81,9 @@ Data::Data() {
     }
     for (const std::string family : {"dekdek", "dezdez"}) {
         for (const CsvRow& r : ReadCsv("decadic/" + family + "_levels.csv"))
-            d.Units[r["generator"]] = {
-                r.Int("k"),           r.Int("max_distance"), r["k3"].empty() ? 0 : r.Int("k3"),
-                r.Int("answer_left"), r.Int("answer_width"), r.Int("to_unit_left"),
-                r["kind1_table"]};
+            d.Units.emplace(r["generator"], r);
         for (const CsvRow& r : ReadCsv("decadic/" + family + "_kind_bands.csv"))
-            d.Kinds[r["generator"]].push_back(
-                {r.Int("draw_from"), r.Int("draw_to"), r.Int("kind")});
+            d.Kinds[r["generator"]].push_back(r);
     }
     for (const CsvRow& r : ReadCsv("decadic/kind1_bands.csv"))
         d.Kind1[r["table"]].push_back({r.Int("p_from"), r.Int("p_to"), r["pattern"]});
@@ -117,6 +103,10 @@ Data::Data() {
     }
     for (const CsvRow& r : ReadCsv("patterns.csv"))
         d.Patterns[r["name"]] = {r["min"], r["max"]};
+}
+
+int K3(const CsvRow& level) { // 0: no kind 3
+    return level["k3"].empty() ? 0 : level.Int("k3");
 }
 
 // The digits of a numeral or a pattern bound, without its separator.
@@ -188,12 +178,14 @@ TEST(DecadicData, TablesEntryByEntry) {
         const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
         const UnitLevel& row =
             gen.Training == DekTraining::DekDek ? DekDekLevel(gen.Level) : DezDezLevel(gen.Level);
-        EXPECT_EQ((std::vector{row.K, row.MaxDistance, row.K3, row.AnswerLeft, row.AnswerWidth,
-                               row.Field().ToUnitLeft, row.KindDrawRange}),
-                  (std::vector{want.K, want.MaxDistance, want.K3, want.Left, want.Width,
-                               want.ToUnitLeft, data.Kinds.at(name).back().Hi}))
+        EXPECT_EQ(
+            (std::vector{row.K, row.MaxDistance, row.K3, row.AnswerLeft, row.AnswerWidth,
+                         row.Field().ToUnitLeft, row.KindDrawRange}),
+            (std::vector{want.Int("k"), want.Int("max_distance"), K3(want), want.Int("answer_left"),
+                         want.Int("answer_width"), want.Int("to_unit_left"),
+                         data.Kinds.at(name).back().Int("draw_to")}))
             << name << ": K, maximum distance, K3, AnswerLeft, AnswerWidth, ToUnitLeft, kind draws";
-        ExpectTable(name + " kind 1", row.Kind1, data.Kind1.at(want.Kind1));
+        ExpectTable(name + " kind 1", row.Kind1, data.Kind1.at(want["kind1_table"]));
     }
 
     for (const auto& [d, bands] : data.Distances)
@@ -329,12 +321,13 @@ struct UnitTask {
 // count into a smaller unit, kind 2 into a bigger one; kind 3 asks for a
 // notation (DekDek: places A down to B + 1) or a decimal below one (DezDez: A
 // decimals) in unit B.
-void CheckUnitTask(const TDekTaskRecord& r, bool decadic, const DataUnitLevel& level,
+void CheckUnitTask(const TDekTaskRecord& r, bool decadic, const CsvRow& level,
                    const UnitTask& task) {
     const AnswerField field = FieldOf(r);
     EXPECT_EQ((std::tuple(field.Left, field.Width, field.ToUnitLeft,
                           r.AnswerIsNotation || r.AnswerHasComma)),
-              (std::tuple(level.Left, level.Width, level.ToUnitLeft, false)))
+              (std::tuple(level.Int("answer_left"), level.Int("answer_width"),
+                          level.Int("to_unit_left"), false)))
         << "AnswerLeft, AnswerWidth, ToUnitLeft, a plain number";
     ASSERT_EQ(r.FromUnit.empty(), task.Kind == 3) << "kind";
     const std::string given = r.GivenText.str();
@@ -351,7 +344,7 @@ void CheckUnitTask(const TDekTaskRecord& r, bool decadic, const DataUnitLevel& l
         EXPECT_EQ(answer * Pow10(-shift), std::stoll(given) * Pow10(shift)) << "answer";
         if (task.Kind == 1) {
             EXPECT_GT(shift, 0) << "kind";
-            EXPECT_LE(std::max(*from, *to), level.K) << "K";
+            EXPECT_LE(std::max(*from, *to), level.Int("k")) << "K";
         } else {
             EXPECT_EQ(
                 std::pair(r.FromUnit.str(), r.ToUnit.str()),
@@ -380,7 +373,7 @@ void CheckUnitTask(const TDekTaskRecord& r, bool decadic, const DataUnitLevel& l
 // The tasks of one kind at both band edges: kind 1 of the level's count table,
 // kind 2 from the biggest unit to each distance d by its distance table, kind 3
 // for every unit pair.
-std::vector<UnitTask> UnitTasks(const DataUnitLevel& level, int kind, bool decadic) {
+std::vector<UnitTask> UnitTasks(const CsvRow& level, int kind, bool decadic) {
     const Data& data = TheData();
     std::vector<UnitTask> tasks;
     const auto atEdges = [&tasks](const std::string& table, const DataTable& bands, int k, int a,
@@ -390,12 +383,12 @@ std::vector<UnitTask> UnitTasks(const DataUnitLevel& level, int kind, bool decad
                 tasks.push_back({k, p, band.Lo, band.Hi, band.Pattern, a, b,
                                  table + " " + band.Name() + " p " + std::to_string(p)});
     };
-    if (kind == 1) atEdges("kind 1 " + level.Kind1, data.Kind1.at(level.Kind1), 1, 0, 0);
-    for (int d = 1; kind == 2 && d <= level.MaxDistance; ++d)
-        atEdges("kind 2 distance " + std::to_string(d), data.Distances.at(d), 2, level.K,
-                level.K - d);
-    for (int a = 1; kind == 3 && a <= level.K3; ++a) {
-        for (int b = 1; b <= level.K3; ++b) {
+    const int k = level.Int("k"), k3 = K3(level);
+    if (kind == 1) atEdges("kind 1", data.Kind1.at(level["kind1_table"]), 1, 0, 0);
+    for (int d = 1; kind == 2 && d <= level.Int("max_distance"); ++d)
+        atEdges("kind 2 distance " + std::to_string(d), data.Distances.at(d), 2, k, k - d);
+    for (int a = 1; kind == 3 && a <= k3; ++a) {
+        for (int b = 1; b <= k3; ++b) {
             if (decadic ? a <= b : b <= a) continue;
             tasks.push_back({3, 1, 1, 1, decadic ? data.DekKind3.at({a, b}) : data.DezKind3.at(a),
                              a, b, "kind 3 units " + std::to_string(a) + ", " + std::to_string(b)});
@@ -408,12 +401,12 @@ TEST(DecadicData, EveryKindAndBandAtBothEdgesAndItsTwins) {
     for (const auto& [name, level] : TheData().Units) {
         const NamedDecadicGenerator& gen = *FindDecadicGenerator(name);
         const bool decadic = gen.Training == DekTraining::DekDek;
-        for (const DataKindBand& kinds : TheData().Kinds.at(name)) {
-            for (const int draw : std::set{kinds.Lo, kinds.Hi}) {
+        for (const CsvRow& kinds : TheData().Kinds.at(name)) {
+            const int lo = kinds.Int("draw_from"), hi = kinds.Int("draw_to");
+            for (const int draw : std::set{lo, hi}) {
                 int seed = 0;
-                for (const UnitTask& task : UnitTasks(level, kinds.Kind, decadic)) {
-                    SCOPED_TRACE(name + " kind band " + std::to_string(kinds.Lo) + "-" +
-                                 std::to_string(kinds.Hi) + " draw " + std::to_string(draw) + " " +
+                for (const UnitTask& task : UnitTasks(level, kinds.Int("kind"), decadic)) {
+                    SCOPED_TRACE(kinds.Where() + " draw " + std::to_string(draw) + " " +
                                  task.Where);
                     SeededRandom rest(static_cast<std::uint64_t>(++seed));
                     ScriptedRandom rng({draw - 1, seed % 100, task.P - 1}, &rest);
@@ -429,7 +422,7 @@ TEST(DecadicData, EveryKindAndBandAtBothEdgesAndItsTwins) {
                         const std::size_t at = g.find_first_not_of("0123456789");
                         return g.substr(at, g.find(' ') - at);
                     };
-                    EXPECT_TRUE(In(kinds.Lo, t.Draws.Direction, kinds.Hi) &&
+                    EXPECT_TRUE(In(lo, t.Draws.Direction, hi) &&
                                 (task.Kind != 3 ? In(task.Lo, t.Draws.Pattern, task.Hi)
                                  : decadic      ? head(t) == head(r)
                                                 : t.DecExact.Decimals == r.DecExact.Decimals))
