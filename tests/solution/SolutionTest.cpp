@@ -1,15 +1,19 @@
-// Worked solutions and diagnoses of hand-picked tasks (tests/data/cases), then of
-// every band: the steps' factors and the comma shift each turn the given into the answer.
+// Worked solutions, diagnoses and hints of hand-picked tasks (tests/data/cases), then
+// of every band: the steps' factors and the comma shift each turn the given into the
+// answer. That a hint comes exactly with a diagnosis and never names the answer is
+// swept in DiagnosisTest.
 #include "Oracle.h"
 
 #include "decadic/DecadicGenerators.h"
 #include "decadic/PlaceValue.h"
+#include "drill/Hint.h"
 #include "generators/Generators.h"
 #include "solution/Diagnosis.h"
 #include "solution/WorkedSolution.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -65,6 +69,28 @@ TEST(Diagnosis, EveryKindInBothDirections) {
                            : DiagnoseDekAnswer(dek, kTrainings.at(c["training"]), c["typed"]);
         EXPECT_EQ(d ? d->Kind : "", c["kind"]) << c.Where();
         EXPECT_EQ(d ? d->Sentence : "", oracle::Written(c["sentence"])) << c.Where();
+    }
+}
+
+TEST(Hints, PinnedOnHandPickedTasks) {
+    for (const testdata::CsvRow& row : testdata::ReadCsv("cases/twin_hints.csv")) {
+        std::istringstream in(row["draws"]);
+        SeededRandom engine(1);
+        ScriptedRandom script({std::istream_iterator<int>(in), {}}, &engine);
+        const GeneratorFn measure = FindMeasureGenerator(row["generator"]);
+        const AnyTask task =
+            measure ? AnyTask(measure(script))
+                    : AnyTask(FindDecadicGenerator(row["generator"])->Generate(script));
+        ASSERT_EQ(std::visit(
+                      [](const auto& t) {
+                          return t.GivenText.str() + "|" + t.FromUnit.str() + "|" + t.ToUnit.str();
+                      },
+                      task),
+                  row["shows"])
+            << row.Where();
+        const auto hint = HintFor(task, row["typed"]);
+        ASSERT_TRUE(hint) << row.Where();
+        EXPECT_EQ(row["hint"].empty() ? *hint : row["hint"], *hint) << row.Where();
     }
 }
 
