@@ -25,8 +25,7 @@ struct Model {
     bool Complete = false;
 
     int Missing() const {
-        return static_cast<int>(std::count_if(Lines.begin(), Lines.end(),
-                                              [](const ModelLine& l) { return l.Field.empty(); }));
+        return static_cast<int>(std::ranges::count(Lines, "", &ModelLine::Field));
     }
 };
 
@@ -64,9 +63,9 @@ void Step(std::uint8_t op, DrillSession& session, LevelGroup group, Model& model
             return;
         }
         const bool right = m.Field == expected;
-        ++model.PassTries, ++model.TotalTries;
-        model.PassHalves += right ? (m.Waiting ? 1 : 2) : 0;
-        model.TotalHalves += right ? (m.Waiting ? 1 : 2) : 0;
+        const int halves = right ? (m.Waiting ? 1 : 2) : 0;
+        ++model.PassTries, ++model.TotalTries, model.PassHalves += halves,
+            model.TotalHalves += halves;
         m.Face = !right ? FaceKind::Sad : m.Waiting ? FaceKind::Frowning : FaceKind::Happy;
         if (!right && !m.Waiting) {
             m.Waiting = true;
@@ -89,19 +88,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int levels = info.Generators[5] ? 6 : 5;
     const int level = 1 + input.TakeByte() % levels;
 
-    auto rng = std::make_shared<SeededRandom>(static_cast<std::uint64_t>(input.TakeInt64()));
-    SelectionState selection;
+    DrillSession session(info.Group, std::make_shared<SeededRandom>(input.TakeInt64()));
+    SelectionState selection{.MaxPasses = 3 + input.TakeByte() % 8};
     selection.*info.Level = level;
-    selection.MaxPasses = 3 + input.TakeByte() % 8;
-    DrillSession session(info.Group, std::move(rng));
     session.Open(selection);
     const ScoreState& score = session.State().Score();
     Model model;
 
     for (const char op : input.Rest) {
         Step(static_cast<std::uint8_t>(op), session, info.Group, model);
-        QUARVEL_FUZZ_CHECK(session.State().Pass() == model.Pass);
-        QUARVEL_FUZZ_CHECK(model.Pass <= selection.MaxPasses);
+        QUARVEL_FUZZ_CHECK(session.State().Pass() == model.Pass &&
+                           model.Pass <= selection.MaxPasses);
         QUARVEL_FUZZ_CHECK(score.PassTries == model.PassTries &&
                            score.TotalTries == model.TotalTries);
         QUARVEL_FUZZ_CHECK(static_cast<int>(score.PassPoints * 2.0F) == model.PassHalves &&
