@@ -1,8 +1,11 @@
 // The decadic and decimal generators against the transcription of their tables
 // (tests/data/decadic): entry by entry, then at both edges of every band, judged
 // with the notation oracle; then the tasks the edges miss, every draw scripted.
-#include "decadic/DecadicGenerators.h"
+// Last, place-value notation, the operations that make a decadic task harder, the
+// keys a decadic field takes and how its answers are judged.
 #include "core/AnswerText.h"
+#include "decadic/DecadicGenerators.h"
+#include "decadic/DekAnswer.h"
 #include "decadic/DekDekU.h"
 #include "decadic/DekNumU.h"
 #include "decadic/DezDezU.h"
@@ -28,9 +31,9 @@
 namespace quarvel {
 namespace {
 
-using oracle::Pow10;
 using testdata::CsvRow;
 using testdata::ReadCsv;
+using oracle::Pow10;
 
 struct DataBand {
     int Lo, Hi;
@@ -69,40 +72,39 @@ const Data& TheData() {
 }
 
 Data::Data() {
-    Data& d = *this;
     for (const std::string file : {"deknum", "deznum"}) {
         for (const CsvRow& r : ReadCsv("decadic/" + file + "_bands.csv"))
-            d.Numbers[{r["generator"], r.Int("direction")}].push_back(
+            Numbers[{r["generator"], r.Int("direction")}].push_back(
                 {r.Int("p_from"), r.Int("p_to"), r["pattern"],
                  file == "deznum" ? r.Int("decimals") : -1, r.Int("zero"), r.Int("enlarge")});
         for (const CsvRow& r : ReadCsv("decadic/" + file + "_layout.csv"))
-            d.Layouts[{r["generator"], r.Int("direction")}] = {r.Int("answer_left"),
-                                                               r.Int("answer_width")};
+            Layouts[{r["generator"], r.Int("direction")}] = {r.Int("answer_left"),
+                                                             r.Int("answer_width")};
     }
     for (const std::string family : {"dekdek", "dezdez"}) {
         for (const CsvRow& r : ReadCsv("decadic/" + family + "_levels.csv"))
-            d.Units.emplace(r["generator"], r);
+            Units.emplace(r["generator"], r);
         for (const CsvRow& r : ReadCsv("decadic/" + family + "_kind_bands.csv"))
-            d.Kinds[r["generator"]].push_back(r);
+            Kinds[r["generator"]].push_back(r);
     }
     for (const CsvRow& r : ReadCsv("decadic/kind1_bands.csv"))
-        d.Kind1[r["table"]].push_back({r.Int("p_from"), r.Int("p_to"), r["pattern"]});
+        Kind1[r["table"]].push_back({r.Int("p_from"), r.Int("p_to"), r["pattern"]});
     for (const CsvRow& r : ReadCsv("decadic/distance_bands.csv"))
-        d.Distances[r.Int("d")].push_back({r.Int("p_from"), r.Int("p_to"), r["pattern"]});
+        Distances[r.Int("d")].push_back({r.Int("p_from"), r.Int("p_to"), r["pattern"]});
     for (const CsvRow& r : ReadCsv("decadic/dekdek_kind3_patterns.csv"))
-        d.DekKind3[{r.Int("a"), r.Int("b")}] = r["pattern"];
+        DekKind3[{r.Int("a"), r.Int("b")}] = r["pattern"];
     for (const CsvRow& r : ReadCsv("decadic/dezdez_kind3_patterns.csv"))
-        d.DezKind3[r.Int("a")] = r["pattern"];
+        DezKind3[r.Int("a")] = r["pattern"];
     const std::regex random(R"(Random\((\d+)\))");
     for (const CsvRow& r : ReadCsv("decadic/generators.csv")) {
         for (const char* column : {"DirectionDraw", "PairDraw", "PatternDraw"}) {
             std::smatch m;
             if (std::regex_search(r[column], m, random))
-                d.DrawRanges[r["generator"]].push_back(std::stoi(m[1]));
+                DrawRanges[r["generator"]].push_back(std::stoi(m[1]));
         }
     }
     for (const CsvRow& r : ReadCsv("patterns.csv"))
-        d.Patterns[r["name"]] = {r["min"], r["max"]};
+        Patterns[r["name"]] = {r["min"], r["max"]};
 }
 
 int K3(const CsvRow& level) { // 0: no kind 3
@@ -236,9 +238,10 @@ void CheckNumeralTask(const TDekTaskRecord& r, bool decimal, int direction, cons
     if (decimal) {
         EXPECT_EQ(r.AnswerHasComma, direction == 1) << "direction";
         EXPECT_EQ(oracle::NumeralE8(numeral), oracle::Value(*tokens, true)) << "value";
-        EXPECT_EQ(tokens->front().Place, 0) << "units first";
-        EXPECT_EQ(tokens->back().Place, band.Decimals) << "decimals";
-        EXPECT_EQ(testing::DecimalsOf(numeral), band.Decimals) << "decimals";
+        EXPECT_EQ(
+            std::tuple(tokens->front().Place, tokens->back().Place, testing::DecimalsOf(numeral)),
+            std::tuple(0, band.Decimals, band.Decimals))
+            << "units first, decimals";
     } else {
         EXPECT_EQ(numeral, std::to_string(oracle::Value(*tokens, false))) << "value";
         EXPECT_EQ(r.IntValue, oracle::Value(*tokens, false)) << "value";
@@ -440,6 +443,112 @@ TEST(DecadicGenerators, WorkedTasks) {
         const std::string exact = std::to_string(r.DecExact.Mantissa) + " decimals " +
                                   std::to_string(r.DecExact.Decimals);
         EXPECT_EQ(row["exact"].empty() ? "" : exact, row["exact"]) << row.Where();
+    }
+}
+
+using enum DekTraining;
+using Kind = ExitResult::Kind;
+
+// "3,45" as an exact number.
+ExactNumber Exact(const std::string& numeral) {
+    const std::size_t comma = numeral.find(',');
+    if (comma == std::string::npos) return {std::stoll(numeral), 0};
+    return {std::stoll(numeral.substr(0, comma) + numeral.substr(comma + 1)),
+            static_cast<int>(numeral.size() - comma - 1)};
+}
+
+// The worked examples of the hand-made tables, each through its operation.
+TEST(PlaceValue, WorkedExamples) {
+    for (const char* file : {"decadic/place_value_examples.csv", "cases/decadic_place_value.csv"})
+        for (const CsvRow& row : ReadCsv(file)) {
+            const std::string &op = row["operation"], &arg = row["arg1"], &result = row["result"];
+            SCOPED_TRACE(row.Where() + " " + op + "('" + arg + "')");
+            if (op == "FormatPlaceValue") {
+                EXPECT_EQ(FormatPlaceValue(std::stoll(arg)), result);
+            } else if (op == "FormatDecimalPlaceValue") {
+                EXPECT_EQ(FormatDecimalPlaceValue(Exact(arg), row.Int("arg2")), result);
+            } else if (op == "ParsePlaceValue") {
+                EXPECT_EQ(ParsePlaceValue(arg), std::stoll(result));
+            } else if (op == "ParseDecimalPlaceValue") {
+                EXPECT_EQ(ParseDecimalPlaceValue(arg), result);
+            } else if (op == "DropZeroPlaces") {
+                EXPECT_EQ(DropZeroPlaces(arg), result);
+            } else if (op == "NormalizeNotationAnswer") {
+                EXPECT_EQ(NormalizeNotationAnswer(arg, row["arg2"] == "true"), result);
+            } else if (op == "ShiftDecimalDigits") {
+                EXPECT_EQ(ShiftDecimalDigits(arg, row.Int("arg2"), row.Int("arg3")), result);
+            } else if (op == "EnlargePlaceCounts") {
+                // Scripted: the ordinals of the result's two-digit counts, then their leading
+                // digits.
+                const auto tokens = oracle::Read(result, false);
+                ASSERT_TRUE(tokens);
+                std::vector<int> ordinals, leads;
+                for (std::size_t i = 0; i < tokens->size(); ++i)
+                    if ((*tokens)[i].Count >= 10)
+                        ordinals.push_back(static_cast<int>(i)),
+                            leads.push_back((*tokens)[i].Count / 10 - 1);
+                ordinals.insert(ordinals.end(), leads.begin(), leads.end());
+                ScriptedRandom rng(ordinals);
+                std::int64_t value = std::stoll(arg);
+                EXPECT_EQ(EnlargePlaceCounts(value, row.Int("arg2"), rng), result);
+                EXPECT_EQ(value, oracle::Value(*tokens, false));
+            } else {
+                ADD_FAILURE() << "no check for " << op;
+            }
+        }
+    EXPECT_EQ(ParseDecimalPlaceValue(std::string(1000, '9') + "z"), "99999999999999999,9");
+}
+
+// A place drawn twice is drawn anew; each operation takes its draws and no more.
+TEST(PlaceValue, APlaceDrawnTwiceIsDrawnAnew) {
+    ScriptedRandom rng({2, 2, 0, 8, 6}); // ordinal 3, 3 again, 1; digits from ordinal 1
+    std::int64_t value = 12'345'678;
+    EXPECT_EQ(EnlargePlaceCounts(value, 2, rng), "91ZM 2M 73HT 4ZT 5T 6H 7Z 8E");
+    EXPECT_EQ(value, 919'345'678);
+    rng.Append({0, 0, 1}); // in 105 position 2 holds 0 and is drawn anew
+    EXPECT_EQ(ZeroRandomDigits(1, 105, rng), 100);
+    rng.Append({0, 2}); // a decimal keeps its first and last digit
+    EXPECT_EQ(ZeroRandomDecimalDigits(2, 4, {12345, 4}, rng), (ExactNumber{10305, 4}));
+    EXPECT_EQ(rng.Remaining(), 0U);
+}
+
+// What a field of this kind makes of every key of a keyboard row ("?" for a
+// key that passes as a character beyond ASCII).
+std::string Filtered(DekTraining training, bool notation, bool comma) {
+    std::string out;
+    for (const char32_t key : U"0123456789 ,.-+EZHTMDdezhtmxyä\u20ac\b\r\t") {
+        const std::optional<char32_t> k = DekKeyFilter(training, notation, comma, key);
+        if (k) out += *k < 0x80 ? static_cast<char>(*k) : '?';
+    }
+    return out;
+}
+
+TEST(DekKeyFilter, EachFieldTakesTheKeysOfItsAnswer) {
+    // Notation: upper-case place letters ("Md" typed m, d) or lower-case decimal ones, and E.
+    EXPECT_EQ(Filtered(DekNum, true, false), "0123456789 EZHTMdEZHTM\b\r");
+    EXPECT_EQ(Filtered(DezNum, true, false), "0123456789 EzhtmEzhtm\b\r");
+    // Numerals: the blank only in DekNum, the comma only where DezNum expects one.
+    EXPECT_EQ(Filtered(DekNum, false, false), "0123456789 \b\r");
+    EXPECT_EQ(Filtered(DezNum, false, true), "0123456789 ,\b\r");
+    EXPECT_EQ(Filtered(DekDek, false, true) + Filtered(DezDez, false, true),
+              "0123456789\b\r0123456789\b\r");
+}
+
+// Each answer judged as the window judges it: the drill with the decadic rules.
+TEST(DekAnswerRules, JudgedThroughTheDrill) {
+    const std::map<std::string, Kind, std::less<>> outcomes = {
+        {"RightFirst", Kind::RightFirst},
+        {"WrongFirst", Kind::WrongFirst},
+        {"Nothing", Kind::Nothing},
+        {"TooManyCommas", Kind::TooManyCommas}};
+    for (const CsvRow& row : ReadCsv("cases/decadic_answers.csv")) {
+        TDekTaskSheet sheet;
+        TDekTaskRecord& r = sheet[1];
+        r.AnswerText = row["expected"], r.AnswerIsNotation = row["notation"] == "yes";
+        r.AnswerHasComma = !r.AnswerIsNotation;
+        DekAnswerRules rules(sheet);
+        EXPECT_EQ(Drill(rules).Exit(1, row["typed"]).Outcome, outcomes.at(row["outcome"]))
+            << row.Where();
     }
 }
 
