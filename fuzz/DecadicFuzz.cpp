@@ -1,6 +1,11 @@
 // The place-value notation on arbitrary input: every reader, writer and operation,
-// each taking its parameters afresh from the end of the input.
+// each taking its parameters afresh from the end of the input; and the decadic
+// answer field's keys and judgement.
+#include "core/AnswerText.h"
+#include "core/BoundedText.h"
+#include "decadic/DekAnswer.h"
 #include "decadic/PlaceValue.h"
+#include "drill/Drill.h"
 
 #include "FuzzInput.h"
 
@@ -108,6 +113,50 @@ void Operations(FuzzInput input) {
     QUARVEL_FUZZ_CHECK(thinned == exact || thinned.Decimals == std::clamp(decimals, 0, 8));
 }
 
+// The decadic key filter and answer check: only keys of the alphabet come through,
+// and the judgement agrees with the drill's rules.
+void Answer(FuzzInput input) {
+    using Kind = ExitResult::Kind;
+    const std::uint8_t flags = input.TakeByte();
+    const std::uint8_t split = input.TakeByte();
+    const std::string_view rest = input.Rest;
+    const std::size_t cut = rest.empty() ? 0 : split % (rest.size() + 1);
+    const std::string_view typed = rest.substr(cut);
+    for (const char c : rest) {
+        for (int t = 0; t < 16; ++t) {
+            const auto out = DekKeyFilter(DekTraining(t / 4), (t & 1) != 0, (t & 2) != 0,
+                                          static_cast<unsigned char>(c));
+            QUARVEL_FUZZ_CHECK(
+                !out ||
+                std::string_view("0123456789 ,EZHTMdzhtm\b\r").find(static_cast<char>(*out)) !=
+                    std::string::npos);
+        }
+    }
+
+    // Judged as the window judges: the shared drill with the decadic rules.
+    TDekTaskSheet sheet;
+    TDekTaskRecord& record = sheet[1];
+    record.AnswerText = rest.substr(0, cut);
+    record.AnswerIsNotation = (flags & 1) != 0;
+    record.AnswerHasComma = (flags & 2) != 0;
+    const std::string expected = DekExpectedAnswer(record.AnswerText.str());
+    DekAnswerRules rules(sheet);
+    Drill drill(rules);
+    const ExitResult result = drill.Exit(1, std::string(typed));
+    const DrillLine& line = drill.Line(1);
+    const std::string field = TrimLeadingZeros(TrimTrailingZeros(typed));
+    if (CutText(typed, kAnswerCapacity).empty()) {
+        QUARVEL_FUZZ_CHECK(result.Outcome == Kind::Nothing);
+        return;
+    }
+    QUARVEL_FUZZ_CHECK(line.FieldText == field && record.AnswerText.str() == expected);
+    QUARVEL_FUZZ_CHECK((result.Outcome == Kind::TooManyCommas) == (CountCommas(field) > 1));
+    if (result.Outcome == Kind::TooManyCommas) return;
+    QUARVEL_FUZZ_CHECK((result.Outcome == Kind::RightFirst) == (line.TypedText == expected));
+    // Judging the compared text again changes nothing.
+    QUARVEL_FUZZ_CHECK(DekComparedTyped(line.TypedText, record.AnswerIsNotation) == line.TypedText);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -116,5 +165,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Normalize(input);
     Shift(input);
     Operations(input);
+    Answer(input);
     return 0;
 }
