@@ -323,12 +323,11 @@ class TablesWindowTest : public QObject {
         QVERIFY(open.field->text() == "11" && open.messages.isEmpty());
     }
 
-    // Maximised at first on 1024 x 768, not on a larger screen. Unfolding a
-    // menu chooses its area or category; the time switch. The background's
-    // rows on a multiple of 7 are black, the rest carry the blue of the last
-    // 7-px line over them (line k at y = 5k covers y-3 .. y+3). Only the pass
-    // count dialog opens over the start window; closing a drill clears its
-    // level again.
+    // Maximised at first on 1024 x 768 only; unfolding a menu chooses its area
+    // or category; the time switch. Background rows on a multiple of 7 are
+    // black, the rest the blue of the 7-px line over them (line k at y = 5k
+    // covers y-3 .. y+3). Only the pass count dialog opens over the start
+    // window; closing a drill clears its level.
     void startWindow() {
         Program p(7, QSize(1024, 768));
         QVERIFY(p.start->windowState() & Qt::WindowMaximized);
@@ -383,11 +382,10 @@ class TablesWindowTest : public QObject {
         QCOMPARE(FocusChain(6), (QStringList{"edt2", "edt3", "edt4", "edt5", "btnWeiter", "edt1"}));
     }
 
-    // Before any training the chain window is empty; each training's chain
-    // sizes, names and centres it over the (hidden) start window; without a
-    // training the last one stays. Every label is drawn in its colour in its
-    // box; every tick and marker is a whole line of its colour between
-    // background: no label box hides it.
+    // Empty before a training; each training's chain sizes, names and centres
+    // the window over the hidden start window; without one the last stays.
+    // Labels in their colour in their box; ticks and markers whole lines of
+    // their colour between background, hidden by no label box.
     void chainIsDrawnAsItsLayoutSays() {
         Program p(11);
         p.start->setGeometry(40, 30, 1016, 722);

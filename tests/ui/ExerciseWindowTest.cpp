@@ -67,9 +67,8 @@ QString Gauges(const TfrmAuswertung* d) {
                    d->lblPRichtig()->text().toStdString(), d->lblPFalsch()->text().toStdString()});
 }
 
-// `input` arriving in `field` one way: key (one key event with the text),
-// dead (a dead circumflex, then composed), ime (composed by an input method),
-// paste (Ctrl+V as the keyboard sends it, with its control character) or
+// `input` arriving in `field`: key (one key event), dead (a dead circumflex,
+// then composed), ime (composed), paste (Ctrl+V with its control character),
 // insert; typed: not at all.
 void Arrive(QLineEdit* field, const QString& way, const QString& input) {
     QGuiApplication::clipboard()->setText(input);
@@ -368,12 +367,11 @@ class ExerciseWindowTest : public QObject {
         decadic->menSchliessenClick();
     }
 
-    // Only a revealed line explains itself: over its face and its given text,
-    // and to a screen reader after its state. The chain window adds the latest
-    // solution below the chain; without a revealed line it is the described
-    // one. A recognised wrong first try names its rule below the task lines,
-    // over its face and to a screen reader, never with the answer; a right
-    // answer, an unrecognised one, the worked solution and a fresh drill show none.
+    // A revealed line explains itself over its face and given text and to a
+    // screen reader; the chain window adds the latest solution. A recognised
+    // wrong first try names its rule below the lines, over its face and to a
+    // screen reader, never with the answer; a right or unrecognised answer,
+    // the worked solution and a fresh drill show none.
     void revealedLinesAndHints() {
         test::Program p(5);
         p.selection.AreaCode = 5;
@@ -497,12 +495,11 @@ class ExerciseWindowTest : public QObject {
                 p.messages == QStringList{"Von 2 Fehleraufgaben hast du jetzt 1 richtig gelöst."});
     }
 
-    // A fixed dialog's title bar: a close box, no other buttons. Each step of
-    // the animation is the evaluation's, shown with the focus on the still
-    // hidden close button for a screen reader. Nothing closes the dialog
-    // during its animation, not even the window manager's close; each showing
-    // starts without the last verdict. Afterwards an Enter held since
-    // "Auswertung" does not close it; a fresh Enter, Escape or the close box do.
+    // A fixed dialog's title bar: a close box only. Each animation step is the
+    // evaluation's, shown with the focus on the hidden close button. Nothing
+    // closes the dialog while it animates; each showing starts without the last
+    // verdict. Then an Enter held since "Auswertung" does not close it; a fresh
+    // Enter, Escape or the close box do.
     void evaluationClosesOnlyAfterItsAnimation() {
         Windows windows;
         QWidget start;
@@ -608,11 +605,10 @@ class ExerciseWindowTest : public QObject {
         w->menSchliessenClick();
     }
 
-    // tests/data/cases/engine_task_text.csv row by row. Each glyph starts
-    // where the one before it ends; the text ends where it is measured to end
-    // (a symbol is measured as its letter plus 3). In information text each
-    // "#" flips the colour, taking no room; every call starts over in the
-    // normal one. The bold switch keeps the painter's other styles.
+    // cases/engine_task_text.csv: each glyph starts where the one before ends,
+    // the text where it is measured to (a symbol: its letter plus 3). In
+    // information text each "#" flips the colour, taking no room, every call
+    // starts in the normal one, and bold keeps the painter's other styles.
     void textRenderer() {
         for (const testdata::CsvRow& row : testdata::ReadCsv("cases/engine_task_text.csv")) {
             const QString text = QString::fromStdString(row["text"]);
@@ -638,9 +634,9 @@ class ExerciseWindowTest : public QObject {
                 r.Fonts[5].italic());
     }
 
-    // Every face and mark keeps its logical size and transparent corners and
-    // is drawn over its whole area on a screen of twice the density, not into a
-    // corner (a painter left unscaled would do that); no two are alike.
+    // At twice the density every face and mark keeps its logical size and
+    // clear corners and fills its area (not a corner: an unscaled painter);
+    // no two are alike.
     void facesAndMarksFollowThePixelRatio() {
         QList<QImage> seen;
         for (int i = 0; i < 6; ++i) {
