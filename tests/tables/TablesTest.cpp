@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <map>
+#include <ranges>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -283,9 +284,8 @@ TEST(ChainTable, WidthTitleAndDrawingOfEveryAreaCode) {
 
 std::vector<std::string> Split(const std::string& text, char at) {
     std::vector<std::string> parts;
-    std::istringstream in(text);
-    for (std::string part; std::getline(in, part, at);)
-        parts.push_back(part);
+    for (const auto part : std::views::split(text, at))
+        parts.emplace_back(part.begin(), part.end());
     return parts;
 }
 
