@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <ranges>
-#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -42,8 +41,8 @@ std::vector<std::string> Slips(const std::string& code) {
     return slips;
 }
 
+// Reading back every code as what made it also proves no two share a code.
 TEST(ExerciseCode, EveryExerciseRoundTripsAndEverySlipIsRefused) {
-    std::set<std::string> seen;
     for (int t = 0; t < 15; ++t) {
         const auto training = static_cast<Training>(t);
         for (int level = 1; level <= (training == Training::Masse ? 6 : 5); ++level) {
@@ -57,7 +56,6 @@ TEST(ExerciseCode, EveryExerciseRoundTripsAndEverySlipIsRefused) {
                     const CodeReading<Exercise> back = ReadExerciseCode(code);
                     ASSERT_TRUE(back) << code << ": " << back.Refusal;
                     EXPECT_EQ(*back.Value, e) << code;
-                    EXPECT_TRUE(seen.insert(code).second) << "two exercises share " << code;
                     if (seed != 1234U || passes != 7) continue;
                     for (const std::string& slip : Slips(Bare(code)))
                         EXPECT_EQ(ReadExerciseCode(slip).Refusal, kCodeMistyped) << slip;
@@ -106,7 +104,6 @@ char CheckCharacter(const std::string& digits) {
 
 TEST(ResultCode, EveryScoreRoundTripsAndEveryChangeIsRefused) {
     const Exercise e{Training::Laenge, 3, 3, 1234};
-    std::set<std::string> seen;
     for (int halves = 0; halves <= 30; ++halves) {
         for (int tries = 0; tries <= 30; ++tries) {
             const std::string code = ResultCode({e, halves, tries});
@@ -115,7 +112,6 @@ TEST(ResultCode, EveryScoreRoundTripsAndEveryChangeIsRefused) {
             const CodeReading<ExerciseResult> back = ReadResultCode(code);
             ASSERT_TRUE(back) << code << ": " << back.Refusal;
             EXPECT_EQ(*back.Value, (ExerciseResult{e, halves, tries})) << code;
-            EXPECT_TRUE(seen.insert(code).second) << code;
         }
     }
     EXPECT_THROW(ResultCode({e, 31, 0}), std::invalid_argument);
