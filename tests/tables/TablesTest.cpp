@@ -322,17 +322,24 @@ TEST(ChainSolution, DecadicDigitsStandInTheColumnsOfTheirPlaces) {
 }
 
 // Read line by line a page has no markup and no word cut at a line end, a table
-// row is one line, every picture is named.
-TEST(InfoPages, SpokenLines) {
+// row is one line, every picture is named; the years (most lines' texts are not
+// transcribed) stand in the pages' order.
+TEST(InfoPages, SpokenLinesAndYears) {
     EXPECT_TRUE(InfoPageFor(0) == nullptr && InfoPageFor(InfoPageCount + 1) == nullptr);
     const std::regex markupOrCut("[#^!]|[A-Za-z]-$");
-    std::string all;
+    const std::regex year("(?:^|[^0-9,])(1[2-9][0-9]{2}|20[0-9]{2}|2100)(?=[^0-9,]|$)");
+    std::string all, years;
     for (int page = 1; page <= InfoPageCount; ++page) {
         for (const SpokenLine& line : SpokenPage(*InfoPageFor(page))) {
             EXPECT_FALSE(std::regex_search(line.Text, markupOrCut)) << line.Text;
             all += line.Text + "\n";
         }
+        for (const InfoLine& l : InfoPageFor(page)->Lines)
+            for (std::sregex_iterator m(l.Text.begin(), l.Text.end(), year), end; m != end; ++m)
+                years += (*m)[1].str() + " ";
+        years += "| ";
     }
+    EXPECT_EQ(years, "1793 1799 1960 1983 | 2019 2019 | | 1763 1939 | | ");
     for (const char* whole : {"drei aneinandergelegten\nGerstenkörnern", "die Meterstäbe,\n",
                               "(Krypton-86)", "der Fundamentalkonstanten\nder Physik",
                               "\n1 Elle = 1,143 m\n", "Dezimal- und Küchenwaage"})
