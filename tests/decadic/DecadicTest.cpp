@@ -31,9 +31,9 @@
 namespace quarvel {
 namespace {
 
+using oracle::Pow10;
 using testdata::CsvRow;
 using testdata::ReadCsv;
-using oracle::Pow10;
 
 struct DataBand {
     int Lo, Hi;
