@@ -1,12 +1,7 @@
-"""A blind pupil's drill, as a screen reader meets it on the AT-SPI bus.
-
-Starts Quarvel and works a length drill at "Neueinsteiger" by keyboard alone
-(three passes, the evaluation, back to the start window), answering from the
-spoken tasks; checks that every result, message, focus and title is heard,
-then prints what was heard. Run inside tests/a11y/atspi-session.sh:
-atspi_drill.py PATH-TO-QUARVEL. Exits 77 (skipped) without python3-pyatspi or
-xdotool.
-"""
+"""A blind pupil's length drill at "Neueinsteiger" by keyboard alone, answered
+from the spoken tasks: every result, message, focus and title must be heard.
+Run inside tests/a11y/atspi-session.sh: atspi_drill.py PATH-TO-QUARVEL.
+Exits 77 (skipped) without python3-pyatspi or xdotool."""
 
 import re
 import shutil
@@ -79,17 +74,14 @@ def check(condition, what):
 
 def key(name, modifiers=0):
     registry = pyatspi.Registry
-    if modifiers:
-        registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
+    modifiers and registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
     registry.generateKeyboardEvent(KEYSYMS.get(name) or ord(name), None, pyatspi.KEY_SYM)
-    if modifiers:
-        registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
+    modifiers and registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
 
 
 def field_text():
     try:
-        text = focus[0].queryText()
-        return text.getText(0, text.characterCount)
+        return focus[0].queryText().getText(0, -1)
     except Exception:  # no field has the focus, or it is gone
         return None
 
@@ -114,10 +106,6 @@ def answer_of(task):
     return format(value.normalize(), "f").replace(".", ",")
 
 
-def focused_name():
-    return focus[0].name if focus[0] is not None else ""
-
-
 def enter(expect, what, seconds=5.0):
     """Presses Return; the screen reader must then speak `expect` (pairs of
     kind and text, a text ending in "…" only begins so) in this order."""
@@ -136,7 +124,7 @@ def enter(expect, what, seconds=5.0):
 
 def work_line(passage, line):
     """Pass 1: line 2 wrong, then right; line 3 wrong twice. Every other line right."""
-    task = focused_name()
+    task = focus[0].name if focus[0] is not None else ""
     check(task.startswith(f"Aufgabe {line}: "), f"pass {passage}: the focus is on line {line}")
     right = answer_of(task)
     wrong = "1234567" if right != "1234567" else "7654321"
@@ -146,7 +134,7 @@ def work_line(passage, line):
     if passage == 1 and line in (2, 3):
         type_text(wrong)
         enter([("Beschreibung", "falsch, noch ein Versuch"), ("Meldung", WRONG)], what + " wrong")
-        check(focused_name() == task, "a wrong first try keeps the focus")
+        check(focus[0].name == task, "a wrong first try keeps the focus")
     if passage == 1 and line == 2:
         for _ in wrong:
             key("BackSpace")
@@ -219,11 +207,8 @@ def main():
             app.wait(5)
         except subprocess.TimeoutExpired:
             app.kill()
-    print("Heard on the AT-SPI bus, in order:")
-    for kind, text in heard:
-        print(f"  {kind}: {text}")
-    if failures:
-        print(f"{len(failures)} check(s) failed", file=sys.stderr)
+    print("Heard on the AT-SPI bus, in order:", *(f"  {k}: {t}" for k, t in heard), sep="\n")
+    failures and print(f"{len(failures)} check(s) failed", file=sys.stderr)
     return 1 if failures else 0
 
 
