@@ -1,7 +1,5 @@
-// What a screen reader hears while a drill is worked with the keyboard: the
-// accessibility events of each Return, recorded as Qt sends them, and what the
-// painted windows give to read. The whole drill as heard on the AT-SPI bus is
-// tests/a11y/atspi_drill.py's.
+// The accessibility events of a drill worked by keyboard, and what painted
+// windows give to read (the bus's view: tests/a11y/atspi_drill.py).
 #include "Drive.h"
 
 #include "windows/Accessible.h"
@@ -32,9 +30,7 @@ bool Told(QObject* object, QAccessible::Event type, const QString& name = {}) {
     });
 }
 
-// Types `text` into a line and presses Return: the focus moves once, to
-// `next`, or not at all (nullptr). What is heard and in which order is
-// tests/a11y/atspi_drill.py's to check.
+// `text` and Return in a line: the focus moves once, to `next`, or not at all.
 void Judged(ExerciseWindow* w, int line, const QString& text, QObject* next) {
     QTest::keyClicks(Field(w, line), text);
     QCoreApplication::processEvents();
@@ -66,12 +62,11 @@ class AccessibilityTest : public QObject {
         g_heard.clear();
     }
 
-    // The last pass of a drill, the evaluation and a fresh drill; titles and a
-    // switch. Qt sends accessibility events only through an active bridge to a
-    // bus (on X, once it has found it); the offscreen platform has none.
+    // The last pass of a drill, the evaluation, a fresh drill, titles, a switch.
+    // Qt sends these events only through a bridge to a bus (not offscreen).
     void aDrillIsHeardReturnByReturn() {
         if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-            (void)QTest::qWaitFor([] { return QAccessible::isActive(); }, 5000);
+            (void)QTest::qWaitFor([] { return QAccessible::isActive(); }, 30000);
         if (!QAccessible::isActive())
             QSKIP("no accessibility bus here: tests/a11y/atspi-session.sh runs this on one");
         test::Program p(5, QSize(1280, 1024));
@@ -88,8 +83,8 @@ class AccessibilityTest : public QObject {
                    line < 5 ? static_cast<QObject*>(Field(w, line + 1)) : evaluate);
         }
 
-        // The chain window, opened from the menu bar and left with Escape,
-        // hands the focus back. The evaluation says a few of its steps, not all.
+        // The chain window left with Escape hands the focus back; the
+        // evaluation says a few of its steps, not all.
         test::WhenModal(w, [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         w->MenuBar()->setFocus(Qt::MenuBarFocusReason);
         Child<QAction>(w, "menVerwandlung")->trigger();
@@ -113,8 +108,7 @@ class AccessibilityTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), Field(w, 1));
         w->menSchliessenClick();
 
-        // The window, reused at another level, says its new title; so does the
-        // information window at another page. The time switch tells of its change.
+        // New titles at another level or page; the time switch's change.
         g_heard.clear();
         p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
         QVERIFY(Told(w, QAccessible::NameChanged, QStringLiteral("Längenmaße: ANFÄNGER")));
@@ -128,8 +122,8 @@ class AccessibilityTest : public QObject {
         QVERIFY(Told(item, QAccessible::StateChanged));
     }
 
-    // The time switch says its state; the time panel and the evaluation's
-    // gauge read as text, not as values to set; a painted page line by line.
+    // The time switch's state; time panel and gauge as text, not values to
+    // set; a painted page line by line.
     void whatIsReadWithoutABridge() {
         test::Program p(5, QSize(1280, 1024));
         QAction* item = p.start->MenuItem(QStringLiteral("menZeitart"));
