@@ -1,8 +1,5 @@
-// The drill windows driven with real key events: fields judged however they
-// are left, a held Enter, what a field admits, the time panel, revealed lines
-// and hints, the evaluation dialog step by step; the task lines' room, the
-// text renderer (through a paint device recording every text call) and the
-// faces and marks.
+// The drill windows driven with real key events, the evaluation step by step,
+// the task lines' room, the text renderer, the faces and marks.
 #include "Drive.h"
 
 #include "../TestData.h"
@@ -40,8 +37,7 @@ using namespace quarvel::test;
 
 namespace {
 
-// A key held down: the repeats the keyboard sends after the first press,
-// marked as repeats or not, each a release and a press at the same instant.
+// A held key's repeats, marked or not, each a release and a press at one instant.
 void Held(QWidget* target, Qt::Key held = Qt::Key_Return) {
     static quint64 at = 1000;
     for (const bool marked : {true, false, true, false}) {
@@ -67,9 +63,8 @@ QString Gauges(const TfrmAuswertung* d) {
                    d->lblPRichtig()->text().toStdString(), d->lblPFalsch()->text().toStdString()});
 }
 
-// `input` arriving in `field`: key (one key event), dead (a dead circumflex,
-// then composed), ime (composed), paste (Ctrl+V with its control character),
-// insert; typed: not at all.
+// `input` arriving in `field` as one key event, a dead circumflex then composed,
+// composed (ime), pasted by Ctrl+V, inserted, or ("typed") not at all.
 void Arrive(QLineEdit* field, const QString& way, const QString& input) {
     QGuiApplication::clipboard()->setText(input);
     QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, input);
@@ -87,7 +82,7 @@ void Arrive(QLineEdit* field, const QString& way, const QString& input) {
 
 LinePlaces Placed(const std::string& given, const std::string& unit, const AnswerField& field) {
     LineView view;
-    view.Given = given, view.ToUnit = unit, view.ToUnitLeft = field.ToUnitLeft;
+    view.Given = given, view.ToUnit = unit, view.ToUnitLeft = field.ToUnitLeft,
     view.AnswerLeft = field.Left;
     return PlaceLine(view);
 }
@@ -117,8 +112,7 @@ template <typename Record> QString Fault(const Record& r, bool hasUnit) {
         unit.c_str(), givenEnd, at.AnswerLeft, fieldEnd, field.Left, at.ToUnitLeft, unitEnd);
 }
 
-// Every pattern band of every direction and unit pair, with the pattern's own
-// draws at their largest (the most digits) and at random.
+// Every pattern band of every direction and unit pair, its draws at their largest and at random.
 QString SweepMeasure(const GeneratorTable& table) {
     testing::ExtremeRandom largest(true);
     SeededRandom seeded(4711);
@@ -135,8 +129,7 @@ QString SweepMeasure(const GeneratorTable& table) {
     return {};
 }
 
-// Both ends of every direction or kind band, every pattern draw, four seeds
-// for the rest (the unit pairs and the digits).
+// Both ends of every direction or kind band, every pattern draw, four seeds for the rest.
 QString SweepDecadic(const NamedDecadicGenerator& g) {
     using enum DekTraining;
     const bool units = g.Training == DekDek || g.Training == DezDez;
@@ -157,8 +150,7 @@ QString SweepDecadic(const NamedDecadicGenerator& g) {
     return {};
 }
 
-// The text calls of a painting: "text, pixel size, top of its font box" (and
-// its colour unless black), where each starts and where its advance ends.
+// A painting's text calls: "text size top [colour unless black]", starts and advance ends.
 struct Record {
     QStringList Layout;
     QList<int> Starts, Ends;
@@ -223,7 +215,6 @@ class ExerciseWindowTest : public QObject {
         auto clock = std::make_shared<ManualClock>();
         p.windows.Einheiten->SetClock(clock);
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelMasse, 4);
-        // The evaluation, whenever it comes, is noted and closed at its end.
         QString evaluated;
         QTimer watch;
         watch.callOnTimeout([&] {
@@ -243,7 +234,6 @@ class ExerciseWindowTest : public QObject {
         const auto* time = Named<QLabel>(w, "Benötigte Zeit");
         const auto* message = Child<QLabel>(w, "lblAnzeige");
         const auto* timer = Child<QTimer>(w, "Timer1");
-        // What the window shows, for the steps that check it.
         const std::map<std::string, std::function<QString()>> shows = {
             {"time", [&] { return time->isVisible() ? time->text() : "hidden"; }},
             {"ticking", [&] { return yes(timer->isActive()); }},
@@ -308,10 +298,8 @@ class ExerciseWindowTest : public QObject {
         w->menSchliessenClick();
     }
 
-    // Whatever way text arrives, a field holds only what its key filter admits
-    // (tests/data/cases/ui_admitted_text.csv); control characters and line
-    // breaks reach no answer field, a digit does. Without the time display its
-    // panel stays hidden.
+    // cases/ui_admitted_text.csv however text arrives; control characters and
+    // line breaks reach no field, a digit does. No time display: no panel.
     void fieldsHoldOnlyAdmittedText() {
         test::Program p;
         p.selection.LevelLM = 3;
@@ -367,11 +355,9 @@ class ExerciseWindowTest : public QObject {
         decadic->menSchliessenClick();
     }
 
-    // A revealed line explains itself over its face and given text and to a
-    // screen reader; the chain window adds the latest solution. A recognised
-    // wrong first try names its rule below the lines, over its face and to a
-    // screen reader, never with the answer; a right or unrecognised answer,
-    // the worked solution and a fresh drill show none.
+    // A revealed line explains itself over face and given text, to a screen
+    // reader and on the chain. A recognised wrong first try names its rule
+    // (never the answer); other answers, the solution and a fresh drill none.
     void revealedLinesAndHints() {
         test::Program p(5);
         p.selection.AreaCode = 5;
@@ -452,9 +438,8 @@ class ExerciseWindowTest : public QObject {
         w->menSchliessenClick();
     }
 
-    // Two tasks failed: the evaluation offers "Fehler üben (2)" by keyboard; the
-    // round shows their twins alone, a twin failed twice once more on a sheet of
-    // its own, and ends with its summary (which twins: DrillTest's).
+    // "Fehler üben (2)" by keyboard: the twins alone, a twin failed twice once
+    // more on a sheet of its own, then the summary.
     void failedTasksComeBackAsTwins() {
         test::Program p(11);
         p.selection.MaxPasses = 1;
@@ -495,11 +480,9 @@ class ExerciseWindowTest : public QObject {
                 p.messages == QStringList{"Von 2 Fehleraufgaben hast du jetzt 1 richtig gelöst."});
     }
 
-    // A fixed dialog's title bar: a close box only. Each animation step is the
-    // evaluation's, shown with the focus on the hidden close button. Nothing
-    // closes the dialog while it animates; each showing starts without the last
-    // verdict. Then an Enter held since "Auswertung" does not close it; a fresh
-    // Enter, Escape or the close box do.
+    // A close box only; each step the evaluation's, the focus on the hidden
+    // close button; nothing closes it while it animates, nor an Enter held
+    // since "Auswertung"; a fresh Enter, Escape or the close box do then.
     void evaluationClosesOnlyAfterItsAnimation() {
         Windows windows;
         QWidget start;
@@ -574,9 +557,8 @@ class ExerciseWindowTest : public QObject {
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
-    // The nine places of a Profi task push field and unit right; a wrong
-    // answer of 40 digits, twice, is drawn in red (255, 0, 102) where the
-    // field was and stops before the unit.
+    // Nine places push field and unit right; 40 wrong digits, twice, are drawn
+    // in red where the field was, stopping before the unit.
     void aLongTaskAndALongWrongAnswerInTheWindow() {
         test::Program p;
         // Kind 3 from "Md" down to "Z": RandNineDigitE1 with 499122234.
@@ -605,10 +587,8 @@ class ExerciseWindowTest : public QObject {
         w->menSchliessenClick();
     }
 
-    // cases/engine_task_text.csv: each glyph starts where the one before ends,
-    // the text where it is measured to (a symbol: its letter plus 3). In
-    // information text each "#" flips the colour, taking no room, every call
-    // starts in the normal one, and bold keeps the painter's other styles.
+    // cases/engine_task_text.csv glyph by glyph, ending where measured. In
+    // information text "#" flips the colour without room; bold keeps italics.
     void textRenderer() {
         for (const testdata::CsvRow& row : testdata::ReadCsv("cases/engine_task_text.csv")) {
             const QString text = QString::fromStdString(row["text"]);
@@ -634,9 +614,8 @@ class ExerciseWindowTest : public QObject {
                 r.Fonts[5].italic());
     }
 
-    // At twice the density every face and mark keeps its logical size and
-    // clear corners and fills its area (not a corner: an unscaled painter);
-    // no two are alike.
+    // At twice the density each face and mark keeps its size, clear corners,
+    // a filled middle; no two alike.
     void facesAndMarksFollowThePixelRatio() {
         QList<QImage> seen;
         for (int i = 0; i < 6; ++i) {
