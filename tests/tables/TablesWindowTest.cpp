@@ -1,7 +1,5 @@
-// The real windows against the hand-made tables: menu, level titles, texts,
-// colours, faces and marks, the pass count and the focus order; the chain and
-// information windows drawn as their layouts say; the start window and the pass
-// count dialog driven as a pupil would.
+// The real windows against the hand-made tables; the chain and information
+// windows drawn as their layouts say; start window and pass count dialog driven.
 #include "Tables.h"
 
 #include "../ui/Drive.h"
@@ -31,9 +29,7 @@ using namespace quarvel::test;
 
 namespace {
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
+const auto Q = [](const std::string& text) { return QString::fromStdString(text); };
 QColor ColourOf(const std::string& window, const std::string& element) {
     return ToColor(tables::Colour(window, element));
 }
@@ -43,8 +39,7 @@ QColor TextColour(const QWidget* w) {
 }
 const char* const kEw = "exercise windows";
 
-// The evaluation of 6 points in 10 tries once its animation is done; null if
-// it never ends.
+// The evaluation of 6 points in 10 tries once animated; null if it never ends.
 TfrmAuswertung* OpenEvaluation(Program& p) {
     p.windows.Auswertung->SetScore(ScoreState{.TotalPoints = 6.0F, .TotalTries = 10});
     QSignalSpy finished(p.windows.Auswertung, &TfrmAuswertung::AnimationFinished);
@@ -93,8 +88,7 @@ QStringList FocusChain(const QStringList& steps) {
     return chain;
 }
 
-// What a window shows under a control's name: an action's or a button's
-// caption, a group box's title, a label's or a field's text.
+// What a window shows under a control's name: caption, title or text.
 QString Shown(const QWidget* window, const QString& name) {
     if (name == QLatin1String("caption")) return window->windowTitle();
     const auto actions = window->findChildren<QAction*>(name);
@@ -116,7 +110,7 @@ int Ink(const QImage& image, const QRect& area, const QColor& colour) {
     return n;
 }
 
-// The pass count dialog over the start window, `text` in its focused field.
+// The pass count dialog, `text` in its focused field.
 struct PassCountOpen : Program {
     TfrmMaxanzahl* dialog = windows.Maxanzahl;
     QLineEdit* field;
@@ -141,8 +135,7 @@ class TablesWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // menu.csv item by item on the start window's menu bar; each of the 76
-    // level items opens the window texts.csv names, with its title.
+    // menu.csv item by item; each of the 76 levels opens texts.csv's window and title.
     void menuAndEveryLevelsWindowTitle() {
         Program p(11, QSize(1280, 1024));
         QList<std::pair<QString, QAction*>> items;
@@ -179,8 +172,7 @@ class TablesWindowTest : public QObject {
         QCOMPARE(levels, 76);
     }
 
-    // texts.csv for what each window shows as it opens, and
-    // cases/tables_widget_colours.csv for the colours.
+    // texts.csv and cases/tables_widget_colours.csv as each window opens.
     void textsAndColoursOfEveryWindowAsItOpens() {
         Program p(11, QSize(1280, 1024));
         p.selection.MaxPasses = 4;
@@ -221,8 +213,7 @@ class TablesWindowTest : public QObject {
         }
         QCOMPARE(p.windows.Einheiten->Client()->palette().color(QPalette::Window),
                  ColourOf("TfrmEinheiten", "background"));
-        // Focus order: the pass count dialog by its controls both ways, the
-        // evaluation holding it on its one button, the drill field by field.
+        // Focus order of the dialogs and the drill (-: Shift+Tab).
         for (const auto& [window, order] :
              {std::pair<QWidget*, QString>{p.windows.Maxanzahl,
                                            "edtMaxzahl BitBtn1 BitBtn2 edtMaxzahl -BitBtn2 "
@@ -239,8 +230,7 @@ class TablesWindowTest : public QObject {
         p.windows.Information->close();
     }
 
-    // Lines right, right at the second try and wrong twice: the message, the
-    // faces and marks by colours.csv's names, the painted answers.
+    // Right, right at the second try, wrong twice: message, faces, marks, answers.
     void facesMarksAndPaintedAnswersOfTheDrillWindow() {
         Program p(11, QSize(1280, 1024));
         auto* w = p.Open(p.windows.Einheiten, &SelectionState::LevelLaenge, 2);
@@ -270,10 +260,8 @@ class TablesWindowTest : public QObject {
                      row.Where().c_str());
     }
 
-    // cases/tables_pass_count.csv typed and left with Tab, then OK.
-    // cases/app_pass_count_keys.csv: Enter presses only a focused button;
-    // leaving the field for a button or with Tab checks it. The menu's drills
-    // take the count given.
+    // cases/tables_pass_count.csv typed and left with Tab, then OK;
+    // cases/app_pass_count_keys.csv: the keys and buttons that judge the field.
     void passCountDialog() {
         const QString message = Q(tables::RowOf("pass_count.csv", "name", "message")["value"]);
         for (const CsvRow& row : Rows("cases/tables_pass_count.csv")) {
@@ -304,9 +292,8 @@ class TablesWindowTest : public QObject {
                          open.messages.size() == (row["field"] != row["typed"]),
                      row.Where().c_str());
         }
-        // Only digits reach the field, however they come; it is judged only
-        // when the focus moves on within the dialog, not when its context
-        // menu, another window or the close box takes the focus.
+        // Only digits arrive, however they come; the context menu, another
+        // window or the close box taking the focus judge nothing.
         PassCountOpen open{QString()};
         QTest::keyClicks(open.field, "a-+ ,.1x");
         QInputMethodEvent composed; // an Arabic-Indic digit, then an ASCII one
@@ -330,11 +317,11 @@ class TablesWindowTest : public QObject {
         QVERIFY(open.field->text() == "11" && open.messages.isEmpty());
     }
 
-    // Maximised at first on 1024 x 768 only; unfolding a menu chooses its area
-    // or category; the time switch. Background rows on a multiple of 7 are
-    // black, the rest the blue of the 7-px line over them (line k at y = 5k
-    // covers y-3 .. y+3). Only the pass count dialog opens over the start
-    // window; closing a drill clears its level.
+    // Maximised on 1024 x 768 only; unfolding a menu chooses area or category;
+    // the time switch; the background's black rows and blue lines (line k at
+    // y = 5k covers y-3 .. y+3). Only the pass count dialog opens over the
+    // start window, and its count reaches the drills; closing a drill clears
+    // its level.
     void startWindow() {
         Program p(7, QSize(1024, 768));
         QVERIFY(p.start->windowState() & Qt::WindowMaximized);
@@ -368,13 +355,11 @@ class TablesWindowTest : public QObject {
                  {LevelGroup::Measure, LevelGroup::Decadic, LevelGroup::Combination})
                 QCOMPARE(DrillCaption(q.start->Selection(), group), std::string());
         }
-        QCOMPARE(q.start->Selection().MaxPasses, 5); // the count given reaches the drills
+        QCOMPARE(q.start->Selection().MaxPasses, 5);
     }
 
-    // Empty before a training; each training's chain sizes, names and centres
-    // the window over the hidden start window; without one the last stays.
-    // Labels in their colour in their box; ticks and markers whole lines of
-    // their colour between background, hidden by no label box.
+    // Empty at first; each training's chain sizes, names and centres the window
+    // (without one the last stays); labels, ticks and markers in their colours.
     void chainIsDrawnAsItsLayoutSays() {
         Program p(11);
         p.start->setGeometry(40, 30, 1016, 722);
@@ -415,9 +400,8 @@ class TablesWindowTest : public QObject {
         ShowChain(p, 0);
         QCOMPARE(chain->windowTitle().toStdString(), ChainFor(UnitArea::Volumen)->Title);
 
-        // A revealed line is drawn on its units' chain, also on a sheet of
-        // mixed kinds: its path's units framed, an arrow with its factor above
-        // for each step, a bridge where litres meet cubic units.
+        // A revealed line on its units' chain: units framed, arrows with
+        // factors, a bridge where litres meet cubic units.
         for (const CsvRow& row : Rows("cases/tables_chain_solutions.csv")) {
             const int area = row.Int("area");
             MeasureSolution worked;
@@ -440,8 +424,7 @@ class TablesWindowTest : public QObject {
         }
     }
 
-    // Every opening starts on page 1; each menu item shows its page, title and
-    // pictures only, JPEGs decoded at their size when their page first shows.
+    // Each opening on page 1; each item its page, title and pictures (JPEGs).
     void informationWindow() {
         Program p(11);
         TfrmInformation* info = p.windows.Information;
@@ -463,8 +446,7 @@ class TablesWindowTest : public QObject {
                     QByteArray("jpeg"));
             }
         }
-        // Each line ends before the window edge, the next column of its row
-        // and any picture beside it (a raised character SmallSize / 2 up).
+        // Each line ends before the edge, the next column and a picture beside it.
         const int height = QFontMetrics(TaskFont(InfoTextSize)).height();
         for (int page = 1; page <= InfoPageCount; ++page) {
             for (const InfoLine& line : InfoPageFor(page)->Lines) {

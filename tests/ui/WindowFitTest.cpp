@@ -1,7 +1,6 @@
-// Every window opens whole inside the free part of the screen, at the largest
-// scale in eighths (up to 2) at which it fits; the dialogs, message boxes and
-// menus at the scale of the window they belong to. Run once more with
-// QT_SCALE_FACTOR=2 for a display with twice the pixel density.
+// Every window whole inside the free screen at the most eighths (up to 16)
+// that fit; dialogs, boxes and menus at their window's scale. Run again at
+// QT_SCALE_FACTOR=2.
 #include "Drive.h"
 #include "generators/Generators.h"
 
@@ -24,9 +23,7 @@ using test::Named;
 
 namespace {
 
-int EighthsOf(const QWidget* window) {
-    return WindowScale::Of(window)->Eighths();
-}
+const auto EighthsOf = [](const QWidget* window) { return WindowScale::Of(window)->Eighths(); };
 
 // Whether `font` is the desktop's font for `kind` at `factor`, by pixels or points.
 bool Scaled(const QFont& font, const char* kind, qreal factor) {
@@ -49,9 +46,7 @@ class WindowFitTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // The rule behind it (tests/data/cases/ui_window_fit.csv): the most
-    // eighths at which the scaled layout and its frame fit the free screen, at
-    // the exact fit and one pixel over.
+    // cases/ui_window_fit.csv: the exact fit and one pixel over.
     void fitRuleAtTheExactFitAndOnePixelOver() {
         const auto extent = [](const std::string& text) {
             return Extent{Area(text).width(), Area(text).height()};
@@ -120,9 +115,7 @@ class WindowFitTest : public QObject {
             if (big) QCOMPARE(bool(window->windowState() & Qt::WindowMaximized), designScreen);
             if (!big || !designScreen) verifyInside(window);
             if (window == w.Einheiten) {
-                // Its faces, information boxes and menus are at its scale too:
-                // the menu bar, the menus that open from it and the context
-                // menu of an answer field, their items laid out in the font.
+                // Faces, boxes, menu bar, menus and a field's context menu too.
                 QCOMPARE(Face(w.Einheiten, 1)->pixmap().width(), qRound(63 * density));
                 QVERIFY(Scaled(w.Einheiten->MenuBar()->font(), "QMenuBar", factor));
                 QMenu plain;
@@ -156,8 +149,7 @@ class WindowFitTest : public QObject {
         }
     }
 
-    // At 12/8 on 1600 x 1200 the drill's landmarks sit at 1.5 times their
-    // places, and the text is painted there.
+    // At 12/8 on 1600 x 1200 the drill's landmarks and text at 1.5 times.
     void drillGrowsWithItsWindow() {
         if (qApp->devicePixelRatio() != 1.0) QSKIP("once is enough");
         test::Program big(7, QSize(1600, 1200));
