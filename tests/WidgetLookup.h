@@ -1,6 +1,5 @@
 #pragma once
-// A window's widget as a screen reader or its object name finds it, and the
-// modal window a click or key opens.
+// Widgets by accessible or object name; the modal window a click opens.
 
 #include <QAccessible>
 #include <QApplication>

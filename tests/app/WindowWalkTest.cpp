@@ -1,6 +1,5 @@
-// Seeded random walks through the real windows as restless hands take them:
-// menu choices, key bursts, closing the front window, button clicks, right
-// answers. After every step a window is visible, or the program has ended.
+// Seeded random walks of menus, key bursts, close boxes, clicks and answers:
+// after every step a window is visible, or the program has ended.
 #include "windows/AuswertungU.h"
 #include "windows/DekEinheitenU.h"
 #include "windows/ExerciseWindow.h"
@@ -26,16 +25,13 @@ using namespace quarvel;
 
 namespace {
 
-// A burst's keys, `*n` drawn n times as often: the menus' and dialogs' keys and
-// some with nothing to do (the burst that once lost the start window had
-// Ctrl+C, F9, F10, Alt+D, KP_Enter, BackSpace, letters, Escape).
+// A burst's keys, `*n` drawn n times as often.
 const QStringList kKeys = QStringLiteral("Esc*4 Return*2 Num+Enter*2 Alt+D*3 Alt+B Alt+S*2 Alt "
                                          "Left Right*3 Down*3 Up Tab Backspace Space F9 F10 "
                                          "Ctrl+C B N 3 7 ,")
                               .split(u' ');
 
-// A key pressed and released as the platform hands it to the window that had
-// the keyboard (QTest's keyClick would run the event loop after each key).
+// A key pressed and released as the platform delivers it (no event loop between).
 void Type(QWindow* target, const QString& name) {
     const QKeyCombination key = name == "Alt" ? QKeyCombination(Qt::AltModifier, Qt::Key_Alt)
                                               : QKeySequence::fromString(name)[0];
@@ -46,8 +42,7 @@ void Type(QWindow* target, const QString& name) {
                               QString(QChar::fromLatin1(QTest::keyToAscii(key.key()))));
 }
 
-// One walk: the program as main creates it, run by the main loop, a step taken
-// whenever the current event loop is idle.
+// The program as main creates it; a step whenever the current event loop is idle.
 class Walk {
   public:
     Walk(unsigned seed, int steps) : random_(seed), stepsLeft_(steps), diligent_(seed % 4 == 0) {
@@ -79,8 +74,8 @@ class Walk {
     void Step() {
         if (ended_ || !failure_.isEmpty()) return;
         const QWidgetList all = QApplication::topLevelWidgets();
-        // A window a person sees (a menu that stays open without its window is
-        // none); a closed start window ends the main loop within a few turns.
+        // A menu left open without its window is none; a closed start window
+        // ends the main loop within a few turns.
         if (std::none_of(all.begin(), all.end(), [](QWidget* w) {
                 return w->isVisible() && w->windowType() != Qt::Popup &&
                        w->windowType() != Qt::ToolTip;
@@ -106,9 +101,8 @@ class Walk {
 
     int Draw(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
-    // Keys go to the active popup, else the modal window, else the start window.
-    // In a drill most steps answer or go on; a diligent walk does nothing else
-    // there, and so reaches the evaluation.
+    // Keys go to the popup, the modal or the start window. A diligent walk only
+    // answers or goes on in a drill, and so reaches the evaluation.
     void Act() {
         QWidget* front = QApplication::activePopupWidget();
         front = front != nullptr ? front : QApplication::activeModalWidget();
@@ -146,9 +140,7 @@ class Walk {
         }
     }
 
-    // Keys typed faster than the program takes them, all to the window in front
-    // (as the X server gives the keyboard to the window shown last), whatever
-    // the keys before did; no posted event runs between them.
+    // Keys faster than the program takes them, all to the window in front.
     void Burst(QWidget* front) {
         QWidget* window = front->window();
         if (window->windowType() != Qt::Popup && QApplication::activeWindow() != window)
@@ -163,8 +155,7 @@ class Walk {
             if (target != nullptr && !ended_) Type(target, name);
     }
 
-    // A click on the front window's menu bar, or Return on an item of an open
-    // menu (which closes the menus before the item acts).
+    // A click on the menu bar, or Return on an open menu's item.
     void ChooseMenuItem(QWidget* front) {
         auto* menu = qobject_cast<QMenu*>(front);
         auto* bar = menu == nullptr ? front->findChild<QMenuBar*>() : nullptr;
@@ -202,14 +193,11 @@ class WindowWalkTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // The offscreen platform's warnings at every window (it cannot raise or
-    // grab) would hide what matters.
+    // The offscreen platform's warnings (it cannot raise or grab) hide the rest.
     void initTestCase() { QLoggingCategory::setFilterRules("default.warning=false"); }
 
-    // "Beenden" chosen by keys (Alt+D, Escape, its letter) while more keys
-    // typed ahead reach the start window and open a menu of the closed window,
-    // left open or closed again: the burst that once left the program running
-    // with no window.
+    // "Beenden" by keys while keys typed ahead open a menu of the closed start
+    // window, left open or closed: once this left the program without a window.
     void closingTheStartWindowEndsTheProgram() {
         for (const QString keys :
              {"Alt+D Esc B Num+Enter Alt+D", "Alt+D Esc B Num+Enter Alt+D Esc"}) {

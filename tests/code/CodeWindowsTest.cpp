@@ -1,6 +1,5 @@
-// Exercise codes in the windows: the pupil's dialog, the coded drill through
-// the real drill window and its result code, `quarvel --code`, and the
-// worksheet window's codes, sheets and check.
+// Exercise codes in the pupil's dialog, the drill window, `quarvel --code`
+// and the worksheet window.
 
 #include "../ui/Drive.h"
 #include "arbeitsblatt/ArbeitsblattWindow.h"
@@ -23,7 +22,7 @@ using test::Child;
 using test::Program;
 using test::WhenModal;
 
-// quarvel-arbeitsblatt with `args`; what it prints, or a fatal failure.
+// What quarvel-arbeitsblatt prints with `args`.
 QString RunWorksheetProgram(const std::vector<std::string_view>& args) {
     std::ostringstream out, err;
     if (RunCommandLine(args, out, err) != 0) qFatal("%s", err.str().c_str());
@@ -52,16 +51,15 @@ class CodeWindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // "Übungscode…" ends the menu bar. Its dialog, or `quarvel --code` with a
-    // code it cannot read, shows the code and the reason and stays open with
-    // the code to be typed over; a right code opens its training's window with
-    // its exercise, leaving the menu's own choices as they were.
+    // "Übungscode…" ends the menu bar. A code it cannot read (dialog or
+    // `--code`) stays with its reason to be typed over; a right one opens its
+    // exercise, leaving the menu's choices as they were.
     void codeDialogFromMenuAndCommandLine() {
         const auto parse = [](const QString& args) {
             return ParseProgramOptions(("quarvel " + args).split(u' '));
         };
-        QVERIFY(parse("--code 5XWP").Code == "5XWP" && parse("--code 5XWP").Error.isEmpty());
-        QVERIFY(parse("--help").Help);
+        QVERIFY(parse("--code 5XWP").Code == "5XWP" && parse("--code 5XWP").Error.isEmpty() &&
+                parse("--help").Help);
         for (const char* wrong : {"--code", "--kode=5XWP", "5XWP"})
             QVERIFY2(!parse(wrong).Error.isEmpty(), wrong);
 
@@ -108,9 +106,7 @@ class CodeWindowsTest : public QObject {
         QCOMPARE(p.start->Selection().LevelAlle, 0);
     }
 
-    // Through the real window (its sheets are the code test's CodedDrill cases):
-    // a selectable result code of the exercise and score below the verdict; a
-    // random drill has none.
+    // A selectable result code below the verdict; a random drill has none.
     void codedDrillEndsWithAResultCode() {
         Program p;
         const Exercise exercise{Training::Laenge, 3, 3, 1234};
@@ -156,10 +152,9 @@ class CodeWindowsTest : public QObject {
         evaluation->btnSchliessen()->click();
     }
 
-    // The class's code follows training, level, passes and "Neuer Code"; a
-    // given code's exercise is what the PDF holds, as the command line prints
-    // it, with the code on every page; a refused code prints nothing; the
-    // check reads a result code.
+    // The class's code follows the choices and "Neuer Code"; a given code's
+    // PDF is the command line's, the code on every page; a refused code prints
+    // nothing; the check reads a result code.
     void worksheetWindowMakesPrintsAndChecksCodes() {
         ArbeitsblattWindow window(nullptr, [] { return ScreenArea(QSize(1280, 800)); });
         window.show();

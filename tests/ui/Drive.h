@@ -21,8 +21,8 @@
 
 namespace quarvel::test {
 
-// The start window shown on `screen`, the drills drawn from `seed`, the
-// evaluation at full speed, the information boxes collected instead of shown.
+// The start window on `screen`, drills from `seed`, the evaluation at full
+// speed, information boxes collected.
 struct Program {
     Windows windows;
     std::shared_ptr<SeededRandom> rng;
