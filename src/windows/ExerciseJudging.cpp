@@ -185,22 +185,21 @@ void ExerciseWindow::btnWeiterClick() {
 
 void ExerciseWindow::FreshDrill() {
     session_.Restart();
+    SetOutFirstSheet();
+}
+
+void ExerciseWindow::StartPractice() {
+    session_.StartPractice();
+    ShowMessage({drilltext::kInstruction, kInstructionColour});
+    SetOutFirstSheet();
+}
+
+void ExerciseWindow::SetOutFirstSheet() {
     btnWeiter_->show();
     ShowSheet();
     ShowCounters();
     StartTimer();
     // The focus is in the first field before "Auswertung" goes, so it moves once.
-    edt_[0]->setFocus();
-    btnAuswertung_->hide();
-}
-
-void ExerciseWindow::StartPractice() {
-    session_.StartPractice();
-    btnWeiter_->show();
-    ShowMessage({drilltext::kInstruction, kInstructionColour});
-    ShowSheet();
-    ShowCounters();
-    StartTimer();
     edt_[0]->setFocus();
     btnAuswertung_->hide();
 }

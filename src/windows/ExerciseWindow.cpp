@@ -387,16 +387,14 @@ void ExerciseWindow::ShowSheet() {
 }
 
 void ExerciseWindow::ShowHint(int line) {
-    const std::optional<std::string>* hint = line > 0 ? &session_.Hint(line) : nullptr;
-    if (hint == nullptr || !hint->has_value()) {
-        if (line == 0 || line == hintLine_) {
-            hintLine_ = 0;
-            lblTipp_->Say(QString());
-        }
-        return;
+    const std::optional<std::string> hint = line > 0 ? session_.Hint(line) : std::nullopt;
+    if (hint) {
+        hintLine_ = line;
+        lblTipp_->Say(ToQString(*hint), true);
+    } else if (line == 0 || line == hintLine_) {
+        hintLine_ = 0;
+        lblTipp_->Say(QString());
     }
-    hintLine_ = line;
-    lblTipp_->Say(ToQString(**hint), true);
 }
 
 void ExerciseWindow::PlaceAndShowLine(int i) {

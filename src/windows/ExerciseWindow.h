@@ -121,6 +121,8 @@ class ExerciseWindow : public QuarvelDialog {
     // "Fehler üben" chosen in the evaluation: the round of twins, and its end.
     void StartPractice();
     void FinishPractice();
+    // A drill's or a round's first sheet set out: fields, counters, clock, focus.
+    void SetOutFirstSheet();
     int LineOf(const QObject* field) const;
     const LinePlaces& Places(int line) const {
         return places_.at(static_cast<std::size_t>(line - 1));
